@@ -1,0 +1,17 @@
+// player.h — the wizard: live input, the four moves with barriers and
+// screen flips, the action command and the per-frame glide.
+//
+// Writes: World::playerX/Y, playerOffsetX/Y, viewX/Y, heldItem and map
+// (barrier opening), openedCellX/Y, energy (E key).
+#pragma once
+
+// Reads joystick, keyboard and mouse and issues at most one command.
+void liveInputStep();
+void moveRight();
+void moveLeft();
+void moveUp();
+void moveDown();
+// Exchange on cells with code 10 or more, use on the others.
+void actionCommand();
+// The per-frame glide of the wizard.
+void stepWizard();

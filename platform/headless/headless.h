@@ -1,0 +1,57 @@
+// headless.h — control of the headless backend, for tests and tools.
+//
+// The headless backend has no window and no audio: pages live in memory, the
+// clock is virtual (sleepMs advances it; every timerSeconds call advances it
+// by a small step so busy loops progress), and input comes from a script of
+// events delivered when the virtual clock reaches their time.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+// Thrown by endProgram so that a test can see the program end.
+struct ProgramEnded {};
+
+// Back to the start state: no screen, clock 0, empty script, no keys held,
+// empty key buffer, no sounds recorded, no joystick, mouse unavailable, random
+// numbers from their fixed start. Images made earlier stay valid.
+void reset();
+
+// ---- Virtual clock ----
+double clock();                       // current virtual time in seconds
+void advance(double seconds);         // moves the clock on, delivering due events
+void setTimerStep(double seconds);    // advance per timerSeconds call (default 1e-5)
+
+// ---- Scripted input, delivered at virtual time `at` (seconds) ----
+void keyDown(int scancode, double at);
+void keyUp(int scancode, double at);
+void typeText(const std::string& cp437, double at);  // characters for the key buffer
+void extendedKey(int code, double at);               // e.g. 107, the close request
+void closeRequest(double at);
+// Mouse: position in screen pixels and button mask; (-1,-1,-1) = unavailable.
+void mouse(int x, int y, int buttons, double at);
+// Joystick 0 attached with this state; detachJoystick makes reads fail again.
+void joystick(int buttons, double x, double y, double at);
+void detachJoystick(double at);
+
+// ---- Inspection ----
+int workPage();
+int visiblePage();
+int pageCount();
+const Colour* pagePixels(int page);              // 800 x 600, row-major; nullptr if no such page
+Colour pixel(int page, int x, int y);
+int textCellHeight();                            // 8 or 16; 0 before a screen is opened
+bool fullScreen();                               // as the screen was last opened
+std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
+void clearSounds();
+MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
+// Writes a page as PNG or BMP; false on failure.
+bool writePagePng(int page, const std::string& path);
+bool writePageBmp(int page, const std::string& path);
+
+}  // namespace headless

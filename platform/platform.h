@@ -1,0 +1,151 @@
+// platform.h — the one seam between the game, the editor and the host.
+//
+// Both programs are written against these operations only; no host header
+// (SDL or otherwise) is included anywhere outside platform/. Two backends
+// implement the host-specific part behind this header and are chosen at link
+// time: platform_sdl for players and platform_headless for tests (see
+// platform/headless/headless.h for what a test can script and inspect).
+//
+// No operation reports an error. Every failure has a fixed, silent outcome,
+// described at the operation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A 32-bit colour 0xAARRGGBB. Only red, green and blue show on screen.
+using Colour = std::uint32_t;
+
+constexpr Colour kBlack = 0x00000000u;
+constexpr Colour kWhite = 0xFFFFFFFFu;
+// Pixels of this RGB are skipped by DrawMode::Transparent.
+constexpr Colour kKeyColour = 0x00FF00FFu;
+// What createImage fills a new image with.
+constexpr Colour kNewImageColour = 0xFFFF00FFu;
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
+// A rectangle of 32-bit pixels, row-major, top-left first. Owned by whoever
+// called createImage until destroyImage.
+struct Image {
+    int width = 0;                   // pixels per row
+    int height = 0;                  // rows
+    std::vector<Colour> pixels;      // width * height colours
+};
+
+enum class DrawMode {
+    Opaque,       // every pixel copied
+    Transparent,  // key-colour pixels skipped, the top byte of the rest cleared
+    Xor,          // page pixel ^= image pixel, all 32 bits
+};
+
+enum class FileMode {
+    Input,   // read an existing file
+    Output,  // create or replace, then write
+    Append,  // create if missing, write at the end
+};
+
+struct JoystickState {
+    int buttons = -1;   // bit mask, bit 0 the first button; -1 when no joystick
+    double x = -1000;   // axis in -1..1; -1000 when no joystick
+    double y = -1000;
+};
+
+struct MouseState {
+    int x = -1;        // 0..799 in screen pixels; -1 when unavailable
+    int y = -1;        // 0..599
+    int wheel = -1;    // wheel count
+    int buttons = -1;  // 1 left, 2 right, 4 middle
+};
+
+// ---- Screen and pages -------------------------------------------------------
+
+// Opens (or reopens) the 800 x 600 screen with the 8 x 8 text grid. Every page
+// black, work and visible page 0, text white on black. Images stay valid.
+// Called by the game at start-up and when the menu switches full screen.
+void openScreen(int width, int height, int depth, int pages, int fullScreen);
+// Opens the screen by mode number; mode 19 is 800 x 600 with the 8 x 16 text
+// grid. Called once by the editor.
+void openScreenMode(int mode, int depth, int pages, int fullScreen);
+// Work page: target of every drawing call. Visible page: what the window shows.
+void setPages(int work, int visible);
+void copyPage(int from, int to);
+// Fills the work page with the text background colour.
+void clearPage();
+
+// ---- Images and pixels (on the work page) -----------------------------------
+
+Image* createImage(int width, int height);
+void destroyImage(Image* image);
+// Reads a BMP into an existing image, cut to the image's size. A missing or
+// unreadable file leaves the image as it was.
+void loadBmp(const std::string& path, Image* image);
+// Draws the whole image at (x, y), clipped to the page. Never allocates.
+void drawImage(int x, int y, const Image* image, DrawMode mode);
+// Copies the rectangle (corners included) into image, which takes its size;
+// copies nothing unless the whole rectangle lies on the page.
+void grabImage(int x1, int y1, int x2, int y2, Image* image);
+void setPixel(int x, int y, Colour colour);
+Colour getPixel(int x, int y);
+// One-pixel outline of the rectangle, clipped.
+void drawBox(int x1, int y1, int x2, int y2, Colour colour);
+
+// ---- Text grid (code page 437) -----------------------------------------------
+
+// Row and column from 1; outside the grid the cursor stays where it was.
+void setTextPos(int row, int column);
+void setTextColour(Colour foreground);
+void printText(const std::string& text, bool newline);
+// Right-aligned integer in as many columns as the picture has '#'; a value too
+// wide is printed whole after "%". Then a new line.
+void printPicture(const std::string& picture, int value);
+// " 5" or "-5".
+void printInteger(int value, bool newline);
+// Prompt, "? " when question is set, then one typed line until Enter; the line
+// becomes the current field source (readIntField / readStringField).
+void inputLine(const std::string& prompt, bool question, bool newlineAfter);
+
+// ---- Keyboard, joystick, mouse, waits ---------------------------------------
+
+// PC set-1 scancode 1..127, true while held.
+bool isKeyDown(int scancode);
+// "" when the buffer is empty; one character; or "\xFF" + code for an extended
+// key. The close request arrives as the extended key 107.
+std::string takeKey();
+// Calls takeKey until it returns "".
+void flushKeys();
+JoystickState readJoystick(int id);
+MouseState readMouse();
+void setMouse(int x, int y, bool visible);
+// Below 100 ms an uninterrupted wait; from 100 ms on a key press ends it early.
+void sleepMs(int ms);
+// Ends the program with exit code 0, closing the window.
+[[noreturn]] void endProgram();
+
+// ---- Clock, random numbers, sound ---------------------------------------------
+
+// Seconds from a fixed origin, monotonic, finer than a millisecond, cheap.
+double timerSeconds();
+// Uniform in [0, 1); the same sequence on every run.
+double random01();
+// Starts a WAV and returns at once; a new sound ends the playing one. A missing
+// or broken file, or no audio device, is silent.
+void playSound(const std::string& path);
+
+// ---- Data files ----------------------------------------------------------------
+
+// Paths use "\" as separator. Writing (Output, Append, deleteFile) is only
+// allowed below the folder "Data"; any other path is silently refused.
+// Output and Append write to a scratch file that replaces the real one only
+// when closeFile completes, so an interrupted write never destroys the old copy.
+void openFile(const std::string& path, FileMode mode, int fileNumber);
+void closeFile(int fileNumber);
+void writeIntField(int fileNumber, int value, bool last);
+void writeStringField(int fileNumber, const std::string& text, bool last);
+// Makes the open file `source` the source of the following field reads.
+void beginFieldRead(int source);
+int readIntField();
+std::string readStringField();
+void deleteFile(const std::string& path);
