@@ -1,0 +1,11 @@
+// map_edit.cpp — the one guarded writer of map cells used by the rules.
+//
+// Writes: World::map.
+#include "game/rules/map_edit.h"
+
+#include "game/world/world.h"
+
+void writeCell(int x, int y, int code) {
+    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return;
+    world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = code;
+}
