@@ -1,0 +1,28 @@
+// creature_glide.h — what the four creature kinds share: the range of used
+// table entries, rest, and the per-frame glide of a whole kind.
+#pragma once
+
+#include "game/world/world.h"
+
+// How a kind glides: pixels per frame, whether it moves on rows at all, and
+// the scene operations that erase and draw every creature of the kind.
+struct GlideRule {
+    int pixels;           // offset change per frame and axis
+    bool horizontalOnly;  // cleaning men never glide vertically
+    void (*erase)();      // restores the background under the whole kind
+    void (*draw)();       // draws the whole kind
+};
+
+// Used entries are 1..creatureLimit(count): the count held to 0..100, so a
+// damaged count can never index outside a table.
+int creatureLimit(int count);
+// Entry 0 and killed creatures: cell and home all 0.
+bool isEmptyEntry(const Creature& c);
+// Both offsets 0.
+bool creatureAtRest(const Creature& c);
+// Removes a killed creature from play.
+void emptyEntry(Creature& c);
+// The glide of every creature of a table that is on the current screen: for
+// each moving one and each axis, erase the kind, move the offset, draw the
+// kind.
+void glideCreatures(CreatureTable& table, int count, const GlideRule& rule);
