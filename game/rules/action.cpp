@@ -1,0 +1,16 @@
+// action.cpp — the action command of live input: exchange the held item on
+// cells with code 10 or more, use it on the others.
+//
+// Writes: nothing itself (see items.h).
+#include "common/tile_codes.h"
+#include "game/rules/items.h"
+#include "game/rules/player.h"
+#include "game/world/world.h"
+
+void actionCommand() {
+    if (cellAt(world.playerX, world.playerY) >= Flame) {
+        swapHeldItem();
+    } else {
+        useHeldItem();
+    }
+}

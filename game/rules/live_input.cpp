@@ -1,0 +1,113 @@
+// live_input.cpp — turns joystick, keyboard and mouse into at most one
+// command per frame while the wizard is at rest in a live game.
+//
+// Writes: World::energy (E key); everything the commands write.
+#include "game/rules/player.h"
+
+#include "game/front/front.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+namespace {
+
+// PC set-1 scancodes.
+constexpr int kKeyEsc = 1;
+constexpr int kKeyE = 18;
+constexpr int kKeyEnter = 28;
+constexpr int kKeySpace = 57;
+constexpr int kKeyUp = 72;
+constexpr int kKeyLeft = 75;
+constexpr int kKeyRight = 77;
+constexpr int kKeyDown = 80;
+
+constexpr double kStickDeadZone = 0.5;
+constexpr int kFirstButtonOnly = 1;
+constexpr int kActionPauseMs = 50;  // after an action from joystick or keyboard
+constexpr int kFullEnergy = 99;     // what the E key sets
+
+// The pointer is kept at the screen's centre; leaving the box around it
+// gives a move.
+constexpr int kPointerCentreX = 400;
+constexpr int kPointerCentreY = 300;
+constexpr int kPointerSlack = 20;
+
+// One key and the command it issues, in the order they are tested.
+struct KeyCommand {
+    int scancode;
+    void (*command)();
+    bool pauseAfter;
+};
+
+void openMenu() { gameMenu(); }
+
+constexpr KeyCommand kKeyCommands[] = {
+    {kKeyRight, moveRight, false}, {kKeyLeft, moveLeft, false},   {kKeyUp, moveUp, false},
+    {kKeyDown, moveDown, false},   {kKeyEsc, openMenu, false},    {kKeyEnter, actionCommand, true},
+    {kKeySpace, actionCommand, true},
+};
+
+bool joystickStep() {
+    const JoystickState s = readJoystick(0);
+    // A failed read (no joystick 0) reports buttons -1 and axes -1000; it
+    // issues nothing, so the keyboard works as without a joystick.
+    if (s.buttons < 0) return false;
+    if (s.x > kStickDeadZone) {
+        moveRight();
+    } else if (s.x < -kStickDeadZone) {
+        moveLeft();
+    } else if (s.y > kStickDeadZone) {
+        moveDown();
+    } else if (s.y < -kStickDeadZone) {
+        moveUp();
+    } else if (s.buttons == kFirstButtonOnly) {
+        actionCommand();
+        sleepMs(kActionPauseMs);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool keyboardStep() {
+    for (const KeyCommand& k : kKeyCommands) {
+        if (!isKeyDown(k.scancode)) continue;
+        k.command();
+        if (k.pauseAfter) sleepMs(kActionPauseMs);
+        return true;
+    }
+    return false;
+}
+
+void mouseStep() {
+    const MouseState m = readMouse();
+    // A failed read (pointer off the window, window inactive, no mouse)
+    // reports -1 and issues nothing.
+    if (m.x < 0 || m.y < 0 || m.buttons < 0) return;
+    void (*command)() = nullptr;
+    if (m.x > kPointerCentreX + kPointerSlack) {
+        command = moveRight;
+    } else if (m.x < kPointerCentreX - kPointerSlack) {
+        command = moveLeft;
+    } else if (m.y > kPointerCentreY + kPointerSlack) {
+        command = moveDown;
+    } else if (m.y < kPointerCentreY - kPointerSlack) {
+        command = moveUp;
+    } else if (m.buttons == kFirstButtonOnly) {
+        command = actionCommand;
+    } else {
+        return;
+    }
+    setMouse(kPointerCentreX, kPointerCentreY, false);
+    command();
+}
+
+}  // namespace
+
+void liveInputStep() {
+    // Commands come from the held state of keys, never from the buffer.
+    flushKeys();
+    if (world.joystickOn == 1 && joystickStep()) return;
+    if (keyboardStep()) return;
+    if (isKeyDown(kKeyE)) world.energy = kFullEnergy;
+    mouseStep();
+}
