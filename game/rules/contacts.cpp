@@ -1,0 +1,79 @@
+// contacts.cpp — what the wizard's cell does to his energy: flames cost,
+// embers heal, every creature of the current screen on the cell costs; and
+// the energy and score fields of the status line.
+//
+// Writes: World::energy.
+#include "game/rules/contacts.h"
+
+#include "common/tile_codes.h"
+#include "game/rules/creature_glide.h"
+#include "game/rules/sound_cue.h"
+#include "game/world/scene.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kFullEnergy = 99;
+constexpr int kEmbersFastBelow = 90;  // below this, embers give 2 more
+constexpr int kEnergyColumn = 10;
+constexpr int kScoreColumn = 50;
+constexpr int kFlamePauseMs = 2;
+constexpr int kEmbersPauseMs = 3;
+constexpr int kCreaturePauseMs = 3;
+
+// The creature tables in the order their contacts are charged.
+struct ContactKind {
+    CreatureTable World::*table;
+    int World::*count;
+};
+constexpr ContactKind kContactOrder[] = {
+    {&World::pigs, &World::pigCount},
+    {&World::flameGhosts, &World::flameGhostCount},
+    {&World::eyes, &World::eyeCount},
+    {&World::cleaners, &World::cleanerCount},
+};
+
+void loseEnergy(int pauseMs) {
+    world.energy -= 1;
+    showEnergy();
+    playSoundCue("wave\\abzie.wav");
+    sleepMs(pauseMs);
+}
+
+}  // namespace
+
+void contactStep() {
+    const int px = world.playerX;
+    const int py = world.playerY;
+    const int code = cellAt(px, py);
+
+    if (code == Flame || code == Flame2) loseEnergy(kFlamePauseMs);
+
+    if (code == Embers && world.energy < kFullEnergy) {
+        if (world.energy < kEmbersFastBelow) world.energy += 2;
+        if (world.energy < kFullEnergy) world.energy += 1;
+        showEnergy();
+        playSoundCue("wave\\dazu.wav");
+        sleepMs(kEmbersPauseMs);
+    }
+
+    for (const ContactKind& kind : kContactOrder) {
+        const CreatureTable& table = world.*kind.table;
+        const int last = creatureLimit(world.*kind.count);
+        for (int k = 1; k <= last; ++k) {
+            const Creature& c = table[static_cast<std::size_t>(k)];
+            if (onCurrentScreen(c) && c.x == px && c.y == py) loseEnergy(kCreaturePauseMs);
+        }
+    }
+}
+
+void showEnergy() {
+    setTextPos(kStatusRow, kEnergyColumn);
+    printPicture("##", world.energy);
+}
+
+void showScore() {
+    setTextPos(kStatusRow, kScoreColumn);
+    printPicture("#######", world.score);
+}
