@@ -1,0 +1,132 @@
+// sprites.cpp — drawing and erasing the moving sprites on the visible page.
+//
+// A sprite is erased by copying its 40 x 40 block back from the background
+// page, so erases must run before a sprite's cell or offsets change and the
+// matching draw after.
+//
+// Writes: World::turnHold (drawWizard).
+#include "game/world/scene.h"
+
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace {
+
+// Entries 1..count of a table; a count outside 0..100 is never trusted.
+int usedEntries(int count) { return std::clamp(count, 0, kMaxCreatures); }
+
+// How one creature kind is drawn: its images for phase A and B.
+struct CreatureLook {
+    CreatureTable World::*table;
+    int World::*count;
+    Img phaseA;
+    Img phaseB;
+};
+
+constexpr CreatureLook kPigLook{&World::pigs, &World::pigCount, Img::Schwein, Img::Schwein2};
+constexpr CreatureLook kFlameGhostLook{&World::flameGhosts, &World::flameGhostCount, Img::tot41, Img::tot40};
+constexpr CreatureLook kEyeLook{&World::eyes, &World::eyeCount, Img::auge2, Img::auge1};
+
+bool phaseA() { return world.frameCounter < 20; }
+
+template <typename Visit>
+void forEachOnScreen(CreatureTable World::*table, int World::*count, Visit visit) {
+    const CreatureTable& t = world.*table;
+    const int n = usedEntries(world.*count);
+    for (int k = 1; k <= n; ++k) {
+        if (onCurrentScreen(t[k])) visit(t[k]);
+    }
+}
+
+void eraseKind(CreatureTable World::*table, int World::*count, bool horizontalOnly) {
+    forEachOnScreen(table, count, [horizontalOnly](const Creature& c) {
+        const Pixel p = spritePixel(c.x, c.y, c.offsetX, horizontalOnly ? 0 : c.offsetY);
+        restoreBlock(p.x, p.y);
+    });
+}
+
+void drawKind(const CreatureLook& look) {
+    const Image* img = image(phaseA() ? look.phaseA : look.phaseB);
+    forEachOnScreen(look.table, look.count, [img](const Creature& c) {
+        const Pixel p = spritePixel(c.x, c.y, c.offsetX, c.offsetY);
+        drawImage(p.x, p.y, img, DrawMode::Xor);
+    });
+}
+
+}  // namespace
+
+void restoreBlock(int x, int y) {
+    // Only the part of the block that lies on the page is copied back; a
+    // block reaching past an edge would otherwise be grabbed as nothing and
+    // painted as a key-coloured square.
+    const int x1 = std::max(x, 0);
+    const int y1 = std::max(y, 0);
+    const int x2 = std::min(x + kCell - 1, kScreenWidth - 1);
+    const int y2 = std::min(y + kCell - 1, kScreenHeight - 1);
+    if (x1 > x2 || y1 > y2) return;
+    Image* block = createImage(kCell, kCell);
+    setPages(kBackgroundPage, kVisiblePage);
+    grabImage(x1, y1, x2, y2, block);
+    setPages(kVisiblePage, kVisiblePage);
+    drawImage(x1, y1, block, DrawMode::Opaque);
+    destroyImage(block);
+}
+
+void eraseWizard() {
+    const Pixel p = spritePixel(world.playerX, world.playerY, world.playerOffsetX, world.playerOffsetY);
+    restoreBlock(p.x, p.y);
+}
+
+void erasePigs() { eraseKind(&World::pigs, &World::pigCount, false); }
+void eraseFlameGhosts() { eraseKind(&World::flameGhosts, &World::flameGhostCount, false); }
+void eraseEyes() { eraseKind(&World::eyes, &World::eyeCount, false); }
+void eraseCleaners() { eraseKind(&World::cleaners, &World::cleanerCount, true); }
+
+void eraseSplinters() {
+    for (int k = 1; k <= kSplinters; ++k) {
+        restoreBlock((world.splinterX[k] - 1) * kCell, (world.splinterY[k] - 1) * kCell);
+    }
+}
+
+void drawWizard() {
+    // Between two sideways steps the front image would flash for one frame;
+    // turnHold keeps it away until the wizard has really stopped.
+    if (world.playerOffsetX == 0 && world.turnHold > 0) return;
+    Img img;
+    if (world.playerOffsetX > 0) {
+        img = phaseA() ? Img::Zaub1L : Img::Zaub2L;
+        world.turnHold = 4;
+    } else if (world.playerOffsetX < 0) {
+        img = phaseA() ? Img::Zaub1R : Img::Zaub2R;
+        world.turnHold = 4;
+    } else {
+        img = phaseA() ? Img::Zaub1 : Img::Zaub2;
+    }
+    const Pixel p = spritePixel(world.playerX, world.playerY, world.playerOffsetX, world.playerOffsetY);
+    drawImage(p.x, p.y, image(img), DrawMode::Transparent);
+}
+
+void drawPigs() { drawKind(kPigLook); }
+void drawFlameGhosts() { drawKind(kFlameGhostLook); }
+void drawEyes() { drawKind(kEyeLook); }
+
+void drawCleaners() {
+    // A cleaning man faces the wizard: the left images while the wizard is
+    // to his left, else the right ones. He never moves vertically.
+    forEachOnScreen(&World::cleaners, &World::cleanerCount, [](const Creature& c) {
+        Img img;
+        if (c.x > world.playerX) img = phaseA() ? Img::putzenmannL2 : Img::putzenmannL1;
+        else img = phaseA() ? Img::putzenmannR2 : Img::putzenmannR1;
+        const Pixel p = spritePixel(c.x, c.y, c.offsetX, 0);
+        drawImage(p.x, p.y, image(img), DrawMode::Xor);
+    });
+}
+
+void drawSplinters() {
+    for (int k = 1; k <= kSplinters; ++k) {
+        drawImage((world.splinterX[k] - 1) * kCell, (world.splinterY[k] - 1) * kCell, image(Img::Splitter),
+                  DrawMode::Xor);
+    }
+}

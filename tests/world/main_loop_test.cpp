@@ -1,0 +1,161 @@
+// Frame loop: pacing, the frame counter, the level exit and how a game ends.
+#include "common/level_file.h"
+#include "common/tile_codes.h"
+#include "game/world/level_loader.h"
+#include "game/world/main_loop.h"
+#include "game/world/scene.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/world/game_fixture.h"
+
+#include <vector>
+
+namespace {
+
+class Loop : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        world.energy = 99;
+        world.level = 1;
+        world.playerX = 5;
+        world.playerY = 5;
+        renderScene();
+        headless::setTimerStep(1e-4);
+        lastFrame = timerSeconds();
+    }
+    // Runs loop passes until the virtual clock has moved on by seconds or
+    // the game ended; returns false if it ended.
+    bool runFor(double seconds) {
+        const double end = headless::clock() + seconds;
+        while (headless::clock() < end) {
+            if (!loopPass(lastFrame)) return false;
+        }
+        return true;
+    }
+    double lastFrame = 0;
+};
+
+TEST_F(Loop, FrameStepsComeNoFasterThanOnePerFrameperiodAndTheCounterRunsZeroToForty) {
+    std::vector<int> counters;
+    const double start = headless::clock();
+    int previous = world.frameCounter;
+    while (headless::clock() - start < 2.0) {
+        ASSERT_TRUE(loopPass(lastFrame));
+        if (world.frameCounter != previous) {
+            counters.push_back(world.frameCounter);
+            previous = world.frameCounter;
+        }
+    }
+    // At most one frame per 0.02 s of the clock, and not much fewer.
+    EXPECT_LE(counters.size(), 100u);
+    EXPECT_GE(counters.size(), 90u);
+    for (std::size_t i = 1; i < counters.size(); ++i) {
+        EXPECT_EQ(counters[i], (counters[i - 1] + 1) % 41) << "at frame " << i;
+    }
+}
+
+TEST_F(Loop, TheDoorChangesTheLevelOnlyAtRestOnTheNextPass) {
+    ScratchDir dir;
+    LevelData next;
+    next.playerX = 7;
+    next.playerY = 8;
+    next.map[7][9] = RedWall;
+    writeLevelFile("Data\\002.dat", next);
+
+    world.map[6][5] = Door;
+    world.playerX = 6;
+    world.playerOffsetX = -40;  // stepping onto the door
+    ASSERT_TRUE(loopPass(lastFrame));
+    EXPECT_EQ(world.level, 1) << "not while the step is under way";
+
+    world.playerOffsetX = 0;
+    world.heldItem = Key;
+    world.sceneShown = 1;
+    ASSERT_TRUE(loopPass(lastFrame));
+    EXPECT_EQ(world.level, 2);
+    EXPECT_EQ(world.playerX, 7);
+    EXPECT_EQ(world.playerY, 8);
+    EXPECT_EQ(world.heldItem, Key) << "the item is carried into the next level";
+    EXPECT_EQ(world.sceneShown, 1) << "the new level was revealed with the dissolve";
+    EXPECT_EQ(headless::pixel(0, 770, 570), drawn(Img::Schluessel)) << "the slot is shown again";
+}
+
+TEST_F(Loop, LeavingLevelEightPlaysLevelOneAgainWithEnergyAndScoreKept) {
+    ScratchDir dir;
+    LevelData first;
+    first.playerX = 3;
+    first.playerY = 3;
+    writeLevelFile("Data\\001.dat", first);
+    world.level = 8;
+    world.score = 4000;
+    world.energy = 42;
+    world.map[5][5] = Door;
+    ASSERT_TRUE(loopPass(lastFrame));
+    EXPECT_EQ(world.level, 1);
+    EXPECT_EQ(world.playerX, 3);
+    EXPECT_EQ(world.score, 4000);
+    EXPECT_EQ(world.energy, 42);
+}
+
+TEST_F(Loop, EnergyRunningOutKillsTheWizardInALiveGameOnly) {
+    world.energy = 0;
+    EXPECT_FALSE(frameStep(lastFrame));
+    EXPECT_EQ(world.deathKind, 1);
+
+    world.deathKind = 0;
+    world.energy = 0;
+    world.demoStep = 5;
+    const double before = headless::clock();
+    EXPECT_FALSE(frameStep(lastFrame));
+    EXPECT_EQ(world.deathKind, 0) << "a demonstration just ends";
+    EXPECT_LT(headless::clock() - before, 0.5) << "without the death sequence's waits";
+}
+
+TEST_F(Loop, ASidewaysStepIntoWaterDrownsAtOnceAVerticalOneWhenComplete) {
+    world.map[6][5] = Water;
+    world.playerX = 6;
+    world.playerOffsetX = -40;
+    EXPECT_FALSE(frameStep(lastFrame));
+    EXPECT_EQ(world.deathKind, 2);
+
+    world.deathKind = 0;
+    world.map[5][6] = Water;
+    world.playerX = 5;
+    world.playerY = 6;
+    world.playerOffsetX = 0;
+    world.playerOffsetY = -40;
+    for (int frame = 1; frame < 8; ++frame) {
+        ASSERT_TRUE(frameStep(lastFrame)) << "still gliding in frame " << frame;
+    }
+    EXPECT_FALSE(frameStep(lastFrame));
+    EXPECT_EQ(world.deathKind, 2);
+}
+
+TEST_F(Loop, EscAtRestOrTheEndOfADemonstrationEndsTheGame) {
+    headless::keyDown(1, headless::clock());
+    EXPECT_FALSE(runFor(0.1));
+    headless::keyUp(1, headless::clock());
+    headless::advance(0.01);
+
+    world.demoStep = 1000;
+    EXPECT_FALSE(runFor(0.1));
+
+    world.demoStep = 3;
+    headless::keyDown(57, headless::clock());
+    EXPECT_FALSE(runFor(0.1)) << "space ends a demonstration";
+    world.demoStep = 0;
+    EXPECT_TRUE(runFor(0.1)) << "but not a live game";
+}
+
+TEST_F(Loop, ABurstRunsItsFramesAndIsErasedAtTheEnd) {
+    for (int k = 1; k <= 8; ++k) {
+        world.splinterX[k] = 3;
+        world.splinterY[k] = 3;
+    }
+    world.splinterTimer = 3;
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(frameStep(lastFrame));
+    EXPECT_EQ(world.splinterTimer, 0);
+    EXPECT_TRUE(pagesEqual()) << "no splinter is left on the screen";
+}
+
+}  // namespace
