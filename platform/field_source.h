@@ -1,0 +1,75 @@
+// field_source.h — where readIntField and readStringField take their
+// characters from. Internal to platform/: neither program includes it.
+//
+// Exactly one source is current at a time: an open data file (chosen by
+// beginFieldRead) or the line last typed with inputLine (chosen by
+// setLineFieldSource). With no valid source every read finds the end of the
+// data, so integer reads give 0 and text reads the empty text.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+
+namespace core {
+
+// A sequence of bytes read front to back. Characters are returned as 0..255;
+// kEndOfData past the end.
+class FieldSource {
+public:
+    static constexpr int kEndOfData = -1;
+
+    virtual ~FieldSource() = default;
+    // Takes the next character; kEndOfData (and no movement) at the end.
+    virtual int next() = 0;
+    // The character `ahead` places after the next one (0 = the next one)
+    // without taking it; kEndOfData beyond the end.
+    virtual int peek(std::size_t ahead = 0) const = 0;
+    virtual bool atEnd() const = 0;
+};
+
+// The bytes of a data file opened for reading, held whole in memory. The read
+// position belongs to the file, so it survives switching sources back and
+// forth: beginFieldRead never moves it.
+class FileFieldSource final : public FieldSource {
+public:
+    explicit FileFieldSource(std::string bytes) : bytes_(std::move(bytes)) {}
+    int next() override;
+    int peek(std::size_t ahead = 0) const override;
+    bool atEnd() const override { return pos_ >= bytes_.size(); }
+
+private:
+    std::string bytes_;
+    std::size_t pos_ = 0;
+};
+
+// A typed line; the source keeps its own copy.
+class LineFieldSource final : public FieldSource {
+public:
+    explicit LineFieldSource(std::string line) : line_(std::move(line)) {}
+    int next() override;
+    int peek(std::size_t ahead = 0) const override;
+    bool atEnd() const override { return pos_ >= line_.size(); }
+
+private:
+    std::string line_;
+    std::size_t pos_ = 0;
+};
+
+// The current source, or nullptr when there is none.
+FieldSource* currentFieldSource();
+// Makes source current (nullptr: none). The caller keeps it alive until it
+// calls releaseFieldSource for it.
+void selectFieldSource(FieldSource* source);
+// source is about to be destroyed: if it is current, no source is current.
+void releaseFieldSource(const FieldSource* source);
+
+// The reading source of open file number n, or nullptr when n is not open
+// for reading (defined with the file table in data_files.cpp).
+FieldSource* inputFileSource(int n);
+
+}  // namespace core
+
+// Makes a copy of line the current field source. Called by inputLine once the
+// line is complete.
+void setLineFieldSource(const std::string& line);
