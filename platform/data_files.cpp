@@ -1,0 +1,313 @@
+// data_files.cpp — the numbered data files: open, close, the field writer and
+// deleteFile.
+//
+// Paths come with "\" as separator and are mapped to "/". Every path must be
+// relative and free of ".." components; writing (Output, Append, deleteFile)
+// is further limited to paths below the folder "Data" (first component exactly
+// "Data", no empty or "." components). A refused path behaves like a file
+// that cannot be opened: nothing happens and nothing is reported.
+//
+// A file opened for Input is read whole into memory; the field reader then
+// takes its characters from there.
+//
+// Output and Append never write the real file. They write a scratch file
+// beside it ("<name>.tmp-<process id>"; Append first copies the old content
+// into it), and closeFile flushes it, syncs it to disk and renames it over
+// the real file. Until that rename the previous copy stays whole; a write
+// that fails, or a file still open when the program ends, leaves it as it was
+// and removes the scratch file.
+#include "platform/field_source.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cerrno>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kFirstFileNumber = 1;
+constexpr int kLastFileNumber = 255;
+// Bytes of an input file past this are not read: the data ends there. The
+// programs' largest files are about 100 KB.
+constexpr std::size_t kMaxInputBytes = std::size_t{64} << 20;
+// Written fields are handed to the scratch file in blocks of about this size.
+constexpr std::size_t kWriteBlock = std::size_t{64} << 10;
+
+struct OpenFile {
+    std::unique_ptr<core::FileFieldSource> reader;  // set while open for Input
+    int fd = -1;                                    // the scratch file, while open for writing
+    std::string scratchPath;
+    std::string targetPath;
+    std::string pending;  // written fields not yet handed to fd
+    bool failed = false;  // a write went wrong: the scratch file must not replace the target
+
+    OpenFile() = default;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    // A write never finished (the program ended with the file open) is
+    // dropped, never half-committed.
+    ~OpenFile() { abandon(); }
+
+    void abandon() {
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(scratchPath.c_str());
+        }
+        fd = -1;
+        pending.clear();
+        failed = false;
+        if (reader) core::releaseFieldSource(reader.get());
+        reader.reset();
+    }
+};
+
+// Index = file number; entry 0 unused.
+std::array<OpenFile, kLastFileNumber + 1> files;
+
+bool validNumber(int n) { return n >= kFirstFileNumber && n <= kLastFileNumber; }
+
+std::vector<std::string> splitComponents(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : path) {
+        if (c == '/') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part.push_back(c);
+        }
+    }
+    parts.push_back(part);
+    return parts;
+}
+
+// The host path for reading, or "" when the path is refused: empty, holding
+// a NUL byte, absolute, or with a ".." component.
+std::string readablePath(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos) return "";
+    std::string host = path;
+    for (char& c : host) {
+        if (c == '\\') c = '/';
+    }
+    if (host.front() == '/') return "";
+    for (const std::string& part : splitComponents(host)) {
+        if (part == "..") return "";
+    }
+    return host;
+}
+
+// The host path for writing, or "" when refused: as readablePath, and the
+// first component must be "Data", followed by at least one more, with no
+// empty or "." component anywhere ("Data\\x", "Data\.\x", "Data\" fail).
+std::string writablePath(const std::string& path) {
+    const std::string host = readablePath(path);
+    if (host.empty()) return "";
+    const std::vector<std::string> parts = splitComponents(host);
+    if (parts.size() < 2 || parts.front() != "Data") return "";
+    for (const std::string& part : parts) {
+        if (part.empty() || part == ".") return "";
+    }
+    return host;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads a regular file whole (up to kMaxInputBytes). False when it cannot
+// be opened or is not a regular file.
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bytes.clear();
+    if (info.st_size > 0) {
+        bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxInputBytes));
+    }
+    char block[kWriteBlock];
+    while (bytes.size() < kMaxInputBytes) {
+        const std::size_t want = std::min(sizeof block, kMaxInputBytes - bytes.size());
+        const ssize_t n = ::read(fd, block, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // end of file; a read error ends the data as well
+        bytes.append(block, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+// Copies the whole current content of target into fd, for Append. True also
+// when target does not exist (nothing to copy); false when it exists but
+// cannot be copied completely, which would lose data on the rename.
+bool copyExisting(const std::string& target, int fd, mode_t& keepMode, bool& existed) {
+    existed = false;
+    const int in = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return errno == ENOENT;
+    struct stat info {};
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    existed = true;
+    keepMode = info.st_mode & 07777;
+    char block[kWriteBlock];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, block, sizeof block);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        if (!writeAll(fd, block, static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    return ok;
+}
+
+void openForReading(OpenFile& file, const std::string& path) {
+    const std::string host = readablePath(path);
+    if (host.empty()) return;
+    std::string bytes;
+    if (!readWholeFile(host, bytes)) return;  // missing: nothing is opened
+    file.reader = std::make_unique<core::FileFieldSource>(std::move(bytes));
+}
+
+void openForWriting(OpenFile& file, const std::string& path, bool append) {
+    const std::string host = writablePath(path);
+    if (host.empty()) return;
+    const std::string scratch = host + ".tmp-" + std::to_string(::getpid());
+    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) return;  // e.g. no folder Data
+    mode_t keepMode = 0;
+    bool existed = false;
+    bool ok = true;
+    if (append) {
+        ok = copyExisting(host, fd, keepMode, existed);
+    } else {
+        struct stat info {};
+        if (::stat(host.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            existed = true;
+            keepMode = info.st_mode & 07777;
+        }
+    }
+    // The replacement keeps the permissions of the file it replaces.
+    if (ok && existed) ok = ::fchmod(fd, keepMode) == 0;
+    if (!ok) {
+        ::close(fd);
+        ::unlink(scratch.c_str());
+        return;
+    }
+    file.fd = fd;
+    file.scratchPath = scratch;
+    file.targetPath = host;
+}
+
+void flushPending(OpenFile& file) {
+    if (!file.failed && !writeAll(file.fd, file.pending.data(), file.pending.size())) {
+        file.failed = true;
+    }
+    file.pending.clear();
+}
+
+// Makes the rename itself durable: syncs the folder that holds path.
+void syncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void commit(OpenFile& file) {
+    flushPending(file);
+    bool ok = !file.failed && ::fsync(file.fd) == 0;
+    ok = ::close(file.fd) == 0 && ok;
+    file.fd = -1;
+    if (ok && ::rename(file.scratchPath.c_str(), file.targetPath.c_str()) == 0) {
+        syncFolderOf(file.targetPath);
+    } else {
+        ::unlink(file.scratchPath.c_str());
+    }
+    file.failed = false;
+}
+
+void writeField(int n, std::string_view text, bool last) {
+    if (!validNumber(n)) return;
+    OpenFile& file = files[static_cast<std::size_t>(n)];
+    if (file.fd < 0) return;  // not open for writing
+    file.pending += text;
+    file.pending += last ? "\r\n" : ",";
+    if (file.pending.size() >= kWriteBlock) flushPending(file);
+}
+
+}  // namespace
+
+namespace core {
+
+FieldSource* inputFileSource(int n) {
+    if (!validNumber(n)) return nullptr;
+    return files[static_cast<std::size_t>(n)].reader.get();
+}
+
+}  // namespace core
+
+void openFile(const std::string& path, FileMode mode, int fileNumber) {
+    if (!validNumber(fileNumber)) return;
+    closeFile(fileNumber);
+    OpenFile& file = files[static_cast<std::size_t>(fileNumber)];
+    switch (mode) {
+        case FileMode::Input: openForReading(file, path); break;
+        case FileMode::Output: openForWriting(file, path, false); break;
+        case FileMode::Append: openForWriting(file, path, true); break;
+    }
+}
+
+void closeFile(int fileNumber) {
+    if (!validNumber(fileNumber)) return;
+    OpenFile& file = files[static_cast<std::size_t>(fileNumber)];
+    if (file.fd >= 0) commit(file);
+    file.abandon();  // releases a reader; the scratch file is gone by now
+}
+
+void writeIntField(int fileNumber, int value, bool last) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    writeField(fileNumber, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)), last);
+}
+
+void writeStringField(int fileNumber, const std::string& text, bool last) {
+    writeField(fileNumber, "\"" + text + "\"", last);
+}
+
+void deleteFile(const std::string& path) {
+    const std::string host = writablePath(path);
+    if (host.empty()) return;
+    struct stat info {};
+    if (::lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
+    ::unlink(host.c_str());
+}
