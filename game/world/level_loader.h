@@ -1,0 +1,13 @@
+// level_loader.h — the game's level loader.
+//
+// Writes: World::map (columns 1..220, rows 1..150), playerX, playerY, viewX,
+// viewY, x / y / homeViewX / homeViewY of all 101 entries of the four
+// creature tables, the four counts, and level (a level above 8 becomes 1).
+#pragma once
+
+// Loads "Data\001.dat".."Data\008.dat" by World::level, or "Data\ende.dat"
+// while World::deathKind is above 0. With level below 1 and deathKind 0 it
+// does nothing. Values are made safe for play on the way in (see
+// level_loader.cpp); step offsets, heldItem, energy, score, frameCounter,
+// sceneShown and the splinters are left as they are.
+void loadLevel();
