@@ -1,0 +1,197 @@
+// level_check.cpp — structural checks and the reachability walk for levels.
+//
+// Reads the LevelSource given; writes only the problem list and the returned
+// Reachability. No global state.
+#include "tools/levels/level_check.h"
+
+#include "common/tile_codes.h"
+
+#include <algorithm>
+#include <deque>
+#include <string>
+
+namespace {
+
+// map[x][y] for stored cells; anything outside reads as a wall.
+int cellOf(const LevelData& level, int x, int y) {
+    if (x < 0 || x > kLevelColumns || y < 0 || y > kLevelRows) return RedWall;
+    return level.map[x][y];
+}
+
+bool insideReach(int x, int y) { return x >= 1 && x <= kReachColumns && y >= 1 && y <= kReachRows; }
+
+std::string cellText(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+
+std::string tileName(int code) {
+    const TileInfo* tile = findTile(code);
+    return tile ? std::string(tile->name) + " (" + std::to_string(code) + ")" : "code " + std::to_string(code);
+}
+
+// A view offset that the wizard's flips can produce.
+bool validViewX(int v) { return v >= 0 && v <= kMaxViewX && v % kViewStepX == 0; }
+bool validViewY(int v) { return v >= 0 && v <= kMaxViewY && v % kViewStepY == 0; }
+
+bool insideView(int x, int y, int viewX, int viewY) {
+    return x >= viewX + 1 && x <= viewX + 20 && y >= viewY + 1 && y <= viewY + 14;
+}
+
+// Adds a problem about one placed thing (start or creature) at (x, y) with
+// view (vx, vy); returns false when it lies outside the reachable cells.
+bool checkPlacement(const LevelSource& source, int line, const std::string& what, int x, int y, int vx,
+                    int vy, std::vector<LevelProblem>& problems) {
+    auto fail = [&](const std::string& message) { problems.push_back({source.fileName, line, message}); };
+    if (!insideReach(x, y)) {
+        fail(what + " at " + cellText(x, y) + " lies outside the reachable cells (columns 1..210, rows 1..144)");
+        return false;
+    }
+    if (!validViewX(vx) || !validViewY(vy)) {
+        fail(what + " at " + cellText(x, y) + " has the view " + cellText(vx, vy) +
+             ", which no flip reaches (columns step by 19 up to 190, rows by 13 up to 130)");
+    } else if (!insideView(x, y, vx, vy)) {
+        fail(what + " at " + cellText(x, y) + " lies outside its view " + cellText(vx, vy));
+    }
+    return true;
+}
+
+}  // namespace
+
+void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problems) {
+    const LevelData& level = *source.level;
+    auto fail = [&](int line, const std::string& message) { problems.push_back({source.fileName, line, message}); };
+
+    if (source.startLine != 0 &&
+        checkPlacement(source, source.startLine, "the start", level.playerX, level.playerY, level.viewX,
+                       level.viewY, problems)) {
+        int code = cellOf(level, level.playerX, level.playerY);
+        if (!isEnterableCode(code) || code == Water || code == Door)
+            fail(source.startLine, "the start stands on " + tileName(code) + "; it needs floor the wizard can stand on");
+    }
+
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        int count = level.counts[kind];
+        if (count < 0 || count > kMaxCreatures) {
+            fail(0, std::string("the ") + kCreatureKindNames[kind] + " count " + std::to_string(count) +
+                        " lies outside 0.." + std::to_string(kMaxCreatures));
+            count = std::clamp(count, 0, kMaxCreatures);
+        }
+        for (int k = 1; k <= count; ++k) {
+            const StoredCreature& c = level.creatures[kind][k];
+            int line = source.creatureLines[kind][k];
+            std::string what = std::string("the ") + kCreatureKindNames[kind];
+            if (!checkPlacement(source, line, what, c.x, c.y, c.homeViewX, c.homeViewY, problems)) continue;
+            int code = cellOf(level, c.x, c.y);
+            bool walker = kind == static_cast<int>(FileCreatureKind::Pig) ||
+                          kind == static_cast<int>(FileCreatureKind::Cleaner);
+            if (walker && !isEnterableCode(code))
+                fail(line, what + " at " + cellText(c.x, c.y) + " stands inside " + tileName(code));
+            if (kind == static_cast<int>(FileCreatureKind::Cleaner) && cellOf(level, c.x, c.y + 1) <= kFirstSolidCode)
+                fail(line, what + " at " + cellText(c.x, c.y) + " has " + tileName(cellOf(level, c.x, c.y + 1)) +
+                               " beneath; he walks only on floor carried by a code above 50");
+        }
+    }
+
+    // Counts over the stored map: doors within reach, barriers and items.
+    bool door = false;
+    std::array<int, 64> codeCount{};
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) {
+            int code = level.map[x][y];
+            if (code == Door && insideReach(x, y)) door = true;
+            if (code >= Axe && code <= CrossBarrier4) ++codeCount[code];
+        }
+    }
+    if (source.doorRequired && !door)
+        fail(source.gridLine, "the level has no door (Door, 29) within the reachable cells");
+
+    for (int item = Key; item <= CandleStand; ++item) {
+        int barriers = codeCount[item + 10] + (item <= MossKey ? codeCount[item + 20] : 0);
+        if (barriers > codeCount[item])
+            fail(source.gridLine, std::to_string(barriers) + " barriers open with " + tileName(item) + " but only " +
+                                      std::to_string(codeCount[item]) +
+                                      " lie in the level; each opening uses one up");
+    }
+}
+
+Reachability exploreLevel(const LevelData& level) {
+    Reachability r;
+    r.reached.assign(kLevelColumns + 1, std::vector<bool>(kLevelRows + 1, false));
+    if (!insideReach(level.playerX, level.playerY)) return r;
+
+    std::array<bool, 47> have{};
+    for (;;) {
+        for (auto& column : r.reached) std::fill(column.begin(), column.end(), false);
+        r.doorReached = false;
+        std::deque<std::pair<int, int>> queue;
+        r.reached[level.playerX][level.playerY] = true;
+        queue.emplace_back(level.playerX, level.playerY);
+        constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+        while (!queue.empty()) {
+            auto [x, y] = queue.front();
+            queue.pop_front();
+            for (const auto& step : kSteps) {
+                int nx = x + step[0], ny = y + step[1];
+                if (!insideReach(nx, ny) || r.reached[nx][ny]) continue;
+                int code = level.map[nx][ny];
+                bool sideways = step[1] == 0;
+                bool enter = false;
+                if (isEnterableCode(code)) enter = code != Water;
+                else if (code >= Barrier && code <= TreasureBarrier3) enter = sideways && have[code - 10];
+                else if (code >= CrossBarrier && code <= CrossBarrier4) enter = !sideways && have[code - 20];
+                if (!enter) continue;
+                r.reached[nx][ny] = true;
+                if (code == Door) {
+                    r.doorReached = true;  // the wizard leaves the level here
+                    continue;
+                }
+                queue.emplace_back(nx, ny);
+            }
+        }
+
+        r.cellsReached = 0;
+        r.itemsReached.fill(0);
+        r.barriersOpened.fill(0);
+        for (int x = 1; x <= kReachColumns; ++x) {
+            for (int y = 1; y <= kReachRows; ++y) {
+                if (!r.reached[x][y]) continue;
+                ++r.cellsReached;
+                int code = level.map[x][y];
+                if (isItemCode(code)) ++r.itemsReached[code];
+                if (code >= Barrier && code <= CrossBarrier4) ++r.barriersOpened[code];
+            }
+        }
+        bool grew = false;
+        for (int item = Axe; item <= CandleStand; ++item) {
+            if (r.itemsReached[item] > 0 && !have[item]) {
+                have[item] = true;
+                grew = true;
+            }
+        }
+        if (!grew) return r;
+    }
+}
+
+void checkSolvable(const LevelSource& source, std::vector<LevelProblem>& problems) {
+    if (!source.doorRequired) return;
+    const LevelData& level = *source.level;
+    if (!insideReach(level.playerX, level.playerY)) return;  // validateLevel reports it
+    Reachability r = exploreLevel(level);
+    if (r.doorReached) return;
+
+    // Name the closed barriers at the edge of what was reached, as a hint.
+    std::string hint;
+    int shown = 0;
+    for (int x = 1; x <= kReachColumns && shown < 4; ++x) {
+        for (int y = 1; y <= kReachRows && shown < 4; ++y) {
+            int code = level.map[x][y];
+            if (r.reached[x][y] || code < Barrier || code > CrossBarrier4) continue;
+            bool touched = (x > 1 && r.reached[x - 1][y]) || (x < kReachColumns && r.reached[x + 1][y]) ||
+                           (y > 1 && r.reached[x][y - 1]) || (y < kReachRows && r.reached[x][y + 1]);
+            if (!touched) continue;
+            hint += (shown ? ", " : "; closed: ") + tileName(code) + " at " + cellText(x, y);
+            ++shown;
+        }
+    }
+    problems.push_back({source.fileName, source.gridLine,
+                        "the door cannot be reached from the start " + cellText(level.playerX, level.playerY) +
+                            " (" + std::to_string(r.cellsReached) + " cells reached" + hint + ")"});
+}
