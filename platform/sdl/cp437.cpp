@@ -1,0 +1,85 @@
+// cp437.cpp — UTF-8 to code page 437 for typed text.
+#include "platform/sdl/cp437.h"
+
+namespace sdl {
+
+const char16_t kCp437UpperHalf[128] = {
+    // 0x80: C cedilla, u umlaut, e acute, ...
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
+    // 0x90: E acute, ae, AE, o circumflex, o umlaut, ..., O umlaut, U umlaut, cent, pound, yen, peseta, f hook
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,
+    // 0xA0: a acute ... inverted exclamation, guillemets
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    // 0xB0: shades and box drawing
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+    // 0xC0: box drawing
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+    // 0xD0: box drawing and blocks
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    // 0xE0: Greek letters and mathematics (0xE1 is the sharp s)
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,
+    // 0xF0: mathematics, degree sign, no-break space
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+};
+
+int cp437FromCodePoint(char32_t codePoint) {
+    if (codePoint < 0x80) return static_cast<int>(codePoint);
+    for (int i = 0; i < 128; ++i) {
+        if (kCp437UpperHalf[i] == codePoint) return 0x80 + i;
+    }
+    return -1;
+}
+
+namespace {
+
+// Decodes the sequence at text[i]; advances i past it (at least one byte).
+// Returns -1 for a malformed or overlong sequence.
+long decodeUtf8(const std::string& text, std::size_t& i) {
+    unsigned char lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80) return lead;
+    int extra;
+    long codePoint;
+    long smallest;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1, codePoint = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2, codePoint = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3, codePoint = lead & 0x07, smallest = 0x10000;
+    } else {
+        return -1;  // a continuation byte or an invalid lead byte
+    }
+    for (int k = 0; k < extra; ++k) {
+        if (i >= text.size()) return -1;
+        unsigned char next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) return -1;  // leave the byte for the next character
+        codePoint = (codePoint << 6) | (next & 0x3F);
+        ++i;
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF) return -1;
+    return codePoint;
+}
+
+}  // namespace
+
+std::string utf8ToCp437(const std::string& utf8) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        long codePoint = decodeUtf8(utf8, i);
+        if (codePoint < 0) continue;
+        int byte = cp437FromCodePoint(static_cast<char32_t>(codePoint));
+        if (byte >= 0) out.push_back(static_cast<char>(byte));
+    }
+    return out;
+}
+
+}  // namespace sdl

@@ -1,0 +1,21 @@
+// cp437.h — typed text from SDL (UTF-8) as code page 437 bytes, the character
+// set of every text the programs handle. Internal to the SDL backend; the SDL
+// tests include it.
+#pragma once
+
+#include <string>
+
+namespace sdl {
+
+// The Unicode code points of the code page 437 characters 0x80..0xFF.
+extern const char16_t kCp437UpperHalf[128];
+
+// The code page 437 byte of a Unicode code point; -1 when the code page has
+// no such character. Code points below 0x80 are their own byte.
+int cp437FromCodePoint(char32_t codePoint);
+
+// Converts UTF-8 text to code page 437. Characters the code page lacks and
+// malformed UTF-8 sequences are dropped.
+std::string utf8ToCp437(const std::string& utf8);
+
+}  // namespace sdl

@@ -1,0 +1,38 @@
+// sdl_clock.cpp — the clock and plain waits.
+//
+// The clock is the monotonic steady clock, counted from the program's start;
+// reading it is a cheap call, which matters since the game's frame loop reads
+// it on every pass. A wait sleeps in short slices and pumps the window between
+// them, so that input keeps arriving and the window stays alive during the
+// game's long pauses.
+#include "platform/backend.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+const Clock::time_point kOrigin = Clock::now();
+// Longest sleep between two looks at the window.
+constexpr auto kSlice = std::chrono::milliseconds(5);
+}  // namespace
+
+namespace backend {
+
+double now() {
+    return std::chrono::duration<double>(Clock::now() - kOrigin).count();
+}
+
+void sleepFor(int ms) {
+    if (ms <= 0) return;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        refresh();
+        Clock::duration left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) return;
+        std::this_thread::sleep_for(std::min<Clock::duration>(left, kSlice));
+    }
+}
+
+}  // namespace backend

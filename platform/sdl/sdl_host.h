@@ -1,0 +1,38 @@
+// sdl_host.h — state and helpers shared by the files of the SDL backend.
+// Private to platform/sdl/: nothing outside this folder includes it.
+//
+// Everything here is touched from the program's one thread only (see the
+// comment at the top of sdl_window.cpp), so none of it is locked.
+#pragma once
+
+#include <SDL.h>
+
+namespace sdl {
+
+struct Host {
+    bool videoReady = false;        // SDL_Init(SDL_INIT_VIDEO) succeeded
+    bool videoFailed = false;       // it failed once; the program runs on without a window
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr; // 800 x 600 ARGB8888, streamed from the visible page
+    int fullScreen = -1;            // mode of the open window; -1 before the first
+    Uint64 lastPresent = 0;         // performance counter at the last present
+    int wheel = 0;                  // sum of the mouse wheel's vertical steps
+};
+
+inline Host host;
+
+// Initialises SDL's video subsystem once, with the hints the backend relies
+// on; false when there is no display.
+bool ensureVideo();
+// Handles one event from the queue (keyboard, text, window, wheel).
+void handleEvent(const SDL_Event& event);
+// Keyboard events, in sdl_keyboard.cpp.
+void handleKey(const SDL_KeyboardEvent& key);
+void handleText(const char* utf8);
+// Sound, in sdl_sound.cpp: stops playback and releases the device.
+void closeAudio();
+// Joystick, in sdl_joystick.cpp: closes the opened device.
+void closeJoystick();
+
+}  // namespace sdl

@@ -1,0 +1,186 @@
+// sdl_window.cpp — the window, presenting the visible page, the event pump
+// and the end of the program.
+//
+// Threading: everything SDL does here (the window, its events and
+// presenting) runs on the program's own thread. The shared platform code
+// calls backend::refresh from inside its operations at a bounded interval
+// (at most about sixty times a second, never per pixel), and sleepFor calls
+// it between the short slices of a wait, so the window keeps following the
+// user and the visible page keeps reaching the screen even while the
+// program sits in a busy loop of setPixel calls. The alternative, a presenter
+// thread of our own, would share the page buffers, the key state and the key
+// buffer with it and so need a lock around every pixel write of the dissolve
+// effects, a million of them in a row. One thread needs no locks at all, and
+// SDL prefers its video calls on the main thread anyway.
+//
+// Writes: sdl::host (window, renderer, texture, mode, present time, wheel).
+#include "platform/backend.h"
+#include "platform/sdl/sdl_host.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+
+namespace sdl {
+
+namespace {
+
+constexpr const char* kWindowTitle = "Zauberlabyrinth";
+// Shortest gap between two presents. The shared code calls refresh about
+// sixty times a second and a wait calls it every few milliseconds; this keeps
+// the latter from presenting more often than the display can show.
+constexpr double kMinPresentGap = 0.012;
+
+void destroyWindow() {
+    if (host.texture) SDL_DestroyTexture(host.texture);
+    if (host.renderer) SDL_DestroyRenderer(host.renderer);
+    if (host.window) SDL_DestroyWindow(host.window);
+    host.texture = nullptr;
+    host.renderer = nullptr;
+    host.window = nullptr;
+    host.fullScreen = -1;
+}
+
+// Opens a window of the given mode with its renderer and streaming texture.
+// On any failure nothing is left half made: the program then draws into its
+// pages as before and simply shows nothing.
+void createWindow(int fullScreen) {
+    Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    host.window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   kScreenWidth, kScreenHeight, flags);
+    if (!host.window) return;
+    // No SDL_RENDERER_PRESENTVSYNC: a present must never hold the program up
+    // for a whole display frame.
+    host.renderer = SDL_CreateRenderer(host.window, -1, 0);
+    if (!host.renderer) host.renderer = SDL_CreateRenderer(host.window, -1, SDL_RENDERER_SOFTWARE);
+    if (host.renderer) {
+        // The 800 x 600 picture is scaled to fit the window with its aspect
+        // kept; the renderer fills the rest with black bars.
+        SDL_RenderSetLogicalSize(host.renderer, kScreenWidth, kScreenHeight);
+        host.texture = SDL_CreateTexture(host.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    }
+    if (!host.texture) {
+        destroyWindow();
+        return;
+    }
+    // The top byte of our colours is not alpha: black is 0x00000000.
+    SDL_SetTextureBlendMode(host.texture, SDL_BLENDMODE_NONE);
+    host.fullScreen = fullScreen;
+    SDL_StartTextInput();
+}
+
+void present() {
+    if (!host.texture || core::pageCount() <= 0) return;
+    const Colour* pixels = core::visiblePagePixels();
+    if (!pixels) return;
+    SDL_UpdateTexture(host.texture, nullptr, pixels, kScreenWidth * static_cast<int>(sizeof(Colour)));
+    SDL_SetRenderDrawColor(host.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(host.renderer);
+    SDL_RenderCopy(host.renderer, host.texture, nullptr, nullptr);
+    SDL_RenderPresent(host.renderer);
+    host.lastPresent = SDL_GetPerformanceCounter();
+}
+
+void handleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        // The close control does not close the window: it arrives as the
+        // extended key 107 and counts as a key press.
+        core::extendedKey(107);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        // Key-up events of keys released elsewhere never reach us.
+        core::releaseAllKeys();
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+        host.lastPresent = 0;  // show the page again at the next refresh
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+bool ensureVideo() {
+    if (host.videoReady) return true;
+    if (host.videoFailed) return false;
+    // Leave SIGINT and SIGTERM to their defaults so they keep ending the
+    // process; SDL would otherwise turn them into a quit event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Closing the window must not end the program by itself.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Nearest-neighbour scaling keeps the pixels sharp in full screen.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        host.videoFailed = true;
+        return false;
+    }
+    host.videoReady = true;
+    return true;
+}
+
+void handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        core::extendedKey(107);
+        break;
+    case SDL_WINDOWEVENT:
+        handleWindowEvent(event.window);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        handleKey(event.key);
+        break;
+    case SDL_TEXTINPUT:
+        handleText(event.text.text);
+        break;
+    case SDL_MOUSEWHEEL: {
+        int steps = event.wheel.y;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
+        host.wheel += steps;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+}  // namespace sdl
+
+namespace backend {
+
+void screenOpened(int fullScreen) {
+    using sdl::host;
+    int mode = fullScreen ? 1 : 0;
+    if (!sdl::ensureVideo()) return;
+    if (host.window && host.fullScreen != mode) sdl::destroyWindow();
+    if (!host.window) sdl::createWindow(mode);
+    sdl::present();
+}
+
+void refresh() {
+    using sdl::host;
+    if (!host.videoReady) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) sdl::handleEvent(event);
+    if (!host.window) return;
+    Uint64 nowCount = SDL_GetPerformanceCounter();
+    double sinceLast = static_cast<double>(nowCount - host.lastPresent) /
+                       static_cast<double>(SDL_GetPerformanceFrequency());
+    if (host.lastPresent == 0 || sinceLast >= sdl::kMinPresentGap) sdl::present();
+}
+
+void endProgram() {
+    sdl::closeAudio();
+    sdl::closeJoystick();
+    sdl::destroyWindow();
+    SDL_Quit();
+    std::exit(0);
+}
+
+}  // namespace backend
