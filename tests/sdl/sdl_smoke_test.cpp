@@ -1,0 +1,304 @@
+// Smoke tests of the SDL backend under SDL's offscreen video driver and dummy
+// audio driver: the window shows the visible page, events reach the key state
+// and key buffer, sounds neither crash nor block, and the key and character
+// tables hold what the programs rely on.
+#include "platform/platform.h"
+#include "platform/sdl/cp437.h"
+#include "platform/sdl/scancodes.h"
+#include "platform/sdl/sdl_host.h"
+#include "tests/support/scratch_dir.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- tables ------------------------------------------------------------------
+
+TEST(SdlScancodes, GermanLetterPositionsArrowsAndCommandKeys) {
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_Y), 21);  // German Z
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_Z), 44);  // German Y
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_UP), 72);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_LEFT), 75);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_RIGHT), 77);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_DOWN), 80);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_ESCAPE), 1);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_RETURN), 28);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_SPACE), 57);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_F1), 59);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_F3), 61);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_F10), 68);
+    EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_AUDIOPLAY), 0);
+
+    // The rows of the main block, as set 1 numbers them.
+    const SDL_Scancode digits[] = {SDL_SCANCODE_1, SDL_SCANCODE_2, SDL_SCANCODE_3, SDL_SCANCODE_4,
+                                   SDL_SCANCODE_5, SDL_SCANCODE_6, SDL_SCANCODE_7, SDL_SCANCODE_8,
+                                   SDL_SCANCODE_9, SDL_SCANCODE_0};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(sdl::pcScancode(digits[i]), 2 + i);
+    const char* rows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    const int firstCode[] = {16, 30, 44};
+    for (int r = 0; r < 3; ++r) {
+        for (int i = 0; rows[r][i]; ++i) {
+            SDL_Scancode sc = SDL_GetScancodeFromName(std::string(1, rows[r][i]).c_str());
+            EXPECT_EQ(sdl::pcScancode(sc), firstCode[r] + i) << rows[r][i];
+        }
+    }
+}
+
+TEST(SdlScancodes, TableIsWellFormed) {
+    std::set<int> seen;
+    for (int i = 0; i < sdl::kKeyMappingCount; ++i) {
+        const sdl::KeyMapping& m = sdl::kKeyMappings[i];
+        EXPECT_TRUE(seen.insert(m.sdl).second) << "twice: " << SDL_GetScancodeName(m.sdl);
+        EXPECT_GE(m.pc, 1);
+        EXPECT_LE(m.pc, 127);
+        EXPECT_EQ(m.typed != 0, m.buffer == sdl::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
+    }
+}
+
+TEST(SdlCp437, ConvertsTypedText) {
+    EXPECT_EQ(sdl::utf8ToCp437("\xC3\xBC"), "\x81");          // u umlaut
+    EXPECT_EQ(sdl::utf8ToCp437("\xC3\x9C"), "\x9A");          // U umlaut
+    EXPECT_EQ(sdl::utf8ToCp437("\xC3\x9F"), "\xE1");          // sharp s
+    EXPECT_EQ(sdl::utf8ToCp437("\xE2\x82\xAC"), "");          // euro sign: none in the code page
+    EXPECT_EQ(sdl::utf8ToCp437("Anna \xE2\x82\xAC" "5"), "Anna 5");
+    EXPECT_EQ(sdl::utf8ToCp437("M\xC3\xBCller"), "M\x81ller");
+    // Broken UTF-8 is dropped without taking the next character along.
+    EXPECT_EQ(sdl::utf8ToCp437("a\xC3" "b"), "ab");
+    EXPECT_EQ(sdl::utf8ToCp437("a\x80\xBF" "b"), "ab");
+    EXPECT_EQ(sdl::utf8ToCp437("\xC0\xA1"), "");               // overlong '!'
+    EXPECT_EQ(sdl::utf8ToCp437("\xE2\x82"), "");               // cut short at the end
+}
+
+TEST(SdlCp437, UpperHalfRoundTrips) {
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        EXPECT_EQ(sdl::cp437FromCodePoint(sdl::kCp437UpperHalf[byte - 0x80]), byte) << std::hex << byte;
+    }
+}
+
+// ---- the backend with a window ------------------------------------------------
+
+class SdlBackend : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // The software renderer keeps the presented picture readable.
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    }
+    // Lets the backend pump its events: short waits are never cut short.
+    static void pump() { sleepMs(30); }
+
+    static void pushKey(SDL_Scancode scancode, bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.scancode = scancode;
+        event.key.windowID = SDL_GetWindowID(sdl::host.window);
+        SDL_PushEvent(&event);
+    }
+    static void pushWindowEvent(SDL_WindowEventID id) {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = static_cast<Uint8>(id);
+        event.window.windowID = SDL_GetWindowID(sdl::host.window);
+        SDL_PushEvent(&event);
+    }
+    static void pushText(const char* utf8) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        SDL_strlcpy(event.text.text, utf8, sizeof event.text.text);
+        event.text.windowID = SDL_GetWindowID(sdl::host.window);
+        SDL_PushEvent(&event);
+    }
+    // The picture the window shows, 800 x 600 ARGB.
+    static std::vector<std::uint32_t> shownPixels() {
+        std::vector<std::uint32_t> out(kScreenWidth * kScreenHeight);
+        SDL_RenderReadPixels(sdl::host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(),
+                             kScreenWidth * 4);
+        return out;
+    }
+};
+
+TEST_F(SdlBackend, WindowShowsTheVisiblePage) {
+    openScreen(800, 600, 32, 2, 0);
+    ASSERT_NE(sdl::host.window, nullptr);
+    ASSERT_NE(sdl::host.texture, nullptr);
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(sdl::host.window, &w, &h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    EXPECT_STREQ(SDL_GetWindowTitle(sdl::host.window), "Zauberlabyrinth");
+
+    setPages(1, 0);
+    setPixel(10, 20, 0x00123456);
+    drawBox(100, 100, 140, 140, kWhite);
+    EXPECT_EQ(getPixel(10, 20), 0x00123456u);
+    setPages(0, 0);
+    EXPECT_EQ(getPixel(10, 20), kBlack);
+    setPixel(799, 599, 0xFFABCDEF);
+    pump();
+    std::vector<std::uint32_t> shown = shownPixels();
+    EXPECT_EQ(shown[599 * 800 + 799] & 0xFFFFFF, 0xABCDEFu);
+    EXPECT_EQ(shown[20 * 800 + 10] & 0xFFFFFF, 0u);
+
+    // Showing page 1 shows what was drawn there, top byte or not.
+    setPages(0, 1);
+    pump();
+    shown = shownPixels();
+    EXPECT_EQ(shown[20 * 800 + 10] & 0xFFFFFF, 0x123456u);
+    EXPECT_EQ(shown[100 * 800 + 120] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(shown[599 * 800 + 799] & 0xFFFFFF, 0u);
+
+    // Opening again in the same mode keeps the window and clears the pages.
+    SDL_Window* before = sdl::host.window;
+    openScreen(800, 600, 32, 2, 0);
+    EXPECT_EQ(sdl::host.window, before);
+    pump();
+    shown = shownPixels();
+    EXPECT_EQ(shown[100 * 800 + 120] & 0xFFFFFF, 0u);
+}
+
+TEST_F(SdlBackend, FullScreenScalesThePicture) {
+    openScreen(800, 600, 32, 2, 1);
+    ASSERT_NE(sdl::host.window, nullptr);
+    EXPECT_TRUE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+    int lw = 0;
+    int lh = 0;
+    SDL_RenderGetLogicalSize(sdl::host.renderer, &lw, &lh);
+    EXPECT_EQ(lw, 800);
+    EXPECT_EQ(lh, 600);
+    // Back to a window of 800 x 600.
+    openScreen(800, 600, 32, 2, 0);
+    EXPECT_FALSE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN);
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(sdl::host.window, &w, &h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+}
+
+TEST_F(SdlBackend, KeyEventsReachKeyStateAndBuffer) {
+    openScreen(800, 600, 32, 2, 0);
+    flushKeys();
+
+    pushKey(SDL_SCANCODE_Y, true);  // the German Z key
+    pushKey(SDL_SCANCODE_LEFT, true);
+    pump();
+    EXPECT_TRUE(isKeyDown(21));
+    EXPECT_TRUE(isKeyDown(75));
+    EXPECT_FALSE(isKeyDown(44));
+    // The letter comes as text, the arrow as an extended key.
+    EXPECT_EQ(takeKey(), std::string("\xFF") + static_cast<char>(75));
+    EXPECT_EQ(takeKey(), "");
+
+    pushKey(SDL_SCANCODE_Y, false);
+    pump();
+    EXPECT_FALSE(isKeyDown(21));
+    EXPECT_TRUE(isKeyDown(75));
+
+    // Losing the focus releases every key.
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    pump();
+    EXPECT_FALSE(isKeyDown(75));
+
+    pushText("\xC3\xBC\xE2\x82\xAC" "a");  // u umlaut, euro sign, a
+    pushKey(SDL_SCANCODE_RETURN, true);
+    pushKey(SDL_SCANCODE_BACKSPACE, true);
+    pushKey(SDL_SCANCODE_F2, true);
+    pump();
+    EXPECT_EQ(takeKey(), "\x81");
+    EXPECT_EQ(takeKey(), "a");
+    EXPECT_EQ(takeKey(), "\r");
+    EXPECT_EQ(takeKey(), "\b");
+    EXPECT_EQ(takeKey(), std::string("\xFF") + static_cast<char>(60));
+    EXPECT_EQ(takeKey(), "");
+}
+
+TEST_F(SdlBackend, CloseRequestIsAKeyAndKeepsTheWindow) {
+    openScreen(800, 600, 32, 2, 0);
+    flushKeys();
+    pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    pump();
+    EXPECT_EQ(takeKey(), std::string("\xFF") + static_cast<char>(107));
+    EXPECT_EQ(takeKey(), "");
+    EXPECT_NE(sdl::host.window, nullptr);
+
+    // It counts as a key press: a long wait after it ends at once.
+    pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    pump();
+    double start = timerSeconds();
+    sleepMs(3000);
+    EXPECT_LT(timerSeconds() - start, 1.0);
+}
+
+TEST_F(SdlBackend, NoJoystickReadsAsAbsent) {
+    for (int id : {0, 1}) {
+        JoystickState js = readJoystick(id);
+        EXPECT_EQ(js.buttons, -1);
+        EXPECT_EQ(js.x, -1000);
+        EXPECT_EQ(js.y, -1000);
+    }
+}
+
+// A mono PCM WAV of `seconds` of a square wave.
+std::string makeWav(int bits, int channels, int rate, double seconds) {
+    auto le = [](std::string& s, std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    const int frames = static_cast<int>(rate * seconds);
+    const int bytesPerSample = bits / 8;
+    std::string data;
+    for (int f = 0; f < frames; ++f) {
+        bool high = (f / 50) % 2 == 0;
+        for (int c = 0; c < channels; ++c) {
+            if (bits == 8) data.push_back(static_cast<char>(high ? 0xC0 : 0x40));
+            else le(data, static_cast<std::uint16_t>(high ? 8000 : -8000), 2);
+        }
+    }
+    std::string out = "RIFF";
+    le(out, 36 + static_cast<std::uint32_t>(data.size()), 4);
+    out += "WAVEfmt ";
+    le(out, 16, 4);
+    le(out, 1, 2);
+    le(out, static_cast<std::uint32_t>(channels), 2);
+    le(out, static_cast<std::uint32_t>(rate), 4);
+    le(out, static_cast<std::uint32_t>(rate * channels * bytesPerSample), 4);
+    le(out, static_cast<std::uint32_t>(channels * bytesPerSample), 2);
+    le(out, static_cast<std::uint32_t>(bits), 2);
+    out += "data";
+    le(out, static_cast<std::uint32_t>(data.size()), 4);
+    return out + data;
+}
+
+TEST_F(SdlBackend, SoundsPlayOneAtATimeWithoutWaiting) {
+    ScratchDir dir;
+    dir.writeFile("wave/long.wav", makeWav(16, 1, 22050, 5.0));
+    dir.writeFile("wave/short8.wav", makeWav(8, 2, 11025, 3.0));
+    dir.writeFile("wave/broken.wav", "RIFF\x10\x00\x00\x00WAVEfmt garbage");
+
+    double start = timerSeconds();
+    playSound("wave\\long.wav");
+    // It returns long before the five seconds of sound are over.
+    EXPECT_LT(timerSeconds() - start, 2.5);
+    EXPECT_EQ(Mix_Playing(0), 1);
+
+    // A missing or broken file ends the playing sound and plays nothing.
+    playSound("wave\\missing.wav");
+    EXPECT_EQ(Mix_Playing(0), 0);
+    playSound("wave\\short8.wav");
+    EXPECT_EQ(Mix_Playing(0), 1);
+    playSound("wave\\broken.wav");
+    EXPECT_EQ(Mix_Playing(0), 0);
+    // Again from the loaded copy, with the file gone.
+    std::filesystem::remove(dir.path() / "wave" / "long.wav");
+    playSound("wave\\long.wav");
+    EXPECT_EQ(Mix_Playing(0), 1);
+}
+
+}  // namespace
