@@ -1,0 +1,204 @@
+// Items: the exchange, the action command, weapon kills and firing the star.
+#include "common/tile_codes.h"
+#include "game/rules/items.h"
+#include "game/rules/player.h"
+#include "tests/rules/rules_fixture.h"
+
+namespace {
+
+using ItemTest = RulesTest;
+
+bool isEmpty(const Creature& c) {
+    return c.x == 0 && c.y == 0 && c.homeViewX == 0 && c.homeViewY == 0;
+}
+
+// ---- exchange ----
+
+TEST_F(ItemTest, ExchangeSwapsHandAndCell) {
+    setCell(5, 5, Axe);
+    world.heldItem = Sword;
+    swapHeldItem();
+    EXPECT_EQ(cell(5, 5), Sword);
+    EXPECT_EQ(world.heldItem, Axe);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\tok.wav"});
+}
+
+TEST_F(ItemTest, ExchangeWithEmptyHandEmptiesTheCell) {
+    setCell(5, 5, Key);
+    swapHeldItem();
+    EXPECT_EQ(cell(5, 5), Floor);
+    EXPECT_EQ(world.heldItem, Key);
+}
+
+TEST_F(ItemTest, ExchangeLeavesFlamesWaterAndDoorAlone) {
+    world.heldItem = Axe;
+    for (int code : {int{Flame}, int{Flame2}, int{Embers}, int{Waterfall}, int{Water}, 15, int{Door}}) {
+        setCell(5, 5, code);
+        swapHeldItem();
+        EXPECT_EQ(cell(5, 5), code);
+        EXPECT_EQ(world.heldItem, Axe);
+    }
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(ItemTest, ActionOnAFreeCellCannotPutAKeyDown) {
+    world.heldItem = Key;
+    actionCommand();
+    EXPECT_EQ(world.heldItem, Key);
+    EXPECT_EQ(cell(5, 5), Floor);
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(ItemTest, ActionOnFlameDoesNotUseTheWeapon) {
+    setCell(5, 5, Flame);
+    world.heldItem = Axe;
+    Creature& p = pig(1, 5, 5);
+    actionCommand();
+    EXPECT_EQ(world.heldItem, Axe);
+    EXPECT_EQ(p.x, 5);
+    EXPECT_EQ(cell(5, 5), Flame);
+}
+
+TEST_F(ItemTest, ActionOnAnItemCellExchanges) {
+    setCell(5, 5, Cross);
+    world.heldItem = Jug;
+    actionCommand();
+    EXPECT_EQ(world.heldItem, Cross);
+    EXPECT_EQ(cell(5, 5), Jug);
+}
+
+// ---- weapons ----
+
+TEST_F(ItemTest, AxeKillsTheLowestIndexedOfTwoPigs) {
+    world.heldItem = Axe;
+    Creature& first = pig(2, 5, 5);
+    Creature& second = pig(4, 5, 5);
+    actionCommand();
+    EXPECT_TRUE(isEmpty(first));
+    EXPECT_EQ(second.x, 5);
+    EXPECT_EQ(world.score, 1000);
+    EXPECT_EQ(world.heldItem, 0);
+    EXPECT_EQ(cell(5, 5), DeadPig);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\Sterb.wav"});
+}
+
+struct WeaponCase {
+    int weapon;
+    CreatureTable World::*table;
+    int World::*count;
+    int corpse;
+    const char* sound;
+};
+
+TEST_F(ItemTest, EachWeaponKillsItsKindAndLeavesItsCorpse) {
+    const WeaponCase cases[] = {
+        {Axe, &World::pigs, &World::pigCount, DeadPig, "wave\\Sterb.wav"},
+        {Sword, &World::cleaners, &World::cleanerCount, DeadCleaner, "wave\\schnitt.wav"},
+        {Jug, &World::flameGhosts, &World::flameGhostCount, Smoke, "wave\\plop.wav"},
+        {Cross, &World::eyes, &World::eyeCount, DeadEye, "wave\\plop.wav"},
+    };
+    for (const WeaponCase& w : cases) {
+        world.score = 0;
+        setCell(5, 5, Floor2);
+        headless::clearSounds();
+        // One creature of every kind on the wizard's cell.
+        pig(1, 5, 5);
+        cleaner(1, 5, 5);
+        ghost(1, 5, 5);
+        eye(1, 5, 5);
+        world.heldItem = w.weapon;
+        useHeldItem();
+        EXPECT_TRUE(isEmpty((world.*w.table)[1])) << w.weapon;
+        int living = 0;
+        for (auto table : {&World::pigs, &World::cleaners, &World::flameGhosts, &World::eyes}) {
+            if (!isEmpty((world.*table)[1])) ++living;
+        }
+        EXPECT_EQ(living, 3) << w.weapon;
+        EXPECT_EQ(cell(5, 5), w.corpse) << w.weapon;
+        EXPECT_EQ(world.score, 1000);
+        EXPECT_EQ(sounds(), std::vector<std::string>{w.sound});
+    }
+}
+
+TEST_F(ItemTest, WeaponWithoutItsCreatureStaysInHand) {
+    world.heldItem = Sword;
+    pig(1, 5, 5);
+    cleaner(1, 6, 5);
+    useHeldItem();
+    EXPECT_EQ(world.heldItem, Sword);
+    EXPECT_EQ(world.score, 0);
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(ItemTest, WeaponComparesCellsOnlyNotScreens) {
+    world.heldItem = Axe;
+    Creature& p = pig(1, 5, 5);
+    p.homeViewX = 19;
+    useHeldItem();
+    EXPECT_TRUE(isEmpty(p));
+    EXPECT_EQ(world.score, 1000);
+}
+
+TEST_F(ItemTest, CorpseIsNotWrittenOnAFlame) {
+    // Through the demonstration's path: use regardless of the cell.
+    setCell(5, 5, Flame);
+    world.heldItem = Axe;
+    Creature& p = pig(1, 5, 5);
+    useHeldItem();
+    EXPECT_TRUE(isEmpty(p));
+    EXPECT_EQ(cell(5, 5), Flame);
+    EXPECT_EQ(world.score, 1000);
+}
+
+TEST_F(ItemTest, CorpseReplacesAnotherCorpseButNotCodeNine) {
+    setCell(5, 5, DeadEye);
+    world.heldItem = Axe;
+    pig(1, 5, 5);
+    useHeldItem();
+    EXPECT_EQ(cell(5, 5), DeadPig);
+
+    world.heldItem = Cross;
+    eye(1, 5, 5);
+    useHeldItem();
+    EXPECT_EQ(cell(5, 5), DeadPig);  // 9 is not below 9
+}
+
+TEST_F(ItemTest, WeaponKillPausesWithSoundOff) {
+    world.soundOn = 0;
+    world.heldItem = Axe;
+    pig(1, 5, 5);
+    const double before = headless::clock();
+    useHeldItem();
+    EXPECT_GE(headless::clock() - before, 0.010);
+    EXPECT_TRUE(sounds().empty());
+    EXPECT_EQ(world.score, 1000);
+}
+
+// ---- firing the star ----
+
+TEST_F(ItemTest, FiringTheStarPutsAllSplintersOnTheWizardsViewCell) {
+    world.viewX = 19;
+    world.viewY = 13;
+    world.playerX = 25;
+    world.playerY = 20;
+    world.heldItem = ShootingStar;
+    useHeldItem();
+    EXPECT_EQ(world.splinterTimer, 20);
+    EXPECT_EQ(world.heldItem, 0);
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(world.splinterX[static_cast<std::size_t>(k)], 6);
+        EXPECT_EQ(world.splinterY[static_cast<std::size_t>(k)], 7);
+    }
+    EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\zisch.wav"});
+}
+
+TEST_F(ItemTest, StarStaysInHandWhileABurstRuns) {
+    world.heldItem = ShootingStar;
+    world.splinterTimer = 5;
+    useHeldItem();
+    EXPECT_EQ(world.heldItem, ShootingStar);
+    EXPECT_EQ(world.splinterTimer, 5);
+    EXPECT_TRUE(sounds().empty());
+}
+
+}  // namespace

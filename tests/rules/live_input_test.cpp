@@ -1,0 +1,188 @@
+// Live input: which source issues the command, and failed reads that issue
+// nothing.
+#include "common/tile_codes.h"
+#include "game/rules/player.h"
+#include "tests/rules/rules_fixture.h"
+
+namespace {
+
+constexpr int kRight = 77;
+constexpr int kLeft = 75;
+constexpr int kUp = 72;
+constexpr int kEnter = 28;
+constexpr int kE = 18;
+
+class LiveInputTest : public RulesTest {
+protected:
+    // Scripted input arrives when the virtual clock reaches it.
+    static void settle() { headless::advance(0.001); }
+    static void hold(int scancode) {
+        headless::keyDown(scancode, headless::clock());
+        settle();
+    }
+    static void pointer(int x, int y, int buttons) {
+        headless::mouse(x, y, buttons, headless::clock());
+        settle();
+    }
+    static void stick(int buttons, double x, double y) {
+        headless::joystick(buttons, x, y, headless::clock());
+        settle();
+    }
+    static void centredPointer() { pointer(400, 300, 0); }
+};
+
+TEST_F(LiveInputTest, ArrowKeysMove) {
+    centredPointer();
+    hold(kRight);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 6);
+    EXPECT_EQ(world.playerOffsetX, -40);
+}
+
+TEST_F(LiveInputTest, FirstMatchingKeyWins) {
+    centredPointer();
+    hold(kUp);
+    hold(kLeft);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 4);
+    EXPECT_EQ(world.playerY, 5);
+}
+
+TEST_F(LiveInputTest, KeyboardHidesTheMouse) {
+    pointer(100, 300, 0);  // far left of the centre
+    hold(kRight);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 6);
+}
+
+TEST_F(LiveInputTest, MouseAwayFromTheCentreMovesAndIsPutBack) {
+    pointer(500, 300, 0);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 6);
+    bool visible = true;
+    const MouseState put = headless::lastSetMouse(&visible);
+    EXPECT_EQ(put.x, 400);
+    EXPECT_EQ(put.y, 300);
+    EXPECT_FALSE(visible);
+}
+
+TEST_F(LiveInputTest, MouseOffTheWindowDoesNothing) {
+    pointer(-1, -1, -1);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 5);
+    EXPECT_EQ(world.playerY, 5);
+    EXPECT_TRUE(playerAtRest());
+}
+
+TEST_F(LiveInputTest, MouseInTheDeadZoneDoesNothingWithoutButton) {
+    pointer(419, 281, 0);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 5);
+    EXPECT_EQ(world.playerY, 5);
+}
+
+TEST_F(LiveInputTest, MouseButtonActsWithoutPauseKeyboardActionPauses) {
+    // On a free cell with nothing in hand the action changes nothing, so the
+    // clock shows only the pause after it.
+    pointer(400, 300, 1);
+    double before = headless::clock();
+    liveInputStep();
+    const double mouseTook = headless::clock() - before;
+
+    pointer(400, 300, 0);
+    hold(kEnter);
+    before = headless::clock();
+    liveInputStep();
+    const double keyTook = headless::clock() - before;
+    EXPECT_LT(mouseTook, 0.05);
+    EXPECT_GE(keyTook, 0.05);
+}
+
+TEST_F(LiveInputTest, MouseButtonRunsTheAction) {
+    setCell(5, 5, Axe);
+    pointer(400, 300, 1);
+    liveInputStep();
+    EXPECT_EQ(world.heldItem, Axe);
+    EXPECT_EQ(cell(5, 5), Floor);
+}
+
+TEST_F(LiveInputTest, FailedJoystickIssuesNothingAndLeavesTheKeyboard) {
+    world.joystickOn = 1;
+    centredPointer();
+    liveInputStep();  // no joystick 0 attached: the read fails
+    EXPECT_EQ(world.playerX, 5);
+    EXPECT_TRUE(playerAtRest());
+
+    hold(kRight);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 6);
+}
+
+TEST_F(LiveInputTest, DeflectedJoystickHidesKeyboardAndMouse) {
+    world.joystickOn = 1;
+    stick(0, 1.0, 0.0);
+    hold(kLeft);
+    pointer(100, 300, 0);
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 6);
+}
+
+TEST_F(LiveInputTest, JoystickIsIgnoredWhenSwitchedOff) {
+    stick(0, 1.0, 0.0);
+    centredPointer();
+    liveInputStep();
+    EXPECT_EQ(world.playerX, 5);
+}
+
+TEST_F(LiveInputTest, CentredJoystickLeavesTheKeyboard) {
+    world.joystickOn = 1;
+    stick(0, 0.2, -0.3);
+    centredPointer();
+    hold(kUp);
+    liveInputStep();
+    EXPECT_EQ(world.playerY, 4);
+}
+
+TEST_F(LiveInputTest, JoystickVerticalAndButton) {
+    world.joystickOn = 1;
+    centredPointer();
+    stick(0, 0.0, 0.9);
+    liveInputStep();
+    EXPECT_EQ(world.playerY, 6);
+    world.playerOffsetY = 0;
+
+    setCell(5, 6, Sword);
+    stick(3, 0.0, 0.0);  // two buttons: not the action
+    liveInputStep();
+    EXPECT_EQ(world.heldItem, 0);
+    stick(1, 0.0, 0.0);
+    liveInputStep();
+    EXPECT_EQ(world.heldItem, Sword);
+}
+
+TEST_F(LiveInputTest, EKeyFillsEnergyAndTheMouseStillMoves) {
+    hold(kE);
+    pointer(400, 200, 0);
+    liveInputStep();
+    EXPECT_EQ(world.energy, 99);
+    EXPECT_EQ(world.playerY, 4);
+}
+
+TEST_F(LiveInputTest, EKeyDoesNothingWhileAnArrowIsHeld) {
+    centredPointer();
+    hold(kE);
+    hold(kRight);
+    liveInputStep();
+    EXPECT_EQ(world.energy, 50);
+    EXPECT_EQ(world.playerX, 6);
+}
+
+TEST_F(LiveInputTest, PendingKeyPressesAreDiscarded) {
+    centredPointer();
+    headless::typeText("abc", headless::clock());
+    settle();
+    liveInputStep();
+    EXPECT_EQ(takeKey(), "");
+}
+
+}  // namespace

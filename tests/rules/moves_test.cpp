@@ -1,0 +1,243 @@
+// Moves of the wizard: steps, bounds, blocking, view flips and barriers.
+#include "common/tile_codes.h"
+#include "game/rules/player.h"
+#include "tests/rules/rules_fixture.h"
+
+namespace {
+
+using MoveTest = RulesTest;
+
+TEST_F(MoveTest, EachStepChangesTheCellAndStartsTheGlideAtTheOldPlace) {
+    moveRight();
+    EXPECT_EQ(world.playerX, 6);
+    EXPECT_EQ(world.playerOffsetX, -40);
+    world.playerOffsetX = 0;
+    moveLeft();
+    EXPECT_EQ(world.playerX, 5);
+    EXPECT_EQ(world.playerOffsetX, 40);
+    world.playerOffsetX = 0;
+    moveDown();
+    EXPECT_EQ(world.playerY, 6);
+    EXPECT_EQ(world.playerOffsetY, -40);
+    world.playerOffsetY = 0;
+    moveUp();
+    EXPECT_EQ(world.playerY, 5);
+    EXPECT_EQ(world.playerOffsetY, 40);
+    EXPECT_EQ(world.playerOffsetX, 0);
+}
+
+TEST_F(MoveTest, EveryCodeBelowFiftyIsEnteredAndFiftyOrMoreBlocks) {
+    setCell(6, 5, SecretPillar);
+    moveRight();
+    EXPECT_EQ(world.playerX, 6);
+    world.playerOffsetX = 0;
+    setCell(7, 5, 49);
+    moveRight();
+    EXPECT_EQ(world.playerX, 7);
+    world.playerOffsetX = 0;
+    setCell(8, 5, Barrier);
+    moveRight();
+    EXPECT_EQ(world.playerX, 7);
+    EXPECT_EQ(world.playerOffsetX, 0);
+    setCell(7, 4, RedWall);
+    moveUp();
+    EXPECT_EQ(world.playerY, 5);
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(MoveTest, RightAtViewColumnTwentyFlipsFirstAndStepsAfter) {
+    world.playerX = 20;
+    moveRight();
+    EXPECT_EQ(world.viewX, 19);
+    EXPECT_EQ(world.playerX, 20);
+    EXPECT_EQ(world.playerOffsetX, 0);
+    EXPECT_EQ(world.playerX - world.viewX, 1);
+    moveRight();
+    EXPECT_EQ(world.viewX, 19);
+    EXPECT_EQ(world.playerX, 21);
+    EXPECT_EQ(world.playerOffsetX, -40);
+}
+
+TEST_F(MoveTest, LeftAtViewColumnOneFlipsBack) {
+    world.viewX = 19;
+    world.playerX = 20;
+    moveLeft();
+    EXPECT_EQ(world.viewX, 0);
+    EXPECT_EQ(world.playerX, 20);
+    EXPECT_EQ(world.playerOffsetX, 0);
+}
+
+TEST_F(MoveTest, VerticalFlipsAtRowsFourteenAndOne) {
+    world.playerY = 14;
+    moveDown();
+    EXPECT_EQ(world.viewY, 13);
+    EXPECT_EQ(world.playerY, 14);
+    EXPECT_EQ(world.playerOffsetY, 0);
+    moveUp();
+    EXPECT_EQ(world.viewY, 0);
+    EXPECT_EQ(world.playerY, 14);
+    moveUp();
+    EXPECT_EQ(world.playerY, 13);
+    EXPECT_EQ(world.playerOffsetY, 40);
+}
+
+TEST_F(MoveTest, NoFlipTowardASolidCell) {
+    world.playerX = 20;
+    setCell(21, 5, RedWall);
+    moveRight();
+    EXPECT_EQ(world.viewX, 0);
+    EXPECT_EQ(world.playerX, 20);
+}
+
+TEST_F(MoveTest, TheReachableBoundsStopStepsAndFlips) {
+    world.viewX = 190;
+    world.playerX = 210;
+    moveRight();
+    EXPECT_EQ(world.viewX, 190);
+    EXPECT_EQ(world.playerX, 210);
+    EXPECT_EQ(world.playerOffsetX, 0);
+
+    world.viewX = 0;
+    world.playerX = 1;
+    moveLeft();
+    EXPECT_EQ(world.playerX, 1);
+
+    world.viewY = 130;
+    world.playerY = 144;
+    moveDown();
+    EXPECT_EQ(world.viewY, 130);
+    EXPECT_EQ(world.playerY, 144);
+
+    world.viewY = 0;
+    world.playerY = 1;
+    moveUp();
+    EXPECT_EQ(world.playerY, 1);
+    EXPECT_EQ(world.playerOffsetY, 0);
+}
+
+TEST_F(MoveTest, KeyOpensBarrierFromTheSideAndWalksIn) {
+    world.heldItem = Key;
+    setCell(4, 5, Barrier);
+    moveLeft();
+    EXPECT_EQ(cell(4, 5), Floor);
+    EXPECT_EQ(world.heldItem, 0);
+    EXPECT_EQ(world.playerX, 4);
+    EXPECT_EQ(world.playerOffsetX, 40);
+    EXPECT_EQ(world.openedCellX, 4);
+    EXPECT_EQ(world.openedCellY, 5);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\wszt.wav"});
+}
+
+TEST_F(MoveTest, KeyDoesNotOpenBarrierFromAbove) {
+    world.heldItem = Key;
+    setCell(5, 6, Barrier);
+    moveDown();
+    EXPECT_EQ(cell(5, 6), Barrier);
+    EXPECT_EQ(world.heldItem, Key);
+    EXPECT_EQ(world.playerY, 5);
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(MoveTest, CrossBarrierOpensOnlyVertically) {
+    world.heldItem = Key2;
+    setCell(6, 5, CrossBarrier2);
+    moveRight();
+    EXPECT_EQ(cell(6, 5), CrossBarrier2);
+    EXPECT_EQ(world.heldItem, Key2);
+
+    setCell(5, 4, CrossBarrier2);
+    moveUp();
+    EXPECT_EQ(cell(5, 4), Floor);
+    EXPECT_EQ(world.heldItem, 0);
+    EXPECT_EQ(world.playerY, 4);
+}
+
+TEST_F(MoveTest, OnlyTheFittingItemOpens) {
+    world.heldItem = Key2;
+    setCell(6, 5, Barrier);
+    moveRight();
+    EXPECT_EQ(cell(6, 5), Barrier);
+    EXPECT_EQ(world.heldItem, Key2);
+
+    // Items below 40 open nothing, even where item + 10 lies next to them:
+    // the cross walks onto the crown's cell and both stay.
+    world.heldItem = Cross;
+    setCell(6, 5, Cross + 10);
+    moveRight();
+    EXPECT_EQ(world.heldItem, Cross);
+    EXPECT_EQ(cell(6, 5), Crown);
+    EXPECT_EQ(world.playerX, 6);
+    world.playerX = 5;
+    world.playerOffsetX = 0;
+
+    world.heldItem = Crown;
+    setCell(6, 5, TreasureBarrier);
+    moveRight();
+    EXPECT_EQ(cell(6, 5), Floor);
+    EXPECT_EQ(world.playerX, 6);
+}
+
+TEST_F(MoveTest, BarrierOpensSilentlyWithSoundOff) {
+    world.soundOn = 0;
+    world.heldItem = Key;
+    setCell(6, 5, Barrier);
+    moveRight();
+    EXPECT_EQ(cell(6, 5), Floor);
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(MoveTest, BarrierAcrossTheViewEdgeOpensThenFlips) {
+    world.heldItem = Key;
+    world.playerX = 20;
+    setCell(21, 5, Barrier);
+    moveRight();
+    EXPECT_EQ(cell(21, 5), Floor);
+    EXPECT_EQ(world.openedCellX, 21);
+    EXPECT_EQ(world.viewX, 19);
+    EXPECT_EQ(world.playerX, 20);
+
+    world.heldItem = Key;
+    world.viewX = 0;
+    world.playerX = 5;
+    world.playerY = 14;
+    setCell(5, 15, CrossBarrier);
+    moveDown();
+    EXPECT_EQ(cell(5, 15), Floor);
+    EXPECT_EQ(world.openedCellY, 15);
+    EXPECT_EQ(world.viewY, 13);
+
+    world.heldItem = Key;
+    world.playerY = 14;  // view row 1 of the new view
+    setCell(5, 13, CrossBarrier);
+    moveUp();
+    EXPECT_EQ(world.openedCellY, 0);
+    EXPECT_EQ(world.viewY, 0);
+}
+
+TEST_F(MoveTest, NoBarrierOpensBeyondTheBounds) {
+    world.viewX = 190;
+    world.playerX = 210;
+    world.heldItem = Key;
+    setCell(211, 5, Barrier);
+    moveRight();
+    EXPECT_EQ(cell(211, 5), Barrier);
+    EXPECT_EQ(world.heldItem, Key);
+}
+
+TEST_F(MoveTest, GlideBringsTheOffsetToRestInEightFrames) {
+    moveRight();
+    for (int frame = 1; frame <= 7; ++frame) {
+        stepWizard();
+        EXPECT_EQ(world.playerOffsetX, -40 + 5 * frame);
+    }
+    stepWizard();
+    EXPECT_TRUE(playerAtRest());
+    stepWizard();
+    EXPECT_TRUE(playerAtRest());
+
+    moveUp();
+    for (int frame = 0; frame < 8; ++frame) stepWizard();
+    EXPECT_EQ(world.playerOffsetY, 0);
+}
+
+}  // namespace
