@@ -1,0 +1,195 @@
+// Tests of loadBmp: the BMP variants the programs may meet, cutting to the
+// image's size, and damaged or missing files, which must leave the image as
+// it was. The bitmaps are written by the tests themselves.
+#include "platform/platform.h"
+#include "tests/support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+void putLe(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// The colour of pixel (x, y), counted from the top-left, of the test pattern:
+// distinct in every row and column, so a flipped or shifted copy shows.
+Colour patternColour(int x, int y) {
+    return 0xFF000000u | (static_cast<Colour>(10 + 20 * x) << 16) | (static_cast<Colour>(5 + 30 * y) << 8) |
+           static_cast<Colour>((x * 7 + y * 13) & 0xFF);
+}
+
+struct BmpSpec {
+    int width = 4;
+    int height = 3;
+    int bitsPerPixel = 24;     // 8, 24 or 32
+    bool topDown = false;      // negative height in the header
+    std::uint8_t alpha = 0;    // alpha byte of 32-bit pixels
+};
+
+// A BITMAPINFOHEADER bitmap of the test pattern. 8-bit bitmaps use a palette
+// of one entry per pixel of the pattern (the sizes used here fit in 256).
+std::string makeBmp(const BmpSpec& spec) {
+    std::vector<Colour> palette;
+    auto indexOf = [&](Colour c) {
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            if (palette[i] == c) return static_cast<int>(i);
+        }
+        palette.push_back(c);
+        return static_cast<int>(palette.size() - 1);
+    };
+    std::string rows;
+    const int rowBytes = (spec.width * spec.bitsPerPixel + 31) / 32 * 4;
+    for (int fileRow = 0; fileRow < spec.height; ++fileRow) {
+        int y = spec.topDown ? fileRow : spec.height - 1 - fileRow;
+        std::string row;
+        for (int x = 0; x < spec.width; ++x) {
+            Colour c = patternColour(x, y);
+            if (spec.bitsPerPixel == 8) {
+                row.push_back(static_cast<char>(indexOf(c)));
+            } else {
+                row.push_back(static_cast<char>(c & 0xFF));
+                row.push_back(static_cast<char>((c >> 8) & 0xFF));
+                row.push_back(static_cast<char>((c >> 16) & 0xFF));
+                if (spec.bitsPerPixel == 32) row.push_back(static_cast<char>(spec.alpha));
+            }
+        }
+        row.resize(rowBytes, '\0');
+        rows += row;
+    }
+    std::string paletteBytes;
+    for (Colour c : palette) putLe(paletteBytes, c & 0xFFFFFF, 4);
+
+    const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(paletteBytes.size());
+    std::string out = "BM";
+    putLe(out, offset + static_cast<std::uint32_t>(rows.size()), 4);
+    putLe(out, 0, 4);
+    putLe(out, offset, 4);
+    putLe(out, 40, 4);
+    putLe(out, static_cast<std::uint32_t>(spec.width), 4);
+    putLe(out, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height), 4);
+    putLe(out, 1, 2);
+    putLe(out, static_cast<std::uint32_t>(spec.bitsPerPixel), 2);
+    putLe(out, 0, 4);  // uncompressed
+    putLe(out, static_cast<std::uint32_t>(rows.size()), 4);
+    putLe(out, 2835, 4);
+    putLe(out, 2835, 4);
+    putLe(out, static_cast<std::uint32_t>(palette.size()), 4);
+    putLe(out, 0, 4);
+    return out + paletteBytes + rows;
+}
+
+class LoadBmp : public ::testing::Test {
+protected:
+    void TearDown() override {
+        for (Image* image : images_) destroyImage(image);
+    }
+    Image* image(int width, int height) {
+        images_.push_back(createImage(width, height));
+        return images_.back();
+    }
+    // Every pixel of `image` from (0, 0) to (width-1, height-1) is the pattern.
+    static void expectPattern(const Image* image, int width, int height) {
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(image->pixels[y * image->width + x], patternColour(x, y)) << "at " << x << "," << y;
+            }
+        }
+    }
+    static void expectUntouched(const Image* image) {
+        for (Colour c : image->pixels) ASSERT_EQ(c, kNewImageColour);
+    }
+
+    ScratchDir dir_;
+    std::vector<Image*> images_;
+};
+
+TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
+    const struct {
+        const char* name;
+        BmpSpec spec;
+    } variants[] = {
+        {"24-bit bottom-up", {5, 3, 24, false, 0}},
+        {"24-bit top-down", {5, 3, 24, true, 0}},
+        {"32-bit alpha 0", {4, 3, 32, false, 0}},
+        {"32-bit alpha 0x80", {4, 3, 32, false, 0x80}},
+        {"32-bit top-down", {4, 3, 32, true, 0}},
+        {"8-bit palette", {5, 3, 8, false, 0}},
+    };
+    for (const auto& v : variants) {
+        SCOPED_TRACE(v.name);
+        dir_.writeFile("sprites/pic.bmp", makeBmp(v.spec));
+        Image* img = image(v.spec.width, v.spec.height);
+        loadBmp("sprites\\pic.bmp", img);
+        expectPattern(img, v.spec.width, v.spec.height);
+    }
+}
+
+TEST_F(LoadBmp, KeepsTheImageSize) {
+    dir_.writeFile("big.bmp", makeBmp({8, 6, 24, false, 0}));
+    Image* small = image(3, 2);
+    loadBmp("big.bmp", small);
+    EXPECT_EQ(small->width, 3);
+    EXPECT_EQ(small->height, 2);
+    ASSERT_EQ(small->pixels.size(), 6u);
+    // The top-left corner of the bitmap, not its bottom rows.
+    expectPattern(small, 3, 2);
+
+    dir_.writeFile("small.bmp", makeBmp({3, 2, 24, false, 0}));
+    Image* big = image(6, 5);
+    loadBmp("small.bmp", big);
+    expectPattern(big, 3, 2);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            if (x < 3 && y < 2) continue;
+            EXPECT_EQ(big->pixels[y * 6 + x], kNewImageColour) << "at " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
+    const std::string good = makeBmp({6, 4, 24, false, 0});
+    std::string hugeClaim = good;
+    // Width and height 100000: the header claims gigabytes the file lacks.
+    for (int at : {18, 22}) {
+        hugeClaim[at] = static_cast<char>(0xA0);
+        hugeClaim[at + 1] = static_cast<char>(0x86);
+        hugeClaim[at + 2] = static_cast<char>(0x01);
+        hugeClaim[at + 3] = 0;
+    }
+    std::string garbage;
+    for (int i = 0; i < 500; ++i) garbage.push_back(static_cast<char>((i * 37 + 11) & 0xFF));
+    const struct {
+        const char* name;
+        std::string bytes;
+    } damaged[] = {
+        {"empty", ""},
+        {"garbage", garbage},
+        {"garbage after BM", "BM" + garbage},
+        {"header only", good.substr(0, 54)},
+        {"cut in the pixels", good.substr(0, good.size() - 20)},
+        {"huge size claim", hugeClaim},
+    };
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.name);
+        dir_.writeFile("bad.bmp", d.bytes);
+        Image* img = image(6, 4);
+        loadBmp("bad.bmp", img);
+        expectUntouched(img);
+    }
+
+    Image* img = image(6, 4);
+    loadBmp("sprites\\missing.bmp", img);
+    expectUntouched(img);
+    std::filesystem::create_directory(dir_.path() / "sprites");
+    loadBmp("sprites", img);  // a folder, not a file
+    expectUntouched(img);
+    loadBmp("bad.bmp", nullptr);  // no image: nothing to do, no crash
+}
+
+}  // namespace
