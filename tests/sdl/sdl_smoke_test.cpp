@@ -87,6 +87,11 @@ TEST(SdlCp437, UpperHalfRoundTrips) {
 class SdlBackend : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // No real display or sound device is needed, nor wanted. The test
+        // environment names these drivers too; the defaults here make a run
+        // by hand behave the same.
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "offscreen", SDL_HINT_DEFAULT);
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_DEFAULT);
         // The software renderer keeps the presented picture readable.
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     }
