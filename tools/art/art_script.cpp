@@ -348,9 +348,22 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
     } else if (op == "flip") {
         a.need(1, "flip");
         flipLayer(l);
+    } else if (op == "turn") {
+        a.need(1, "turn");
+        if (l.width != l.height) failAt(c.file, c.line, "turn needs a square picture");
+        turnLayer(l);
     } else if (op == "shift") {
         a.need(3, "shift <dx> <dy>");
         shiftLayer(l, a.i(1), a.i(2));
+    } else if (op == "keep" || op == "cut") {
+        a.atLeast(7, "keep|cut <x> <y> <x> <y> <x> <y> ...");
+        if (a.size() % 2 != 1) failAt(c.file, c.line, "keep and cut need pairs of coordinates");
+        Layer inside(l.width, l.height);
+        fillPolygon(inside, a.numbers(1), 1);
+        bool keep = op == "keep";
+        for (int y = 0; y < l.height; ++y)
+            for (int x = 0; x < l.width; ++x)
+                if (inside.isDrawn(x, y) != keep) l.erase(x, y);
     } else if (op == "erase") {
         a.need(5, "erase <x> <y> <w> <h>");
         for (int y = a.i(2); y < a.i(2) + a.i(4); ++y)
@@ -370,6 +383,14 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
         for (int y = y0; y < y0 + h; ++y)
             for (int x = x0; x < x0 + w; ++x)
                 if (hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, col);
+    } else if (op == "stain") {
+        a.need(4, "stain <c> <chance> <seed>");
+        Rgb col = a.col(1);
+        double chance = a.d(2);
+        std::uint32_t seed = std::uint32_t(a.i(3));
+        for (int y = 0; y < l.height; ++y)
+            for (int x = 0; x < l.width; ++x)
+                if (l.isDrawn(x, y) && hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, col);
     } else if (op == "noise") {
         a.need(7, "noise <seed> <x> <y> <w> <h> <colours>");
         const std::string& chars = c.words[6];

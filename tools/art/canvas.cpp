@@ -156,6 +156,18 @@ void shiftLayer(Layer& l, int dx, int dy) {
     l = std::move(out);
 }
 
+void turnLayer(Layer& l) {
+    Layer out(l.height, l.width);
+    for (int y = 0; y < l.height; ++y)
+        for (int x = 0; x < l.width; ++x) {
+            // (x, y) goes to (height-1-y, x)
+            std::size_t from = std::size_t(y) * l.width + x, to = std::size_t(x) * out.width + (l.height - 1 - y);
+            out.pixels[to] = l.pixels[from];
+            out.drawn[to] = l.drawn[from];
+        }
+    l = std::move(out);
+}
+
 namespace {
 bool touchesDrawn(const Layer& l, int x, int y, bool eight) {
     for (int dy = -1; dy <= 1; ++dy)

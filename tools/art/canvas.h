@@ -66,6 +66,8 @@ void strokeCurve(Layer& l, const std::vector<double>& xy, double width, Rgb c);
 void mirrorLayer(Layer& l);
 void flipLayer(Layer& l);
 void shiftLayer(Layer& l, int dx, int dy);  // wraps around
+// Turns a square layer a quarter turn clockwise.
+void turnLayer(Layer& l);
 // Paints c on every undrawn pixel that touches a drawn one (4 or 8 neighbours).
 void outlineLayer(Layer& l, Rgb c, bool eightNeighbours);
 // Draws `top` over `below`: first its shadow, then its outline, then itself.

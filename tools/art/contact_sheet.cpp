@@ -27,8 +27,9 @@ struct Section {
     std::vector<std::vector<std::string>> groups;  // each group one row of pictures
 };
 
-std::vector<Section> readLayout(const std::string& path) {
+std::vector<Section> readLayout(const std::string& path, bool& listAll) {
     std::vector<Section> sections;
+    listAll = true;
     std::istringstream in(readTextFile(path));
     std::string raw;
     int lineNo = 0;
@@ -36,13 +37,15 @@ std::vector<Section> readLayout(const std::string& path) {
         ++lineNo;
         std::vector<std::string> w = splitWords(raw, path, lineNo);
         if (w.empty()) continue;
-        if (w[0] == "section" && w.size() == 2) {
+        if (w[0] == "only" && w.size() == 1) {
+            listAll = false;  // a partial sheet: leave out the pictures not named
+        } else if (w[0] == "section" && w.size() == 2) {
             sections.push_back({w[1], {}});
         } else if ((w[0] == "pair" || w[0] == "group") && w.size() >= 2) {
             if (sections.empty()) failAt(path, lineNo, "a group before the first section");
             sections.back().groups.emplace_back(w.begin() + 1, w.end());
         } else {
-            failAt(path, lineNo, "expected: section \"title\" | pair <a> <b> | group <a> ...");
+            failAt(path, lineNo, "expected: section \"title\" | pair <a> <b> | group <a> ... | only");
         }
     }
     return sections;
@@ -71,7 +74,8 @@ Canvas enlarge(const Canvas& c, int factor) {
 }
 
 Canvas composeContactSheet(const ArtSources& art, ArtRenderer& renderer, const std::string& layoutPath) {
-    std::vector<Section> sections = readLayout(layoutPath);
+    bool listAll = true;
+    std::vector<Section> sections = readLayout(layoutPath, listAll);
     std::set<std::string> named;
     for (const Section& s : sections)
         for (const auto& g : s.groups)
@@ -82,7 +86,7 @@ Canvas composeContactSheet(const ArtSources& art, ArtRenderer& renderer, const s
     Section rest{"Weitere", {}};
     for (const PictureDef& d : art.pictures)
         if (d.kind != PictureKind::Part && !named.count(d.name)) rest.groups.push_back({d.name});
-    if (!rest.groups.empty()) sections.push_back(rest);
+    if (listAll && !rest.groups.empty()) sections.push_back(rest);
 
     std::map<std::string, Canvas> canvases;
     for (const Section& s : sections)
@@ -102,15 +106,16 @@ Canvas composeContactSheet(const ArtSources& art, ArtRenderer& renderer, const s
 
     // Two passes: the first measures, the second draws.
     Layer sheet(kSheetWidth, 1);
-    int height = 0;
+    int height = 0, width = 0;
     for (int pass = 0; pass < 2; ++pass) {
         int y = kPad;
         if (pass == 1) {
-            sheet = Layer(kSheetWidth, height);
-            fillBox(sheet, 0, 0, kSheetWidth, height, kSheetBack);
+            sheet = Layer(width, height);
+            fillBox(sheet, 0, 0, width, height, kSheetBack);
         }
         for (const Section& s : sections) {
             if (pass == 1) drawTinyText(sheet, kPad, y + 2, s.title, kTitle, 2);
+            width = std::max(width, 2 * kPad + 2 * tinyTextWidth(s.title));
             y += 2 * kGlyphHeight + 2 * kPad;
             int x = kPad, rowHeight = 0;
             for (const auto& g : s.groups) {
@@ -135,6 +140,7 @@ Canvas composeContactSheet(const ArtSources& art, ArtRenderer& renderer, const s
                     }
                 }
                 x += gw + kPad;
+                width = std::max(width, x);
                 rowHeight = std::max(rowHeight, gh);
             }
             y += rowHeight + 2 * kPad;
