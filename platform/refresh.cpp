@@ -1,0 +1,46 @@
+// refresh.cpp — when the shared code hands control to the backend to handle
+// window events and show the visible page.
+//
+// Why it is done this way: the programs run on one thread and poll in busy
+// loops; the dissolve effects call setPixel and getPixel a million times in a
+// row with no other platform call in between, yet the window must keep
+// showing the visible page at the display's rate and the key state must keep
+// following the keyboard. A presenter thread would need a lock around every
+// pixel operation and around the key state, and SDL wants its window and
+// event calls on the main thread anyway. So there is no second thread and no
+// lock: the platform operations themselves call backend::refresh(), but only
+// when more than a sixtieth of a second has passed since the last refresh.
+//
+// Reading the clock is cheap but not free, so the pixel operations (setPixel,
+// getPixel, setPages) only count their calls and read the clock once every
+// kCallsPerClockRead calls; bigger operations (drawImage, copyPage,
+// clearPage) count for more. The polling operations (isKeyDown, takeKey,
+// readMouse, readJoystick, timerSeconds) read the clock on every call, since
+// a program's busy loop may consist of nothing else.
+#include "platform/refresh.h"
+
+#include "platform/backend.h"
+
+namespace core {
+
+namespace {
+constexpr double kRefreshInterval = 1.0 / 60.0;  // seconds between refreshes
+}  // namespace
+
+RefreshPacing pacing;
+
+void refreshIfDue(double now) {
+    pacing.budget = kCallsPerClockRead;
+    // A clock that went backwards (headless reset) counts as due.
+    if (pacing.lastRefresh >= 0.0 && now >= pacing.lastRefresh && now - pacing.lastRefresh <= kRefreshInterval)
+        return;
+    pacing.lastRefresh = now;
+    ++pacing.refreshes;
+    backend::refresh();
+}
+
+void refreshCheck() { refreshIfDue(backend::now()); }
+
+void resetRefresh() { pacing = RefreshPacing{}; }
+
+}  // namespace core
