@@ -1,0 +1,94 @@
+// drawing.cpp — pixels, images and boxes on the work page.
+//
+// Everything is clipped to the page (0..799 x 0..599). drawImage works row by
+// row on the clipped rectangle and never allocates: it runs for hundreds of
+// 40 x 40 cells per scene redraw.
+#include "platform/platform.h"
+#include "platform/refresh.h"
+#include "platform/screen_state.h"
+
+#include <algorithm>
+
+namespace {
+
+bool onPage(int x, int y) {
+    return static_cast<unsigned>(x) < static_cast<unsigned>(kScreenWidth) &&
+           static_cast<unsigned>(y) < static_cast<unsigned>(kScreenHeight);
+}
+
+// A horizontal run of pixels from xa to xb (included) on row y, clipped.
+void horizontalLine(int y, int xa, int xb, Colour colour) {
+    if (y < 0 || y >= kScreenHeight) return;
+    xa = std::max(xa, 0);
+    xb = std::min(xb, kScreenWidth - 1);
+    if (xa > xb) return;
+    std::fill_n(core::screen.work + y * kScreenWidth + xa, xb - xa + 1, colour);
+}
+
+void verticalLine(int x, int ya, int yb, Colour colour) {
+    if (x < 0 || x >= kScreenWidth) return;
+    ya = std::max(ya, 0);
+    yb = std::min(yb, kScreenHeight - 1);
+    Colour* p = core::screen.work + ya * kScreenWidth + x;
+    for (int y = ya; y <= yb; ++y, p += kScreenWidth) *p = colour;
+}
+
+}  // namespace
+
+void setPixel(int x, int y, Colour colour) {
+    if (onPage(x, y)) core::screen.work[y * kScreenWidth + x] = colour;
+    core::countCall();
+}
+
+// Points off the page read as black.
+Colour getPixel(int x, int y) {
+    core::countCall();
+    return onPage(x, y) ? core::screen.work[y * kScreenWidth + x] : kBlack;
+}
+
+// Corners may be given in any order.
+void drawBox(int x1, int y1, int x2, int y2, Colour colour) {
+    const int left = std::min(x1, x2), right = std::max(x1, x2);
+    const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+    horizontalLine(top, left, right, colour);
+    horizontalLine(bottom, left, right, colour);
+    verticalLine(left, top, bottom, colour);
+    verticalLine(right, top, bottom, colour);
+    core::countCall(16);
+}
+
+void drawImage(int x, int y, const Image* image, DrawMode mode) {
+    if (!image || image->width <= 0 || image->height <= 0 ||
+        image->pixels.size() < static_cast<std::size_t>(image->width) * image->height)
+        return;
+    // The visible part in image coordinates, computed in 64 bits so that
+    // positions near the int limits cannot overflow.
+    const long long left = std::max(0LL, -static_cast<long long>(x));
+    const long long top = std::max(0LL, -static_cast<long long>(y));
+    const long long right = std::min<long long>(image->width, static_cast<long long>(kScreenWidth) - x);
+    const long long bottom = std::min<long long>(image->height, static_cast<long long>(kScreenHeight) - y);
+    if (left >= right || top >= bottom) return;
+
+    const int columns = static_cast<int>(right - left);
+    const Colour* source = image->pixels.data() + top * image->width + left;
+    Colour* target = core::screen.work + (y + top) * kScreenWidth + (x + left);
+    for (long long row = top; row < bottom; ++row) {
+        switch (mode) {
+            case DrawMode::Opaque:
+                std::copy_n(source, columns, target);
+                break;
+            case DrawMode::Transparent:
+                for (int i = 0; i < columns; ++i) {
+                    const Colour p = source[i] & 0x00FFFFFFu;
+                    if (p != kKeyColour) target[i] = p;
+                }
+                break;
+            case DrawMode::Xor:
+                for (int i = 0; i < columns; ++i) target[i] ^= source[i];
+                break;
+        }
+        source += image->width;
+        target += kScreenWidth;
+    }
+    core::countCall(1 + columns * static_cast<int>(bottom - top) / 64);
+}
