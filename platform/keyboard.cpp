@@ -1,0 +1,80 @@
+// keyboard.cpp — key state, key buffer and the key-pressed mark.
+//
+// The backend reports events through the core:: callbacks; the programs read
+// the state through isKeyDown and takeKey. The buffer is a ring of 16 slots
+// holding at most 15 keystrokes; when it is full the oldest is dropped, so a
+// program that never empties it still sees the latest keys.
+#include "platform/backend.h"
+#include "platform/keyboard_state.h"
+#include "platform/platform.h"
+#include "platform/refresh.h"
+
+#include <string>
+
+namespace core {
+
+namespace {
+constexpr std::uint16_t kExtendedFlag = 0x100;
+
+void pushKeystroke(std::uint16_t keystroke) {
+    keyboard.ring[keyboard.tail] = keystroke;
+    keyboard.tail = (keyboard.tail + 1) % kKeyRingSlots;
+    if (keyboard.tail == keyboard.head) keyboard.head = (keyboard.head + 1) % kKeyRingSlots;
+}
+}  // namespace
+
+Keyboard keyboard;
+
+// Every key-down, auto-repeats included, sets the mark, even for a scancode
+// outside 1..127, which is otherwise ignored.
+void keyEvent(int scancode, bool down, bool /*repeat*/) {
+    if (down) keyboard.pressedMark = true;
+    if (scancode >= 1 && scancode < kScancodes) keyboard.held[scancode] = down;
+}
+
+// A keystroke put into the buffer also counts as a key press, so that a
+// close request (which has no key-down event) cuts a long sleepMs short.
+void typedChar(unsigned char cp437) {
+    pushKeystroke(cp437);
+    keyboard.pressedMark = true;
+}
+
+void extendedKey(unsigned char code) {
+    pushKeystroke(kExtendedFlag | code);
+    keyboard.pressedMark = true;
+}
+
+void releaseAllKeys() {
+    for (bool& held : keyboard.held) held = false;
+}
+
+bool takePressedMark() {
+    const bool was = keyboard.pressedMark;
+    keyboard.pressedMark = false;
+    return was;
+}
+
+void resetKeyboard() { keyboard = Keyboard{}; }
+
+}  // namespace core
+
+bool isKeyDown(int scancode) {
+    core::refreshIfDue(backend::now());
+    return scancode >= 1 && scancode < core::kScancodes && core::keyboard.held[scancode];
+}
+
+std::string takeKey() {
+    core::refreshIfDue(backend::now());
+    core::Keyboard& k = core::keyboard;
+    k.pressedMark = false;
+    if (k.head == k.tail) return {};
+    const std::uint16_t keystroke = k.ring[k.head];
+    k.head = (k.head + 1) % core::kKeyRingSlots;
+    if (keystroke & core::kExtendedFlag) return {'\xFF', static_cast<char>(keystroke & 0xFF)};
+    return std::string(1, static_cast<char>(keystroke));
+}
+
+void flushKeys() {
+    while (!takeKey().empty()) {
+    }
+}

@@ -1,0 +1,28 @@
+// keyboard_state.h — key state, key buffer and key-pressed mark (internal).
+#pragma once
+
+#include <cstdint>
+
+namespace core {
+
+constexpr int kScancodes = 128;   // set-1 scancodes 1..127; slot 0 unused
+constexpr int kKeyRingSlots = 16; // the ring holds at most 15 keystrokes
+
+struct Keyboard {
+    bool held[kScancodes] = {};
+    // A keystroke: a code page 437 character, or 0x100 | code for an extended key.
+    std::uint16_t ring[kKeyRingSlots] = {};
+    int head = 0;                 // next keystroke to take
+    int tail = 0;                 // next free slot; head == tail: empty
+    bool pressedMark = false;     // a key went down since the last takeKey / check
+};
+
+// Defined in keyboard.cpp.
+extern Keyboard keyboard;
+
+// Reads and clears the key-pressed mark.
+bool takePressedMark();
+// No key held, empty buffer, mark cleared.
+void resetKeyboard();
+
+}  // namespace core

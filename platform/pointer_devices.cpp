@@ -1,0 +1,22 @@
+// pointer_devices.cpp — joystick and mouse, passed through to the backend.
+//
+// Both are polled in the programs' busy loops, so each read may also let the
+// backend handle events (at most once per sixtieth of a second).
+#include "platform/backend.h"
+#include "platform/platform.h"
+#include "platform/refresh.h"
+
+// Only joystick 0 exists; any other number reads as "no joystick" (buttons
+// -1, axes -1000).
+JoystickState readJoystick(int id) {
+    core::refreshIfDue(backend::now());
+    if (id != 0) return JoystickState{};
+    return backend::joystick(0);
+}
+
+MouseState readMouse() {
+    core::refreshIfDue(backend::now());
+    return backend::mouse();
+}
+
+void setMouse(int x, int y, bool visible) { backend::setMouse(x, y, visible); }
