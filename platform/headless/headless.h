@@ -50,6 +50,9 @@ bool fullScreen();                               // as the screen was last opene
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
 void clearSounds();
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
+// How often the shared code has let the backend handle events since reset();
+// at most once per sixtieth of a second of virtual time.
+long long refreshCount();
 // Writes a page as PNG or BMP; false on failure.
 bool writePagePng(int page, const std::string& path);
 bool writePageBmp(int page, const std::string& path);

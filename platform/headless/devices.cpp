@@ -1,0 +1,71 @@
+// devices.cpp — the headless window, joystick, mouse, sound and program end.
+//
+// Nothing is shown or heard: the calls are recorded for the tests to inspect.
+#include "platform/backend.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_state.h"
+#include "platform/keyboard_state.h"
+#include "platform/random_state.h"
+#include "platform/refresh.h"
+#include "platform/screen_state.h"
+
+namespace backend {
+
+void screenOpened(int fullScreen) { headless::state.fullScreen = fullScreen != 0; }
+
+JoystickState joystick(int id) { return id == 0 ? headless::state.joystick : JoystickState{}; }
+
+MouseState mouse() { return headless::state.mouse; }
+
+// Like a real pointer warp: an available mouse moves to (x, y), so a program
+// that recentres the pointer sees no movement afterwards.
+void setMouse(int x, int y, bool visible) {
+    headless::State& s = headless::state;
+    s.setMouseCall = MouseState{x, y, -1, -1};
+    s.setMouseVisible = visible;
+    if (s.mouse.x != -1 || s.mouse.y != -1) {
+        s.mouse.x = x;
+        s.mouse.y = y;
+    }
+}
+
+void playSound(const std::string& path) { headless::state.sounds.push_back(path); }
+
+void endProgram() { throw headless::ProgramEnded{}; }
+
+}  // namespace backend
+
+namespace headless {
+
+void reset() {
+    state = State{};
+    core::closeScreen();
+    core::resetKeyboard();
+    core::resetRandom();
+    core::resetRefresh();
+}
+
+int workPage() { return core::screen.workPage; }
+int visiblePage() { return core::screen.visiblePage; }
+int pageCount() { return core::pageCount(); }
+const Colour* pagePixels(int page) { return core::pagePixels(page); }
+
+Colour pixel(int page, int x, int y) {
+    const Colour* pixels = core::pagePixels(page);
+    if (!pixels || x < 0 || x >= kScreenWidth || y < 0 || y >= kScreenHeight) return kBlack;
+    return pixels[y * kScreenWidth + x];
+}
+
+int textCellHeight() { return core::screen.opened ? core::screen.text.cellHeight : 0; }
+bool fullScreen() { return state.fullScreen; }
+std::vector<std::string> soundsPlayed() { return state.sounds; }
+void clearSounds() { state.sounds.clear(); }
+
+MouseState lastSetMouse(bool* visible) {
+    if (visible) *visible = state.setMouseVisible;
+    return state.setMouseCall;
+}
+
+long long refreshCount() { return core::pacing.refreshes; }
+
+}  // namespace headless

@@ -1,0 +1,52 @@
+// headless_state.h — the state of the headless backend (internal to
+// platform/headless/).
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+// The virtual clock counts whole nanoseconds, so that sums of sleeps land
+// exactly on scripted times (ten 50 ms slices are exactly 0.5 s).
+using Nanoseconds = std::int64_t;
+constexpr Nanoseconds kDefaultTimerStep = 10000;  // 1e-5 s per clock read
+
+// Seconds to nanoseconds, rounded, and kept far from overflow.
+Nanoseconds toNanoseconds(double seconds);
+
+// One scripted input event.
+struct ScriptEvent {
+    enum class Kind { KeyDown, KeyUp, Text, Extended, Mouse, Joystick, DetachJoystick };
+    Nanoseconds at = 0;       // virtual time
+    Kind kind = Kind::KeyDown;
+    int code = 0;             // scancode or extended key code
+    std::string text;         // characters for Kind::Text
+    MouseState mouse;         // for Kind::Mouse
+    JoystickState joystick;   // for Kind::Joystick
+};
+
+struct State {
+    Nanoseconds clock = 0;                 // virtual time
+    Nanoseconds timerStep = kDefaultTimerStep;  // added by every backend::now()
+    std::vector<ScriptEvent> script;       // ordered by time, then by insertion
+    std::size_t nextEvent = 0;             // first undelivered entry of script
+    JoystickState joystick;                // defaults: no joystick
+    MouseState mouse;                      // defaults: unavailable
+    MouseState setMouseCall;               // last setMouse; -1 before any
+    bool setMouseVisible = true;
+    bool fullScreen = false;
+    std::vector<std::string> sounds;
+};
+
+// Defined in virtual_clock.cpp.
+extern State state;
+
+// Delivers every scripted event due at or before `until`, in order, moving
+// the clock to each event's time, then sets the clock to `until` (if later).
+void runClockTo(Nanoseconds until);
+
+}  // namespace headless

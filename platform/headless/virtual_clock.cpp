@@ -1,0 +1,157 @@
+// virtual_clock.cpp — the headless clock and the input script.
+//
+// Time only moves when asked: every backend::now() call adds the timer step
+// (so busy loops on timerSeconds make progress), sleepFor adds its
+// milliseconds and advance its seconds. Scripted events are delivered, in
+// time order, when the clock passes their time: inside refresh(), sleepFor
+// and advance, which is where a real window's events would be handled.
+#include "platform/backend.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_state.h"
+#include "platform/keyboard_state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace headless {
+
+State state;
+
+Nanoseconds toNanoseconds(double seconds) {
+    constexpr double kLimit = 4e18;  // about 127 years
+    if (!(seconds > -kLimit)) return static_cast<Nanoseconds>(-kLimit);  // NaN too
+    if (seconds * 1e9 > kLimit) return static_cast<Nanoseconds>(kLimit);
+    return std::llround(seconds * 1e9);
+}
+
+namespace {
+
+void deliver(const ScriptEvent& event) {
+    switch (event.kind) {
+        case ScriptEvent::Kind::KeyDown: {
+            const bool repeat = event.code >= 1 && event.code < core::kScancodes && core::keyboard.held[event.code];
+            core::keyEvent(event.code, true, repeat);
+            break;
+        }
+        case ScriptEvent::Kind::KeyUp:
+            core::keyEvent(event.code, false, false);
+            break;
+        case ScriptEvent::Kind::Text:
+            for (unsigned char c : event.text) core::typedChar(c);
+            break;
+        case ScriptEvent::Kind::Extended:
+            core::extendedKey(static_cast<unsigned char>(event.code));
+            break;
+        case ScriptEvent::Kind::Mouse:
+            state.mouse = event.mouse;
+            break;
+        case ScriptEvent::Kind::Joystick:
+            state.joystick = event.joystick;
+            break;
+        case ScriptEvent::Kind::DetachJoystick:
+            state.joystick = JoystickState{};
+            break;
+    }
+}
+
+void schedule(ScriptEvent event) {
+    // After every event of the same time: same-time events keep their order.
+    auto at = std::upper_bound(state.script.begin() + static_cast<std::ptrdiff_t>(state.nextEvent),
+                               state.script.end(), event.at,
+                               [](Nanoseconds t, const ScriptEvent& e) { return t < e.at; });
+    state.script.insert(at, std::move(event));
+}
+
+}  // namespace
+
+void runClockTo(Nanoseconds until) {
+    while (state.nextEvent < state.script.size() && state.script[state.nextEvent].at <= until) {
+        // A copy: delivering must not see the entry move if the script grows.
+        const ScriptEvent event = state.script[state.nextEvent++];
+        state.clock = std::max(state.clock, event.at);
+        deliver(event);
+    }
+    if (state.nextEvent == state.script.size()) {
+        state.script.clear();
+        state.nextEvent = 0;
+    }
+    state.clock = std::max(state.clock, until);
+}
+
+double clock() { return static_cast<double>(state.clock) / 1e9; }
+
+void advance(double seconds) { runClockTo(state.clock + std::max<Nanoseconds>(0, toNanoseconds(seconds))); }
+
+void setTimerStep(double seconds) { state.timerStep = std::max<Nanoseconds>(0, toNanoseconds(seconds)); }
+
+void keyDown(int scancode, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::KeyDown;
+    e.code = scancode;
+    schedule(std::move(e));
+}
+
+void keyUp(int scancode, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::KeyUp;
+    e.code = scancode;
+    schedule(std::move(e));
+}
+
+void typeText(const std::string& cp437, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::Text;
+    e.text = cp437;
+    schedule(std::move(e));
+}
+
+void extendedKey(int code, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::Extended;
+    e.code = code;
+    schedule(std::move(e));
+}
+
+void closeRequest(double at) { extendedKey(107, at); }
+
+void mouse(int x, int y, int buttons, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::Mouse;
+    if (x != -1 || y != -1 || buttons != -1) e.mouse = MouseState{x, y, 0, buttons};
+    schedule(std::move(e));
+}
+
+void joystick(int buttons, double x, double y, double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::Joystick;
+    e.joystick = JoystickState{buttons, x, y};
+    schedule(std::move(e));
+}
+
+void detachJoystick(double at) {
+    ScriptEvent e;
+    e.at = toNanoseconds(at);
+    e.kind = ScriptEvent::Kind::DetachJoystick;
+    schedule(std::move(e));
+}
+
+}  // namespace headless
+
+namespace backend {
+
+double now() {
+    headless::state.clock += headless::state.timerStep;
+    return headless::clock();
+}
+
+void refresh() { headless::runClockTo(headless::state.clock); }
+
+void sleepFor(int ms) { headless::runClockTo(headless::state.clock + std::max(0, ms) * headless::Nanoseconds{1000000}); }
+
+}  // namespace backend
