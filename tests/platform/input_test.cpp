@@ -1,0 +1,227 @@
+// Tests of input and waits against the scripted headless backend: the key
+// state, the key buffer and its capacity, the key-pressed mark and the sleeps
+// it cuts short, the close request, joystick and mouse, and the clock.
+#include "platform/backend.h"
+#include "tests/platform/headless_screen.h"
+
+#include <string>
+
+namespace {
+
+using Input = HeadlessScreen;
+
+// Virtual time has no jitter; the slack covers the timer step of a few
+// clock reads (1e-5 s each).
+constexpr double kEps = 1e-4;
+
+TEST_F(Input, ALongSleepEndsAtTheFirstSliceBoundaryAfterAKeyPress) {
+    headless::keyDown(57, 1.0);
+    sleepMs(4000);
+    EXPECT_GE(headless::clock(), 1.0 - kEps);
+    EXPECT_LE(headless::clock(), 1.05 + kEps);
+    // The key stays in the key state.
+    EXPECT_TRUE(isKeyDown(57));
+
+    headless::reset();
+    headless::keyDown(28, 1.01);
+    sleepMs(4000);
+    EXPECT_GE(headless::clock(), 1.01 - kEps);
+    EXPECT_LE(headless::clock(), 1.06 + kEps);
+}
+
+TEST_F(Input, ShortSleepsAreNeverCutShort) {
+    headless::keyDown(57, 0.0);
+    headless::advance(0);
+    sleepMs(60);
+    EXPECT_NEAR(headless::clock(), 0.06, kEps);
+    headless::keyDown(30, 0.07);
+    sleepMs(99);
+    EXPECT_NEAR(headless::clock(), 0.159, kEps);
+}
+
+TEST_F(Input, SleepOf100EndsAtOnceAfterAnUntakenKeyDownAndChecksOnlyAtItsStart) {
+    headless::keyDown(57, 0.0);
+    headless::advance(0);
+    sleepMs(100);
+    EXPECT_NEAR(headless::clock(), 0.0, kEps);
+    // The check cleared the mark: the next wait runs in full, and a key in
+    // its second half no longer counts.
+    headless::keyDown(30, 0.02);
+    sleepMs(100);
+    EXPECT_NEAR(headless::clock(), 0.1, kEps);
+}
+
+TEST_F(Input, TakeKeyClearsTheMark) {
+    headless::typeText("a", 0.0);
+    headless::advance(0);
+    EXPECT_EQ(takeKey(), "a");
+    sleepMs(1000);
+    EXPECT_NEAR(headless::clock(), 1.0, kEps);
+}
+
+TEST_F(Input, AKeyDuringTheFirstSliceOf120EndsItAfterFiftyMs) {
+    headless::keyDown(57, 0.03);
+    sleepMs(120);
+    EXPECT_NEAR(headless::clock(), 0.05, kEps);
+}
+
+TEST_F(Input, TheCloseRequestIsAnExtendedKeyThatCountsAsAKeyPress) {
+    headless::closeRequest(0.5);
+    sleepMs(2000);
+    EXPECT_NEAR(headless::clock(), 0.5, kEps);
+    EXPECT_EQ(takeKey(), std::string("\xFF") + static_cast<char>(107));
+    EXPECT_EQ(takeKey(), "");
+    for (int code = 1; code < 128; ++code) EXPECT_FALSE(isKeyDown(code));
+}
+
+TEST_F(Input, TakeKeyGivesCharactersExtendedKeysAndThenTheEmptyText) {
+    headless::typeText("x\x81", 0.0);
+    headless::extendedKey(72, 0.0);
+    headless::advance(0);
+    EXPECT_EQ(takeKey(), "x");
+    EXPECT_EQ(takeKey(), "\x81");
+    EXPECT_EQ(takeKey(), std::string("\xFF") + static_cast<char>(72));
+    EXPECT_EQ(takeKey(), "");
+    EXPECT_EQ(takeKey(), "");
+}
+
+TEST_F(Input, TheKeyBufferKeepsTheLatestFifteenKeystrokes) {
+    headless::typeText("ABCDEFGHIJKLMNOP", 0.0);  // 16
+    headless::advance(0);
+    std::string taken;
+    for (std::string key = takeKey(); !key.empty(); key = takeKey()) taken += key;
+    EXPECT_EQ(taken, "BCDEFGHIJKLMNOP");
+
+    headless::typeText("0123456789abcdefghij", 0.1);  // 20
+    headless::advance(0.1);
+    taken.clear();
+    for (std::string key = takeKey(); !key.empty(); key = takeKey()) taken += key;
+    EXPECT_EQ(taken, "56789abcdefghij");
+}
+
+TEST_F(Input, FlushKeysEmptiesTheBufferButNotTheKeyState) {
+    headless::keyDown(1, 0.0);
+    headless::typeText("\x1B", 0.0);
+    headless::advance(0);
+    flushKeys();
+    EXPECT_EQ(takeKey(), "");
+    EXPECT_TRUE(isKeyDown(1));
+}
+
+TEST_F(Input, TheKeyStateFollowsTheKeyboardDuringABusyLoop) {
+    headless::keyDown(77, 0.5);
+    headless::keyUp(77, 0.7);
+    int polls = 0;
+    while (!isKeyDown(77) && polls < 10000000) ++polls;
+    EXPECT_TRUE(isKeyDown(77));
+    EXPECT_GE(headless::clock(), 0.5);
+    EXPECT_LT(headless::clock(), 0.5 + 1.0 / 60 + 0.001);
+    while (isKeyDown(77) && polls < 20000000) ++polls;
+    EXPECT_FALSE(isKeyDown(77));
+    EXPECT_GE(headless::clock(), 0.7);
+}
+
+TEST_F(Input, ScancodesOutsideTheTableAreNeverHeld) {
+    headless::keyDown(0, 0.0);
+    headless::keyDown(128, 0.0);
+    headless::keyDown(-3, 0.0);
+    headless::keyDown(100000, 0.0);
+    headless::advance(0);
+    for (int code : {0, 128, -3, 100000, -2147483647 - 1}) EXPECT_FALSE(isKeyDown(code));
+}
+
+TEST_F(Input, ReleasingAllKeysClearsTheKeyState) {
+    headless::keyDown(72, 0.0);
+    headless::keyDown(57, 0.0);
+    headless::advance(0);
+    core::releaseAllKeys();
+    EXPECT_FALSE(isKeyDown(72));
+    EXPECT_FALSE(isKeyDown(57));
+}
+
+TEST_F(Input, WithoutAJoystickReadsGiveMinusOneAndMinus1000) {
+    JoystickState j = readJoystick(0);
+    EXPECT_EQ(j.buttons, -1);
+    EXPECT_EQ(j.x, -1000);
+    EXPECT_EQ(j.y, -1000);
+    headless::joystick(1, 0.75, -0.25, 0.0);
+    headless::advance(0);
+    j = readJoystick(0);
+    EXPECT_EQ(j.buttons, 1);
+    EXPECT_EQ(j.x, 0.75);
+    EXPECT_EQ(j.y, -0.25);
+    EXPECT_EQ(readJoystick(1).buttons, -1);  // only joystick 0 exists
+    EXPECT_EQ(readJoystick(-1).x, -1000);
+    headless::detachJoystick(0.1);
+    headless::advance(0.1);
+    EXPECT_EQ(readJoystick(0).buttons, -1);
+}
+
+TEST_F(Input, TheMouseIsUnavailableUntilScriptedAndSetMouseWarpsIt) {
+    MouseState m = readMouse();
+    EXPECT_EQ(m.x, -1);
+    EXPECT_EQ(m.y, -1);
+    EXPECT_EQ(m.wheel, -1);
+    EXPECT_EQ(m.buttons, -1);
+    setMouse(400, 300, false);
+    EXPECT_EQ(readMouse().x, -1);  // no pointer to move
+    bool visible = true;
+    EXPECT_EQ(headless::lastSetMouse(&visible).x, 400);
+    EXPECT_FALSE(visible);
+
+    headless::mouse(500, 310, 1, 0.0);
+    headless::advance(0);
+    m = readMouse();
+    EXPECT_EQ(m.x, 500);
+    EXPECT_EQ(m.y, 310);
+    EXPECT_EQ(m.buttons, 1);
+    setMouse(400, 300, false);
+    m = readMouse();
+    EXPECT_EQ(m.x, 400);
+    EXPECT_EQ(m.y, 300);
+}
+
+TEST_F(Input, TimerSecondsIsMonotonicAndMovesByTheTimerStep) {
+    const double a = timerSeconds();
+    const double b = timerSeconds();
+    EXPECT_GT(b, a);
+    EXPECT_NEAR(b - a, 1e-5, 1e-9);
+    headless::setTimerStep(0.5);
+    EXPECT_NEAR(timerSeconds() - b, 0.5, 1e-9);
+}
+
+TEST_F(Input, EventsOfTheSameTimeArriveInTheOrderTheyWereScripted) {
+    headless::typeText("b", 0.2);
+    headless::typeText("a", 0.1);
+    headless::typeText("c", 0.2);
+    headless::advance(1.0);
+    EXPECT_EQ(takeKey(), "a");
+    EXPECT_EQ(takeKey(), "b");
+    EXPECT_EQ(takeKey(), "c");
+}
+
+TEST(HeadlessProgram, EndProgramThrowsAndSoundsAreRecorded) {
+    headless::reset();
+    playSound("wave\\plop.wav");
+    playSound("wave\\tok.wav");
+    EXPECT_EQ(headless::soundsPlayed(), (std::vector<std::string>{"wave\\plop.wav", "wave\\tok.wav"}));
+    headless::clearSounds();
+    EXPECT_TRUE(headless::soundsPlayed().empty());
+    EXPECT_THROW(endProgram(), headless::ProgramEnded);
+}
+
+TEST(HeadlessProgram, ResetRestartsTheRandomNumbersAndTheKeyState) {
+    headless::reset();
+    const double first = random01();
+    random01();
+    headless::keyDown(1, 0.0);
+    headless::typeText("q", 0.0);
+    headless::advance(0);
+    headless::reset();
+    EXPECT_EQ(headless::clock(), 0.0);
+    EXPECT_EQ(random01(), first);
+    EXPECT_FALSE(isKeyDown(1));
+    EXPECT_EQ(takeKey(), "");
+}
+
+}  // namespace
