@@ -44,10 +44,13 @@ namespace core {
 // 1..127; extended keys (arrows etc.) use their set-1 code without the E0
 // prefix. Key-down events set the key-pressed mark.
 void keyEvent(int scancode, bool down, bool repeat);
-// A typed character, already in code page 437.
+// A typed character, already in code page 437. The editing keys arrive as
+// control characters: Backspace as 8, Enter as 13, Esc as 27 (inputLine
+// relies on these).
 void typedChar(unsigned char cp437);
 // An extended key for the key buffer ("\xFF" + code), e.g. 107 for the close
-// request, 72/75/77/80 for the arrows.
+// request, 72/75/77/80 for the arrows. inputLine also understands Home 71,
+// End 79 and Delete 83 (their set-1 codes).
 void extendedKey(unsigned char code);
 // Every key of the key state released (the window lost focus).
 void releaseAllKeys();
