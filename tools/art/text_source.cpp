@@ -40,7 +40,17 @@ std::vector<std::string> splitWords(const std::string& line, const std::string& 
             w = line.substr(i + 1, close - i - 1);
             i = close + 1;
         } else {
-            while (i < n && !blank(line[i])) w += line[i++];
+            // key="value with blanks": the quoted part belongs to the word
+            while (i < n && !blank(line[i])) {
+                if (line[i] == '"') {
+                    std::size_t close = line.find('"', i + 1);
+                    if (close == std::string::npos) failAt(file, lineNo, "quote not closed");
+                    w += line.substr(i + 1, close - i - 1);
+                    i = close + 1;
+                } else {
+                    w += line[i++];
+                }
+            }
         }
         words.push_back(w);
     }
