@@ -92,8 +92,13 @@ MouseState mouse() {
     float logicalX = 0;
     float logicalY = 0;
     SDL_RenderWindowToLogical(host.renderer, windowX, windowY, &logicalX, &logicalY);
-    int x = static_cast<int>(std::floor(logicalX));
-    int y = static_cast<int>(std::floor(logicalY));
+    // The scale is rarely a whole number (1.2 for 800 x 600 on 1280 x 720),
+    // and the window pixel that starts picture pixel 400 may come back as
+    // 399.99997; the small nudge keeps it in pixel 400. It is far below the
+    // width of a window pixel in picture pixels, so it moves nothing else.
+    constexpr float kNudge = 1e-3f;
+    int x = static_cast<int>(std::floor(logicalX + kNudge));
+    int y = static_cast<int>(std::floor(logicalY + kNudge));
     if (x < 0 || x >= kScreenWidth || y < 0 || y >= kScreenHeight) return none;
 
     MouseState state;
