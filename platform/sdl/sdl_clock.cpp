@@ -7,14 +7,14 @@
 // game's long pauses.
 #include "platform/backend.h"
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
 namespace {
 using Clock = std::chrono::steady_clock;
 const Clock::time_point kOrigin = Clock::now();
-// Longest sleep between two looks at the window.
+// Sleep between two looks at the window (the last stretch of a wait may be
+// up to two of these).
 constexpr auto kSlice = std::chrono::milliseconds(5);
 }  // namespace
 
@@ -27,11 +27,19 @@ double now() {
 void sleepFor(int ms) {
     if (ms <= 0) return;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
+    // The window is pumped at the start and between slices, never at the
+    // end: a present there would make the wait late by its own length. The
+    // last stretch of at most two slices is slept in one piece.
+    refresh();
     for (;;) {
-        refresh();
-        Clock::duration left = deadline - Clock::now();
+        const Clock::duration left = deadline - Clock::now();
         if (left <= Clock::duration::zero()) return;
-        std::this_thread::sleep_for(std::min<Clock::duration>(left, kSlice));
+        if (left <= 2 * kSlice) {
+            std::this_thread::sleep_for(left);
+            return;
+        }
+        std::this_thread::sleep_for(kSlice);
+        refresh();
     }
 }
 
