@@ -168,8 +168,19 @@ struct Args {
     void atLeast(std::size_t n, const char* usage) const {
         if (c.words.size() < n) failAt(c.file, c.line, std::string("expected: ") + usage);
     }
-    int i(std::size_t k) const { return toInt(c.words[k], c.file, c.line); }
-    double d(std::size_t k) const { return toNumber(c.words[k], c.file, c.line); }
+    // Coordinates and sizes are bounded so that no source can make a
+    // command loop for ages or overflow; drawing is clipped to the picture.
+    int i(std::size_t k) const {
+        int v = toInt(c.words[k], c.file, c.line);
+        if (v < -kLimit || v > kLimit) failAt(c.file, c.line, "'" + c.words[k] + "' is out of range");
+        return v;
+    }
+    double d(std::size_t k) const {
+        double v = toNumber(c.words[k], c.file, c.line);
+        if (v < -kLimit || v > kLimit) failAt(c.file, c.line, "'" + c.words[k] + "' is out of range");
+        return v;
+    }
+    static constexpr int kLimit = 4096;
     Rgb col(std::size_t k) const {
         const std::string& w = c.words[k];
         if (w.size() != 1) failAt(c.file, c.line, "a colour is one palette character, not '" + w + "'");
@@ -181,6 +192,15 @@ struct Args {
         return v;
     }
 };
+
+// Narrows a rectangle to the part that lies on the layer.
+void clipRegion(const Layer& l, int& x, int& y, int& w, int& h) {
+    int x1 = std::min(x + w, l.width), y1 = std::min(y + h, l.height);
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    w = std::max(0, x1 - x);
+    h = std::max(0, y1 - y);
+}
 
 void pasteLayer(Layer& target, const Layer& source, int x, int y, bool skipKey) {
     for (int j = 0; j < source.height; ++j)
@@ -232,10 +252,12 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
     } else if (op == "curve") {
         a.atLeast(5, "curve <c> <width> <x> <y> ...");
         if (a.size() % 2 != 1) failAt(c.file, c.line, "curve needs pairs of coordinates");
+        if (a.d(2) > 64) failAt(c.file, c.line, "curve width is at most 64");
         strokeCurve(l, a.numbers(3), a.d(2), a.col(1));
     } else if (op == "grid") {
         if (a.size() != 3 && a.size() != 4) failAt(c.file, c.line, "expected: grid <x> <y> [scale]");
         int gx = a.i(1), gy = a.i(2), s = a.size() == 4 ? a.i(3) : 1;
+        if (c.rows.size() > 4096) failAt(c.file, c.line, "grid has too many rows");
         if (s < 1 || s > 16) failAt(c.file, c.line, "grid scale must be 1..16");
         for (std::size_t r = 0; r < c.rows.size(); ++r)
             for (std::size_t k = 0; k < c.rows[r].size(); ++k) {
@@ -366,8 +388,10 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
                 if (inside.isDrawn(x, y) != keep) l.erase(x, y);
     } else if (op == "erase") {
         a.need(5, "erase <x> <y> <w> <h>");
-        for (int y = a.i(2); y < a.i(2) + a.i(4); ++y)
-            for (int x = a.i(1); x < a.i(1) + a.i(3); ++x) l.erase(x, y);
+        int x0 = a.i(1), y0 = a.i(2), w = a.i(3), h = a.i(4);
+        clipRegion(l, x0, y0, w, h);
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = x0; x < x0 + w; ++x) l.erase(x, y);
     } else if (op == "speckle") {
         if (a.size() != 4 && a.size() != 8) failAt(c.file, c.line, "expected: speckle <c> <chance> <seed> [<x> <y> <w> <h>]");
         Rgb col = a.col(1);
@@ -380,6 +404,7 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
             w = a.i(6);
             h = a.i(7);
         }
+        clipRegion(l, x0, y0, w, h);
         for (int y = y0; y < y0 + h; ++y)
             for (int x = x0; x < x0 + w; ++x)
                 if (hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, col);
@@ -396,16 +421,21 @@ void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::ve
         const std::string& chars = c.words[6];
         std::vector<Rgb> cols;
         for (char ch : chars) cols.push_back(src.palette.colour(ch, c.file, c.line));
+        if (cols.empty()) failAt(c.file, c.line, "noise needs at least one colour");
         std::uint32_t seed = std::uint32_t(a.i(1));
-        for (int y = a.i(3); y < a.i(3) + a.i(5); ++y)
-            for (int x = a.i(2); x < a.i(2) + a.i(4); ++x)
+        int x0 = a.i(2), y0 = a.i(3), w = a.i(4), h = a.i(5);
+        clipRegion(l, x0, y0, w, h);
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = x0; x < x0 + w; ++x)
                 l.put(x, y, cols[hashMix(seed, std::uint32_t(x), std::uint32_t(y)) % cols.size()]);
     } else if (op == "dither") {
         if (a.size() != 6 && a.size() != 7) failAt(c.file, c.line, "expected: dither <x> <y> <w> <h> <c> [phase]");
         int phase = a.size() == 7 ? a.i(6) : 0;
         Rgb col = a.col(5);
-        for (int y = a.i(2); y < a.i(2) + a.i(4); ++y)
-            for (int x = a.i(1); x < a.i(1) + a.i(3); ++x)
+        int x0 = a.i(1), y0 = a.i(2), w = a.i(3), h = a.i(4);
+        clipRegion(l, x0, y0, w, h);
+        for (int y = y0; y < y0 + h; ++y)
+            for (int x = x0; x < x0 + w; ++x)
                 if (((x + y + phase) & 1) == 0) l.put(x, y, col);
     } else if (op == "bricks") {
         drawBricks(l, parseOptions(c.words, 1, c.file, c.line), src.palette);

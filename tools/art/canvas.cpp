@@ -8,8 +8,9 @@
 namespace zlart {
 
 void fillBox(Layer& l, int x, int y, int w, int h, Rgb c) {
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i) l.put(i, j, c);
+    int x0 = std::max(x, 0), x1 = std::min(x + w, l.width), y0 = std::max(y, 0), y1 = std::min(y + h, l.height);
+    for (int j = y0; j < y1; ++j)
+        for (int i = x0; i < x1; ++i) l.put(i, j, c);
 }
 
 void frameBox(Layer& l, int x, int y, int w, int h, Rgb c) {
@@ -45,8 +46,8 @@ void drawLine(Layer& l, int x0, int y0, int x1, int y1, Rgb c) {
 
 void fillEllipse(Layer& l, double cx, double cy, double rx, double ry, Rgb c) {
     if (rx <= 0 || ry <= 0) return;
-    int x0 = int(std::floor(cx - rx)), x1 = int(std::ceil(cx + rx));
-    int y0 = int(std::floor(cy - ry)), y1 = int(std::ceil(cy + ry));
+    int x0 = std::max(0, int(std::floor(cx - rx))), x1 = std::min(l.width - 1, int(std::ceil(cx + rx)));
+    int y0 = std::max(0, int(std::floor(cy - ry))), y1 = std::min(l.height - 1, int(std::ceil(cy + ry)));
     // A small allowance rounds the outline the way hand-drawn pixel circles are.
     double ex = rx + 0.35, ey = ry + 0.35;
     for (int y = y0; y <= y1; ++y)
@@ -57,8 +58,8 @@ void fillEllipse(Layer& l, double cx, double cy, double rx, double ry, Rgb c) {
 }
 
 void ringCircle(Layer& l, double cx, double cy, double r, Rgb c) {
-    int x0 = int(std::floor(cx - r - 1)), x1 = int(std::ceil(cx + r + 1));
-    int y0 = int(std::floor(cy - r - 1)), y1 = int(std::ceil(cy + r + 1));
+    int x0 = std::max(0, int(std::floor(cx - r - 1))), x1 = std::min(l.width - 1, int(std::ceil(cx + r + 1)));
+    int y0 = std::max(0, int(std::floor(cy - r - 1))), y1 = std::min(l.height - 1, int(std::ceil(cy + r + 1)));
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) {
             double d = std::hypot(x - cx, y - cy);
@@ -74,7 +75,7 @@ void fillPolygon(Layer& l, const std::vector<double>& xy, Rgb c) {
         ymin = std::min(ymin, xy[2 * i + 1]);
         ymax = std::max(ymax, xy[2 * i + 1]);
     }
-    for (int y = int(std::floor(ymin)); y <= int(std::ceil(ymax)); ++y) {
+    for (int y = std::max(0, int(std::floor(ymin))); y <= std::min(l.height - 1, int(std::ceil(ymax))); ++y) {
         double py = y + 0.5;
         std::vector<double> xs;
         for (std::size_t i = 0; i < n; ++i) {
@@ -85,7 +86,8 @@ void fillPolygon(Layer& l, const std::vector<double>& xy, Rgb c) {
         std::sort(xs.begin(), xs.end());
         for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
             // Pixel x is inside when its centre x + 0.5 lies in [xs[k], xs[k+1]).
-            int from = int(std::ceil(xs[k] - 0.5)), to = int(std::ceil(xs[k + 1] - 0.5)) - 1;
+            int from = std::max(0, int(std::ceil(xs[k] - 0.5)));
+            int to = std::min(l.width - 1, int(std::ceil(xs[k + 1] - 0.5)) - 1);
             for (int x = from; x <= to; ++x) l.put(x, y, c);
         }
     }

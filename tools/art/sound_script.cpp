@@ -51,7 +51,7 @@ void commonVoice(const Options& o, Voice& v) {
     range(o, "lp", v.lp0, v.lp1, 0);
     range(o, "hp", v.hp0, v.hp1, 0);
     v.hold = o.number("hold", 0);
-    v.seed = std::uint32_t(o.number("seed", 1));
+    v.seed = std::uint32_t(std::clamp(o.number("seed", 1), 0.0, 4294967295.0));
     if (v.duty <= 0 || v.duty >= 1) failAt(o.file, o.line, "duty must lie between 0 and 1");
     if (v.attack < 0 || v.release < 0 || v.decay < 0) failAt(o.file, o.line, "attack, release and decay must not be negative");
     if (v.vol < 0 || v.vol > 4) failAt(o.file, o.line, "vol must be 0..4");
@@ -104,9 +104,9 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             d.peak = single();
             if (d.peak <= 0 || d.peak > 1) failAt(fileName, lineNo, "peak must be above 0 and at most 1");
         } else if (op == "fadein") {
-            d.fadeIn = std::max(0.0, single());
+            d.fadeIn = std::clamp(single(), 0.0, 60.0);
         } else if (op == "fadeout") {
-            d.fadeOut = std::max(0.0, single());
+            d.fadeOut = std::clamp(single(), 0.0, 60.0);
         } else if (op == "tone") {
             Options o = parseOptions(w, 1, fileName, lineNo);
             o.allowOnly({"at", "dur", "wave", "f", "curve", "duty", "vol", "attack", "release", "decay", "vib", "trem",
@@ -119,7 +119,7 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             std::string curve = o.text("curve", "lin");
             if (curve != "lin" && curve != "exp") failAt(fileName, lineNo, "curve must be lin or exp");
             v.expCurve = curve == "exp";
-            if (v.at < 0 || v.dur <= 0) failAt(fileName, lineNo, "at must not be negative and dur must be positive");
+            if (v.at < 0 || v.dur <= 0 || v.at > 60 || v.dur > 60) failAt(fileName, lineNo, "at must be 0..60 s and dur above 0 and at most 60 s");
             if (v.f0 <= 0 || v.f1 <= 0 || v.f0 > 11000 || v.f1 > 11000) failAt(fileName, lineNo, "f must be 0..11000 Hz");
             d.voices.push_back(v);
         } else if (op == "melody") {
@@ -129,16 +129,17 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             Voice base;
             commonVoice(o, base);
             double at = o.number("at", 0), bpm = o.number("bpm", 120), gate = o.number("gate", 0.9);
-            int octave = int(o.number("octave", 0));
+            int octave = int(std::clamp(o.number("octave", 0), -4.0, 4.0));
             if (bpm < 20 || bpm > 600 || gate <= 0 || gate > 1) failAt(fileName, lineNo, "bpm 20..600 and gate 0..1 please");
+            if (at < 0 || at > 60) failAt(fileName, lineNo, "at must be 0..60 s");
             std::istringstream notes(o.text("notes", ""));
             std::string tok;
             while (notes >> tok) {
                 std::size_t colon = tok.find(':');
                 double beats = colon == std::string::npos ? 1.0 : toNumber(tok.substr(colon + 1), fileName, lineNo);
                 std::string n = tok.substr(0, colon);
+                if (beats <= 0 || beats > 64) failAt(fileName, lineNo, "a note lasts more than 0 and at most 64 beats");
                 double secs = beats * 60.0 / bpm;
-                if (beats <= 0) failAt(fileName, lineNo, "a note must last more than 0 beats");
                 if (n != "r") {
                     Voice v = base;
                     v.at = at;
@@ -184,6 +185,7 @@ std::vector<std::int16_t> synthesise(const SoundDef& def) {
         double phase = 0, holdPhase = 1, held = 0, lp = 0, hpLow = 0;
         std::uint32_t noiseStep = 0;
         for (int k = 0; k < count && first + k < n; ++k) {
+            if (first + k < 0) continue;
             double t = double(k) / kSampleRate, u = v.dur > 0 ? t / v.dur : 0;
             double f = v.expCurve ? v.f0 * std::pow(v.f1 / v.f0, u) : v.f0 + (v.f1 - v.f0) * u;
             if (v.vibDepth != 0) f *= std::pow(2.0, v.vibDepth / 12.0 * std::sin(2 * kPi * v.vibRate * t));

@@ -3,6 +3,8 @@
 
 #include "tools/art/art_error.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <sstream>
 
@@ -28,12 +30,18 @@ Rgb optColour(const Options& o, const Palette& pal, const std::string& key) {
 
 Common readCommon(const Layer& l, const Options& o, const Palette& pal) {
     Common c;
-    c.x0 = int(o.number("x", 0));
-    c.y0 = int(o.number("y", 0));
-    c.w = int(o.number("w", l.width));
-    c.h = int(o.number("h", l.height));
-    c.joint = int(o.number("joint", 1));
-    c.seed = std::uint32_t(o.number("seed", 1));
+    c.x0 = int(std::clamp(o.number("x", 0), -4096.0, 4096.0));
+    c.y0 = int(std::clamp(o.number("y", 0), -4096.0, 4096.0));
+    c.w = int(std::clamp(o.number("w", l.width), 0.0, 4096.0));
+    c.h = int(std::clamp(o.number("h", l.height), 0.0, 4096.0));
+    // Only the part on the picture is visited.
+    int x1 = std::min(c.x0 + c.w, l.width), y1 = std::min(c.y0 + c.h, l.height);
+    c.x0 = std::max(c.x0, 0);
+    c.y0 = std::max(c.y0, 0);
+    c.w = std::max(0, x1 - c.x0);
+    c.h = std::max(0, y1 - c.y0);
+    c.joint = int(std::clamp(o.number("joint", 1), 0.0, 64.0));
+    c.seed = std::uint32_t(std::clamp(o.number("seed", 1), 0.0, 4294967295.0));
     c.chance = o.number("chance", 0.0);
     if (!o.has("mortar") || !o.has("colours")) failAt(o.file, o.line, "mortar= and colours= are needed");
     c.mortar = optColour(o, pal, "mortar");
@@ -68,9 +76,10 @@ void drawBricks(Layer& l, const Options& o, const Palette& pal) {
     o.allowOnly({"x", "y", "w", "h", "bw", "bh", "offset", "joint", "mortar", "colours", "light", "dark", "speck",
                  "chance", "seed"});
     Common c = readCommon(l, o, pal);
-    int bw = int(o.number("bw", 20)), bh = int(o.number("bh", 10));
-    if (bw < 2 || bh < 2) failAt(o.file, o.line, "bricks must be at least 2 x 2");
-    int offset = int(o.number("offset", bw / 2));
+    double bwIn = o.number("bw", 20), bhIn = o.number("bh", 10), offIn = o.number("offset", std::floor(bwIn / 2));
+    if (bwIn < 2 || bhIn < 2 || bwIn > 4096 || bhIn > 4096) failAt(o.file, o.line, "bricks must be 2..4096 pixels a side");
+    if (std::fabs(offIn) > 4096) failAt(o.file, o.line, "offset is out of range");
+    int bw = int(bwIn), bh = int(bhIn), offset = int(offIn);
     int rowsPerCycle = std::max(1, l.height / bh), colsPerCycle = std::max(1, l.width / bw);
     for (int y = c.y0; y < c.y0 + c.h; ++y)
         for (int x = c.x0; x < c.x0 + c.w; ++x) {
@@ -87,8 +96,9 @@ void drawStones(Layer& l, const Options& o, const Palette& pal) {
     o.allowOnly({"x", "y", "w", "h", "rows", "minw", "maxw", "joint", "mortar", "colours", "light", "dark", "speck",
                  "chance", "seed"});
     Common c = readCommon(l, o, pal);
-    int minw = int(o.number("minw", 8)), maxw = int(o.number("maxw", 16));
-    if (minw < 3 || maxw < minw) failAt(o.file, o.line, "need 3 <= minw <= maxw");
+    double minIn = o.number("minw", 8), maxIn = o.number("maxw", 16);
+    if (minIn < 3 || maxIn < minIn || maxIn > 4096) failAt(o.file, o.line, "need 3 <= minw <= maxw <= 4096");
+    int minw = int(minIn), maxw = int(maxIn);
     std::vector<int> heights;
     {
         std::string list = o.text("rows", "10,10,10,10");
@@ -96,7 +106,8 @@ void drawStones(Layer& l, const Options& o, const Palette& pal) {
         std::string item;
         while (std::getline(s, item, ',')) heights.push_back(toInt(item, o.file, o.line));
         for (int hgt : heights)
-            if (hgt < 3) failAt(o.file, o.line, "course heights must be at least 3");
+            if (hgt < 3 || hgt > 4096) failAt(o.file, o.line, "course heights must be 3..4096");
+        if (heights.size() > 256) failAt(o.file, o.line, "at most 256 courses");
         if (heights.empty()) failAt(o.file, o.line, "rows= is empty");
     }
     int total = std::accumulate(heights.begin(), heights.end(), 0);
