@@ -24,7 +24,7 @@ Colour patternColour(int x, int y) {
            static_cast<Colour>((x * 7 + y * 13) & 0xFF);
 }
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 4;
     int height = 3;
     int bitsPerPixel = 24;     // 8, 24 or 32
@@ -34,7 +34,7 @@ struct BmpSpec {
 
 // A BITMAPINFOHEADER bitmap of the test pattern. 8-bit bitmaps use a palette
 // of one entry per pixel of the pattern (the sizes used here fit in 256).
-std::string makeBmp(const BmpSpec& spec) {
+std::string makeBmp(const BmpLayout& layout) {
     std::vector<Colour> palette;
     auto indexOf = [&](Colour c) {
         for (std::size_t i = 0; i < palette.size(); ++i) {
@@ -44,19 +44,19 @@ std::string makeBmp(const BmpSpec& spec) {
         return static_cast<int>(palette.size() - 1);
     };
     std::string rows;
-    const int rowBytes = (spec.width * spec.bitsPerPixel + 31) / 32 * 4;
-    for (int fileRow = 0; fileRow < spec.height; ++fileRow) {
-        int y = spec.topDown ? fileRow : spec.height - 1 - fileRow;
+    const int rowBytes = (layout.width * layout.bitsPerPixel + 31) / 32 * 4;
+    for (int fileRow = 0; fileRow < layout.height; ++fileRow) {
+        int y = layout.topDown ? fileRow : layout.height - 1 - fileRow;
         std::string row;
-        for (int x = 0; x < spec.width; ++x) {
+        for (int x = 0; x < layout.width; ++x) {
             Colour c = patternColour(x, y);
-            if (spec.bitsPerPixel == 8) {
+            if (layout.bitsPerPixel == 8) {
                 row.push_back(static_cast<char>(indexOf(c)));
             } else {
                 row.push_back(static_cast<char>(c & 0xFF));
                 row.push_back(static_cast<char>((c >> 8) & 0xFF));
                 row.push_back(static_cast<char>((c >> 16) & 0xFF));
-                if (spec.bitsPerPixel == 32) row.push_back(static_cast<char>(spec.alpha));
+                if (layout.bitsPerPixel == 32) row.push_back(static_cast<char>(layout.alpha));
             }
         }
         row.resize(rowBytes, '\0');
@@ -71,10 +71,10 @@ std::string makeBmp(const BmpSpec& spec) {
     putLe(out, 0, 4);
     putLe(out, offset, 4);
     putLe(out, 40, 4);
-    putLe(out, static_cast<std::uint32_t>(spec.width), 4);
-    putLe(out, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height), 4);
+    putLe(out, static_cast<std::uint32_t>(layout.width), 4);
+    putLe(out, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height), 4);
     putLe(out, 1, 2);
-    putLe(out, static_cast<std::uint32_t>(spec.bitsPerPixel), 2);
+    putLe(out, static_cast<std::uint32_t>(layout.bitsPerPixel), 2);
     putLe(out, 0, 4);  // uncompressed
     putLe(out, static_cast<std::uint32_t>(rows.size()), 4);
     putLe(out, 2835, 4);
@@ -112,7 +112,7 @@ protected:
 TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
     const struct {
         const char* name;
-        BmpSpec spec;
+        BmpLayout layout;
     } variants[] = {
         {"24-bit bottom-up", {5, 3, 24, false, 0}},
         {"24-bit top-down", {5, 3, 24, true, 0}},
@@ -123,10 +123,10 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
-        dir_.writeFile("sprites/pic.bmp", makeBmp(v.spec));
-        Image* img = image(v.spec.width, v.spec.height);
+        dir_.writeFile("sprites/pic.bmp", makeBmp(v.layout));
+        Image* img = image(v.layout.width, v.layout.height);
         loadBmp("sprites\\pic.bmp", img);
-        expectPattern(img, v.spec.width, v.spec.height);
+        expectPattern(img, v.layout.width, v.layout.height);
     }
 }
 
