@@ -38,13 +38,17 @@ function(same_content a b out)
   endif()
 endfunction()
 
+# All or nothing: a shipment with a file missing changes nothing.
+foreach(name IN LISTS FILES)
+  if(NOT EXISTS "${STAGING_DIR}/${name}")
+    message(FATAL_ERROR "install_data.cmake: ${STAGING_DIR}/${name} is missing")
+  endif()
+endforeach()
+
 foreach(name IN LISTS FILES)
   set(new "${STAGING_DIR}/${name}")
   set(dest "${RUN_DATA_DIR}/${name}")
   set(record "${record_dir}/${name}")
-  if(NOT EXISTS "${new}")
-    message(FATAL_ERROR "install_data.cmake: ${new} is missing")
-  endif()
 
   set(install FALSE)
   set(keep_record FALSE)
