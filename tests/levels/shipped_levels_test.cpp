@@ -1,0 +1,213 @@
+// The shipped labyrinths: every source parses, passes the checks and can be
+// finished; the level files written from them load into the game with the
+// wizard and every creature on their own screens; and the levels have the
+// content they promise (a gentle first, a last with everything).
+#include "common/level_file.h"
+#include "common/tile_codes.h"
+#include "game/world/level_loader.h"
+#include "game/world/world.h"
+#include "tests/support/scratch_dir.h"
+#include "tools/levels/level_check.h"
+#include "tools/levels/level_source.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kLevelDir = std::string(ZL_SOURCE_DIR) + "/assets/levels/";
+const std::vector<std::string> kShipped = {"001", "002", "003", "004", "005", "006", "007", "008", "ende"};
+
+std::string readSource(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string describe(const std::vector<LevelProblem>& problems) {
+    std::string text;
+    for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
+    return text;
+}
+
+// The shipped legend, parsed once per test that asks for it.
+Legend shippedLegend() {
+    Legend legend;
+    std::vector<LevelProblem> problems;
+    EXPECT_TRUE(parseLegend(readSource(kLevelDir + "legend.txt"), "legend.txt", legend, problems))
+        << describe(problems);
+    return legend;
+}
+
+// A shipped level, parsed; the test fails if it does not parse.
+LevelSource shippedLevel(const std::string& name, const Legend& legend) {
+    LevelSource source;
+    std::vector<LevelProblem> problems;
+    EXPECT_TRUE(parseLevelSource(readSource(kLevelDir + name + ".txt"), name + ".txt", legend, source, problems))
+        << describe(problems);
+    return source;
+}
+
+int countCode(const LevelData& level, int code) {
+    int n = 0;
+    for (int x = 1; x <= kLevelColumns; ++x)
+        for (int y = 1; y <= kLevelRows; ++y) n += level.map[x][y] == code;
+    return n;
+}
+
+bool inView(int x, int y, int viewX, int viewY) {
+    return x > viewX && x <= viewX + kViewColumns && y > viewY && y <= viewY + kViewRows;
+}
+
+CreatureTable World::*const kTables[kCreatureKinds] = {&World::pigs, &World::flameGhosts, &World::cleaners,
+                                                       &World::eyes};
+int World::*const kCounts[kCreatureKinds] = {&World::pigCount, &World::flameGhostCount, &World::cleanerCount,
+                                             &World::eyeCount};
+
+}  // namespace
+
+TEST(ShippedLegend, CoversEveryPlaceableTileOnce) {
+    Legend legend = shippedLegend();
+    std::set<int> codes;
+    int characters = 0;
+    for (int c = 0; c < 256; ++c) {
+        if (!legend.known[c]) continue;
+        ++characters;
+        codes.insert(legend.code[c]);
+    }
+    EXPECT_EQ(characters, 77);
+    EXPECT_EQ(codes.size(), 77u) << "two characters stand for the same tile";
+    for (std::size_t i = 0; i < kTileTableSize; ++i) {
+        int code = kTileTable[i].code;
+        bool playOnly = code >= DeadEye && code <= DeadPig;
+        EXPECT_EQ(codes.count(code) == 1, !playOnly) << kTileTable[i].name;
+    }
+}
+
+class ShippedLevel : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedLevel, ParsesPassesTheChecksAndCanBeFinished) {
+    Legend legend = shippedLegend();
+    LevelSource source = shippedLevel(GetParam(), legend);
+    std::vector<LevelProblem> problems;
+    validateLevel(source, problems);
+    checkSolvable(source, problems);
+    EXPECT_TRUE(problems.empty()) << describe(problems);
+
+    Reachability r = exploreLevel(*source.level);
+    if (GetParam() == "ende") {
+        EXPECT_FALSE(source.doorRequired);
+    } else {
+        EXPECT_TRUE(source.doorRequired);
+        EXPECT_TRUE(r.doorReached);
+        // Every barrier on the way can be opened: the walk passed each one.
+        for (int code = Barrier; code <= CrossBarrier4; ++code)
+            EXPECT_EQ(r.barriersOpened[code], countCode(*source.level, code)) << "barrier code " << code;
+    }
+    // The start is never where the wizard would be hurt at once.
+    int start = source.level->map[source.level->playerX][source.level->playerY];
+    EXPECT_TRUE(start == Floor || start == Floor2 || start == Floor3 || start == Floor4) << start;
+}
+
+TEST_P(ShippedLevel, WrittenFileLoadsWithEveryoneOnTheirScreens) {
+    Legend legend = shippedLegend();
+    LevelSource source = shippedLevel(GetParam(), legend);
+    const LevelData& level = *source.level;
+    ScratchDir dir;
+    writeLevelFile("Data\\" + GetParam() + ".dat", level);
+
+    world = World{};
+    if (GetParam() == "ende") {
+        world.level = 2;
+        world.deathKind = 1;
+    } else {
+        world.level = std::stoi(GetParam());
+    }
+    loadLevel();
+
+    for (int x = 1; x <= kLevelColumns; ++x)
+        for (int y = 1; y <= kLevelRows; ++y) ASSERT_EQ(world.map[x][y], level.map[x][y]) << x << "," << y;
+    EXPECT_EQ(world.playerX, level.playerX);
+    EXPECT_EQ(world.playerY, level.playerY);
+    EXPECT_EQ(world.viewX % kViewStepX, 0);
+    EXPECT_EQ(world.viewY % kViewStepY, 0);
+    EXPECT_TRUE(inView(world.playerX, world.playerY, world.viewX, world.viewY));
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        ASSERT_EQ(world.*kCounts[kind], level.counts[kind]);
+        const CreatureTable& table = world.*kTables[kind];
+        for (int k = 1; k <= level.counts[kind]; ++k) {
+            const Creature& c = table[k];
+            EXPECT_EQ(c.x, level.creatures[kind][k].x);
+            EXPECT_EQ(c.y, level.creatures[kind][k].y);
+            EXPECT_EQ(c.homeViewX % kViewStepX, 0);
+            EXPECT_EQ(c.homeViewY % kViewStepY, 0);
+            EXPECT_TRUE(inView(c.x, c.y, c.homeViewX, c.homeViewY))
+                << kCreatureKindNames[kind] << " " << k << " at " << c.x << "," << c.y;
+        }
+        EXPECT_EQ(table[0].x, 0) << "entry 0 holds no creature";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, ShippedLevel, ::testing::ValuesIn(kShipped),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
+
+TEST(ShippedLevels, EachLabyrinthSpansSeveralScreensAndTheSceneOne) {
+    Legend legend = shippedLegend();
+    for (const std::string& name : kShipped) {
+        LevelSource source = shippedLevel(name, legend);
+        std::set<std::pair<int, int>> screens;
+        const LevelData& level = *source.level;
+        for (int kind = 0; kind < kCreatureKinds; ++kind)
+            for (int k = 1; k <= level.counts[kind]; ++k)
+                screens.insert({level.creatures[kind][k].homeViewX, level.creatures[kind][k].homeViewY});
+        screens.insert({level.viewX, level.viewY});
+        if (name == "ende") {
+            EXPECT_EQ(source.gridColumns, kViewColumns);
+            EXPECT_EQ(source.gridRows, kViewRows);
+            EXPECT_EQ(level.viewX, 0);
+            EXPECT_EQ(level.viewY, 0);
+        } else {
+            EXPECT_GE(source.gridColumns, 2 * kViewStepX + 1) << name;
+            EXPECT_GE(source.gridRows, 2 * kViewStepY + 1) << name;
+            EXPECT_GE(screens.size(), 3u) << name << ": creatures and start on too few screens";
+        }
+    }
+}
+
+TEST(ShippedLevels, FirstIsGentleAndLastHasEverything) {
+    Legend legend = shippedLegend();
+    LevelSource first = shippedLevel("001", legend);
+    const LevelData& a = *first.level;
+    EXPECT_GT(a.counts[static_cast<int>(FileCreatureKind::Pig)], 0);
+    EXPECT_LE(a.counts[0] + a.counts[1] + a.counts[2] + a.counts[3], 4);
+    EXPECT_GE(countCode(a, Key), 1);
+    EXPECT_GE(countCode(a, Barrier), 1);
+    EXPECT_EQ(countCode(a, Door), 1);
+
+    LevelSource last = shippedLevel("008", legend);
+    const LevelData& z = *last.level;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) EXPECT_GE(z.counts[kind], 3) << kCreatureKindNames[kind];
+    EXPECT_GT(countCode(z, Flame) + countCode(z, Flame2), 0);
+    EXPECT_GT(countCode(z, Water), 0);
+    EXPECT_GT(countCode(z, Embers), 0);
+    EXPECT_EQ(countCode(z, ShootingStar), 1);
+    int keys = 0, treasures = 0;
+    for (int code = Key; code <= MossKey; ++code) keys += countCode(z, code) > 0;
+    for (int code = Crown; code <= CandleStand; ++code) treasures += countCode(z, code) > 0;
+    EXPECT_GE(keys, 3);
+    EXPECT_GE(treasures, 2);
+
+    // Later labyrinths are larger and more crowded than the first.
+    auto creatures = [](const LevelData& l) { return l.counts[0] + l.counts[1] + l.counts[2] + l.counts[3]; };
+    for (const char* name : {"002", "003", "004", "005", "006", "007"}) {
+        LevelSource mid = shippedLevel(name, legend);
+        EXPECT_GT(creatures(*mid.level), creatures(a)) << name;
+        EXPECT_LT(creatures(*mid.level), creatures(z)) << name;
+    }
+}
