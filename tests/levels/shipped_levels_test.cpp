@@ -180,6 +180,19 @@ TEST(ShippedLevels, EachLabyrinthSpansSeveralScreensAndTheSceneOne) {
     }
 }
 
+TEST(ShippedLevels, TogetherUseEveryPlaceableTile) {
+    Legend legend = shippedLegend();
+    std::set<int> used;
+    for (const std::string& name : kShipped) {
+        LevelSource source = shippedLevel(name, legend);
+        for (int x = 1; x <= source.gridColumns; ++x)
+            for (int y = 1; y <= source.gridRows; ++y) used.insert(source.level->map[x][y]);
+    }
+    for (int c = 0; c < 256; ++c) {
+        if (legend.known[c]) EXPECT_EQ(used.count(legend.code[c]), 1u) << "no level uses '" << char(c) << "'";
+    }
+}
+
 TEST(ShippedLevels, FirstIsGentleAndLastHasEverything) {
     Legend legend = shippedLegend();
     LevelSource first = shippedLevel("001", legend);
