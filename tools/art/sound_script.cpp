@@ -252,8 +252,11 @@ std::vector<unsigned char> encodeWav(const std::vector<std::int16_t>& samples) {
         put16(v & 0xFFFF);
         put16(v >> 16);
     };
-    auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    auto tag = [&](const char* t) {
+        for (int k = 0; k < 4; ++k) b.push_back(static_cast<unsigned char>(t[k]));
+    };
     std::uint32_t dataBytes = std::uint32_t(samples.size()) * 2;
+    b.reserve(44 + std::size_t(dataBytes));
     tag("RIFF");
     put32(36 + dataBytes);
     tag("WAVE");
