@@ -1,4 +1,5 @@
-// drawing.cpp — pixels, images and boxes on the work page.
+// drawing.cpp — images and boxes on the work page (setPixel and getPixel are
+// inline, in pixel_access.h).
 //
 // Everything is clipped to the page (0..799 x 0..599). drawImage works row by
 // row on the clipped rectangle and never allocates: it runs for hundreds of
@@ -11,40 +12,24 @@
 
 namespace {
 
-bool onPage(int x, int y) {
-    return static_cast<unsigned>(x) < static_cast<unsigned>(kScreenWidth) &&
-           static_cast<unsigned>(y) < static_cast<unsigned>(kScreenHeight);
-}
-
 // A horizontal run of pixels from xa to xb (included) on row y, clipped.
 void horizontalLine(int y, int xa, int xb, Colour colour) {
     if (y < 0 || y >= kScreenHeight) return;
     xa = std::max(xa, 0);
     xb = std::min(xb, kScreenWidth - 1);
     if (xa > xb) return;
-    std::fill_n(core::screen.work + y * kScreenWidth + xa, xb - xa + 1, colour);
+    std::fill_n(core::pageSelection.work + y * kScreenWidth + xa, xb - xa + 1, colour);
 }
 
 void verticalLine(int x, int ya, int yb, Colour colour) {
     if (x < 0 || x >= kScreenWidth) return;
     ya = std::max(ya, 0);
     yb = std::min(yb, kScreenHeight - 1);
-    Colour* p = core::screen.work + ya * kScreenWidth + x;
+    Colour* p = core::pageSelection.work + ya * kScreenWidth + x;
     for (int y = ya; y <= yb; ++y, p += kScreenWidth) *p = colour;
 }
 
 }  // namespace
-
-void setPixel(int x, int y, Colour colour) {
-    if (onPage(x, y)) core::screen.work[y * kScreenWidth + x] = colour;
-    core::countCall();
-}
-
-// Points off the page read as black.
-Colour getPixel(int x, int y) {
-    core::countCall();
-    return onPage(x, y) ? core::screen.work[y * kScreenWidth + x] : kBlack;
-}
 
 // Corners may be given in any order.
 void drawBox(int x1, int y1, int x2, int y2, Colour colour) {
@@ -54,7 +39,7 @@ void drawBox(int x1, int y1, int x2, int y2, Colour colour) {
     horizontalLine(bottom, left, right, colour);
     verticalLine(left, top, bottom, colour);
     verticalLine(right, top, bottom, colour);
-    core::countCall(16);
+    core::countCall(core::Lane::Drawing, 16);
 }
 
 void drawImage(int x, int y, const Image* image, DrawMode mode) {
@@ -71,16 +56,18 @@ void drawImage(int x, int y, const Image* image, DrawMode mode) {
 
     const int columns = static_cast<int>(right - left);
     const Colour* source = image->pixels.data() + top * image->width + left;
-    Colour* target = core::screen.work + (y + top) * kScreenWidth + (x + left);
+    Colour* target = core::pageSelection.work + (y + top) * kScreenWidth + (x + left);
     for (long long row = top; row < bottom; ++row) {
         switch (mode) {
             case DrawMode::Opaque:
                 std::copy_n(source, columns, target);
                 break;
             case DrawMode::Transparent:
+                // Written as a select rather than a skipped store so that the
+                // compiler can do several pixels at once.
                 for (int i = 0; i < columns; ++i) {
                     const Colour p = source[i] & 0x00FFFFFFu;
-                    if (p != kKeyColour) target[i] = p;
+                    target[i] = p == kKeyColour ? target[i] : p;
                 }
                 break;
             case DrawMode::Xor:
@@ -90,5 +77,5 @@ void drawImage(int x, int y, const Image* image, DrawMode mode) {
         source += image->width;
         target += kScreenWidth;
     }
-    core::countCall(1 + columns * static_cast<int>(bottom - top) / 64);
+    core::countCall(core::Lane::Drawing, 1 + columns * static_cast<int>(bottom - top) / 64);
 }

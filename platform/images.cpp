@@ -13,8 +13,6 @@ namespace {
 // biggest image either program uses is one screen.
 constexpr int kMaxImageSide = 8192;
 constexpr long long kMaxImagePixels = 16LL * 1024 * 1024;
-
-bool onPage(int x, int y) { return x >= 0 && x < kScreenWidth && y >= 0 && y < kScreenHeight; }
 }  // namespace
 
 // Every pixel starts as kNewImageColour, the key colour with a full top byte.
@@ -37,13 +35,13 @@ void destroyImage(Image* image) { delete image; }
 // one; otherwise the image stays as it was. The image's pixel storage is
 // reused, so grabbing into an image of the same size never allocates.
 void grabImage(int x1, int y1, int x2, int y2, Image* image) {
-    if (!image || !onPage(x1, y1) || !onPage(x2, y2) || x2 < x1 || y2 < y1) return;
+    if (!image || !core::onPage(x1, y1) || !core::onPage(x2, y2) || x2 < x1 || y2 < y1) return;
     const int width = x2 - x1 + 1;
     const int height = y2 - y1 + 1;
     image->pixels.resize(static_cast<std::size_t>(width) * height);
     image->width = width;
     image->height = height;
-    const Colour* source = core::screen.work + y1 * kScreenWidth + x1;
+    const Colour* source = core::pageSelection.work + y1 * kScreenWidth + x1;
     Colour* target = image->pixels.data();
     for (int row = 0; row < height; ++row) {
         std::memcpy(target, source, sizeof(Colour) * width);

@@ -149,3 +149,7 @@ void beginFieldRead(int source);
 int readIntField();
 std::string readStringField();
 void deleteFile(const std::string& path);
+
+// setPages, getPixel and setPixel are defined inline here: the dissolve
+// effects call them millions of times in a row.
+#include "platform/pixel_access.h"

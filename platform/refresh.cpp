@@ -12,9 +12,9 @@
 // when more than a sixtieth of a second has passed since the last refresh.
 //
 // Reading the clock is cheap but not free, so the pixel operations (setPixel,
-// getPixel, setPages) only count their calls and read the clock once every
-// kCallsPerClockRead calls; bigger operations (drawImage, copyPage,
-// clearPage) count for more. The polling operations (isKeyDown, takeKey,
+// getPixel, inline in pixel_access.h) only count their calls and read the clock once every
+// kCallsPerClockRead calls; bigger operations (drawImage, drawBox, copyPage,
+// clearPage, printText) count for more. The polling operations (isKeyDown, takeKey,
 // readMouse, readJoystick, timerSeconds) read the clock on every call, since
 // a program's busy loop may consist of nothing else.
 #include "platform/refresh.h"
@@ -30,7 +30,7 @@ constexpr double kRefreshInterval = 1.0 / 60.0;  // seconds between refreshes
 RefreshPacing pacing;
 
 void refreshIfDue(double now) {
-    pacing.budget = kCallsPerClockRead;
+    for (int& budget : pacing.budget) budget = kCallsPerClockRead;
     // A clock that went backwards (headless reset) counts as due.
     if (pacing.lastRefresh >= 0.0 && now >= pacing.lastRefresh && now - pacing.lastRefresh <= kRefreshInterval)
         return;

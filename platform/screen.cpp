@@ -1,9 +1,9 @@
 // screen.cpp — opening the screen, pages, work and visible page.
 //
 // The pages live in one contiguous buffer owned here; a backend only reads
-// the visible page through core::visiblePagePixels(). setPages switches two
-// pointers and copies nothing, because the scene dissolve calls it twice per
-// pixel.
+// the visible page through core::visiblePagePixels(). setPages (inline, in
+// pixel_access.h) switches a pointer and copies nothing, because the scene
+// dissolve calls it twice per pixel.
 #include "platform/backend.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
@@ -23,13 +23,13 @@ constexpr int kMode800x600Tall = 19;  // the editor's mode: 8 x 16 text cells
 void openPages(int pages, int cellHeight, int fullScreen) {
     pages = std::clamp(pages, 1, kMaxPages);
     screen.store.assign(static_cast<std::size_t>(pages) * kPagePixels, kBlack);
+    PageSelection& s = pageSelection;
     for (int i = 0; i < kMaxPages; ++i)
-        screen.page[i] = i < pages ? screen.store.data() + static_cast<std::size_t>(i) * kPagePixels : nullptr;
-    screen.pages = pages;
+        s.page[i] = i < pages ? screen.store.data() + static_cast<std::size_t>(i) * kPagePixels : nullptr;
+    s.pages = pages;
+    s.visiblePage = 0;
+    s.work = s.page[0];
     screen.opened = true;
-    screen.workPage = 0;
-    screen.visiblePage = 0;
-    screen.work = screen.page[0];
     screen.text = TextGrid{};
     screen.text.cellHeight = cellHeight;
     screen.text.rows = kScreenHeight / cellHeight;
@@ -37,39 +37,34 @@ void openPages(int pages, int cellHeight, int fullScreen) {
 }
 }  // namespace
 
-namespace {
-Screen initialScreen() {
-    Screen s;
-    s.work = detachedPage;
-    return s;
-}
-}  // namespace
-
-Screen screen = initialScreen();
+Screen screen;
+PageSelection pageSelection{.work = detachedPage};
 
 void closeScreen() {
     screen.store.clear();
     screen.store.shrink_to_fit();
-    std::fill(std::begin(screen.page), std::end(screen.page), nullptr);
-    screen.pages = 0;
+    pageSelection = PageSelection{.work = detachedPage};
     screen.opened = false;
-    screen.workPage = 0;
-    screen.visiblePage = 0;
-    screen.work = detachedPage;
     screen.text = TextGrid{};
     std::memset(detachedPage, 0, sizeof detachedPage);
 }
 
 const Colour* pagePixels(int index) {
-    if (index < 0 || index >= screen.pages) return nullptr;
-    return screen.page[index];
+    if (index < 0 || index >= pageSelection.pages) return nullptr;
+    return pageSelection.page[index];
 }
 
 const Colour* visiblePagePixels() {
-    return screen.pages > 0 ? screen.page[screen.visiblePage] : detachedPage;
+    return pageSelection.pages > 0 ? pageSelection.page[pageSelection.visiblePage] : detachedPage;
 }
 
-int pageCount() { return screen.pages; }
+int pageCount() { return pageSelection.pages; }
+
+int workPageIndex() {
+    for (int i = 0; i < pageSelection.pages; ++i)
+        if (pageSelection.page[i] == pageSelection.work) return i;
+    return 0;
+}
 
 }  // namespace core
 
@@ -85,27 +80,16 @@ void openScreenMode(int mode, int /*depth*/, int pages, int fullScreen) {
     core::openPages(pages, mode == core::kMode800x600Tall ? 16 : 8, fullScreen);
 }
 
-// A page number that does not exist leaves that choice as it was.
-void setPages(int work, int visible) {
-    core::Screen& s = core::screen;
-    if (static_cast<unsigned>(work) < static_cast<unsigned>(s.pages)) {
-        s.workPage = work;
-        s.work = s.page[work];
-    }
-    if (static_cast<unsigned>(visible) < static_cast<unsigned>(s.pages)) s.visiblePage = visible;
-    core::countCall();
-}
-
 void copyPage(int from, int to) {
-    const core::Screen& s = core::screen;
+    const core::PageSelection& s = core::pageSelection;
     if (static_cast<unsigned>(from) < static_cast<unsigned>(s.pages) &&
         static_cast<unsigned>(to) < static_cast<unsigned>(s.pages) && from != to) {
         std::memcpy(s.page[to], s.page[from], sizeof(Colour) * core::kPagePixels);
     }
-    core::countCall(core::kCallsPerClockRead);
+    core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);
 }
 
 void clearPage() {
-    std::fill_n(core::screen.work, core::kPagePixels, core::screen.text.background);
-    core::countCall(core::kCallsPerClockRead);
+    std::fill_n(core::pageSelection.work, core::kPagePixels, core::screen.text.background);
+    core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);
 }

@@ -1,10 +1,10 @@
 // screen_state.h — the pages and the text grid (internal to platform/).
 //
-// Every page is one 800 x 600 buffer; `work` points straight at the work
-// page, so a pixel operation is a bounds test and one store or load. Before
-// the first openScreen (and after headless::reset) `work` points at a
-// detached scratch page, so drawing never needs a null test and never
-// touches memory outside a buffer.
+// Every page is one 800 x 600 buffer; pageSelection.work (pixel_access.h)
+// points straight at the work page, so a pixel operation is a bounds test
+// and one store or load. Before the first openScreen (and after
+// headless::reset) it points at a detached scratch page, so drawing never
+// needs a null test and never touches memory outside a buffer.
 #pragma once
 
 #include "platform/platform.h"
@@ -15,7 +15,6 @@
 namespace core {
 
 constexpr int kPagePixels = kScreenWidth * kScreenHeight;
-constexpr int kMaxPages = 8;      // more than any program asks for; larger requests are cut
 constexpr int kTextColumns = 100;
 
 struct TextGrid {
@@ -27,13 +26,9 @@ struct TextGrid {
     Colour background = 0xFF000000u;
 };
 
+// Everything about the screen but the page selection (pixel_access.h).
 struct Screen {
-    Colour* work = nullptr;       // work page pixels (never null after startup, see screen.cpp)
-    int workPage = 0;
-    int visiblePage = 0;
-    int pages = 0;                // 0 before openScreen
     bool opened = false;          // openScreen / openScreenMode has run
-    Colour* page[kMaxPages] = {};
     std::vector<Colour> store;    // pages * kPagePixels colours
     TextGrid text;
 };
@@ -43,6 +38,8 @@ extern Screen screen;
 
 // Back to "no screen": pages freed, scratch page cleared, grid defaults.
 void closeScreen();
+// The number of the work page (0 without a screen).
+int workPageIndex();
 // Pixels of page `index`; nullptr when there is no such page.
 const Colour* pagePixels(int index);
 

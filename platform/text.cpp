@@ -21,7 +21,7 @@ void drawCell(int row, int column, unsigned char code, Colour foreground, Colour
     const TextGrid& grid = screen.text;
     if (row < 1 || row > grid.rows || column < 1 || column > kTextColumns) return;
     const std::uint8_t* glyph = grid.cellHeight == 16 ? kFont8x16[code] : kFont8x8[code];
-    Colour* line = screen.work + (row - 1) * grid.cellHeight * kScreenWidth + (column - 1) * 8;
+    Colour* line = pageSelection.work + (row - 1) * grid.cellHeight * kScreenWidth + (column - 1) * 8;
     for (int y = 0; y < grid.cellHeight; ++y, line += kScreenWidth) {
         const std::uint8_t bits = glyph[y];
         for (int x = 0; x < 8; ++x) line[x] = (bits & (0x80 >> x)) ? foreground : background;
@@ -50,7 +50,7 @@ void printText(const std::string& text, bool newline) {
         grid.column = 1;
         grid.row = std::min(grid.row + 1, grid.rows + 1);
     }
-    core::countCall(1 + static_cast<int>(std::min<std::size_t>(text.size(), core::kTextColumns)));
+    core::countCall(core::Lane::Drawing, 1 + static_cast<int>(std::min<std::size_t>(text.size(), core::kTextColumns)));
 }
 
 // The value right-aligned in as many columns as the picture has '#'; a minus
@@ -59,12 +59,13 @@ void printText(const std::string& text, bool newline) {
 void printPicture(const std::string& picture, int value) {
     const std::size_t width = static_cast<std::size_t>(std::count(picture.begin(), picture.end(), '#'));
     const std::string digits = std::to_string(value);
-    if (digits.size() > width)
-        printText("%" + digits, true);
-    else
-        printText(std::string(width - digits.size(), ' ') + digits, true);
+    std::string shown = digits.size() > width ? std::string(1, '%') : std::string(width - digits.size(), ' ');
+    shown.append(digits);
+    printText(shown, true);
 }
 
 void printInteger(int value, bool newline) {
-    printText(value < 0 ? std::to_string(value) : " " + std::to_string(value), newline);
+    std::string shown(value < 0 ? 0 : 1, ' ');
+    shown.append(std::to_string(value));
+    printText(shown, newline);
 }

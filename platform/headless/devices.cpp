@@ -45,8 +45,8 @@ void reset() {
     core::resetRefresh();
 }
 
-int workPage() { return core::screen.workPage; }
-int visiblePage() { return core::screen.visiblePage; }
+int workPage() { return core::workPageIndex(); }
+int visiblePage() { return core::pageSelection.visiblePage; }
 int pageCount() { return core::pageCount(); }
 const Colour* pagePixels(int page) { return core::pagePixels(page); }
 

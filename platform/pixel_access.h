@@ -1,0 +1,83 @@
+// pixel_access.h — setPages, getPixel and setPixel as inline functions, and
+// the little state they touch. Included by platform.h at its end; the
+// programs call these through platform.h and never use the core:: names.
+//
+// The dissolve effects call these a million times in a row (setPages twice
+// per pixel). As calls into the library they cost about twice as much as the
+// plain memory work; inline they are a bounds test and a load or store (see
+// bench/platform_bench.cpp). The window is still refreshed during such
+// loops: getPixel and setPixel count their calls and, every
+// kCallsPerClockRead calls, let core::refreshCheck() read the clock and
+// refresh when a sixtieth of a second has passed (platform/refresh.cpp).
+#pragma once
+
+namespace core {
+
+constexpr int kMaxPages = 8;  // more than any program asks for; larger requests are cut
+
+// Which page drawing goes to and which one the window shows.
+struct PageSelection {
+    Colour* work = nullptr;        // work page pixels; a detached scratch page without a screen
+    int pages = 0;                 // pages of the open screen; 0 before openScreen
+    int visiblePage = 0;
+    Colour* page[kMaxPages] = {};  // pixels of each page
+};
+
+// Defined in screen.cpp.
+extern PageSelection pageSelection;
+
+constexpr int kCallsPerClockRead = 4096;
+
+// getPixel and setPixel count on budgets of their own: in the dissolve they
+// run in turn, and with one shared counter each call would wait for the
+// previous call's store to it. Other drawing operations count on a third.
+enum class Lane { GetPixel, SetPixel, Drawing, Count };
+
+struct RefreshPacing {
+    int budget[static_cast<int>(Lane::Count)] = {kCallsPerClockRead, kCallsPerClockRead,
+                                                 kCallsPerClockRead};  // calls left before a clock read
+    double lastRefresh = -1.0;  // backend::now() at the last refresh; < 0: never
+    long long refreshes = 0;    // how many refreshes so far (for tests)
+};
+
+// Defined in refresh.cpp.
+extern RefreshPacing pacing;
+
+// Reads the clock and refreshes when it is due; refills the budgets.
+void refreshCheck();
+
+// Counts `weight` units of work towards the next clock read. One unit is one
+// pixel call; an operation that does more work passes more.
+inline void countCall(Lane lane, int weight = 1) {
+    int& budget = pacing.budget[static_cast<int>(lane)];
+    budget -= weight;
+    if (budget <= 0) refreshCheck();
+}
+
+inline bool onPage(int x, int y) {
+    return static_cast<unsigned>(x) < static_cast<unsigned>(kScreenWidth) &&
+           static_cast<unsigned>(y) < static_cast<unsigned>(kScreenHeight);
+}
+
+}  // namespace core
+
+// A page number that does not exist leaves that choice as it was. Only two
+// values change: no copy, no presentation, no counting (setPages draws
+// nothing; the pixel calls around it count).
+inline void setPages(int work, int visible) {
+    core::PageSelection& s = core::pageSelection;
+    if (static_cast<unsigned>(work) < static_cast<unsigned>(s.pages)) s.work = s.page[work];
+    if (static_cast<unsigned>(visible) < static_cast<unsigned>(s.pages)) s.visiblePage = visible;
+}
+
+// Points off the page read as black.
+inline Colour getPixel(int x, int y) {
+    core::countCall(core::Lane::GetPixel);
+    return core::onPage(x, y) ? core::pageSelection.work[y * kScreenWidth + x] : kBlack;
+}
+
+// Points off the page are dropped.
+inline void setPixel(int x, int y, Colour colour) {
+    if (core::onPage(x, y)) core::pageSelection.work[y * kScreenWidth + x] = colour;
+    core::countCall(core::Lane::SetPixel);
+}
