@@ -18,7 +18,7 @@ namespace {
 // What drawing goes to before a screen exists; nothing shows it.
 Colour detachedPage[kPagePixels];
 
-constexpr int kMode800x600Tall = 19;  // the editor's mode: 8 x 16 text cells
+constexpr int kTallTextMode = 19;  // the editor's mode: 8 x 16 text cells
 
 void openPages(int pages, int cellHeight, int fullScreen) {
     pages = std::clamp(pages, 1, kMaxPages);
@@ -77,7 +77,7 @@ void openScreen(int /*width*/, int /*height*/, int /*depth*/, int pages, int ful
 // Mode 19 gives the 8 x 16 text grid; any other mode number gets the 8 x 8
 // grid of openScreen.
 void openScreenMode(int mode, int /*depth*/, int pages, int fullScreen) {
-    core::openPages(pages, mode == core::kMode800x600Tall ? 16 : 8, fullScreen);
+    core::openPages(pages, mode == core::kTallTextMode ? 16 : 8, fullScreen);
 }
 
 void copyPage(int from, int to) {

@@ -2,6 +2,7 @@
 //
 // Nothing is shown or heard: the calls are recorded for the tests to inspect.
 #include "platform/backend.h"
+#include "platform/field_source.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
 #include "platform/keyboard_state.h"
@@ -43,6 +44,7 @@ void reset() {
     core::resetKeyboard();
     core::resetRandom();
     core::resetRefresh();
+    core::selectFieldSource(nullptr);  // a typed line of an earlier test is not read again
 }
 
 int workPage() { return core::workPageIndex(); }

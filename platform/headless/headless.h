@@ -19,7 +19,8 @@ struct ProgramEnded {};
 
 // Back to the start state: no screen, clock 0, empty script, no keys held,
 // empty key buffer, no sounds recorded, no joystick, mouse unavailable, random
-// numbers from their fixed start. Images made earlier stay valid.
+// numbers from their fixed start, no current field source (data files opened
+// earlier stay open). Images made earlier stay valid.
 void reset();
 
 // ---- Virtual clock ----

@@ -42,6 +42,13 @@ TEST_F(InputLine, TheTypedLineWithBackspaceFeedsTheFieldReader) {
     EXPECT_GE(headless::clock(), 0.2);
 }
 
+TEST_F(InputLine, ResetForgetsTheTypedLine) {
+    headless::typeText("Anna\r", 0.0);
+    inputLine("", false, false);
+    headless::reset();
+    EXPECT_EQ(readStringField(), "");
+}
+
 TEST_F(InputLine, LeadingBlanksAndEmptyLinesReadAsExpected) {
     headless::typeText("  Anna\r", 0.0);
     inputLine("Deinen Namen Bitte ?", false, true);
