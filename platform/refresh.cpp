@@ -11,10 +11,11 @@
 // lock: the platform operations themselves call backend::refresh(), but only
 // when more than a sixtieth of a second has passed since the last refresh.
 //
-// Reading the clock is cheap but not free, so the pixel operations (setPixel,
-// getPixel, inline in pixel_access.h) only count their calls and read the clock once every
-// kCallsPerClockRead calls; bigger operations (drawImage, drawBox, copyPage,
-// clearPage, printText) count for more. The polling operations (isKeyDown, takeKey,
+// Reading the clock is cheap but not free, so the pixel operations (setPixel
+// and getPixel, inline in pixel_access.h) only count their calls and read the
+// clock once every kCallsPerClockRead calls; bigger operations (drawImage,
+// drawBox, copyPage, clearPage, printText) count for more, and setPages, which
+// draws nothing, not at all. The polling operations (isKeyDown, takeKey,
 // readMouse, readJoystick, timerSeconds) read the clock on every call, since
 // a program's busy loop may consist of nothing else.
 #include "platform/refresh.h"
