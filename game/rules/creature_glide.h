@@ -22,7 +22,7 @@ bool isEmptyEntry(const Creature& c);
 bool creatureAtRest(const Creature& c);
 // Removes a killed creature from play.
 void emptyEntry(Creature& c);
-// The glide of every creature of a table that is on the current screen: for
-// each moving one and each axis, erase the kind, move the offset, draw the
-// kind.
+// The glide of every creature of a table that is on the current screen. It
+// leaves the screen as if, for each moving one and each axis, the whole kind
+// were erased, that offset moved and the whole kind drawn again.
 void glideCreatures(CreatureTable& table, int count, const GlideRule& rule);
