@@ -1,0 +1,208 @@
+// Recorded play through every shipped labyrinth: the route in
+// assets/levels/routes/00N.route (format: assets/levels/README.md, "Routes")
+// is played with held keys through the real frame loop until the wizard
+// leaves by the door. Each level then yields a summary line (frames, energy
+// at the end and at its lowest, score) that must match
+// tests/playthrough/expected.txt, so a change in the rules, the loop's timing
+// or a level shows as a difference there.
+#include "common/level_file.h"
+#include "common/tile_codes.h"
+#include "tests/playthrough/route_file.h"
+#include "tests/playthrough/route_player.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/world/game_fixture.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kShippedLevels = 8;
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string levelName(int level) {
+    char name[8];
+    std::snprintf(name, sizeof name, "%03d", level);
+    return name;
+}
+
+// The summary line of one finished level, as expected.txt holds it.
+std::string summaryLine(int level, const PlayResult& r) {
+    std::ostringstream s;
+    s << "level " << level << ": frames " << r.frames << ", energy " << r.energy << " (lowest "
+      << r.lowestEnergy << "), score " << r.score;
+    return s.str();
+}
+
+// The line of expected.txt for level, or "" when it has none.
+std::string expectedLine(int level) {
+    std::istringstream in(readText(fs::path(ZL_SOURCE_DIR) / "tests/playthrough/expected.txt"));
+    const std::string prefix = "level " + std::to_string(level) + ":";
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind(prefix, 0) == 0) return line;
+    }
+    return "";
+}
+
+// ---- The route text ----
+
+TEST(RouteFile, LettersCountsBlanksAndCommentsGiveTheCommandsWithTheirLines) {
+    const Route r = parseRoute("; to the key\nR3 D\n  A ; take it\nL12U\r\n");
+    ASSERT_EQ(r.error, "");
+    ASSERT_EQ(r.steps.size(), 18u);
+    EXPECT_EQ(r.steps[0].command, RouteCommand::Right);
+    EXPECT_EQ(r.steps[0].line, 2);
+    EXPECT_EQ(r.steps[2].command, RouteCommand::Right);
+    EXPECT_EQ(r.steps[3].command, RouteCommand::Down);
+    EXPECT_EQ(r.steps[4].command, RouteCommand::Action);
+    EXPECT_EQ(r.steps[4].line, 3);
+    EXPECT_EQ(r.steps[5].command, RouteCommand::Left);
+    EXPECT_EQ(r.steps[16].command, RouteCommand::Left);
+    EXPECT_EQ(r.steps[17].command, RouteCommand::Up);
+    EXPECT_EQ(r.steps[17].line, 4);
+}
+
+TEST(RouteFile, FaultsNameTheirLine) {
+    EXPECT_EQ(parseRoute("R\nX2\n").error, "line 2: unknown command 'X'");
+    EXPECT_EQ(parseRoute("r\n").error, "line 1: unknown command 'r'");
+    EXPECT_EQ(parseRoute("R\n\n12\n").error, "line 3: a repeat count without a command letter");
+    EXPECT_EQ(parseRoute("U0").error, "line 1: repeat count 0 after 'U'");
+    EXPECT_EQ(parseRoute("D99999999999999999999").error, "line 1: repeat count above 999");
+    EXPECT_EQ(parseRoute("D999").steps.size(), 999u);
+}
+
+// ---- The player on small hand-made levels ----
+
+class RoutePlayer : public GameFixture {
+protected:
+    // A level of one screen: a corridor in row 3 from column 2 to 18,
+    // walls all round, the wizard at (3, 3).
+    static LevelData corridor() {
+        LevelData level;
+        for (int x = 1; x <= kLevelColumns; ++x) {
+            for (int y = 1; y <= kLevelRows; ++y) level.map[x][y] = RedWall;
+        }
+        for (int x = 2; x <= 18; ++x) level.map[x][3] = Floor;
+        level.playerX = 3;
+        level.playerY = 3;
+        return level;
+    }
+    PlayResult play(const LevelData& level, const std::string& route) {
+        writeLevelFile("Data\\001.dat", level);
+        writeLevelFile("Data\\002.dat", corridor());
+        startLevel(1);
+        const Route r = parseRoute(route);
+        EXPECT_EQ(r.error, "");
+        return playRoute(1, r.steps);
+    }
+    ScratchDir dir;
+};
+
+TEST_F(RoutePlayer, AWalkToTheDoorFinishesTheLevelInEightFramesACell) {
+    LevelData level = corridor();
+    level.map[6][3] = Door;
+    const PlayResult r = play(level, "R3");
+    ASSERT_TRUE(r.finished) << r.failure;
+    EXPECT_EQ(world.level, 2);
+    EXPECT_EQ(r.frames, 3 * 8);
+    EXPECT_EQ(r.energy, 99);
+    EXPECT_EQ(r.trace.size(), 3u);
+}
+
+TEST_F(RoutePlayer, AMoveWithoutEffectOrARouteThatStopsShortOrRunsOnFails) {
+    LevelData level = corridor();
+    level.map[6][3] = Door;
+    PlayResult r = play(level, "R\nU");
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.failure.find("command #2 'U' (route line 2)"), std::string::npos) << r.failure;
+    EXPECT_NE(r.failure.find("no effect within 3 frames"), std::string::npos) << r.failure;
+    EXPECT_NE(r.failure.find("wizard at (4,3)"), std::string::npos) << r.failure;
+
+    r = play(level, "R2");
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.failure.find("the route ended before the door"), std::string::npos) << r.failure;
+
+    r = play(level, "R3 L");
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.failure.find("door was reached with 1 command(s) still to give"), std::string::npos) << r.failure;
+}
+
+TEST_F(RoutePlayer, DrowningOrEnergyBelowTheReserveFails) {
+    LevelData level = corridor();
+    level.map[5][3] = Water;
+    PlayResult r = play(level, "R2");
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.failure.find("the wizard drowned"), std::string::npos) << r.failure;
+
+    level = corridor();
+    for (int x = 4; x <= 12; ++x) level.map[x][3] = Flame;
+    level.map[13][3] = Door;
+    writeLevelFile("Data\\001.dat", level);
+    startLevel(1);
+    world.energy = kEnergyReserve + 3;
+    r = playRoute(1, parseRoute("R10").steps);
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.failure.find("energy below the reserve"), std::string::npos) << r.failure;
+}
+
+TEST_F(RoutePlayer, HoldingEnterWaitsForThePigToWalkOntoTheAxe) {
+    LevelData level = corridor();
+    level.map[4][3] = Axe;
+    level.creatures[static_cast<int>(FileCreatureKind::Pig)][1] = {7, 3, 0, 0};
+    level.counts[static_cast<int>(FileCreatureKind::Pig)] = 1;
+    level.map[8][3] = Door;
+    // Take the axe; the cell is floor then, so Enter uses it once the pig is there.
+    const PlayResult r = play(level, "R A A R4");
+    ASSERT_TRUE(r.finished) << r.failure;
+    EXPECT_EQ(r.score, 1000);
+    EXPECT_EQ(world.pigs[1].x, 0) << "the pig is dead";
+}
+
+// ---- The shipped labyrinths ----
+
+class ShippedLevel : public GameFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ShippedLevel, TheRecordedRouteReachesTheDoorAndMatchesTheSummary) {
+    const int level = GetParam();
+    const fs::path runData = fs::path(ZL_RUN_DIR) / "Data";
+    ScratchDir dir;
+    for (int n = 1; n <= kShippedLevels; ++n) {
+        const fs::path from = runData / (levelName(n) + ".dat");
+        ASSERT_TRUE(fs::exists(from)) << from << " is missing: build the target `levels` first";
+        fs::copy_file(from, dir.path() / "Data" / (levelName(n) + ".dat"));
+    }
+    const fs::path routePath = fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route");
+    ASSERT_TRUE(fs::exists(routePath)) << routePath;
+    const Route route = parseRoute(readText(routePath));
+    ASSERT_EQ(route.error, "") << routePath;
+
+    startLevel(level);
+    const PlayResult result = playRoute(level, route.steps);
+    ASSERT_TRUE(result.finished) << result.failure;
+    EXPECT_EQ(world.level, level % kShippedLevels + 1);
+
+    const std::string actual = summaryLine(level, result);
+    EXPECT_EQ(actual, expectedLine(level))
+        << "If the change is meant, put this line into tests/playthrough/expected.txt:\n"
+        << actual;
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, ShippedLevel, ::testing::Range(1, kShippedLevels + 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Level" + std::to_string(info.param);
+                         });
+
+}  // namespace
