@@ -4,7 +4,9 @@
 // leaves by the door. Each level then yields a summary line (frames, energy
 // at the end and at its lowest, score) that must match
 // tests/playthrough/expected.txt, so a change in the rules, the loop's timing
-// or a level shows as a difference there.
+// or a level shows as a difference there. The levels are the files the build
+// has just made from assets/levels (its staging folder), not the copies in
+// the run folder, which a player or the editor may have changed.
 #include "common/level_file.h"
 #include "common/tile_codes.h"
 #include "tests/playthrough/route_file.h"
@@ -177,10 +179,10 @@ class ShippedLevel : public GameFixture, public ::testing::WithParamInterface<in
 
 TEST_P(ShippedLevel, TheRecordedRouteReachesTheDoorAndMatchesTheSummary) {
     const int level = GetParam();
-    const fs::path runData = fs::path(ZL_RUN_DIR) / "Data";
+    const fs::path stagedData = fs::path(ZL_LEVEL_STAGE_DIR);
     ScratchDir dir;
     for (int n = 1; n <= kShippedLevels; ++n) {
-        const fs::path from = runData / (levelName(n) + ".dat");
+        const fs::path from = stagedData / (levelName(n) + ".dat");
         ASSERT_TRUE(fs::exists(from)) << from << " is missing: build the target `levels` first";
         fs::copy_file(from, dir.path() / "Data" / (levelName(n) + ".dat"));
     }
