@@ -84,62 +84,51 @@ void advance(double seconds) { runClockTo(state.clock + std::max<Nanoseconds>(0,
 
 void setTimerStep(double seconds) { state.timerStep = std::max<Nanoseconds>(0, toNanoseconds(seconds)); }
 
-void keyDown(int scancode, double at) {
+namespace {
+
+// An event of the given kind at virtual time `at` (seconds).
+ScriptEvent eventAt(double at, ScriptEvent::Kind kind) {
     ScriptEvent e;
     e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::KeyDown;
-    e.code = scancode;
-    schedule(std::move(e));
+    e.kind = kind;
+    return e;
 }
 
-void keyUp(int scancode, double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::KeyUp;
-    e.code = scancode;
-    schedule(std::move(e));
-}
-
-void typeText(const std::string& cp437, double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::Text;
-    e.text = cp437;
-    schedule(std::move(e));
-}
-
-void extendedKey(int code, double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::Extended;
+void scheduleCode(double at, ScriptEvent::Kind kind, int code) {
+    ScriptEvent e = eventAt(at, kind);
     e.code = code;
     schedule(std::move(e));
 }
 
+}  // namespace
+
+void keyDown(int scancode, double at) { scheduleCode(at, ScriptEvent::Kind::KeyDown, scancode); }
+
+void keyUp(int scancode, double at) { scheduleCode(at, ScriptEvent::Kind::KeyUp, scancode); }
+
+void typeText(const std::string& cp437, double at) {
+    ScriptEvent e = eventAt(at, ScriptEvent::Kind::Text);
+    e.text = cp437;
+    schedule(std::move(e));
+}
+
+void extendedKey(int code, double at) { scheduleCode(at, ScriptEvent::Kind::Extended, code); }
+
 void closeRequest(double at) { extendedKey(107, at); }
 
 void mouse(int x, int y, int buttons, double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::Mouse;
+    ScriptEvent e = eventAt(at, ScriptEvent::Kind::Mouse);
     if (x != -1 || y != -1 || buttons != -1) e.mouse = MouseState{x, y, 0, buttons};
     schedule(std::move(e));
 }
 
 void joystick(int buttons, double x, double y, double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::Joystick;
+    ScriptEvent e = eventAt(at, ScriptEvent::Kind::Joystick);
     e.joystick = JoystickState{buttons, x, y};
     schedule(std::move(e));
 }
 
-void detachJoystick(double at) {
-    ScriptEvent e;
-    e.at = toNanoseconds(at);
-    e.kind = ScriptEvent::Kind::DetachJoystick;
-    schedule(std::move(e));
-}
+void detachJoystick(double at) { schedule(eventAt(at, ScriptEvent::Kind::DetachJoystick)); }
 
 }  // namespace headless
 
