@@ -4,6 +4,7 @@
 // homeViewY of an emptied entry.
 #include "game/rules/creature_glide.h"
 
+#include "game/rules/glide.h"
 #include "game/world/scene.h"
 
 #include <algorithm>
@@ -24,15 +25,6 @@ void emptyEntry(Creature& c) {
 }
 
 namespace {
-
-// The offset after one frame's glide: toward 0 by `pixels`, never past it.
-// Offsets start at +-40 and the glides divide 40, so they land on 0 exactly;
-// the clamp only keeps an odd offset from damaged data from swinging around 0.
-int glided(int offset, int pixels) {
-    if (offset > 0) return std::max(0, offset - pixels);
-    if (offset < 0) return std::min(0, offset + pixels);
-    return 0;
-}
 
 Pixel blockOf(const Creature& c, bool horizontalOnly) {
     return spritePixel(c.x, c.y, c.offsetX, horizontalOnly ? 0 : c.offsetY);
@@ -65,7 +57,7 @@ void glideCreatures(CreatureTable& table, int count, const GlideRule& rule) {
                 erased = true;
             }
             if (pending) restoreBlock(pendingBlock.x, pendingBlock.y);
-            *offset = glided(*offset, rule.pixels);
+            *offset = glidedOffset(*offset, rule.pixels);
             pendingBlock = blockOf(c, rule.horizontalOnly);
             pending = true;
         }
