@@ -11,10 +11,6 @@
 
 int creatureLimit(int count) { return std::clamp(count, 0, kMaxCreatures); }
 
-bool isEmptyEntry(const Creature& c) {
-    return c.x == 0 && c.y == 0 && c.homeViewX == 0 && c.homeViewY == 0;
-}
-
 bool creatureAtRest(const Creature& c) { return c.offsetX == 0 && c.offsetY == 0; }
 
 void emptyEntry(Creature& c) {

@@ -16,8 +16,6 @@ struct GlideRule {
 // Used entries are 1..creatureLimit(count): the count held to 0..100, so a
 // damaged count can never index outside a table.
 int creatureLimit(int count);
-// Entry 0 and killed creatures: cell and home all 0.
-bool isEmptyEntry(const Creature& c);
 // Both offsets 0.
 bool creatureAtRest(const Creature& c);
 // Removes a killed creature from play.
