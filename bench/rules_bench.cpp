@@ -23,14 +23,14 @@ struct CrowdedScreen {
         openScreen(kScreenWidth, kScreenHeight, 32, 2, 0);
         world = World{};
         for (std::size_t i = 0; i < kImageCount; ++i) {
-            world.images[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
+            spriteImages()[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
         }
         world.playerX = 10;
         world.playerY = 7;
         world.energy = 99;
         world.sceneShown = 1;
         // A floor on red wall for the cleaning men in row 14.
-        for (int x = 1; x <= 20; ++x) world.map[static_cast<std::size_t>(x)][15] = RedWall;
+        for (int x = 1; x <= 20; ++x) world.map[static_cast<std::size_t>(x)][15] = tile::RedWall;
         for (CreatureTable* t : {&world.pigs, &world.flameGhosts, &world.cleaners, &world.eyes}) {
             for (int k = 1; k <= perKind; ++k) {
                 Creature& c = (*t)[static_cast<std::size_t>(k)];
@@ -46,8 +46,8 @@ struct CrowdedScreen {
         eyes = world.eyes;
     }
     ~CrowdedScreen() {
-        for (Image*& img : world.images) destroyImage(img);
-        world.images = {};
+        for (Image*& img : spriteImages()) destroyImage(img);
+        spriteImages() = {};
     }
     void restore() {
         world.pigs = pigs;

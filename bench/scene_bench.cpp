@@ -1,5 +1,5 @@
 // Scene renderer and frame step timings, against the headless backend.
-#include "game/world/main_loop.h"
+#include "game/flow/flow.h"
 #include "game/world/scene.h"
 #include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
@@ -18,11 +18,11 @@ void setUpScene() {
     world = World{};
     openScreen(800, 600, 32, 2, 0);
     for (const SpriteInfo& s : kSpriteCatalogue) {
-        if (world.images[static_cast<std::size_t>(s.id)] == nullptr)
-            world.images[static_cast<std::size_t>(s.id)] = createImage(s.width, s.height);
+        if (spriteImages()[static_cast<std::size_t>(s.id)] == nullptr)
+            spriteImages()[static_cast<std::size_t>(s.id)] = createImage(s.width, s.height);
     }
     for (int x = 1; x <= 20; ++x)
-        for (int y = 1; y <= 14; ++y) world.map[x][y] = (x + y) % 5 == 0 ? Flame : Floor2;
+        for (int y = 1; y <= 14; ++y) world.map[x][y] = (x + y) % 5 == 0 ? tile::Flame : tile::Floor2;
     world.playerX = 10;
     world.playerY = 7;
     world.energy = 99;

@@ -1,31 +1,25 @@
-// level_file.h — layout of a level file, shared by the game, the editor and
-// the level tools.
+// level_file.h — the level file: its layout, its one reader and one writer,
+// and the clamps that make a loaded level safe to play or edit. Shared by the
+// game's loadLevel, the editor and the level tools.
 //
 // A level file "Data\<name>.dat" holds, in this order, each value an integer
 // field: the 33,000 map codes for x = 1..220 (outer), y = 1..150 (inner), each
 // followed by ","; then, each on a line of its own: the start column and row,
 // the start view offsets, and for pigs, flame ghosts, cleaning men and eyes in
 // turn the 101 table entries (x, y, homeViewX, homeViewY) and the count.
-// Written by the editor, read by the game's loadLevel.
 #pragma once
+
+#include "common/map_geometry.h"
 
 #include <array>
 #include <string>
 
-constexpr int kLevelColumns = 220;     // map columns stored in a file (1..220)
-constexpr int kLevelRows = 150;        // map rows stored in a file (1..150)
 constexpr int kCreatureSlots = 101;    // entries per creature table, index 0..100
 constexpr int kMaxCreatures = 100;     // highest usable entry / largest count
 constexpr int kCreatureKinds = 4;      // pigs, flame ghosts, cleaning men, eyes
 constexpr int kLevelFileLines = 1624;  // lines of a written level file
 constexpr int kLevelFileValues = kLevelColumns * kLevelRows + 4 +
                                  kCreatureKinds * (kCreatureSlots * 4 + 1);
-
-// View offsets step by whole screens: 19 columns and 13 rows.
-constexpr int kViewStepX = 19;
-constexpr int kViewStepY = 13;
-constexpr int kMaxViewX = 190;         // last view column offset
-constexpr int kMaxViewY = 130;         // last view row offset
 
 // Order of the creature tables in the file.
 enum class FileCreatureKind { Pig = 0, FlameGhost = 1, Cleaner = 2, Eye = 3 };
@@ -38,10 +32,10 @@ struct StoredCreature {
     int homeViewY = 0;  // view row offset of its screen
 };
 
-// A level as the file holds it, for tools and tests that write level files.
+// A level as the file holds it.
 struct LevelData {
     // map[x][y], x 0..220, y 0..150; column 0 and row 0 are not stored.
-    std::array<std::array<int, kLevelRows + 1>, kLevelColumns + 1> map{};
+    std::array<std::array<int, kMapRows>, kMapColumns> map{};
     int playerX = 0;   // start column
     int playerY = 0;   // start row
     int viewX = 0;     // start view column offset
@@ -53,8 +47,29 @@ struct LevelData {
 
 // Writes level to path ("Data\..." form) in the level file layout, through
 // the field writer on file number 1. The previous file is replaced only once
-// the new one is complete.
-void writeLevelFile(const std::string& path, const LevelData& level);
-// Reads path into level by the same reading rules the game uses; missing
-// values read as 0. Values are taken as they stand (no clamping).
-void readLevelFile(const std::string& path, LevelData& level);
+// the new one is complete. True when the new file stands in place.
+bool writeLevelFile(const std::string& path, const LevelData& level);
+// Reads path into level by the field reading rules; missing values read as 0.
+// Values are taken as they stand (see makeLevelSafe). False when the file
+// could not be opened, in which case level holds zeros.
+bool readLevelFile(const std::string& path, LevelData& level);
+
+// An all-zero entry: entry 0, a killed creature or an unused slot. Inside the
+// count it stays empty; it is no creature.
+inline bool isEmptyEntry(const StoredCreature& c) {
+    return c.x == 0 && c.y == 0 && c.homeViewX == 0 && c.homeViewY == 0;
+}
+
+// Clamps every value that play or editing uses as an index or a count, so a
+// damaged or hostile file can never lead outside the map or the tables. A
+// level as the editor writes it passes unchanged:
+//  - counts to 0..100;
+//  - the start to the reachable cells, columns 1..210 and rows 1..144 (a
+//    missing file, all zeros, thus starts on cell (1, 1));
+//  - the start view to 0..200 x 0..136, then, along an axis where the start
+//    lies outside it, to the screen of the start cell;
+//  - creature cells in use (1..count) to 1..220 x 1..150, except an empty
+//    entry, which stays empty; other entries to 0..220 x 0..150;
+//  - homes of all entries to 0..200 x 0..136.
+// Map codes stay as read: no code is used as an index.
+void makeLevelSafe(LevelData& level);

@@ -1,5 +1,8 @@
 // tile_codes.cpp — the tile table: every TileCode with its images.
-#include "tile_codes.h"
+#include "common/tile_codes.h"
+
+// The table names every code; inside this file the names go unqualified.
+using namespace tile;
 
 const TileInfo kTileTable[] = {
     {SecretPillar, "SecretPillar", "seule", nullptr},

@@ -1,12 +1,16 @@
 // tile_codes.h — the TileCode numbering shared by the game and the editor.
 //
-// Every map cell holds one integer code. The one rule both the wizard's and
-// the pigs' steps use: a code below 50 can be entered, 50 or more is solid.
+// Every map cell holds one integer code; the names live in the namespace
+// `tile` (tile::Door, tile::Key), so that they do not crowd the global scope.
+// The one rule both the wizard's and the pigs' steps use: a code below 50 can
+// be entered, 50 or more is solid.
 // Codes 6..9 arise only during play (corpses and smoke); the editor places
 // the other 77.
 #pragma once
 
 #include <cstddef>
+
+namespace tile {
 
 enum TileCode : int {
     SecretPillar = -2,      // enterable; looks like Pillar (140)
@@ -92,13 +96,17 @@ enum TileCode : int {
     CloudR = 162,
 };
 
+}  // namespace tile
+
+using tile::TileCode;
+
 // First solid code.
 constexpr int kFirstSolidCode = 50;
 
 inline bool isEnterableCode(int code) { return code < kFirstSolidCode; }
 // Items are the only codes the wizard can hold: 30..34 and 40..46.
 inline bool isItemCode(int code) {
-    return (code >= Axe && code <= Cross) || (code >= Key && code <= CandleStand);
+    return (code >= tile::Axe && code <= tile::Cross) || (code >= tile::Key && code <= tile::CandleStand);
 }
 
 // One row of the tile table: the code, its name, and the images the game draws

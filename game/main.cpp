@@ -1,4 +1,4 @@
-// The game program: everything happens in the game library.
-#include "game/world/main_loop.h"
+// The game program: everything happens in the game libraries.
+#include "game/flow/flow.h"
 
 int main() { runGameProgram(); }

@@ -196,12 +196,19 @@ void openForReading(OpenFile& file, const std::string& path) {
     file.reader = std::make_unique<core::FileFieldSource>(std::move(bytes));
 }
 
+int createScratch(const std::string& scratch) {
+    return ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+}
+
 void openForWriting(OpenFile& file, const std::string& path, bool append) {
     const std::string host = writablePath(path);
     if (host.empty()) return;
     const std::string scratch = host + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return;  // e.g. no folder Data
+    int fd = createScratch(scratch);
+    // A fresh installation or a player who removed it may have no "Data" yet:
+    // that one folder is made on demand, deeper ones never.
+    if (fd < 0 && errno == ENOENT && ::mkdir("Data", 0755) == 0) fd = createScratch(scratch);
+    if (fd < 0) return;  // e.g. a read-only folder
     mode_t keepMode = 0;
     bool existed = false;
     bool ok = true;
@@ -243,7 +250,8 @@ void syncFolderOf(const std::string& path) {
     ::close(fd);
 }
 
-void commit(OpenFile& file) {
+// True when the new file stands in place of the target.
+bool commit(OpenFile& file) {
     flushPending(file);
     bool ok = !file.failed && ::fsync(file.fd) == 0;
     ok = ::close(file.fd) == 0 && ok;
@@ -252,8 +260,10 @@ void commit(OpenFile& file) {
         syncFolderOf(file.targetPath);
     } else {
         ::unlink(file.scratchPath.c_str());
+        ok = false;
     }
     file.failed = false;
+    return ok;
 }
 
 void writeField(int n, std::string_view text, bool last) {
@@ -278,8 +288,10 @@ FieldSource* inputFileSource(int n) {
 
 void openFile(const std::string& path, FileMode mode, int fileNumber) {
     if (!validNumber(fileNumber)) return;
-    closeFile(fileNumber);
     OpenFile& file = files[static_cast<std::size_t>(fileNumber)];
+    // A write still pending under this number was never closed: drop it
+    // rather than commit a file that may be half written.
+    file.abandon();
     switch (mode) {
         case FileMode::Input: openForReading(file, path); break;
         case FileMode::Output: openForWriting(file, path, false); break;
@@ -287,11 +299,13 @@ void openFile(const std::string& path, FileMode mode, int fileNumber) {
     }
 }
 
-void closeFile(int fileNumber) {
-    if (!validNumber(fileNumber)) return;
+bool closeFile(int fileNumber) {
+    if (!validNumber(fileNumber)) return false;
     OpenFile& file = files[static_cast<std::size_t>(fileNumber)];
-    if (file.fd >= 0) commit(file);
+    bool ok = file.reader != nullptr;
+    if (file.fd >= 0) ok = commit(file);
     file.abandon();  // releases a reader; the scratch file is gone by now
+    return ok;
 }
 
 void writeIntField(int fileNumber, int value, bool last) {
@@ -301,7 +315,9 @@ void writeIntField(int fileNumber, int value, bool last) {
 }
 
 void writeStringField(int fileNumber, const std::string& text, bool last) {
-    writeField(fileNumber, "\"" + text + "\"", last);
+    std::string field = "\"" + text + "\"";
+    std::replace(field.begin() + 1, field.end() - 1, '"', '\'');
+    writeField(fileNumber, field, last);
 }
 
 void deleteFile(const std::string& path) {

@@ -42,6 +42,7 @@ void typedChar(unsigned char cp437) {
 void extendedKey(unsigned char code) {
     pushKeystroke(kExtendedFlag | code);
     keyboard.pressedMark = true;
+    if (code == kCloseRequestKey) keyboard.closeRequested = true;
 }
 
 void releaseAllKeys() {
@@ -77,4 +78,11 @@ std::string takeKey() {
 void flushKeys() {
     while (!takeKey().empty()) {
     }
+}
+
+bool takeCloseRequest() {
+    core::refreshIfDue(backend::now());
+    const bool was = core::keyboard.closeRequested;
+    core::keyboard.closeRequested = false;
+    return was;
 }

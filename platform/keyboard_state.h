@@ -15,6 +15,7 @@ struct Keyboard {
     int head = 0;                 // next keystroke to take
     int tail = 0;                 // next free slot; head == tail: empty
     bool pressedMark = false;     // a key went down since the last takeKey / check
+    bool closeRequested = false;  // the window's close request came since takeCloseRequest
 };
 
 // Defined in keyboard.cpp.

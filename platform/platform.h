@@ -10,6 +10,8 @@
 // described at the operation.
 #pragma once
 
+#include "platform/scancodes.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -72,6 +74,10 @@ void openScreenMode(int mode, int depth, int pages, int fullScreen);
 // Work page: target of every drawing call. Visible page: what the window shows.
 void setPages(int work, int visible);
 void copyPage(int from, int to);
+// Copies the width x height block whose top-left pixel is (x, y) from page
+// `from` to the same place on page `to`; only the part on the page is copied.
+// Never allocates: the game erases its sprites with it many times a frame.
+void copyBlock(int from, int to, int x, int y, int width, int height);
 // Fills the work page with the text background colour.
 void clearPage();
 
@@ -116,6 +122,10 @@ bool isKeyDown(int scancode);
 std::string takeKey();
 // Calls takeKey until it returns "".
 void flushKeys();
+// True once after the window's close request arrived (it also reaches the key
+// buffer as the extended key kCloseRequestKey); reading clears it. Lets a
+// program end on the close button although it empties the buffer unread.
+bool takeCloseRequest();
 JoystickState readJoystick(int id);
 MouseState readMouse();
 void setMouse(int x, int y, bool visible);
@@ -140,9 +150,19 @@ void playSound(const std::string& path);
 // allowed below the folder "Data"; any other path is silently refused.
 // Output and Append write to a scratch file that replaces the real one only
 // when closeFile completes, so an interrupted write never destroys the old copy.
+// The folder "Data" itself is created when a write needs it and it is missing.
+// Opening a number that is still open first abandons what it held: an
+// unfinished write is dropped, never committed.
 void openFile(const std::string& path, FileMode mode, int fileNumber);
-void closeFile(int fileNumber);
+// Closes the file; a file written with Output or Append is committed now.
+// Returns true when the number was open and, if it was written, the new file
+// now stands in place; false when nothing was open under the number (a failed
+// openFile included) or the write could not be completed, in which case the
+// previous file is untouched. Callers that need not know may ignore it.
+bool closeFile(int fileNumber);
 void writeIntField(int fileNumber, int value, bool last);
+// The field format has no escape for a double quote inside a text, so one is
+// written as an apostrophe: every file stays readable field by field.
 void writeStringField(int fileNumber, const std::string& text, bool last);
 // Makes the open file `source` the source of the following field reads.
 void beginFieldRead(int source);

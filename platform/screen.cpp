@@ -89,6 +89,25 @@ void copyPage(int from, int to) {
     core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);
 }
 
+void copyBlock(int from, int to, int x, int y, int width, int height) {
+    const core::PageSelection& s = core::pageSelection;
+    if (static_cast<unsigned>(from) >= static_cast<unsigned>(s.pages) ||
+        static_cast<unsigned>(to) >= static_cast<unsigned>(s.pages) || from == to || width <= 0 || height <= 0)
+        return;
+    // Clipped in 64 bits so that positions near the int limits cannot overflow.
+    const long long left = std::max(0LL, static_cast<long long>(x));
+    const long long top = std::max(0LL, static_cast<long long>(y));
+    const long long right = std::min<long long>(kScreenWidth, static_cast<long long>(x) + width);
+    const long long bottom = std::min<long long>(kScreenHeight, static_cast<long long>(y) + height);
+    if (left >= right || top >= bottom) return;
+    const std::size_t columns = static_cast<std::size_t>(right - left);
+    for (long long row = top; row < bottom; ++row) {
+        const std::size_t offset = static_cast<std::size_t>(row * kScreenWidth + left);
+        std::memcpy(s.page[to] + offset, s.page[from] + offset, sizeof(Colour) * columns);
+    }
+    core::countCall(core::Lane::Drawing, 1);
+}
+
 void clearPage() {
     std::fill_n(core::pageSelection.work, core::kPagePixels, core::screen.text.background);
     core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);

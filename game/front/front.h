@@ -2,6 +2,8 @@
 // in-game menu, the settings file and demonstration playback.
 #pragma once
 
+#include "common/commands.h"
+
 // Title screen with attract mode; returns when play is to begin.
 void titleScreen();
 // Closing scene, message and best-player entry after a live game is lost.
@@ -12,5 +14,7 @@ void gameMenu();
 void readSettings();
 // Writes "Data\Einstellung.dat".
 void writeSettings();
-// Carries out demoMoves[demoStep] and advances demoStep; nothing in a live game.
-void demoInputStep();
+// The command of demoMoves[demoStep], and demoStep advanced past it; the flow
+// carries it out. Command::None in a live game (demoStep 0).
+// Writes: World::demoStep.
+Command demoInputStep();

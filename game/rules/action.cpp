@@ -8,7 +8,7 @@
 #include "game/world/world.h"
 
 void actionCommand() {
-    if (cellAt(world.playerX, world.playerY) >= Flame) {
+    if (cellAt(world.playerX, world.playerY) >= tile::Flame) {
         swapHeldItem();
     } else {
         useHeldItem();

@@ -8,7 +8,7 @@
 #include "game/rules/contacts.h"
 #include "game/rules/creature_glide.h"
 #include "game/rules/kill_table.h"
-#include "game/rules/sound_cue.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -60,7 +60,7 @@ void killBySplinter(const KillRule& rule, Creature& c, int col, int row) {
     emptyEntry(c);
     world.score += kBurstKillPoints;
     showScore();
-    playSoundCue(rule.sound);
+    playCue(rule.sound);
     sleepMs(kBurstKillPauseMs);
 }
 

@@ -16,7 +16,7 @@ constexpr GlideRule kCleanerGlide{2, true, eraseCleaners, drawCleaners};
 // beneath carries him: a code above 50, so a plain barrier (50) does not.
 // Cells outside the map read as solid wall and carry.
 bool canWalkOnto(int x, int y) {
-    return isEnterable(cellAt(x, y)) && cellAt(x, y + 1) > Barrier;
+    return isEnterable(cellAt(x, y)) && cellAt(x, y + 1) > tile::Barrier;
 }
 
 }  // namespace

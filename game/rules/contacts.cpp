@@ -7,7 +7,7 @@
 
 #include "common/tile_codes.h"
 #include "game/rules/creature_glide.h"
-#include "game/rules/sound_cue.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -37,7 +37,7 @@ constexpr ContactKind kContactOrder[] = {
 void loseEnergy(int pauseMs) {
     world.energy -= 1;
     showEnergy();
-    playSoundCue("wave\\abzie.wav");
+    playCue(Snd::abzie);
     sleepMs(pauseMs);
 }
 
@@ -48,13 +48,13 @@ void contactStep() {
     const int py = world.playerY;
     const int code = cellAt(px, py);
 
-    if (code == Flame || code == Flame2) loseEnergy(kFlamePauseMs);
+    if (code == tile::Flame || code == tile::Flame2) loseEnergy(kFlamePauseMs);
 
-    if (code == Embers && world.energy < kFullEnergy) {
+    if (code == tile::Embers && world.energy < kFullEnergy) {
         if (world.energy < kEmbersFastBelow) world.energy += 2;
         if (world.energy < kFullEnergy) world.energy += 1;
         showEnergy();
-        playSoundCue("wave\\dazu.wav");
+        playCue(Snd::dazu);
         sleepMs(kEmbersPauseMs);
     }
 

@@ -11,7 +11,7 @@
 #include "game/rules/creature_glide.h"
 #include "game/rules/kill_table.h"
 #include "game/rules/map_edit.h"
-#include "game/rules/sound_cue.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -35,7 +35,7 @@ void fireShootingStar() {
     drawSplinters();
     world.heldItem = 0;
     showHeldItem();
-    playSoundCue("wave\\zisch.wav");
+    playCue(Snd::zisch);
     sleepMs(kFirePauseMs);
 }
 
@@ -51,7 +51,7 @@ void strikeWithWeapon() {
             Creature& c = table[static_cast<std::size_t>(k)];
             if (isEmptyCreature(c) || c.x != px || c.y != py) continue;
             if (world.heldItem != rule.weapon) continue;
-            playSoundCue(rule.sound);
+            playCue(rule.sound);
             sleepMs(kWeaponKillPauseMs);
             rule.erase();
             leaveCorpse(rule, c.x, c.y);
@@ -74,7 +74,7 @@ void swapHeldItem() {
     writeCell(world.playerX, world.playerY, world.heldItem);
     world.heldItem = code;
     showHeldItem();
-    playSoundCue("wave\\tok.wav");
+    playCue(Snd::tok);
     sleepMs(kSwapSoundPauseMs);
     flushKeys();
     sleepMs(kSwapSettlePauseMs);
@@ -82,7 +82,7 @@ void swapHeldItem() {
 
 void useHeldItem() {
     // With a burst still running, the star stays in hand.
-    if (world.heldItem == ShootingStar && world.splinterTimer == 0) fireShootingStar();
+    if (world.heldItem == tile::ShootingStar && world.splinterTimer == 0) fireShootingStar();
     strikeWithWeapon();
     flushKeys();
 }

@@ -8,14 +8,12 @@
 #include "game/world/scene.h"
 
 const std::array<KillRule, 4> kKillTable = {{
-    {&World::pigs, &World::pigCount, Axe, DeadPig, Img::SchweinTot, true,
-     "wave\\Sterb.wav", erasePigs},
-    {&World::cleaners, &World::cleanerCount, Sword, DeadCleaner, Img::putzenmanntot, true,
-     "wave\\schnitt.wav", eraseCleaners},
-    {&World::flameGhosts, &World::flameGhostCount, Jug, Smoke, Img::schmauch1, false,
-     "wave\\plop.wav", eraseFlameGhosts},
-    {&World::eyes, &World::eyeCount, Cross, DeadEye, Img::Augetot, true,
-     "wave\\plop.wav", eraseEyes},
+    {&World::pigs, &World::pigCount, tile::Axe, tile::DeadPig, Img::SchweinTot, true, Snd::Sterb, erasePigs},
+    {&World::cleaners, &World::cleanerCount, tile::Sword, tile::DeadCleaner, Img::putzenmanntot, true, Snd::schnitt,
+     eraseCleaners},
+    {&World::flameGhosts, &World::flameGhostCount, tile::Jug, tile::Smoke, Img::schmauch1, false, Snd::plop,
+     eraseFlameGhosts},
+    {&World::eyes, &World::eyeCount, tile::Cross, tile::DeadEye, Img::Augetot, true, Snd::plop, eraseEyes},
 }};
 
 bool leaveCorpse(const KillRule& rule, int x, int y) {

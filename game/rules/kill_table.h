@@ -3,6 +3,7 @@
 // weapons and the shooting-star burst.
 #pragma once
 
+#include "game/world/sound_catalogue.h"
 #include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
 
@@ -15,7 +16,7 @@ struct KillRule {
     int corpseCode;               // written on the cell if its code is below 9
     Img corpseImage;              // drawn on the cell by a splinter kill
     bool burstDrawsCorpse;        // smoke (flame ghosts) waits for the tile animation instead
-    const char* sound;            // played at the kill
+    Snd sound;                    // played at the kill
     void (*erase)();              // scene operation erasing the whole kind
 };
 

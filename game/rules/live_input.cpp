@@ -1,24 +1,14 @@
 // live_input.cpp — turns joystick, keyboard and mouse into at most one
 // command per frame while the wizard is at rest in a live game.
 //
-// Writes: World::energy (E key); everything the commands write.
+// Writes: World::energy (E key), World::menuRequested (Esc); everything the
+// commands write.
 #include "game/rules/player.h"
 
-#include "game/front/front.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
 namespace {
-
-// PC set-1 scancodes.
-constexpr int kKeyEsc = 1;
-constexpr int kKeyE = 18;
-constexpr int kKeyEnter = 28;
-constexpr int kKeySpace = 57;
-constexpr int kKeyUp = 72;
-constexpr int kKeyLeft = 75;
-constexpr int kKeyRight = 77;
-constexpr int kKeyDown = 80;
 
 constexpr double kStickDeadZone = 0.5;
 constexpr int kFirstButtonOnly = 1;
@@ -38,12 +28,15 @@ struct KeyCommand {
     bool pauseAfter;
 };
 
-void openMenu() { gameMenu(); }
+// The menu is not the rules' to open: Esc asks the flow for it, which opens
+// it once this input step is over.
+void requestMenu() { world.menuRequested = 1; }
 
 constexpr KeyCommand kKeyCommands[] = {
-    {kKeyRight, moveRight, false}, {kKeyLeft, moveLeft, false},   {kKeyUp, moveUp, false},
-    {kKeyDown, moveDown, false},   {kKeyEsc, openMenu, false},    {kKeyEnter, actionCommand, true},
-    {kKeySpace, actionCommand, true},
+    {scancode::Right, moveRight, false},     {scancode::Left, moveLeft, false},
+    {scancode::Up, moveUp, false},           {scancode::Down, moveDown, false},
+    {scancode::Esc, requestMenu, false},     {scancode::Enter, actionCommand, true},
+    {scancode::Space, actionCommand, true},
 };
 
 bool joystickStep() {
@@ -108,6 +101,6 @@ void liveInputStep() {
     flushKeys();
     if (world.joystickOn == 1 && joystickStep()) return;
     if (keyboardStep()) return;
-    if (isKeyDown(kKeyE)) world.energy = kFullEnergy;
+    if (isKeyDown(scancode::E)) world.energy = kFullEnergy;
     mouseStep();
 }

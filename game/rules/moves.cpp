@@ -6,10 +6,11 @@
 // openedCellX/Y (barrier opening).
 #include "game/rules/player.h"
 
-#include "common/level_file.h"
+#include "common/barrier_keys.h"
+#include "common/map_geometry.h"
 #include "common/tile_codes.h"
 #include "game/rules/map_edit.h"
-#include "game/rules/sound_cue.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 
@@ -20,20 +21,17 @@ struct MoveRule {
     int dx;               // column change of a step: +1 right, -1 left
     int dy;               // row change of a step: +1 down, -1 up
     int limit;            // last cell the move starts from: <= limit forward, >= limit backward
-    int barrierDistance;  // the barrier it opens is heldItem + this
+    Approach approach;    // which barriers it can open (barrier_keys.h)
     int viewCells;        // cells of the view along the axis
     int flipCells;        // view change of a flip (the edge cell stays visible)
 };
 
-constexpr int kSidewaysBarrier = 10;   // Key 40 opens Barrier 50 from the side
-constexpr int kVerticalBarrier = 20;   // and CrossBarrier 60 from above or below
-constexpr int kFirstOpeningItem = Key;
-
-// Reachable cells are columns 1..210 and rows 1..144.
-constexpr MoveRule kRight{+1, 0, 209, kSidewaysBarrier, kViewColumns, kViewStepX};
-constexpr MoveRule kLeft{-1, 0, 2, kSidewaysBarrier, kViewColumns, kViewStepX};
-constexpr MoveRule kUp{0, -1, 2, kVerticalBarrier, kViewRows, kViewStepY};
-constexpr MoveRule kDown{0, +1, 143, kVerticalBarrier, kViewRows, kViewStepY};
+// The steps keep the wizard on the reachable cells, columns 1..210 and rows
+// 1..144: he steps right only from column 209 or less, and so on.
+constexpr MoveRule kRight{+1, 0, kReachColumns - 1, Approach::Sideways, kViewColumns, kViewStepX};
+constexpr MoveRule kLeft{-1, 0, 2, Approach::Sideways, kViewColumns, kViewStepX};
+constexpr MoveRule kUp{0, -1, 2, Approach::Vertical, kViewRows, kViewStepY};
+constexpr MoveRule kDown{0, +1, kReachRows - 1, Approach::Vertical, kViewRows, kViewStepY};
 
 // The coordinate of (x, y) along the rule's axis, and the sign of the move.
 int along(const MoveRule& r, int x, int y) { return r.dx != 0 ? x : y; }
@@ -52,14 +50,14 @@ bool atViewEdge(const MoveRule& r) {
 
 void openBarrier(int x, int y) {
     world.heldItem = 0;
-    writeCell(x, y, Floor);
+    writeCell(x, y, tile::Floor);
     // View-relative; outside 1..20 x 1..14 when the barrier lies across the
     // view's edge, where the drawing is clipped.
     world.openedCellX = x - world.viewX;
     world.openedCellY = y - world.viewY;
     paintOpenedCell();
     showHeldItem();
-    playSoundCue("wave\\wszt.wav");
+    playCue(Snd::wszt);
 }
 
 void flipView(const MoveRule& r) {
@@ -75,9 +73,7 @@ void move(const MoveRule& r) {
     if (!withinBounds(r)) return;
     const int nx = world.playerX + r.dx;
     const int ny = world.playerY + r.dy;
-    if (world.heldItem >= kFirstOpeningItem && cellAt(nx, ny) == world.heldItem + r.barrierDistance) {
-        openBarrier(nx, ny);
-    }
+    if (opensBarrier(cellAt(nx, ny), world.heldItem, r.approach)) openBarrier(nx, ny);
     if (!isEnterable(cellAt(nx, ny))) return;
     if (atViewEdge(r)) {
         flipView(r);

@@ -2,8 +2,10 @@
 // screen flips, the action command and the per-frame glide.
 //
 // Writes: World::playerX/Y, playerOffsetX/Y, viewX/Y, heldItem and map
-// (barrier opening), openedCellX/Y, energy (E key).
+// (barrier opening), openedCellX/Y, energy (E key), menuRequested (Esc).
 #pragma once
+
+#include "common/commands.h"
 
 // Reads joystick, keyboard and mouse and issues at most one command.
 void liveInputStep();
@@ -15,3 +17,6 @@ void moveDown();
 void actionCommand();
 // The per-frame glide of the wizard.
 void stepWizard();
+// One recorded command: a move, or exchange-then-use for Command::Action;
+// Command::None does nothing.
+void carryOut(Command command);

@@ -12,7 +12,7 @@ namespace {
 // Codes whose cell under the wizard may have changed through an exchange, a
 // use or a kill: floor, corpses, smoke and items.
 bool repaintedUnderWizard(int code) {
-    return code == Floor || (code >= DeadEye && code <= DeadPig) || isItemCode(code);
+    return code == tile::Floor || (code >= tile::DeadEye && code <= tile::DeadPig) || isItemCode(code);
 }
 
 }  // namespace

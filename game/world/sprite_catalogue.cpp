@@ -1,10 +1,9 @@
 // sprite_catalogue.cpp — the catalogue of the game's 102 images and their
 // loading at start-up.
 //
-// Writes: World::images.
+// Writes: the image handles it owns (nothing of World).
 #include "game/world/sprite_catalogue.h"
 
-#include "game/world/world.h"
 #include "platform/platform.h"
 
 #include <cstring>
@@ -122,14 +121,22 @@ Img findImage(const char* name) {
     return Img::Count;
 }
 
+namespace {
+std::array<Image*, kImageCount> images{};
+}  // namespace
+
+std::array<Image*, kImageCount>& spriteImages() { return images; }
+
+Image* image(Img id) { return images[static_cast<std::size_t>(id)]; }
+
 void loadAllImages() {
     // All images exist before any is loaded, so a missing file leaves a
     // key-coloured image of the right size rather than no image.
     for (const SpriteInfo& s : kSpriteCatalogue) {
-        Image*& slot = world.images[static_cast<std::size_t>(s.id)];
+        Image*& slot = images[static_cast<std::size_t>(s.id)];
         if (slot == nullptr) slot = createImage(s.width, s.height);
     }
     for (const SpriteInfo& s : kSpriteCatalogue) {
-        loadBmp(std::string("sprites\\") + s.name + ".bmp", world.images[static_cast<std::size_t>(s.id)]);
+        loadBmp(std::string("sprites\\") + s.name + ".bmp", images[static_cast<std::size_t>(s.id)]);
     }
 }

@@ -1,10 +1,14 @@
 // sprite_catalogue.h — the 102 images of the game, by name, in load order.
 //
 // An image is named by the base name of its file: Img::Zaub1 is loaded from
-// "sprites\Zaub1.bmp". World::images holds one handle per entry.
+// "sprites\Zaub1.bmp". The catalogue owns the image handles, one per entry,
+// from loadAllImages to the end of the run.
 #pragma once
 
+#include <array>
 #include <cstddef>
+
+struct Image;
 
 enum class Img : int {
     zk, titel,
@@ -48,6 +52,12 @@ extern const SpriteInfo kSpriteCatalogue[kImageCount];
 // The image whose base name is name, or Img::Count when there is none.
 Img findImage(const char* name);
 
+// The handles of the 102 images, indexed by Img; null before loadAllImages.
+// Tests and benchmarks may put images of their own here.
+std::array<Image*, kImageCount>& spriteImages();
+// The image handle of a catalogue image.
+Image* image(Img id);
+
 // Creates all 102 images at their sizes, then loads each from its file.
-// Writes: World::images.
+// Writes: the catalogue's image handles.
 void loadAllImages();

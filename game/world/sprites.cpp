@@ -59,19 +59,9 @@ void drawKind(const CreatureLook& look) {
 
 void restoreBlock(int x, int y) {
     // Only the part of the block that lies on the page is copied back; a
-    // block reaching past an edge would otherwise be grabbed as nothing and
-    // painted as a key-coloured square.
-    const int x1 = std::max(x, 0);
-    const int y1 = std::max(y, 0);
-    const int x2 = std::min(x + kCell - 1, kScreenWidth - 1);
-    const int y2 = std::min(y + kCell - 1, kScreenHeight - 1);
-    if (x1 > x2 || y1 > y2) return;
-    Image* block = createImage(kCell, kCell);
-    setPages(kBackgroundPage, kVisiblePage);
-    grabImage(x1, y1, x2, y2, block);
-    setPages(kVisiblePage, kVisiblePage);
-    drawImage(x1, y1, block, DrawMode::Opaque);
-    destroyImage(block);
+    // block reaching past an edge is clipped, never painted as a key-coloured
+    // square. The copy goes page to page and allocates nothing.
+    copyBlock(kBackgroundPage, kVisiblePage, x, y, kCell, kCell);
 }
 
 void eraseWizard() {

@@ -6,7 +6,7 @@
 World world;
 
 int cellAt(int x, int y) {
-    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return RedWall;
+    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return tile::RedWall;
     return world.map[x][y];
 }
 
@@ -32,4 +32,38 @@ bool onCurrentScreen(const Creature& c) {
 
 bool playerAtRest() { return world.playerOffsetX == 0 && world.playerOffsetY == 0; }
 
-Image* image(Img id) { return world.images[static_cast<std::size_t>(id)]; }
+void putLevelIntoWorld(const LevelData& level) {
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) world.map[x][y] = level.map[x][y];
+    }
+    world.playerX = level.playerX;
+    world.playerY = level.playerY;
+    world.viewX = level.viewX;
+    world.viewY = level.viewY;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        CreatureTable& table = world.*kCreatureKindFields[kind].table;
+        for (int k = 0; k < kCreatureSlots; ++k) {
+            const StoredCreature& stored = level.creatures[kind][k];
+            table[k].x = stored.x;
+            table[k].y = stored.y;
+            table[k].homeViewX = stored.homeViewX;
+            table[k].homeViewY = stored.homeViewY;
+        }
+        world.*kCreatureKindFields[kind].count = level.counts[kind];
+    }
+}
+
+void takeLevelFromWorld(LevelData& level) {
+    level.map = world.map;
+    level.playerX = world.playerX;
+    level.playerY = world.playerY;
+    level.viewX = world.viewX;
+    level.viewY = world.viewY;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        const CreatureTable& table = world.*kCreatureKindFields[kind].table;
+        for (int k = 0; k < kCreatureSlots; ++k) {
+            level.creatures[kind][k] = {table[k].x, table[k].y, table[k].homeViewX, table[k].homeViewY};
+        }
+        level.counts[kind] = world.*kCreatureKindFields[kind].count;
+    }
+}

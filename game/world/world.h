@@ -2,11 +2,23 @@
 //
 // Everything the game knows during a run lives in `world`: zeroed at program
 // start, never copied or freed. Every game module reads and writes its fields
-// directly (one thread, no locking). Each field says its range and which
-// modules write it.
+// directly (one thread, no locking). The fields are grouped by how long they
+// live, as four parts of the one record:
+//   RunState   — the whole run: switches, best players, the demonstration
+//                cycle, the flow's mode; a new game keeps them;
+//   GameState  — one game: score, labyrinth number, energy, held item, death,
+//                the demonstration being played; set by each new game;
+//   LevelState — the labyrinth as loaded and changed by play: map, wizard
+//                cell, view, creatures; what loadLevel fills and, with four
+//                fields of GameState, what a saved game stores;
+//   FrameState — drawing and animation of play: step offsets, counters,
+//                splinters, requests from the rules to the flow.
+// Each field says its range and which modules write it. Images are not part
+// of the record; the sprite catalogue owns them (sprite_catalogue.h).
 #pragma once
 
 #include "common/level_file.h"
+#include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
 
 #include <array>
@@ -14,11 +26,6 @@
 
 struct Image;
 
-constexpr int kMapColumns = 221;     // map columns 0..220 (files fill 1..220)
-constexpr int kMapRows = 151;        // map rows 0..150 (files fill 1..150)
-constexpr int kViewColumns = 20;     // cells across the view
-constexpr int kViewRows = 14;        // cells down the view
-constexpr int kCell = 40;            // pixels per cell side
 constexpr int kSplinters = 8;        // splinters of a shooting-star burst
 constexpr int kDemoMoves = 1000;     // moves of a demonstration (1..1000)
 constexpr int kBestPlayers = 10;     // entries of the best-player table (1..10)
@@ -35,65 +42,73 @@ struct Creature {
 
 using CreatureTable = std::array<Creature, kCreatureSlots>;  // index 0..100, 1..count used
 
-struct World {
-    // ---- images (loadAllImages) ----
-    std::array<Image*, kImageCount> images{};  // one handle per catalogue image, for the whole run
+// What the game is doing; the flow (game/flow) switches on it.
+enum class GameMode {
+    Title,          // the title screen with its attract cycle
+    Live,           // a game played from the input devices
+    Demonstration,  // a recorded game played from demoMoves
+    Menu,           // the in-game menu is open
+    GameOver,       // the closing scene and the best-player entry
+};
 
-    // ---- the labyrinth (loadLevel; barrier opening; item exchange and kills; saved game) ----
-    std::array<std::array<int, kMapRows>, kMapColumns> map{};  // TileCode of cell [x][y]; column 0 and row 0 stay Floor
-    int level = 0;        // labyrinth 1..8 shown as "Labyrinth:"; above 8 the loader makes it 1 (new game, level exit, loader, title screen, saved game)
+// ---- The run: from start-up to program end ----
+struct RunState {
+    GameMode mode = GameMode::Title;  // what runs now (flow)
+    int soundOn = 0;      // 1: sounds play (settings file, menu)
+    int joystickOn = 0;   // 1: joystick 0 is read (settings file, menu, title screen's H key)
+    int fullScreen = 0;   // 1: full screen, 0: window (settings file, menu)
+    int menuCursor = 0;   // highlighted line 1..7 of the in-game menu (menu)
+    int demoCycle = 0;    // 0..3: which demonstration the title screen plays next (title screen)
+    std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
+    std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
+};
 
-    // ---- the wizard (loadLevel; steps, flips and glide; start of play; saved game) ----
-    int playerX = 0;        // cell column 1..220; steps keep it within 1..210
-    int playerY = 0;        // cell row 1..150; steps keep it within 1..144
-    int playerOffsetX = 0;  // horizontal step offset -40..40, multiples of 5; +40 after a step left
-    int playerOffsetY = 0;  // vertical step offset -40..40, multiples of 5; +40 after a step up
-    int turnHold = 0;       // 0..4: set to 4 when drawn sideways, lowered each frame (drawWizard, frame loop)
-    int heldItem = 0;       // 0 or an item code 30..34, 40..46 (new game, barrier opening, items, game over, saved game)
-    int energy = 0;         // percent, at most 99; dead below 1 (new game, contacts, E key, saved game)
-    int score = 0;          // points, 0 and up (new game, kills, game over, saved game)
+// ---- One game: set by each new game ----
+struct GameState {
+    int score = 0;      // points, 0 and up (new game, kills, game over, saved game)
+    int level = 0;      // labyrinth 1..8 shown as "Labyrinth:"; above 8 the loader makes it 1 (new game, level exit, loader, title screen, saved game)
+    int energy = 0;     // percent, at most 99; dead below 1 (new game, contacts, E key, saved game)
+    int heldItem = 0;   // 0 or an item code 30..34, 40..46 (new game, barrier opening, items, game over, saved game)
+    int deathKind = 0;  // 0 alive, 1 energy ran out, 2 drowned; above 0 the loader reads "ende" (new game, flow)
+    int demoStep = 0;   // 0 live game; 1..1000 index of the next demonstration move; above 999 ends it (new game, title screen, demonstration playback)
+    std::array<int, kDemoMoves + 1> demoMoves{};  // moves 1..1000: 1 up, 2 right, 3 down, 4 left, 5 use (title screen)
+};
 
-    // ---- the view (loadLevel; flips; saved game) ----
-    int viewX = 0;  // view shows columns viewX+1..viewX+20; 0, 19, ..., 190
-    int viewY = 0;  // view shows rows viewY+1..viewY+14; 0, 13, ..., 130
+// ---- The labyrinth: loaded from its file, changed by play ----
+struct LevelState {
+    std::array<std::array<int, kMapRows>, kMapColumns> map{};  // TileCode of cell [x][y]; column 0 and row 0 stay Floor (loader; barrier opening; item exchange and kills; saved game)
+    int playerX = 0;  // the wizard's cell column 1..220; steps keep it within 1..210 (loader, steps, saved game)
+    int playerY = 0;  // the wizard's cell row 1..150; steps keep it within 1..144 (same writers)
+    int viewX = 0;    // view shows columns viewX+1..viewX+20; 0, 19, ..., 190 (loader, flips, saved game)
+    int viewY = 0;    // view shows rows viewY+1..viewY+14; 0, 13, ..., 130 (same writers)
+    CreatureTable pigs{};          // pig entries (loader; chase and glide; kills; saved game)
+    CreatureTable flameGhosts{};   // flame ghost entries (same writers)
+    CreatureTable cleaners{};      // cleaning man entries, offsetY unused (same writers)
+    CreatureTable eyes{};          // eye entries (same writers)
+    int pigCount = 0;              // used pig entries, 0..100 (loader, saved game)
+    int flameGhostCount = 0;       // used flame ghost entries, 0..100 (same writers)
+    int cleanerCount = 0;          // used cleaning man entries, 0..100 (same writers)
+    int eyeCount = 0;              // used eye entries, 0..100 (same writers)
+};
 
-    // ---- creatures (loadLevel; chase and glide; kills; saved game) ----
-    CreatureTable pigs{};          // pig entries
-    CreatureTable flameGhosts{};   // flame ghost entries
-    CreatureTable cleaners{};      // cleaning man entries (offsetY unused)
-    CreatureTable eyes{};          // eye entries
-    int pigCount = 0;              // used pig entries, 0..100
-    int flameGhostCount = 0;       // used flame ghost entries, 0..100
-    int cleanerCount = 0;          // used cleaning man entries, 0..100
-    int eyeCount = 0;              // used eye entries, 0..100
-
-    // ---- frame loop and drawing ----
-    int frameCounter = 0;   // 0..40, +1 per frame; phase A below 20 (frame loop, title screen)
-    int sceneShown = 0;     // 0: next renderScene clears and dissolves; renderScene sets 1 (reset by loop, title, game over, menu)
-    int deathKind = 0;      // 0 alive, 1 energy ran out, 2 drowned; above 0 the loader reads "ende" (frame loop)
+// ---- The frame: drawing and animation of play ----
+struct FrameState {
+    int playerOffsetX = 0;  // the wizard's horizontal step offset -40..40, multiples of 5; +40 after a step left (steps, glide, start of play)
+    int playerOffsetY = 0;  // vertical step offset -40..40, multiples of 5; +40 after a step up (same writers)
+    int turnHold = 0;       // 0..4: set to 4 when drawn sideways, lowered each frame (drawWizard, flow)
+    int frameCounter = 0;   // 0..40, +1 per frame; phase A below 20 (flow, title screen)
+    int sceneShown = 0;     // 0: next renderScene clears and dissolves; renderScene sets 1 (reset by flow, title, game over, menu)
     int openedCellX = 0;    // view column of the barrier opened last, normally 1..20 (barrier opening)
     int openedCellY = 0;    // view row of that barrier, normally 1..14 (barrier opening)
-
-    // ---- shooting-star burst (shooting star; frame loop) ----
-    std::array<int, kSplinters + 1> splinterX{};  // view column 1..20 of splinter k, k = 1..8
-    std::array<int, kSplinters + 1> splinterY{};  // view row 1..14 of splinter k
-    int splinterTimer = 0;                        // frames left of the burst, 0..20
-
-    // ---- demonstrations (new game, title screen, demonstration playback) ----
-    int demoStep = 0;    // 0 live game; 1..1000 index of the next demonstration move; above 999 ends it
-    int demoCycle = 0;   // 0..3: which demonstration the title screen plays next (title screen)
-    std::array<int, kDemoMoves + 1> demoMoves{};  // moves 1..1000: 1 up, 2 right, 3 down, 4 left, 5 use (title screen)
-
-    // ---- menu and settings (settings file, in-game menu, title screen) ----
-    int menuCursor = 0;   // highlighted line 1..7 of the in-game menu (in-game menu)
-    int soundOn = 0;      // 1: sounds play
-    int joystickOn = 0;   // 1: joystick 0 is read
-    int fullScreen = 0;   // 1: full screen, 0: window
-
-    // ---- best players (settings file, game over, title screen's H key) ----
-    std::array<int, kBestPlayers + 2> bestScores{};          // 1..10 the table, 11 takes what is shifted out
-    std::array<std::string, kBestPlayers + 2> bestNames{};   // names belonging to bestScores
+    std::array<int, kSplinters + 1> splinterX{};  // view column 1..20 of splinter k, k = 1..8 (shooting star)
+    std::array<int, kSplinters + 1> splinterY{};  // view row 1..14 of splinter k (shooting star)
+    int splinterTimer = 0;  // frames left of the burst, 0..20 (shooting star, flow)
+    int menuRequested = 0;  // 1: live input asked for the in-game menu this frame; the flow opens it and clears this (live input, flow)
 };
+
+// The one record: its four parts side by side. Every field is reached as
+// world.<field>; a part can be named as a whole, e.g. static_cast<LevelState&>(world).
+struct World : RunState, GameState, LevelState, FrameState {};
 
 // The one record of the game.
 extern World world;
@@ -116,5 +131,24 @@ bool isEmptyCreature(const Creature& c);
 bool onCurrentScreen(const Creature& c);
 // Both step offsets of the wizard are 0.
 bool playerAtRest();
-// The image handle of a catalogue image.
-Image* image(Img id);
+
+// ---- The level part and the level file ----
+
+// The creature tables and their counts, in the order of the level file.
+struct CreatureKindFields {
+    CreatureTable LevelState::*table;
+    int LevelState::*count;
+};
+constexpr CreatureKindFields kCreatureKindFields[kCreatureKinds] = {
+    {&LevelState::pigs, &LevelState::pigCount},
+    {&LevelState::flameGhosts, &LevelState::flameGhostCount},
+    {&LevelState::cleaners, &LevelState::cleanerCount},
+    {&LevelState::eyes, &LevelState::eyeCount},
+};
+
+// Copies a level as a file holds it into the level part of the world: map
+// columns 1..220 and rows 1..150, start cell, view, the cells and homes of all
+// 101 entries of each table, the counts. Step offsets stay as they are.
+void putLevelIntoWorld(const LevelData& level);
+// The level part of the world as a level file would hold it.
+void takeLevelFromWorld(LevelData& level);

@@ -114,7 +114,7 @@ void typeText(const std::string& cp437, double at) {
 
 void extendedKey(int code, double at) { scheduleCode(at, ScriptEvent::Kind::Extended, code); }
 
-void closeRequest(double at) { extendedKey(107, at); }
+void closeRequest(double at) { extendedKey(kCloseRequestKey, at); }
 
 void mouse(int x, int y, int buttons, double at) {
     ScriptEvent e = eventAt(at, ScriptEvent::Kind::Mouse);

@@ -87,7 +87,7 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_CLOSE:
         // The close control does not close the window: it arrives as the
         // extended key 107 and counts as a key press.
-        core::extendedKey(107);
+        core::extendedKey(kCloseRequestKey);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         // Key-up events of keys released elsewhere never reach us.
@@ -127,7 +127,7 @@ bool ensureVideo() {
 void handleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_QUIT:
-        core::extendedKey(107);
+        core::extendedKey(kCloseRequestKey);
         break;
     case SDL_WINDOWEVENT:
         handleWindowEvent(event.window);

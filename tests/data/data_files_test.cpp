@@ -47,7 +47,24 @@ TEST_F(DataFiles, FieldWriterFormat) {
     writeIntField(1, -2147483647 - 1, true);
     writeStringField(1, "a \"b\", c", true);
     closeFile(1);
-    EXPECT_EQ(dir.readFile("Data/w.dat"), "1,0,1\r\n\"Talvin\",-2147483648\r\n\"a \"b\", c\"\r\n");
+    // The format has no escape: a quote inside a text becomes an apostrophe.
+    EXPECT_EQ(dir.readFile("Data/w.dat"), "1,0,1\r\n\"Talvin\",-2147483648\r\n\"a 'b', c\"\r\n");
+}
+
+TEST_F(DataFiles, ANameWithQuotesSurvivesTheRoundTripAndKeepsTheFieldsAfterIt) {
+    openFile("Data\\n.dat", FileMode::Output, 1);
+    writeStringField(1, "Max \"der Held\"", false);
+    writeIntField(1, 4200, true);
+    writeStringField(1, "\"", false);
+    writeIntField(1, 7, true);
+    EXPECT_TRUE(closeFile(1));
+    openFile("Data\\n.dat", FileMode::Input, 1);
+    beginFieldRead(1);
+    EXPECT_EQ(readStringField(), "Max 'der Held'");
+    EXPECT_EQ(readIntField(), 4200);
+    EXPECT_EQ(readStringField(), "'");
+    EXPECT_EQ(readIntField(), 7);
+    EXPECT_TRUE(closeFile(1));
 }
 
 TEST_F(DataFiles, OutputReplacesAndAppendExtends) {
@@ -99,14 +116,30 @@ TEST_F(DataFiles, AppendKeepsTheOldPrefixExactly) {
     EXPECT_EQ(dir.readFile("Data/big.dat"), old + "\"end\"\r\n");
 }
 
-TEST_F(DataFiles, OpeningAnOpenNumberClosesTheOldFileFirst) {
+TEST_F(DataFiles, ReopeningANumberAbandonsItsUnfinishedWriteAndKeepsTheOldFile) {
+    dir.writeFile("Data/first.dat", "old\r\n");
     openFile("Data\\first.dat", FileMode::Output, 1);
     writeIntField(1, 1, true);
     openFile("Data\\second.dat", FileMode::Output, 1);
     writeIntField(1, 2, true);
-    closeFile(1);
-    EXPECT_EQ(dir.readFile("Data/first.dat"), "1\r\n");
+    EXPECT_TRUE(closeFile(1));
+    EXPECT_EQ(dir.readFile("Data/first.dat"), "old\r\n");
     EXPECT_EQ(dir.readFile("Data/second.dat"), "2\r\n");
+    EXPECT_EQ(listing(), (std::vector<std::string>{"Data", "Data/first.dat", "Data/second.dat"}))
+        << "no scratch file is left behind";
+}
+
+TEST_F(DataFiles, CloseFileTellsWhetherTheFileWasOpenAndCommitted) {
+    EXPECT_FALSE(closeFile(1)) << "nothing open";
+    openFile("Data\\missing.dat", FileMode::Input, 1);
+    EXPECT_FALSE(closeFile(1)) << "a missing file opens nothing";
+    openFile("top.dat", FileMode::Output, 1);
+    EXPECT_FALSE(closeFile(1)) << "a refused path opens nothing";
+    openFile("Data\\ok.dat", FileMode::Output, 1);
+    writeIntField(1, 1, true);
+    EXPECT_TRUE(closeFile(1));
+    openFile("Data\\ok.dat", FileMode::Input, 1);
+    EXPECT_TRUE(closeFile(1));
 }
 
 TEST_F(DataFiles, WritesGoOnlyToFilesOpenForWriting) {
@@ -143,7 +176,11 @@ TEST_F(DataFiles, WritingOutsideDataIsRefused) {
         backslashed,           "top.dat",                 "data\\x.dat",       "Data",
         "Data\\",              "Data\\\\x.dat",           "Data\\.\\x.dat",    "Data/../top.dat",
         ".\\Data\\x.dat",      "",                        std::string("Data\\x\0/../../y", 16),
+        "Datax\\x.dat",         "Data2\\x.dat",            "Data\\..\\Datax\\x.dat",
     };
+    // Folders beside Data whose names begin like it are not Data.
+    fs::create_directory("Datax");
+    fs::create_directory("Data2");
     for (const std::string& path : refused) {
         writeOne(path, FileMode::Output);
         writeOne(path, FileMode::Append);
@@ -154,6 +191,8 @@ TEST_F(DataFiles, WritingOutsideDataIsRefused) {
     EXPECT_FALSE(fs::exists(dir.path() / "top.dat"));
     EXPECT_FALSE(fs::exists(dir.path() / "inner/top.dat"));
     EXPECT_TRUE(fs::is_empty(dir.path() / "inner/Data"));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "inner/Datax"));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "inner/Data2"));
     // A folder below Data is fine, and "/" serves as separator as well.
     fs::create_directory("Data/sub");
     writeOne("Data\\sub\\x.dat", FileMode::Output);
@@ -162,11 +201,13 @@ TEST_F(DataFiles, WritingOutsideDataIsRefused) {
     EXPECT_TRUE(fs::exists("Data/y.dat"));
 }
 
-TEST_F(DataFiles, WritingWhereDataIsMissingDoesNothing) {
+TEST_F(DataFiles, AMissingDataFolderIsMadeButNoDeeperOne) {
     fs::remove(dir.path() / "Data");
+    writeOne("Data\\sub\\x.dat", FileMode::Output);
+    EXPECT_FALSE(fs::exists(dir.path() / "Data/sub"));
     writeOne("Data\\x.dat", FileMode::Output);
     writeOne("Data\\x.dat", FileMode::Append);
-    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(dir.readFile("Data/x.dat"), "1\r\n1\r\n");
 }
 
 TEST_F(DataFiles, DeleteFileOnlyBelowData) {

@@ -79,12 +79,12 @@ TEST_F(LevelSourceTest, GridBecomesTheMapWithMarksAndFill) {
     EXPECT_EQ(source.name, "Probe");
     EXPECT_EQ(source.gridColumns, 4);
     EXPECT_EQ(source.gridRows, 3);
-    EXPECT_EQ(level.map[1][1], RedWall);
-    EXPECT_EQ(level.map[2][2], Floor) << "under the start";
-    EXPECT_EQ(level.map[3][2], Floor2) << "under the pig, as the header says";
-    EXPECT_EQ(level.map[2][3], Door);
-    EXPECT_EQ(level.map[3][3], Floor) << "short row filled as 'fill floor' says";
-    EXPECT_EQ(level.map[220][150], Floor);
+    EXPECT_EQ(level.map[1][1], tile::RedWall);
+    EXPECT_EQ(level.map[2][2], tile::Floor) << "under the start";
+    EXPECT_EQ(level.map[3][2], tile::Floor2) << "under the pig, as the header says";
+    EXPECT_EQ(level.map[2][3], tile::Door);
+    EXPECT_EQ(level.map[3][3], tile::Floor) << "short row filled as 'fill floor' says";
+    EXPECT_EQ(level.map[220][150], tile::Floor);
     EXPECT_EQ(level.playerX, 2);
     EXPECT_EQ(level.playerY, 2);
     EXPECT_EQ(level.counts[0], 1);
@@ -93,7 +93,7 @@ TEST_F(LevelSourceTest, GridBecomesTheMapWithMarksAndFill) {
     EXPECT_EQ(source.creatureLines[0][1], 6);
 
     ASSERT_TRUE(parse("map\n@D\nend\n"));
-    EXPECT_EQ(source.level->map[5][5], RedWall) << "fill defaults to wall";
+    EXPECT_EQ(source.level->map[5][5], tile::RedWall) << "fill defaults to wall";
 }
 
 TEST_F(LevelSourceTest, FaultsNameTheirLine) {
@@ -147,21 +147,21 @@ TEST_F(LevelSourceTest, GridLimits) {
 }
 
 TEST_F(LevelSourceTest, HomeViewIsTheScreenHoldingTheCell) {
-    EXPECT_EQ(homeViewXOf(1), 0);
-    EXPECT_EQ(homeViewXOf(20), 0) << "a shared column belongs to the left screen";
-    EXPECT_EQ(homeViewXOf(21), 19);
-    EXPECT_EQ(homeViewXOf(39), 19);
-    EXPECT_EQ(homeViewXOf(40), 38);
-    EXPECT_EQ(homeViewXOf(210), 190);
-    EXPECT_EQ(homeViewYOf(14), 0);
-    EXPECT_EQ(homeViewYOf(15), 13);
-    EXPECT_EQ(homeViewYOf(144), 130);
+    EXPECT_EQ(screenOfColumn(1), 0);
+    EXPECT_EQ(screenOfColumn(20), 0) << "a shared column belongs to the left screen";
+    EXPECT_EQ(screenOfColumn(21), 19);
+    EXPECT_EQ(screenOfColumn(39), 19);
+    EXPECT_EQ(screenOfColumn(40), 38);
+    EXPECT_EQ(screenOfColumn(210), 190);
+    EXPECT_EQ(screenOfRow(14), 0);
+    EXPECT_EQ(screenOfRow(15), 13);
+    EXPECT_EQ(screenOfRow(144), 130);
     for (int x = 1; x <= kReachColumns; ++x) {
-        int v = homeViewXOf(x);
+        int v = screenOfColumn(x);
         ASSERT_TRUE(v % kViewStepX == 0 && x > v && x <= v + 20) << x;
     }
     for (int y = 1; y <= kReachRows; ++y) {
-        int v = homeViewYOf(y);
+        int v = screenOfRow(y);
         ASSERT_TRUE(v % kViewStepY == 0 && y > v && y <= v + 14) << y;
     }
 }

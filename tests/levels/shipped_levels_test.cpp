@@ -85,7 +85,7 @@ TEST(ShippedLegend, CoversEveryPlaceableTileOnce) {
     EXPECT_EQ(codes.size(), 77u) << "two characters stand for the same tile";
     for (std::size_t i = 0; i < kTileTableSize; ++i) {
         int code = kTileTable[i].code;
-        bool playOnly = code >= DeadEye && code <= DeadPig;
+        bool playOnly = code >= tile::DeadEye && code <= tile::DeadPig;
         EXPECT_EQ(codes.count(code) == 1, !playOnly) << kTileTable[i].name;
     }
 }
@@ -107,12 +107,12 @@ TEST_P(ShippedLevel, ParsesPassesTheChecksAndCanBeFinished) {
         EXPECT_TRUE(source.doorRequired);
         EXPECT_TRUE(r.doorReached);
         // Every barrier on the way can be opened: the walk passed each one.
-        for (int code = Barrier; code <= CrossBarrier4; ++code)
+        for (int code = tile::Barrier; code <= tile::CrossBarrier4; ++code)
             EXPECT_EQ(r.barriersOpened[code], countCode(*source.level, code)) << "barrier code " << code;
     }
     // The start is never where the wizard would be hurt at once.
     int start = source.level->map[source.level->playerX][source.level->playerY];
-    EXPECT_TRUE(start == Floor || start == Floor2 || start == Floor3 || start == Floor4) << start;
+    EXPECT_TRUE(start == tile::Floor || start == tile::Floor2 || start == tile::Floor3 || start == tile::Floor4) << start;
 }
 
 TEST_P(ShippedLevel, WrittenFileLoadsWithEveryoneOnTheirScreens) {
@@ -200,20 +200,20 @@ TEST(ShippedLevels, FirstIsGentleAndLastHasEverything) {
     const LevelData& a = *first.level;
     EXPECT_GT(a.counts[static_cast<int>(FileCreatureKind::Pig)], 0);
     EXPECT_LE(a.counts[0] + a.counts[1] + a.counts[2] + a.counts[3], 4);
-    EXPECT_GE(countCode(a, Key), 1);
-    EXPECT_GE(countCode(a, Barrier), 1);
-    EXPECT_EQ(countCode(a, Door), 1);
+    EXPECT_GE(countCode(a, tile::Key), 1);
+    EXPECT_GE(countCode(a, tile::Barrier), 1);
+    EXPECT_EQ(countCode(a, tile::Door), 1);
 
     LevelSource last = shippedLevel("008", legend);
     const LevelData& z = *last.level;
     for (int kind = 0; kind < kCreatureKinds; ++kind) EXPECT_GE(z.counts[kind], 3) << kCreatureKindNames[kind];
-    EXPECT_GT(countCode(z, Flame) + countCode(z, Flame2), 0);
-    EXPECT_GT(countCode(z, Water), 0);
-    EXPECT_GT(countCode(z, Embers), 0);
-    EXPECT_EQ(countCode(z, ShootingStar), 1);
+    EXPECT_GT(countCode(z, tile::Flame) + countCode(z, tile::Flame2), 0);
+    EXPECT_GT(countCode(z, tile::Water), 0);
+    EXPECT_GT(countCode(z, tile::Embers), 0);
+    EXPECT_EQ(countCode(z, tile::ShootingStar), 1);
     int keys = 0, treasures = 0;
-    for (int code = Key; code <= MossKey; ++code) keys += countCode(z, code) > 0;
-    for (int code = Crown; code <= CandleStand; ++code) treasures += countCode(z, code) > 0;
+    for (int code = tile::Key; code <= tile::MossKey; ++code) keys += countCode(z, code) > 0;
+    for (int code = tile::Crown; code <= tile::CandleStand; ++code) treasures += countCode(z, code) > 0;
     EXPECT_GE(keys, 3);
     EXPECT_GE(treasures, 2);
 

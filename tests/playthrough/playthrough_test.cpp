@@ -95,9 +95,9 @@ protected:
     static LevelData corridor() {
         LevelData level;
         for (int x = 1; x <= kLevelColumns; ++x) {
-            for (int y = 1; y <= kLevelRows; ++y) level.map[x][y] = RedWall;
+            for (int y = 1; y <= kLevelRows; ++y) level.map[x][y] = tile::RedWall;
         }
-        for (int x = 2; x <= 18; ++x) level.map[x][3] = Floor;
+        for (int x = 2; x <= 18; ++x) level.map[x][3] = tile::Floor;
         level.playerX = 3;
         level.playerY = 3;
         return level;
@@ -115,7 +115,7 @@ protected:
 
 TEST_F(RoutePlayer, AWalkToTheDoorFinishesTheLevelInEightFramesACell) {
     LevelData level = corridor();
-    level.map[6][3] = Door;
+    level.map[6][3] = tile::Door;
     const PlayResult r = play(level, "R3");
     ASSERT_TRUE(r.finished) << r.failure;
     EXPECT_EQ(world.level, 2);
@@ -126,7 +126,7 @@ TEST_F(RoutePlayer, AWalkToTheDoorFinishesTheLevelInEightFramesACell) {
 
 TEST_F(RoutePlayer, AMoveWithoutEffectOrARouteThatStopsShortOrRunsOnFails) {
     LevelData level = corridor();
-    level.map[6][3] = Door;
+    level.map[6][3] = tile::Door;
     PlayResult r = play(level, "R\nU");
     EXPECT_FALSE(r.finished);
     EXPECT_NE(r.failure.find("command #2 'U' (route line 2)"), std::string::npos) << r.failure;
@@ -144,14 +144,14 @@ TEST_F(RoutePlayer, AMoveWithoutEffectOrARouteThatStopsShortOrRunsOnFails) {
 
 TEST_F(RoutePlayer, DrowningOrEnergyBelowTheReserveFails) {
     LevelData level = corridor();
-    level.map[5][3] = Water;
+    level.map[5][3] = tile::Water;
     PlayResult r = play(level, "R2");
     EXPECT_FALSE(r.finished);
     EXPECT_NE(r.failure.find("the wizard drowned"), std::string::npos) << r.failure;
 
     level = corridor();
-    for (int x = 4; x <= 12; ++x) level.map[x][3] = Flame;
-    level.map[13][3] = Door;
+    for (int x = 4; x <= 12; ++x) level.map[x][3] = tile::Flame;
+    level.map[13][3] = tile::Door;
     writeLevelFile("Data\\001.dat", level);
     startLevel(1);
     world.energy = kEnergyReserve + 3;
@@ -162,10 +162,10 @@ TEST_F(RoutePlayer, DrowningOrEnergyBelowTheReserveFails) {
 
 TEST_F(RoutePlayer, HoldingEnterWaitsForThePigToWalkOntoTheAxe) {
     LevelData level = corridor();
-    level.map[4][3] = Axe;
+    level.map[4][3] = tile::Axe;
     level.creatures[static_cast<int>(FileCreatureKind::Pig)][1] = {7, 3, 0, 0};
     level.counts[static_cast<int>(FileCreatureKind::Pig)] = 1;
-    level.map[8][3] = Door;
+    level.map[8][3] = tile::Door;
     // Take the axe; the cell is floor then, so Enter uses it once the pig is there.
     const PlayResult r = play(level, "R A A R4");
     ASSERT_TRUE(r.finished) << r.failure;

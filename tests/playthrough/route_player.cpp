@@ -3,7 +3,7 @@
 #include "tests/playthrough/route_player.h"
 
 #include "game/world/level_loader.h"
-#include "game/world/main_loop.h"
+#include "game/flow/flow.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"

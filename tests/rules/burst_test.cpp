@@ -10,7 +10,7 @@ protected:
     // Fires the star from the wizard's cell and runs the first burst frame,
     // as the frame loop does: burstStep, then the timer goes down.
     void fire() {
-        world.heldItem = ShootingStar;
+        world.heldItem = tile::ShootingStar;
         useHeldItem();
         headless::clearSounds();
         frame();
@@ -65,7 +65,7 @@ TEST_F(BurstTest, PigOnTheWizardsCellDiesInTheFiringFrame) {
     fire();
     EXPECT_TRUE(isEmpty(p));
     EXPECT_EQ(world.score, 500);
-    EXPECT_EQ(cell(5, 5), DeadPig);
+    EXPECT_EQ(cell(5, 5), tile::DeadPig);
     EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\Sterb.wav"});
 }
 
@@ -79,7 +79,7 @@ TEST_F(BurstTest, SplinterOnTheEdgeColumnKillsWhatWalksIn) {
     g.offsetX = 40;  // still gliding in: the cell counts
     frame();
     EXPECT_TRUE(isEmpty(g));
-    EXPECT_EQ(cell(20, 5), Smoke);
+    EXPECT_EQ(cell(20, 5), tile::Smoke);
     EXPECT_EQ(world.score, 500);
 }
 
@@ -93,16 +93,16 @@ TEST_F(BurstTest, FourKillsGiveTwoThousand) {
     fire();
     for (int f = 2; f <= 20; ++f) frame();
     EXPECT_EQ(world.score, 2000);
-    EXPECT_EQ(cell(10, 3), DeadPig);
-    EXPECT_EQ(cell(14, 7), DeadCleaner);
-    EXPECT_EQ(cell(7, 10), Smoke);
-    EXPECT_EQ(cell(10, 14), DeadEye);
+    EXPECT_EQ(cell(10, 3), tile::DeadPig);
+    EXPECT_EQ(cell(14, 7), tile::DeadCleaner);
+    EXPECT_EQ(cell(7, 10), tile::Smoke);
+    EXPECT_EQ(cell(10, 14), tile::DeadEye);
 }
 
 TEST_F(BurstTest, SplintersPassThroughWalls) {
     world.playerX = 10;
     world.playerY = 7;
-    setCell(10, 6, RedWall);
+    setCell(10, 6, tile::RedWall);
     Creature& p = pig(1, 10, 4);
     fire();
     frame();
@@ -125,10 +125,10 @@ TEST_F(BurstTest, CreatureOfAnotherScreenSurvives) {
 }
 
 TEST_F(BurstTest, CorpseNotWrittenOnAFlameButPointsAndSoundStay) {
-    setCell(5, 5, Flame);
+    setCell(5, 5, tile::Flame);
     pig(1, 5, 5);
     fire();
-    EXPECT_EQ(cell(5, 5), Flame);
+    EXPECT_EQ(cell(5, 5), tile::Flame);
     EXPECT_EQ(world.score, 500);
     EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\Sterb.wav"});
 }
@@ -160,13 +160,13 @@ TEST_F(BurstTest, CorpseImageIsDrawnOnBothPagesExceptSmoke) {
     EXPECT_EQ(headless::pixel(1, 9 * 40 + 20, 4 * 40 + 20) & 0x00FFFFFFu, deadPig & 0x00FFFFFFu);
     EXPECT_EQ(headless::pixel(0, 9 * 40 + 1, 4 * 40 + 1) & 0x00FFFFFFu, deadPig & 0x00FFFFFFu);
     EXPECT_NE(headless::pixel(1, 11 * 40 + 20, 6 * 40 + 20) & 0x00FFFFFFu, smoke & 0x00FFFFFFu);
-    EXPECT_EQ(cell(12, 7), Smoke);
+    EXPECT_EQ(cell(12, 7), tile::Smoke);
 }
 
 TEST_F(BurstTest, BurstKillPausesWithSoundOff) {
     world.soundOn = 0;
     pig(1, 5, 5);
-    world.heldItem = ShootingStar;
+    world.heldItem = tile::ShootingStar;
     useHeldItem();
     const double before = headless::clock();
     burstStep();

@@ -12,7 +12,7 @@ const std::string kLoss = "wave\\abzie.wav";
 const std::string kGain = "wave\\dazu.wav";
 
 TEST_F(ContactTest, FlamesCostOneWithSound) {
-    for (int code : {Flame, Flame2}) {
+    for (int code : {tile::Flame, tile::Flame2}) {
         headless::clearSounds();
         world.energy = 50;
         setCell(5, 5, code);
@@ -23,7 +23,7 @@ TEST_F(ContactTest, FlamesCostOneWithSound) {
 }
 
 TEST_F(ContactTest, OtherCellsCostNothing) {
-    for (int code : {Floor, Smoke, Waterfall, Water, Door, Axe, SecretPillar}) {
+    for (int code : {tile::Floor, tile::Smoke, tile::Waterfall, tile::Water, tile::Door, tile::Axe, tile::SecretPillar}) {
         setCell(5, 5, code);
         contactStep();
     }
@@ -32,7 +32,7 @@ TEST_F(ContactTest, OtherCellsCostNothing) {
 }
 
 TEST_F(ContactTest, SoundOffChangesEnergyAndPausesTheSame) {
-    setCell(5, 5, Flame);
+    setCell(5, 5, tile::Flame);
     double before = headless::clock();
     contactStep();
     const double withSound = headless::clock() - before;
@@ -58,7 +58,7 @@ TEST_F(ContactTest, EmbersHealTowardNinetyNine) {
         {1, 4, true}, {89, 92, true}, {90, 91, true}, {97, 98, true}, {98, 99, true},
         {99, 99, false}, {-2, 1, true},
     };
-    setCell(5, 5, Embers);
+    setCell(5, 5, tile::Embers);
     for (const EmbersCase& c : cases) {
         headless::clearSounds();
         world.energy = c.before;
@@ -72,7 +72,7 @@ TEST_F(ContactTest, EmbersHealTowardNinetyNine) {
 }
 
 TEST_F(ContactTest, EmbersRefillFromOneInThirtyEightSteps) {
-    setCell(5, 5, Embers);
+    setCell(5, 5, tile::Embers);
     world.energy = 1;
     int steps = 0;
     while (world.energy < 99 && steps < 100) {
@@ -119,7 +119,7 @@ TEST_F(ContactTest, CreatureOfAnotherScreenCostsNothing) {
 }
 
 TEST_F(ContactTest, FlameAndCreatureBothCount) {
-    setCell(5, 5, Flame);
+    setCell(5, 5, tile::Flame);
     cleaner(1, 5, 5);
     contactStep();
     EXPECT_EQ(world.energy, 48);

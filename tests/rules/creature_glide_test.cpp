@@ -17,7 +17,7 @@ protected:
         // Patterned images, so that overlapping exclusive-or sprites and the
         // wizard leave pixels that depend on the order of the drawing.
         std::mt19937 rng(7);
-        for (Image* img : world.images)
+        for (Image* img : spriteImages())
             for (Colour& p : img->pixels) p = rng() & 0xFFFFFFu;
         for (int x = 1; x <= 20; ++x)
             for (int y = 1; y <= 14; ++y) world.map[x][y] = (x * 7 + y * 3) % 4;

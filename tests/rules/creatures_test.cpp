@@ -35,7 +35,7 @@ TEST_F(CreatureTest, PigBlockedSidewaysStillStepsVertically) {
     world.playerX = 8;
     world.playerY = 9;
     Creature& p = pig(1, 3, 3);
-    setCell(4, 3, RedWall);
+    setCell(4, 3, tile::RedWall);
     chasePigs();
     EXPECT_EQ(p.x, 3);
     EXPECT_EQ(p.y, 4);
@@ -47,7 +47,7 @@ TEST_F(CreatureTest, PigVerticalTestLooksBelowTheNewColumn) {
     world.playerX = 8;
     world.playerY = 9;
     Creature& p = pig(1, 3, 3);
-    setCell(4, 4, RedWall);  // below the new column; (3, 4) is free
+    setCell(4, 4, tile::RedWall);  // below the new column; (3, 4) is free
     chasePigs();
     EXPECT_EQ(p.x, 4);
     EXPECT_EQ(p.y, 3);
@@ -58,8 +58,8 @@ TEST_F(CreatureTest, PigBlockedOnBothAxesStaysForGood) {
     world.playerX = 8;
     world.playerY = 9;
     Creature& p = pig(1, 3, 3);
-    setCell(4, 3, Barrier);
-    setCell(3, 4, Pillar);
+    setCell(4, 3, tile::Barrier);
+    setCell(3, 4, tile::Pillar);
     for (int pass = 0; pass < 50; ++pass) chasePigs();
     EXPECT_EQ(p.x, 3);
     EXPECT_EQ(p.y, 3);
@@ -78,7 +78,7 @@ TEST_F(CreatureTest, PigLevelWithTheWizardMovesOnlySideways) {
 TEST_F(CreatureTest, PigEntersSecretWalls) {
     world.playerX = 9;
     Creature& p = pig(1, 3, 5);
-    setCell(4, 5, SecretOldWall);
+    setCell(4, 5, tile::SecretOldWall);
     chasePigs();
     EXPECT_EQ(p.x, 4);
 }
@@ -134,9 +134,9 @@ TEST_F(CreatureTest, FlameGhostFliesThroughWalls) {
     world.playerX = 8;
     world.playerY = 9;
     Creature& g = ghost(1, 3, 3);
-    setCell(4, 3, RedWall);
-    setCell(3, 4, RedWall);
-    setCell(4, 4, CrossBarrier);
+    setCell(4, 3, tile::RedWall);
+    setCell(3, 4, tile::RedWall);
+    setCell(4, 4, tile::CrossBarrier);
     chaseFlameGhosts();
     EXPECT_EQ(g.x, 4);
     EXPECT_EQ(g.y, 4);
@@ -147,7 +147,7 @@ TEST_F(CreatureTest, FlameGhostFliesThroughWalls) {
 TEST_F(CreatureTest, EyeFliesThroughWallsAndGlidesFourPixels) {
     world.playerX = 2;
     Creature& e = eye(1, 6, 5);
-    setCell(5, 5, Pillar);
+    setCell(5, 5, tile::Pillar);
     chaseEyes();
     EXPECT_EQ(e.x, 5);
     EXPECT_EQ(e.offsetX, 40);
@@ -173,7 +173,7 @@ protected:
     // A floor row 5 standing on red wall in row 6.
     void SetUp() override {
         RulesTest::SetUp();
-        for (int x = 1; x <= 20; ++x) setCell(x, 6, RedWall);
+        for (int x = 1; x <= 20; ++x) setCell(x, 6, tile::RedWall);
     }
 };
 
@@ -191,7 +191,7 @@ TEST_F(CleanerTest, WalksAlongSupportedFloorTowardTheWizardsColumn) {
 TEST_F(CleanerTest, StopsAtAGap) {
     world.playerX = 9;
     Creature& c = cleaner(1, 3, 5);
-    setCell(4, 6, Floor);
+    setCell(4, 6, tile::Floor);
     chaseCleaners();
     EXPECT_EQ(c.x, 3);
     EXPECT_EQ(c.offsetX, 0);
@@ -200,10 +200,10 @@ TEST_F(CleanerTest, StopsAtAGap) {
 TEST_F(CleanerTest, CodeFiftyDoesNotCarryButFiftyOneDoes) {
     world.playerX = 1;
     Creature& c = cleaner(1, 6, 5);
-    setCell(5, 6, Barrier);
+    setCell(5, 6, tile::Barrier);
     chaseCleaners();
     EXPECT_EQ(c.x, 6);
-    setCell(5, 6, Barrier2);
+    setCell(5, 6, tile::Barrier2);
     chaseCleaners();
     EXPECT_EQ(c.x, 5);
     EXPECT_EQ(c.offsetX, 40);
@@ -212,7 +212,7 @@ TEST_F(CleanerTest, CodeFiftyDoesNotCarryButFiftyOneDoes) {
 TEST_F(CleanerTest, StopsAtAWallAndInTheWizardsColumn) {
     world.playerX = 9;
     Creature& c = cleaner(1, 3, 5);
-    setCell(4, 5, OldWall);
+    setCell(4, 5, tile::OldWall);
     chaseCleaners();
     EXPECT_EQ(c.x, 3);
     Creature& d = cleaner(2, 9, 5);

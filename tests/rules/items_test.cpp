@@ -15,62 +15,62 @@ bool isEmpty(const Creature& c) {
 // ---- exchange ----
 
 TEST_F(ItemTest, ExchangeSwapsHandAndCell) {
-    setCell(5, 5, Axe);
-    world.heldItem = Sword;
+    setCell(5, 5, tile::Axe);
+    world.heldItem = tile::Sword;
     swapHeldItem();
-    EXPECT_EQ(cell(5, 5), Sword);
-    EXPECT_EQ(world.heldItem, Axe);
+    EXPECT_EQ(cell(5, 5), tile::Sword);
+    EXPECT_EQ(world.heldItem, tile::Axe);
     EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\tok.wav"});
 }
 
 TEST_F(ItemTest, ExchangeWithEmptyHandEmptiesTheCell) {
-    setCell(5, 5, Key);
+    setCell(5, 5, tile::Key);
     swapHeldItem();
-    EXPECT_EQ(cell(5, 5), Floor);
-    EXPECT_EQ(world.heldItem, Key);
+    EXPECT_EQ(cell(5, 5), tile::Floor);
+    EXPECT_EQ(world.heldItem, tile::Key);
 }
 
 TEST_F(ItemTest, ExchangeLeavesFlamesWaterAndDoorAlone) {
-    world.heldItem = Axe;
-    for (int code : {int{Flame}, int{Flame2}, int{Embers}, int{Waterfall}, int{Water}, 15, int{Door}}) {
+    world.heldItem = tile::Axe;
+    for (int code : {int{tile::Flame}, int{tile::Flame2}, int{tile::Embers}, int{tile::Waterfall}, int{tile::Water}, 15, int{tile::Door}}) {
         setCell(5, 5, code);
         swapHeldItem();
         EXPECT_EQ(cell(5, 5), code);
-        EXPECT_EQ(world.heldItem, Axe);
+        EXPECT_EQ(world.heldItem, tile::Axe);
     }
     EXPECT_TRUE(sounds().empty());
 }
 
 TEST_F(ItemTest, ActionOnAFreeCellCannotPutAKeyDown) {
-    world.heldItem = Key;
+    world.heldItem = tile::Key;
     actionCommand();
-    EXPECT_EQ(world.heldItem, Key);
-    EXPECT_EQ(cell(5, 5), Floor);
+    EXPECT_EQ(world.heldItem, tile::Key);
+    EXPECT_EQ(cell(5, 5), tile::Floor);
     EXPECT_TRUE(sounds().empty());
 }
 
 TEST_F(ItemTest, ActionOnFlameDoesNotUseTheWeapon) {
-    setCell(5, 5, Flame);
-    world.heldItem = Axe;
+    setCell(5, 5, tile::Flame);
+    world.heldItem = tile::Axe;
     Creature& p = pig(1, 5, 5);
     actionCommand();
-    EXPECT_EQ(world.heldItem, Axe);
+    EXPECT_EQ(world.heldItem, tile::Axe);
     EXPECT_EQ(p.x, 5);
-    EXPECT_EQ(cell(5, 5), Flame);
+    EXPECT_EQ(cell(5, 5), tile::Flame);
 }
 
 TEST_F(ItemTest, ActionOnAnItemCellExchanges) {
-    setCell(5, 5, Cross);
-    world.heldItem = Jug;
+    setCell(5, 5, tile::Cross);
+    world.heldItem = tile::Jug;
     actionCommand();
-    EXPECT_EQ(world.heldItem, Cross);
-    EXPECT_EQ(cell(5, 5), Jug);
+    EXPECT_EQ(world.heldItem, tile::Cross);
+    EXPECT_EQ(cell(5, 5), tile::Jug);
 }
 
 // ---- weapons ----
 
 TEST_F(ItemTest, AxeKillsTheLowestIndexedOfTwoPigs) {
-    world.heldItem = Axe;
+    world.heldItem = tile::Axe;
     Creature& first = pig(2, 5, 5);
     Creature& second = pig(4, 5, 5);
     actionCommand();
@@ -78,7 +78,7 @@ TEST_F(ItemTest, AxeKillsTheLowestIndexedOfTwoPigs) {
     EXPECT_EQ(second.x, 5);
     EXPECT_EQ(world.score, 1000);
     EXPECT_EQ(world.heldItem, 0);
-    EXPECT_EQ(cell(5, 5), DeadPig);
+    EXPECT_EQ(cell(5, 5), tile::DeadPig);
     EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\Sterb.wav"});
 }
 
@@ -92,14 +92,14 @@ struct WeaponCase {
 
 TEST_F(ItemTest, EachWeaponKillsItsKindAndLeavesItsCorpse) {
     const WeaponCase cases[] = {
-        {Axe, &World::pigs, &World::pigCount, DeadPig, "wave\\Sterb.wav"},
-        {Sword, &World::cleaners, &World::cleanerCount, DeadCleaner, "wave\\schnitt.wav"},
-        {Jug, &World::flameGhosts, &World::flameGhostCount, Smoke, "wave\\plop.wav"},
-        {Cross, &World::eyes, &World::eyeCount, DeadEye, "wave\\plop.wav"},
+        {tile::Axe, &World::pigs, &World::pigCount, tile::DeadPig, "wave\\Sterb.wav"},
+        {tile::Sword, &World::cleaners, &World::cleanerCount, tile::DeadCleaner, "wave\\schnitt.wav"},
+        {tile::Jug, &World::flameGhosts, &World::flameGhostCount, tile::Smoke, "wave\\plop.wav"},
+        {tile::Cross, &World::eyes, &World::eyeCount, tile::DeadEye, "wave\\plop.wav"},
     };
     for (const WeaponCase& w : cases) {
         world.score = 0;
-        setCell(5, 5, Floor2);
+        setCell(5, 5, tile::Floor2);
         headless::clearSounds();
         // One creature of every kind on the wizard's cell.
         pig(1, 5, 5);
@@ -121,17 +121,17 @@ TEST_F(ItemTest, EachWeaponKillsItsKindAndLeavesItsCorpse) {
 }
 
 TEST_F(ItemTest, WeaponWithoutItsCreatureStaysInHand) {
-    world.heldItem = Sword;
+    world.heldItem = tile::Sword;
     pig(1, 5, 5);
     cleaner(1, 6, 5);
     useHeldItem();
-    EXPECT_EQ(world.heldItem, Sword);
+    EXPECT_EQ(world.heldItem, tile::Sword);
     EXPECT_EQ(world.score, 0);
     EXPECT_TRUE(sounds().empty());
 }
 
 TEST_F(ItemTest, WeaponComparesCellsOnlyNotScreens) {
-    world.heldItem = Axe;
+    world.heldItem = tile::Axe;
     Creature& p = pig(1, 5, 5);
     p.homeViewX = 19;
     useHeldItem();
@@ -141,31 +141,31 @@ TEST_F(ItemTest, WeaponComparesCellsOnlyNotScreens) {
 
 TEST_F(ItemTest, CorpseIsNotWrittenOnAFlame) {
     // Through the demonstration's path: use regardless of the cell.
-    setCell(5, 5, Flame);
-    world.heldItem = Axe;
+    setCell(5, 5, tile::Flame);
+    world.heldItem = tile::Axe;
     Creature& p = pig(1, 5, 5);
     useHeldItem();
     EXPECT_TRUE(isEmpty(p));
-    EXPECT_EQ(cell(5, 5), Flame);
+    EXPECT_EQ(cell(5, 5), tile::Flame);
     EXPECT_EQ(world.score, 1000);
 }
 
 TEST_F(ItemTest, CorpseReplacesAnotherCorpseButNotCodeNine) {
-    setCell(5, 5, DeadEye);
-    world.heldItem = Axe;
+    setCell(5, 5, tile::DeadEye);
+    world.heldItem = tile::Axe;
     pig(1, 5, 5);
     useHeldItem();
-    EXPECT_EQ(cell(5, 5), DeadPig);
+    EXPECT_EQ(cell(5, 5), tile::DeadPig);
 
-    world.heldItem = Cross;
+    world.heldItem = tile::Cross;
     eye(1, 5, 5);
     useHeldItem();
-    EXPECT_EQ(cell(5, 5), DeadPig);  // 9 is not below 9
+    EXPECT_EQ(cell(5, 5), tile::DeadPig);  // 9 is not below 9
 }
 
 TEST_F(ItemTest, WeaponKillPausesWithSoundOff) {
     world.soundOn = 0;
-    world.heldItem = Axe;
+    world.heldItem = tile::Axe;
     pig(1, 5, 5);
     const double before = headless::clock();
     useHeldItem();
@@ -181,7 +181,7 @@ TEST_F(ItemTest, FiringTheStarPutsAllSplintersOnTheWizardsViewCell) {
     world.viewY = 13;
     world.playerX = 25;
     world.playerY = 20;
-    world.heldItem = ShootingStar;
+    world.heldItem = tile::ShootingStar;
     useHeldItem();
     EXPECT_EQ(world.splinterTimer, 20);
     EXPECT_EQ(world.heldItem, 0);
@@ -193,10 +193,10 @@ TEST_F(ItemTest, FiringTheStarPutsAllSplintersOnTheWizardsViewCell) {
 }
 
 TEST_F(ItemTest, StarStaysInHandWhileABurstRuns) {
-    world.heldItem = ShootingStar;
+    world.heldItem = tile::ShootingStar;
     world.splinterTimer = 5;
     useHeldItem();
-    EXPECT_EQ(world.heldItem, ShootingStar);
+    EXPECT_EQ(world.heldItem, tile::ShootingStar);
     EXPECT_EQ(world.splinterTimer, 5);
     EXPECT_TRUE(sounds().empty());
 }

@@ -99,11 +99,11 @@ TEST_F(LiveInputTest, MouseButtonActsWithoutPauseKeyboardActionPauses) {
 }
 
 TEST_F(LiveInputTest, MouseButtonRunsTheAction) {
-    setCell(5, 5, Axe);
+    setCell(5, 5, tile::Axe);
     pointer(400, 300, 1);
     liveInputStep();
-    EXPECT_EQ(world.heldItem, Axe);
-    EXPECT_EQ(cell(5, 5), Floor);
+    EXPECT_EQ(world.heldItem, tile::Axe);
+    EXPECT_EQ(cell(5, 5), tile::Floor);
 }
 
 TEST_F(LiveInputTest, FailedJoystickIssuesNothingAndLeavesTheKeyboard) {
@@ -151,13 +151,13 @@ TEST_F(LiveInputTest, JoystickVerticalAndButton) {
     EXPECT_EQ(world.playerY, 6);
     world.playerOffsetY = 0;
 
-    setCell(5, 6, Sword);
+    setCell(5, 6, tile::Sword);
     stick(3, 0.0, 0.0);  // two buttons: not the action
     liveInputStep();
     EXPECT_EQ(world.heldItem, 0);
     stick(1, 0.0, 0.0);
     liveInputStep();
-    EXPECT_EQ(world.heldItem, Sword);
+    EXPECT_EQ(world.heldItem, tile::Sword);
 }
 
 TEST_F(LiveInputTest, EKeyFillsEnergyAndTheMouseStillMoves) {

@@ -27,7 +27,7 @@ TEST_F(MoveTest, EachStepChangesTheCellAndStartsTheGlideAtTheOldPlace) {
 }
 
 TEST_F(MoveTest, EveryCodeBelowFiftyIsEnteredAndFiftyOrMoreBlocks) {
-    setCell(6, 5, SecretPillar);
+    setCell(6, 5, tile::SecretPillar);
     moveRight();
     EXPECT_EQ(world.playerX, 6);
     world.playerOffsetX = 0;
@@ -35,11 +35,11 @@ TEST_F(MoveTest, EveryCodeBelowFiftyIsEnteredAndFiftyOrMoreBlocks) {
     moveRight();
     EXPECT_EQ(world.playerX, 7);
     world.playerOffsetX = 0;
-    setCell(8, 5, Barrier);
+    setCell(8, 5, tile::Barrier);
     moveRight();
     EXPECT_EQ(world.playerX, 7);
     EXPECT_EQ(world.playerOffsetX, 0);
-    setCell(7, 4, RedWall);
+    setCell(7, 4, tile::RedWall);
     moveUp();
     EXPECT_EQ(world.playerY, 5);
     EXPECT_TRUE(sounds().empty());
@@ -83,7 +83,7 @@ TEST_F(MoveTest, VerticalFlipsAtRowsFourteenAndOne) {
 
 TEST_F(MoveTest, NoFlipTowardASolidCell) {
     world.playerX = 20;
-    setCell(21, 5, RedWall);
+    setCell(21, 5, tile::RedWall);
     moveRight();
     EXPECT_EQ(world.viewX, 0);
     EXPECT_EQ(world.playerX, 20);
@@ -116,10 +116,10 @@ TEST_F(MoveTest, TheReachableBoundsStopStepsAndFlips) {
 }
 
 TEST_F(MoveTest, KeyOpensBarrierFromTheSideAndWalksIn) {
-    world.heldItem = Key;
-    setCell(4, 5, Barrier);
+    world.heldItem = tile::Key;
+    setCell(4, 5, tile::Barrier);
     moveLeft();
-    EXPECT_EQ(cell(4, 5), Floor);
+    EXPECT_EQ(cell(4, 5), tile::Floor);
     EXPECT_EQ(world.heldItem, 0);
     EXPECT_EQ(world.playerX, 4);
     EXPECT_EQ(world.playerOffsetX, 40);
@@ -129,86 +129,86 @@ TEST_F(MoveTest, KeyOpensBarrierFromTheSideAndWalksIn) {
 }
 
 TEST_F(MoveTest, KeyDoesNotOpenBarrierFromAbove) {
-    world.heldItem = Key;
-    setCell(5, 6, Barrier);
+    world.heldItem = tile::Key;
+    setCell(5, 6, tile::Barrier);
     moveDown();
-    EXPECT_EQ(cell(5, 6), Barrier);
-    EXPECT_EQ(world.heldItem, Key);
+    EXPECT_EQ(cell(5, 6), tile::Barrier);
+    EXPECT_EQ(world.heldItem, tile::Key);
     EXPECT_EQ(world.playerY, 5);
     EXPECT_TRUE(sounds().empty());
 }
 
 TEST_F(MoveTest, CrossBarrierOpensOnlyVertically) {
-    world.heldItem = Key2;
-    setCell(6, 5, CrossBarrier2);
+    world.heldItem = tile::Key2;
+    setCell(6, 5, tile::CrossBarrier2);
     moveRight();
-    EXPECT_EQ(cell(6, 5), CrossBarrier2);
-    EXPECT_EQ(world.heldItem, Key2);
+    EXPECT_EQ(cell(6, 5), tile::CrossBarrier2);
+    EXPECT_EQ(world.heldItem, tile::Key2);
 
-    setCell(5, 4, CrossBarrier2);
+    setCell(5, 4, tile::CrossBarrier2);
     moveUp();
-    EXPECT_EQ(cell(5, 4), Floor);
+    EXPECT_EQ(cell(5, 4), tile::Floor);
     EXPECT_EQ(world.heldItem, 0);
     EXPECT_EQ(world.playerY, 4);
 }
 
 TEST_F(MoveTest, OnlyTheFittingItemOpens) {
-    world.heldItem = Key2;
-    setCell(6, 5, Barrier);
+    world.heldItem = tile::Key2;
+    setCell(6, 5, tile::Barrier);
     moveRight();
-    EXPECT_EQ(cell(6, 5), Barrier);
-    EXPECT_EQ(world.heldItem, Key2);
+    EXPECT_EQ(cell(6, 5), tile::Barrier);
+    EXPECT_EQ(world.heldItem, tile::Key2);
 
     // Items below 40 open nothing, even where item + 10 lies next to them:
     // the cross walks onto the crown's cell and both stay.
-    world.heldItem = Cross;
-    setCell(6, 5, Cross + 10);
+    world.heldItem = tile::Cross;
+    setCell(6, 5, tile::Cross + 10);
     moveRight();
-    EXPECT_EQ(world.heldItem, Cross);
-    EXPECT_EQ(cell(6, 5), Crown);
+    EXPECT_EQ(world.heldItem, tile::Cross);
+    EXPECT_EQ(cell(6, 5), tile::Crown);
     EXPECT_EQ(world.playerX, 6);
     world.playerX = 5;
     world.playerOffsetX = 0;
 
-    world.heldItem = Crown;
-    setCell(6, 5, TreasureBarrier);
+    world.heldItem = tile::Crown;
+    setCell(6, 5, tile::TreasureBarrier);
     moveRight();
-    EXPECT_EQ(cell(6, 5), Floor);
+    EXPECT_EQ(cell(6, 5), tile::Floor);
     EXPECT_EQ(world.playerX, 6);
 }
 
 TEST_F(MoveTest, BarrierOpensSilentlyWithSoundOff) {
     world.soundOn = 0;
-    world.heldItem = Key;
-    setCell(6, 5, Barrier);
+    world.heldItem = tile::Key;
+    setCell(6, 5, tile::Barrier);
     moveRight();
-    EXPECT_EQ(cell(6, 5), Floor);
+    EXPECT_EQ(cell(6, 5), tile::Floor);
     EXPECT_TRUE(sounds().empty());
 }
 
 TEST_F(MoveTest, BarrierAcrossTheViewEdgeOpensThenFlips) {
-    world.heldItem = Key;
+    world.heldItem = tile::Key;
     world.playerX = 20;
-    setCell(21, 5, Barrier);
+    setCell(21, 5, tile::Barrier);
     moveRight();
-    EXPECT_EQ(cell(21, 5), Floor);
+    EXPECT_EQ(cell(21, 5), tile::Floor);
     EXPECT_EQ(world.openedCellX, 21);
     EXPECT_EQ(world.viewX, 19);
     EXPECT_EQ(world.playerX, 20);
 
-    world.heldItem = Key;
+    world.heldItem = tile::Key;
     world.viewX = 0;
     world.playerX = 5;
     world.playerY = 14;
-    setCell(5, 15, CrossBarrier);
+    setCell(5, 15, tile::CrossBarrier);
     moveDown();
-    EXPECT_EQ(cell(5, 15), Floor);
+    EXPECT_EQ(cell(5, 15), tile::Floor);
     EXPECT_EQ(world.openedCellY, 15);
     EXPECT_EQ(world.viewY, 13);
 
-    world.heldItem = Key;
+    world.heldItem = tile::Key;
     world.playerY = 14;  // view row 1 of the new view
-    setCell(5, 13, CrossBarrier);
+    setCell(5, 13, tile::CrossBarrier);
     moveUp();
     EXPECT_EQ(world.openedCellY, 0);
     EXPECT_EQ(world.viewY, 0);
@@ -217,11 +217,11 @@ TEST_F(MoveTest, BarrierAcrossTheViewEdgeOpensThenFlips) {
 TEST_F(MoveTest, NoBarrierOpensBeyondTheBounds) {
     world.viewX = 190;
     world.playerX = 210;
-    world.heldItem = Key;
-    setCell(211, 5, Barrier);
+    world.heldItem = tile::Key;
+    setCell(211, 5, tile::Barrier);
     moveRight();
-    EXPECT_EQ(cell(211, 5), Barrier);
-    EXPECT_EQ(world.heldItem, Key);
+    EXPECT_EQ(cell(211, 5), tile::Barrier);
+    EXPECT_EQ(world.heldItem, tile::Key);
 }
 
 TEST_F(MoveTest, GlideBringsTheOffsetToRestInEightFrames) {

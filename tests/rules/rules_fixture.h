@@ -24,11 +24,11 @@ class CatalogueImages {
 public:
     void create() {
         for (std::size_t i = 0; i < kImageCount; ++i) {
-            world.images[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
+            spriteImages()[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
         }
     }
     void destroy() {
-        for (Image*& img : world.images) {
+        for (Image*& img : spriteImages()) {
             if (img != nullptr) destroyImage(img);
             img = nullptr;
         }

@@ -25,11 +25,11 @@ protected:
         for (const SpriteInfo& s : kSpriteCatalogue) {
             Image* img = createImage(s.width, s.height);
             std::fill(img->pixels.begin(), img->pixels.end(), fixtureColour(s.id));
-            world.images[static_cast<std::size_t>(s.id)] = img;
+            spriteImages()[static_cast<std::size_t>(s.id)] = img;
         }
     }
     void TearDown() override {
-        for (Image*& img : world.images) {
+        for (Image*& img : spriteImages()) {
             destroyImage(img);
             img = nullptr;
         }

@@ -31,9 +31,9 @@ bool textCellHasInk(int page, int row, int column) {
 TEST_F(Scene, FullRenderDrawsEachViewCellAtItsPlaceAndShowsItOnTheVisiblePage) {
     world.viewX = 19;
     world.viewY = 13;
-    world.map[20][14] = RedWall;        // view cell (1, 1)
-    world.map[39][27] = Water;          // view cell (20, 14): phase A image
-    world.map[25][20] = Door;           // view cell (6, 7)
+    world.map[20][14] = tile::RedWall;        // view cell (1, 1)
+    world.map[39][27] = tile::Water;          // view cell (20, 14): phase A image
+    world.map[25][20] = tile::Door;           // view cell (6, 7)
     world.map[30][15] = 20;             // not in the tile table: nothing drawn
     renderScene();
     EXPECT_EQ(world.sceneShown, 1);
@@ -47,7 +47,7 @@ TEST_F(Scene, FullRenderDrawsEachViewCellAtItsPlaceAndShowsItOnTheVisiblePage) {
 }
 
 TEST_F(Scene, UnknownCodeKeepsThePreviousScreensTileAfterAFlip) {
-    world.map[5][5] = OldWall;
+    world.map[5][5] = tile::OldWall;
     renderScene();
     world.viewX = 19;
     world.map[24][5] = 17;  // same view cell (5, 5) after the flip, code not in the table
@@ -178,9 +178,9 @@ TEST_F(Scene, CleaningManFacesTheWizard) {
 TEST_F(Scene, AnimateTilesSkipsTheWizardsCellAndLeavesTheBackgroundAlone) {
     world.playerX = 2;
     world.playerY = 2;
-    world.map[2][2] = Flame;
-    world.map[3][2] = Flame;
-    world.map[4][2] = Embers;
+    world.map[2][2] = tile::Flame;
+    world.map[3][2] = tile::Flame;
+    world.map[4][2] = tile::Embers;
     renderScene();
     world.frameCounter = 20;
     animateTiles();
@@ -198,8 +198,8 @@ TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
     world.playerY = 3;
     renderScene();
     EXPECT_EQ(at(0, 770, 570) & 0xFFFFFF, 0u) << "the render leaves the slot empty";
-    world.heldItem = Sword;
-    world.map[3][3] = Axe;  // just exchanged: the cell now shows the axe
+    world.heldItem = tile::Sword;
+    world.map[3][3] = tile::Axe;  // just exchanged: the cell now shows the axe
     showHeldItem();
     EXPECT_EQ(at(0, 770, 570), drawn(Img::Schwert));
     EXPECT_EQ(at(0, 760, 560), kWhite) << "white frame";
@@ -207,7 +207,7 @@ TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
     EXPECT_EQ(at(1, 2 * 40 + 10, 2 * 40 + 10), drawn(Img::axt)) << "background repainted";
     EXPECT_EQ(at(0, 2 * 40 + 10, 2 * 40 + 10), drawn(Img::Schwarz)) << "visible page waits for an erase";
 
-    world.map[3][3] = Flame;  // other codes are not repainted
+    world.map[3][3] = tile::Flame;  // other codes are not repainted
     world.heldItem = 0;
     showHeldItem();
     EXPECT_EQ(at(1, 2 * 40 + 10, 2 * 40 + 10), drawn(Img::axt));
@@ -215,7 +215,7 @@ TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
 }
 
 TEST_F(Scene, OpenedCellIsPaintedOnTheBackgroundEvenAcrossTheViewEdge) {
-    world.map[4][4] = Barrier;
+    world.map[4][4] = tile::Barrier;
     renderScene();
     world.openedCellX = 4;
     world.openedCellY = 4;

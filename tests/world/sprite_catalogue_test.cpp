@@ -24,7 +24,7 @@ protected:
         world = World{};
     }
     void TearDown() override {
-        for (Image*& img : world.images) {
+        for (Image*& img : spriteImages()) {
             destroyImage(img);
             img = nullptr;
         }
@@ -89,7 +89,7 @@ TEST_F(Catalogue, WithoutItsFileEveryFloorCellShowsAsAMagentaSquare) {
 
     loadAllImages();
     openScreen(800, 600, 32, 2, 0);
-    world.map[1][1] = RedWall;
+    world.map[1][1] = tile::RedWall;
     renderScene();
     EXPECT_EQ(headless::pixel(0, 10, 10) & 0xFFFFFF, 0xC02010u) << "the wall from its file";
     EXPECT_EQ(headless::pixel(0, 50, 10) & 0xFFFFFF, 0xFF00FFu) << "a floor cell without Schwarz.bmp";

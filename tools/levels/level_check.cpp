@@ -4,21 +4,24 @@
 // Reachability. No global state.
 #include "tools/levels/level_check.h"
 
+#include "common/barrier_keys.h"
+#include "common/map_geometry.h"
 #include "common/tile_codes.h"
 
 #include <algorithm>
 #include <deque>
+#include <span>
 #include <string>
 
 namespace {
 
 // map[x][y] for stored cells; anything outside reads as a wall.
 int cellOf(const LevelData& level, int x, int y) {
-    if (x < 0 || x > kLevelColumns || y < 0 || y > kLevelRows) return RedWall;
+    if (x < 0 || x > kLevelColumns || y < 0 || y > kLevelRows) return tile::RedWall;
     return level.map[x][y];
 }
 
-bool insideReach(int x, int y) { return x >= 1 && x <= kReachColumns && y >= 1 && y <= kReachRows; }
+bool insideReach(int x, int y) { return isReachable(x, y); }
 
 std::string cellText(int x, int y) {
     // Built up piece by piece: g++ 12 warns falsely (-Wrestrict) on a chain
@@ -36,13 +39,6 @@ std::string tileName(int code) {
     return tile ? std::string(tile->name) + " (" + std::to_string(code) + ")" : "code " + std::to_string(code);
 }
 
-// A view offset that the wizard's flips can produce.
-bool validViewX(int v) { return v >= 0 && v <= kMaxViewX && v % kViewStepX == 0; }
-bool validViewY(int v) { return v >= 0 && v <= kMaxViewY && v % kViewStepY == 0; }
-
-bool insideView(int x, int y, int viewX, int viewY) {
-    return x >= viewX + 1 && x <= viewX + 20 && y >= viewY + 1 && y <= viewY + 14;
-}
 
 // Adds a problem about one placed thing (start or creature) at (x, y) with
 // view (vx, vy); returns false when it lies outside the reachable cells.
@@ -53,7 +49,7 @@ bool checkPlacement(const LevelSource& source, int line, const std::string& what
         fail(what + " at " + cellText(x, y) + " lies outside the reachable cells (columns 1..210, rows 1..144)");
         return false;
     }
-    if (!validViewX(vx) || !validViewY(vy)) {
+    if (!isScreenOrigin(vx, vy)) {
         fail(what + " at " + cellText(x, y) + " has the view " + cellText(vx, vy) +
              ", which no flip reaches (columns step by 19 up to 190, rows by 13 up to 130)");
     } else if (!insideView(x, y, vx, vy)) {
@@ -72,7 +68,7 @@ void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problem
         checkPlacement(source, source.startLine, "the start", level.playerX, level.playerY, level.viewX,
                        level.viewY, problems)) {
         int code = cellOf(level, level.playerX, level.playerY);
-        if (!isEnterableCode(code) || code == Water || code == Door)
+        if (!isEnterableCode(code) || code == tile::Water || code == tile::Door)
             fail(source.startLine, "the start stands on " + tileName(code) + "; it needs floor the wizard can stand on");
     }
 
@@ -105,15 +101,18 @@ void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problem
     for (int x = 1; x <= kLevelColumns; ++x) {
         for (int y = 1; y <= kLevelRows; ++y) {
             int code = level.map[x][y];
-            if (code == Door && insideReach(x, y)) door = true;
-            if (code >= Axe && code <= CrossBarrier4) ++codeCount[code];
+            if (code == tile::Door && insideReach(x, y)) door = true;
+            if (code >= tile::Axe && code <= tile::CrossBarrier4) ++codeCount[code];
         }
     }
     if (source.doorRequired && !door)
         fail(source.gridLine, "the level has no door (Door, 29) within the reachable cells");
 
-    for (int item = Key; item <= CandleStand; ++item) {
-        int barriers = codeCount[item + 10] + (item <= MossKey ? codeCount[item + 20] : 0);
+    for (int item = tile::Key; item <= tile::CandleStand; ++item) {
+        int barriers = 0;
+        for (const BarrierKey& row : std::span(kBarrierKeys, kBarrierKeyCount)) {
+            if (row.item == item) barriers += codeCount[row.barrier];
+        }
         if (barriers > codeCount[item])
             fail(source.gridLine, std::to_string(barriers) + " barriers open with " + tileName(item) + " but only " +
                                       std::to_string(codeCount[item]) +
@@ -143,12 +142,15 @@ Reachability exploreLevel(const LevelData& level) {
                 int code = level.map[nx][ny];
                 bool sideways = step[1] == 0;
                 bool enter = false;
-                if (isEnterableCode(code)) enter = code != Water;
-                else if (code >= Barrier && code <= TreasureBarrier3) enter = sideways && have[code - 10];
-                else if (code >= CrossBarrier && code <= CrossBarrier4) enter = !sideways && have[code - 20];
+                if (isEnterableCode(code)) {
+                    enter = code != tile::Water;
+                } else if (const BarrierKey* barrier = findBarrier(code)) {
+                    enter = barrier->approach == (sideways ? Approach::Sideways : Approach::Vertical) &&
+                            have[barrier->item];
+                }
                 if (!enter) continue;
                 r.reached[nx][ny] = true;
-                if (code == Door) {
+                if (code == tile::Door) {
                     r.doorReached = true;  // the wizard leaves the level here
                     continue;
                 }
@@ -165,11 +167,11 @@ Reachability exploreLevel(const LevelData& level) {
                 ++r.cellsReached;
                 int code = level.map[x][y];
                 if (isItemCode(code)) ++r.itemsReached[code];
-                if (code >= Barrier && code <= CrossBarrier4) ++r.barriersOpened[code];
+                if (code >= tile::Barrier && code <= tile::CrossBarrier4) ++r.barriersOpened[code];
             }
         }
         bool grew = false;
-        for (int item = Axe; item <= CandleStand; ++item) {
+        for (int item = tile::Axe; item <= tile::CandleStand; ++item) {
             if (r.itemsReached[item] > 0 && !have[item]) {
                 have[item] = true;
                 grew = true;
@@ -192,7 +194,7 @@ void checkSolvable(const LevelSource& source, std::vector<LevelProblem>& problem
     for (int x = 1; x <= kReachColumns && shown < 4; ++x) {
         for (int y = 1; y <= kReachRows && shown < 4; ++y) {
             int code = level.map[x][y];
-            if (r.reached[x][y] || code < Barrier || code > CrossBarrier4) continue;
+            if (r.reached[x][y] || code < tile::Barrier || code > tile::CrossBarrier4) continue;
             bool touched = (x > 1 && r.reached[x - 1][y]) || (x < kReachColumns && r.reached[x + 1][y]) ||
                            (y > 1 && r.reached[x][y - 1]) || (y < kReachRows && r.reached[x][y + 1]);
             if (!touched) continue;

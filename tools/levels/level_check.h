@@ -11,10 +11,6 @@
 #include <array>
 #include <vector>
 
-// The cells the wizard can reach: columns 1..210, rows 1..144.
-constexpr int kReachColumns = 210;
-constexpr int kReachRows = 144;
-
 // Structure: start and creatures inside the reachable cells and inside their
 // views, at most 100 creatures of a kind, a door (unless the source says
 // "door none"), pigs and cleaning men on cells they can stand on, cleaning

@@ -21,6 +21,9 @@ struct OverviewTile {
     unsigned dot;     // 0xRRGGBB, or 0 for no dot
 };
 
+// The colour table names every code; here the names go unqualified.
+using namespace tile;
+
 constexpr OverviewTile kOverviewTiles[] = {
     {SecretPillar, 0xC8C0A8, 0x202020},
     {SecretOldWall, 0x6A6050, 0x202020},

@@ -70,7 +70,7 @@ const TileInfo* findTileByName(const std::string& name) {
     return nullptr;
 }
 
-bool isPlayOnlyCode(int code) { return code >= DeadEye && code <= DeadPig; }
+bool isPlayOnlyCode(int code) { return code >= tile::DeadEye && code <= tile::DeadPig; }
 
 // The parser's progress through one level source.
 struct LevelParse {
@@ -134,7 +134,7 @@ void parseHeader(LevelParse& p, const SourceLine& line, const std::vector<std::s
 // Turns the collected grid rows into the map and the mark tables.
 void placeGrid(LevelParse& p) {
     LevelData& level = *p.source.level;
-    int fill = p.fillWall ? RedWall : Floor;
+    int fill = p.fillWall ? tile::RedWall : tile::Floor;
     for (int x = 1; x <= kLevelColumns; ++x)
         for (int y = 1; y <= kLevelRows; ++y) level.map[x][y] = fill;
 
@@ -166,8 +166,8 @@ void placeGrid(LevelParse& p) {
                 p.source.startLine = line;
                 level.playerX = x;
                 level.playerY = y;
-                level.viewX = homeViewXOf(x);
-                level.viewY = homeViewYOf(y);
+                level.viewX = screenOfColumn(x);
+                level.viewY = screenOfRow(y);
                 level.map[x][y] = underCode[0];
             } else if (int kind = creatureKindOfMark(ch); kind >= 0) {
                 level.map[x][y] = underCode[kind + 1];
@@ -184,8 +184,8 @@ void placeGrid(LevelParse& p) {
                 StoredCreature& c2 = level.creatures[kind][count];
                 c2.x = x;
                 c2.y = y;
-                c2.homeViewX = homeViewXOf(x);
-                c2.homeViewY = homeViewYOf(y);
+                c2.homeViewX = screenOfColumn(x);
+                c2.homeViewY = screenOfRow(y);
                 p.source.creatureLines[kind][count] = line;
             } else if (p.legend.known[u]) {
                 level.map[x][y] = p.legend.code[u];
@@ -210,15 +210,6 @@ int creatureKindOfMark(char mark) {
     return -1;
 }
 
-int homeViewXOf(int column) {
-    int view = column < 2 ? 0 : kViewStepX * ((column - 2) / kViewStepX);
-    return std::clamp(view, 0, kMaxViewX);
-}
-
-int homeViewYOf(int row) {
-    int view = row < 2 ? 0 : kViewStepY * ((row - 2) / kViewStepY);
-    return std::clamp(view, 0, kMaxViewY);
-}
 
 bool parseLegend(const std::string& text, const std::string& fileName, Legend& legend,
                  std::vector<LevelProblem>& problems) {

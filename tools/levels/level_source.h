@@ -70,9 +70,3 @@ struct LevelSource {
 // (with problems added) when the text cannot be turned into a level.
 bool parseLevelSource(const std::string& text, const std::string& fileName, const Legend& legend,
                       LevelSource& source, std::vector<LevelProblem>& problems);
-
-// The view offset of the screen a column or row belongs to. A column shared
-// by two screens (20, 39, ...) belongs to the left one, a shared row to the
-// upper one, so the cell always lies inside the view the offset names.
-int homeViewXOf(int column);
-int homeViewYOf(int row);

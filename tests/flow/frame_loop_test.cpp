@@ -1,8 +1,9 @@
 // Frame loop: pacing, the frame counter, the level exit and how a game ends.
 #include "common/level_file.h"
+#include "platform/platform.h"
 #include "common/tile_codes.h"
 #include "game/world/level_loader.h"
-#include "game/world/main_loop.h"
+#include "game/flow/flow.h"
 #include "game/world/scene.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
@@ -59,23 +60,23 @@ TEST_F(Loop, TheDoorChangesTheLevelOnlyAtRestOnTheNextPass) {
     LevelData next;
     next.playerX = 7;
     next.playerY = 8;
-    next.map[7][9] = RedWall;
+    next.map[7][9] = tile::RedWall;
     writeLevelFile("Data\\002.dat", next);
 
-    world.map[6][5] = Door;
+    world.map[6][5] = tile::Door;
     world.playerX = 6;
     world.playerOffsetX = -40;  // stepping onto the door
     ASSERT_TRUE(loopPass(lastFrame));
     EXPECT_EQ(world.level, 1) << "not while the step is under way";
 
     world.playerOffsetX = 0;
-    world.heldItem = Key;
+    world.heldItem = tile::Key;
     world.sceneShown = 1;
     ASSERT_TRUE(loopPass(lastFrame));
     EXPECT_EQ(world.level, 2);
     EXPECT_EQ(world.playerX, 7);
     EXPECT_EQ(world.playerY, 8);
-    EXPECT_EQ(world.heldItem, Key) << "the item is carried into the next level";
+    EXPECT_EQ(world.heldItem, tile::Key) << "the item is carried into the next level";
     EXPECT_EQ(world.sceneShown, 1) << "the new level was revealed with the dissolve";
     EXPECT_EQ(headless::pixel(0, 770, 570), drawn(Img::Schluessel)) << "the slot is shown again";
 }
@@ -89,7 +90,7 @@ TEST_F(Loop, LeavingLevelEightPlaysLevelOneAgainWithEnergyAndScoreKept) {
     world.level = 8;
     world.score = 4000;
     world.energy = 42;
-    world.map[5][5] = Door;
+    world.map[5][5] = tile::Door;
     ASSERT_TRUE(loopPass(lastFrame));
     EXPECT_EQ(world.level, 1);
     EXPECT_EQ(world.playerX, 3);
@@ -112,14 +113,14 @@ TEST_F(Loop, EnergyRunningOutKillsTheWizardInALiveGameOnly) {
 }
 
 TEST_F(Loop, ASidewaysStepIntoWaterDrownsAtOnceAVerticalOneWhenComplete) {
-    world.map[6][5] = Water;
+    world.map[6][5] = tile::Water;
     world.playerX = 6;
     world.playerOffsetX = -40;
     EXPECT_FALSE(frameStep(lastFrame));
     EXPECT_EQ(world.deathKind, 2);
 
     world.deathKind = 0;
-    world.map[5][6] = Water;
+    world.map[5][6] = tile::Water;
     world.playerX = 5;
     world.playerY = 6;
     world.playerOffsetX = 0;
@@ -131,20 +132,30 @@ TEST_F(Loop, ASidewaysStepIntoWaterDrownsAtOnceAVerticalOneWhenComplete) {
     EXPECT_EQ(world.deathKind, 2);
 }
 
-TEST_F(Loop, EscAtRestOrTheEndOfADemonstrationEndsTheGame) {
-    headless::keyDown(1, headless::clock());
-    EXPECT_FALSE(runFor(0.1));
-    headless::keyUp(1, headless::clock());
+TEST_F(Loop, EscIsSpentOnTheMenuInALiveGameAndEndsADemonstration) {
+    headless::keyDown(scancode::Esc, headless::clock());
+    EXPECT_TRUE(runFor(0.1)) << "in a live game the Esc that opens the menu does not also end the game";
+    EXPECT_EQ(world.menuRequested, 0) << "the flow took the request";
+    world.demoStep = 3;
+    EXPECT_FALSE(runFor(0.1)) << "Esc ends a demonstration";
+    headless::keyUp(scancode::Esc, headless::clock());
     headless::advance(0.01);
 
     world.demoStep = 1000;
     EXPECT_FALSE(runFor(0.1));
 
     world.demoStep = 3;
-    headless::keyDown(57, headless::clock());
+    headless::keyDown(scancode::Space, headless::clock());
     EXPECT_FALSE(runFor(0.1)) << "space ends a demonstration";
     world.demoStep = 0;
     EXPECT_TRUE(runFor(0.1)) << "but not a live game";
+}
+
+TEST_F(Loop, EscHeldWithAMoveEndsALiveGame) {
+    world.map[6][5] = tile::Floor;
+    headless::keyDown(scancode::Right, headless::clock());
+    headless::keyDown(scancode::Esc, headless::clock());
+    EXPECT_FALSE(runFor(0.1));
 }
 
 TEST_F(Loop, ABurstRunsItsFramesAndIsErasedAtTheEnd) {

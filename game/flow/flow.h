@@ -1,0 +1,31 @@
+// flow.h — the game program's top floor: start-up, the cycle of modes
+// (title, play, game over) and the paced frame loop.
+//
+// The flow is the only code that calls both the rules (game/rules) and the
+// front end (game/front); both of those call down into game/world, common
+// and the platform, never up. The rules ask for the in-game menu by setting
+// World::menuRequested; the flow opens it.
+//
+// Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
+// demoStep, score (new game); playerOffsetX/Y (start of play); frameCounter,
+// turnHold, splinterTimer, menuRequested (frame step); level (level exit).
+#pragma once
+
+constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
+
+// Settings, screen, mouse pointer, images: once per run.
+void startUp();
+// The game program: startUp, then the cycle of modes without end. The
+// program ends inside the menu ("Spiel beenden").
+[[noreturn]] void runGameProgram();
+// Runs the current World::mode to its end and sets the next one:
+// Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
+void runMode();
+
+// ---- Pieces of the loop, exposed for tests ----
+
+// One pass of the frame loop; returns false when the game has ended.
+// lastFrame is the time of the last frame step and is updated by it.
+bool loopPass(double& lastFrame);
+// The frame step; returns false when the game has ended.
+bool frameStep(double& lastFrame);

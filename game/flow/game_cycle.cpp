@@ -1,0 +1,84 @@
+// game_cycle.cpp — the cycle of modes: each game begins at the title screen,
+// is played live or as a demonstration, and a lost live game passes through
+// game over before the next title screen.
+//
+// Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
+// demoStep, score (new game); playerOffsetX/Y (start of play).
+#include "game/flow/flow.h"
+
+#include "game/front/front.h"
+#include "game/world/level_loader.h"
+#include "game/world/scene.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+namespace {
+
+// What a new game resets; everything else (the frame counter, a burst still
+// running) carries on.
+void newGameFields() {
+    world.heldItem = 0;
+    world.energy = 99;
+    world.sceneShown = 0;
+    world.deathKind = 0;
+    world.level = 1;
+    world.demoStep = 0;
+    world.score = 0;
+}
+
+// A new game: level 1 behind the title screen, which returns when play is to
+// begin (a start key, a demonstration loaded, a game loaded).
+void titleMode() {
+    newGameFields();
+    loadLevel();
+    renderScene();
+    titleScreen();
+    world.mode = world.demoStep == 1 ? GameMode::Demonstration : GameMode::Live;
+}
+
+// The wizard appears and the frame loop runs until the game ends. A live
+// game lost sets GameMode::GameOver in the frame step; every other end
+// returns to the title.
+void playMode() {
+    if (world.demoStep == 1) {
+        loadLevel();
+        world.sceneShown = 0;
+        renderScene();
+    }
+    world.playerOffsetX = 0;
+    world.playerOffsetY = 0;
+    wizardAppear();
+    double lastFrame = timerSeconds();
+    showHeldItem();
+    // Eyes and cleaning men show from the first periodic redraw.
+    drawPigs();
+    drawFlameGhosts();
+    while (loopPass(lastFrame)) {
+    }
+    if (world.mode != GameMode::GameOver) world.mode = GameMode::Title;
+}
+
+void gameOverMode() {
+    gameOver();
+    world.mode = GameMode::Title;
+}
+
+}  // namespace
+
+void runMode() {
+    switch (world.mode) {
+        case GameMode::Title: titleMode(); break;
+        case GameMode::Live:
+        case GameMode::Demonstration: playMode(); break;
+        case GameMode::GameOver: gameOverMode(); break;
+        // The menu is modal and opened from inside the other modes; should the
+        // cycle ever find it, the title screen follows.
+        case GameMode::Menu: world.mode = GameMode::Title; break;
+    }
+}
+
+void runGameProgram() {
+    startUp();
+    world.mode = GameMode::Title;
+    for (;;) runMode();
+}
