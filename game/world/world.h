@@ -17,6 +17,7 @@
 // of the record; the sprite catalogue owns them (sprite_catalogue.h).
 #pragma once
 
+#include "common/demo_file.h"
 #include "common/level_file.h"
 #include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
@@ -27,7 +28,7 @@
 struct Image;
 
 constexpr int kSplinters = 8;        // splinters of a shooting-star burst
-constexpr int kDemoMoves = 1000;     // moves of a demonstration (1..1000)
+constexpr int kDemoMoves = kRecordingMoves;  // moves of a demonstration (1..1000)
 constexpr int kBestPlayers = 10;     // entries of the best-player table (1..10)
 
 // One entry of a creature table.
