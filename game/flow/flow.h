@@ -16,7 +16,8 @@ constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 // Settings, screen, mouse pointer, images: once per run.
 void startUp();
 // The game program: startUp, then the cycle of modes without end. The
-// program ends inside the menu ("Spiel beenden").
+// program ends inside the front end: the menu's "Spiel beenden" or the
+// window's close button (quitGame).
 [[noreturn]] void runGameProgram();
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.

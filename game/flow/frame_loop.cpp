@@ -8,6 +8,7 @@
 //
 // Writes: World::frameCounter, turnHold, splinterTimer, deathKind, level
 // (level exit), sceneShown, menuRequested, mode (a live game lost, the menu).
+// The window's close button ends the program from here (quitGame).
 #include "game/flow/flow.h"
 
 #include "common/tile_codes.h"
@@ -157,6 +158,9 @@ bool frameStep(double& lastFrame) {
 }
 
 bool loopPass(double& lastFrame) {
+    // The pass empties the key buffer, where the close request also lands;
+    // the request itself is kept apart and ends the program here.
+    quitOnCloseRequest();
     const double now = timerSeconds();
     chaseSteps();
     flushKeys();

@@ -1,9 +1,35 @@
-// demo_playback.cpp — demonstration playback: the next recorded command.
+// demo_playback.cpp — demonstrations: the start of the next one in the
+// cycle, and the next recorded command during playback.
 //
-// Writes: World::demoStep.
+// Writes: World::demoCycle, demoMoves, level, demoStep.
+#include "game/front/demonstration.h"
 #include "game/front/front.h"
 
+#include "common/demo_file.h"
 #include "game/world/world.h"
+
+namespace {
+
+// The cycle of demonstrations: after entry k comes entry k + 1, after the
+// last the first again.
+struct DemonstrationSlot {
+    int recording;  // n of recordingPath(n): 1 "Demo", 2 "Demo2", ...
+    int level;      // the labyrinth it was recorded on
+};
+constexpr DemonstrationSlot kCycle[kRecordings] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}};
+
+}  // namespace
+
+void startDemonstration() {
+    // demoCycle counts the demonstrations started, 0 after the last.
+    int next = world.demoCycle + 1;
+    if (next < 1 || next > kRecordings) next = 1;
+    const DemonstrationSlot& slot = kCycle[next - 1];
+    world.demoCycle = next == kRecordings ? 0 : next;
+    world.level = slot.level;
+    readRecording(recordingPath(slot.recording), world.demoMoves);
+    world.demoStep = 1;
+}
 
 Command demoInputStep() {
     if (world.demoStep <= 0) return Command::None;

@@ -1,20 +1,31 @@
-// front.h — the front end between games: title screen, game over, the
-// in-game menu, the settings file and demonstration playback.
+// front.h — the front end between games, as the flow calls it: title screen,
+// game over, the in-game menu, the settings file, demonstration playback and
+// the end of the program.
 #pragma once
 
 #include "common/commands.h"
 
-// Title screen with attract mode; returns when play is to begin.
+// Title screen with attract mode; returns when play is to begin: a start
+// key, a demonstration loaded (demoStep 1) or a saved game loaded.
 void titleScreen();
 // Closing scene, message and best-player entry after a live game is lost.
 void gameOver();
-// The in-game menu, opened by Esc.
-void gameMenu();
+// The in-game menu, opened by Esc. Returns after "Spielstand abspeichern",
+// "Spielstand laden" and "Zurück zum Spiel"; true when a saved game was
+// loaded. "Spiel beenden" does not return.
+bool gameMenu();
 // Reads "Data\Einstellung.dat": switches and best players.
 void readSettings();
-// Writes "Data\Einstellung.dat".
-void writeSettings();
+// Writes "Data\Einstellung.dat"; false when it could not be written, in
+// which case the previous file stands unchanged.
+bool writeSettings();
 // The command of demoMoves[demoStep], and demoStep advanced past it; the flow
 // carries it out. Command::None in a live game (demoStep 0).
 // Writes: World::demoStep.
 Command demoInputStep();
+// Ends the program as the menu's "Spiel beenden" does, without its dissolve:
+// the settings are written, then the program ends.
+[[noreturn]] void quitGame();
+// quitGame when the window's close button was pressed since the last look.
+// Every loop that waits for the player calls it once per pass.
+void quitOnCloseRequest();

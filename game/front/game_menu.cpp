@@ -1,5 +1,140 @@
-// game_menu.cpp — the in-game menu.
-// Not built yet: the game runs end to end with it doing nothing.
-#include "game/front/front.h"
+// game_menu.cpp — the in-game menu: its lines, the frame moved by the
+// cursor keys or the mouse, and what each line does.
+//
+// The menu is modal: it runs its own loop, about one pass every 3 ms, while
+// the game stands still. The mouse pointer is kept at the screen's centre; a
+// push above or below the band y 289..320 moves the frame one line.
+//
+// Writes: World::menuCursor, soundOn, joystickOn, fullScreen, sceneShown;
+// what the saved-game dialogs write.
+#include "game/front/menu.h"
 
-void gameMenu() {}
+#include "game/front/front.h"
+#include "game/front/saved_game.h"
+#include "game/world/game_screen.h"
+#include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kPassPauseMs = 3;
+constexpr int kMovePauseMs = 50;     // after a move of the frame or a switch
+constexpr int kPointerX = 400, kPointerY = 300;
+constexpr int kPushDownBelow = 320;  // pointer y above this: frame down
+constexpr int kPushUpAbove = 289;    // pointer y below this: frame up
+constexpr int kLeftButtonOnly = 1;
+constexpr int kDissolvePoints = 1000000;
+
+void recentrePointer() { setMouse(kPointerX, kPointerY, false); }
+
+// Back to play (or the title): the scene returns with its dissolve.
+void redrawScene() {
+    world.sceneShown = 0;
+    renderScene();
+    showHeldItem();
+}
+
+MenuExit chooseSave(const MenuLine&) {
+    saveGameDialog();
+    redrawScene();
+    return MenuExit::Leave;
+}
+
+MenuExit chooseLoad(const MenuLine&) {
+    const bool loaded = loadGameDialog();
+    redrawScene();
+    return loaded ? MenuExit::Loaded : MenuExit::Leave;
+}
+
+MenuExit chooseBack(const MenuLine&) {
+    redrawScene();
+    return MenuExit::Leave;
+}
+
+// The screen goes black in a random scatter of points, then the program
+// ends. Points fall on x 1..800 and y 1..600: column 0 and row 0 stay, the
+// last ones fall off the page.
+[[noreturn]] MenuExit chooseQuit(const MenuLine&) {
+    for (int n = 0; n < kDissolvePoints; ++n) {
+        const int x = static_cast<int>(random01() * kScreenWidth) + 1;
+        const int y = static_cast<int>(random01() * kScreenHeight) + 1;
+        setPixel(x, y, kBlack);
+    }
+    quitGame();
+}
+
+void flip(const MenuLine& line) {
+    int& setting = world.*line.setting;
+    setting = setting == 1 ? 0 : 1;
+}
+
+// Sound and joystick act from their next use.
+MenuExit switchSetting(const MenuLine& line) {
+    flip(line);
+    drawMenu();
+    sleepMs(kMovePauseMs);
+    return MenuExit::Stay;
+}
+
+// The screen is opened again in the other mode (all pages black), so the
+// scene and the menu are drawn anew.
+MenuExit switchFullScreen(const MenuLine& line) {
+    flip(line);
+    drawMenu();
+    openGameScreen();
+    renderScene();
+    drawMenu();
+    recentrePointer();
+    sleepMs(kMovePauseMs);
+    return MenuExit::Stay;
+}
+
+// Up on line 1 gives line 7, down on line 7 line 1.
+void moveFrame(int by) {
+    world.menuCursor += by;
+    if (world.menuCursor > kMenuLines) world.menuCursor = 1;
+    if (world.menuCursor < 1) world.menuCursor = kMenuLines;
+    drawMenu();
+    playCue(Snd::tok);
+    recentrePointer();
+    sleepMs(kMovePauseMs);
+}
+
+}  // namespace
+
+const MenuLine kMenu[kMenuLines + 1] = {
+    {},
+    {"Spielstand abspeichern", nullptr, nullptr, nullptr, {290, 164, 480, 178}, chooseSave},
+    {"Spielstand laden", nullptr, nullptr, nullptr, {290, 180, 430, 194}, chooseLoad},
+    {"Zur\x81" "ck zum Spiel", nullptr, nullptr, nullptr, {290, 196, 440, 210}, chooseBack},
+    {"Spiel beenden", nullptr, nullptr, nullptr, {290, 212, 410, 226}, chooseQuit},
+    {nullptr, &RunState::soundOn, "Ton AN ", "Ton AUS", {290, 228, 360, 242}, switchSetting},
+    {nullptr, &RunState::joystickOn, "Joystick EIN", "Joystick AUS", {290, 244, 400, 258}, switchSetting},
+    {nullptr, &RunState::fullScreen, "Vollbild EIN", "Vollbild AUS", {290, 260, 400, 274}, switchFullScreen},
+};
+
+bool gameMenu() {
+    setTextColour(kWhite);
+    drawMenu();
+    world.menuCursor = 1;
+    flushKeys();
+    drawMenu();
+    for (;;) {
+        quitOnCloseRequest();
+        sleepMs(kPassPauseMs);
+        const MouseState mouse = readMouse();
+        // A failed read (all -1: window inactive, pointer outside) is no push.
+        const bool pointer = mouse.x >= 0 && mouse.y >= 0;
+        if (isKeyDown(scancode::Down) || (pointer && mouse.y > kPushDownBelow)) moveFrame(1);
+        if (isKeyDown(scancode::Up) || (pointer && mouse.y < kPushUpAbove)) moveFrame(-1);
+        if (isKeyDown(scancode::Space) || isKeyDown(scancode::Enter) || mouse.buttons == kLeftButtonOnly) {
+            recentrePointer();
+            const MenuLine& line = kMenu[world.menuCursor];
+            const MenuExit exit = line.choose(line);
+            if (exit != MenuExit::Stay) return exit == MenuExit::Loaded;
+        }
+        flushKeys();
+    }
+}

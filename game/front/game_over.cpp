@@ -1,5 +1,52 @@
-// game_over.cpp — the game-over sequence and best-player entry.
-// Not built yet: the game runs end to end with it doing nothing.
+// game_over.cpp — the end of a lost live game: the closing scene with its
+// message, a pause of four seconds, and the best-player entry.
+//
+// A new entry is written to the settings file at once, so that a player's
+// record does not depend on leaving through the menu.
+//
+// Writes: World::sceneShown, score and heldItem (both 0 at the end), the
+// best-player table; what loadLevel writes (the closing scene).
+#include "game/front/best_players.h"
 #include "game/front/front.h"
+#include "game/front/typed_name.h"
 
-void gameOver() {}
+#include "game/world/level_loader.h"
+#include "game/world/scene.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kDrowned = 2;  // deathKind of a drowning
+constexpr int kPauseMs = 4000;
+constexpr int kMessageRow = 65, kMessageColumn = 35;
+constexpr int kInviteRow = 65, kInviteColumn = 25;  // covers the message
+constexpr int kNameRow = 67, kNameColumn = 35;
+
+// Asks for the player's name and files the score at place.
+void enterBestPlayer(int place) {
+    setTextPos(kInviteRow, kInviteColumn);
+    printText("Du kannst Dich in die Bestenliste Eintragen!", true);
+    const std::string name = typeName(kNameRow, kNameColumn, "Deinen Namen Bitte ?", kMaxPlayerName);
+    insertBestPlayer(place, bestPlayerName(name), world.score);
+    writeSettings();
+}
+
+}  // namespace
+
+void gameOver() {
+    // With deathKind above 0 the loader reads the closing scene "ende".
+    world.sceneShown = 0;
+    loadLevel();
+    renderScene();
+    showHeldItem();
+    setTextPos(kMessageRow, kMessageColumn);
+    printText(world.deathKind == kDrowned ? "DU BIST LEIDER ERTRUNKEN ." : "DU BIST LEIDER GESTORBEN .", true);
+    flushKeys();
+    sleepMs(kPauseMs);  // a key press ends it early
+    quitOnCloseRequest();
+    const int place = world.demoStep == 0 ? bestPlayerPlace(world.score) : 0;
+    if (place > 0) enterBestPlayer(place);
+    world.score = 0;
+    world.heldItem = 0;
+}

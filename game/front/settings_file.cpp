@@ -1,6 +1,58 @@
-// settings_file.cpp — the settings file "Data\Einstellung.dat".
-// Not built yet: the game starts with sound off, joystick off, window mode.
+// settings_file.cpp — the settings file "Data\Einstellung.dat": the three
+// switches on its first line, then one line per best player (name, score).
+//
+// Every setting is listed once, in file order; reading and writing walk the
+// same lists, so the two cannot drift apart.
+//
+// Writes: World::soundOn, joystickOn, fullScreen, bestNames[1..10],
+// bestScores[1..10] (readSettings).
 #include "game/front/front.h"
 
-void readSettings() {}
-void writeSettings() {}
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr int kFile = 1;
+constexpr const char* kSettingsPath = "Data\\Einstellung.dat";
+
+// The switches of the first line, in file order. Each is 0 (off, window) or
+// 1 (on, full screen).
+constexpr int RunState::*kSwitches[] = {
+    &RunState::soundOn,     // sounds play
+    &RunState::joystickOn,  // joystick 0 is read
+    &RunState::fullScreen,  // the screen fills the display
+};
+constexpr int kSwitchCount = static_cast<int>(std::size(kSwitches));
+
+// A damaged file may hold anything; a switch is on only when it reads 1.
+// (A full-screen value of 2 would otherwise open no screen at all.)
+int asSwitch(int value) { return value == 1 ? 1 : 0; }
+
+}  // namespace
+
+void readSettings() {
+    // A missing file opens nothing: every read gives 0 or the empty text,
+    // which is the first start's sound off, joystick off, window, empty table.
+    openFile(kSettingsPath, FileMode::Input, kFile);
+    beginFieldRead(kFile);
+    for (int RunState::*setting : kSwitches) world.*setting = asSwitch(readIntField());
+    for (int i = 1; i <= kBestPlayers; ++i) {
+        beginFieldRead(kFile);
+        world.bestNames[i] = readStringField();
+        world.bestScores[i] = readIntField();
+    }
+    closeFile(kFile);
+}
+
+bool writeSettings() {
+    openFile(kSettingsPath, FileMode::Output, kFile);
+    for (int k = 0; k < kSwitchCount; ++k) writeIntField(kFile, world.*kSwitches[k], k == kSwitchCount - 1);
+    for (int i = 1; i <= kBestPlayers; ++i) {
+        writeStringField(kFile, world.bestNames[i], false);
+        writeIntField(kFile, world.bestScores[i], true);
+    }
+    return closeFile(kFile);
+}

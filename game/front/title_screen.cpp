@@ -1,5 +1,149 @@
 // title_screen.cpp — the title screen with attract mode.
-// Not built yet: the game runs end to end with it doing nothing.
+//
+// One pass loop, about eight passes a second, over the first labyrinth. What
+// a pass draws depends on the time since the screen opened (or the menu last
+// closed): below ten seconds the credits, above ten the best players, above
+// twenty the next demonstration starts and the screen returns. Between the
+// draws the pass looks at the start keys, Esc (menu), H (reset the table)
+// and L (next labyrinth). The texts cycle through 1,001 colours, one step
+// per pass: orange-red to red, then yellow.
+//
+// Writes: World::frameCounter (tile animation), joystickOn and the
+// best-player table (H), sceneShown and level (L); what the menu and
+// startDemonstration write.
+#include "game/front/best_players.h"
+#include "game/front/demonstration.h"
 #include "game/front/front.h"
+#include "game/front/title.h"
 
-void titleScreen() {}
+#include "common/level_list.h"
+#include "game/world/level_loader.h"
+#include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
+#include "game/world/sprite_catalogue.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr double kCreditsSeconds = 10.0;        // credits before, best players after
+constexpr double kDemonstrationSeconds = 20.0;  // then a demonstration starts
+constexpr int kPassPauseMs = 120;
+constexpr int kFirstButtonOnly = 1;             // mouse and joystick: the first button alone
+
+// The text colour, as a signed value: lowered by 10 each pass from
+// kColourTop; once below kColourBottom it starts again at the top.
+constexpr std::int32_t kColourTop = TitleState{}.colour;
+constexpr std::int32_t kColourBottom = static_cast<std::int32_t>(0xFFF6FB01u);
+constexpr std::int32_t kColourStep = 10;
+
+constexpr int kTextColumn = 44;
+
+// The credits: the title picture, the signature and these lines.
+struct TitleText {
+    int row;
+    const char* text;  // padded with blanks: printing it erases what lay below
+};
+constexpr TitleText kCredits[] = {
+    {40, " programmiert in Nordlicht "},
+    {42, "          von              "},
+    {52, "  Dr\x81" "cke Leertaste um das "},
+    {54, "    Spiel zu Starten.      "},
+};
+constexpr int kTitleX = 330, kTitleY = 235;          // titel, 250 x 80
+constexpr int kSignatureX = 390, kSignatureY = 345;  // zk, 100 x 40
+
+// The best players: a heading, then entry i on row 39 + 2i, each line with
+// blanks before and above it that wipe the credits.
+constexpr TitleText kTableHeading = {39, "    DIE BESTEN SPIELER     "};
+constexpr int kScoreColumn = 64;
+constexpr const char* kNameBlank = "                            ";   // 28 blanks
+constexpr const char* kGapBlank = "                             ";   // 29 blanks
+
+std::int32_t nextColour(std::int32_t colour) {
+    colour -= kColourStep;
+    return colour < kColourBottom ? kColourTop : colour;
+}
+
+void printAt(int row, int column, const char* text) {
+    setTextPos(row, column);
+    printText(text, true);
+}
+
+void drawCredits() {
+    drawImage(kTitleX, kTitleY, image(Img::titel), DrawMode::Opaque);
+    drawImage(kSignatureX, kSignatureY, image(Img::zk), DrawMode::Opaque);
+    for (const TitleText& line : kCredits) printAt(line.row, kTextColumn, line.text);
+}
+
+void drawBestPlayers() {
+    printAt(kTableHeading.row, kTextColumn, kTableHeading.text);
+    for (int i = 1; i <= kBestPlayers; ++i) {
+        const int row = kTableHeading.row + 2 * i;
+        printAt(row, kTextColumn, kNameBlank);
+        printAt(row, kTextColumn, world.bestNames[i].c_str());
+        setTextPos(row, kScoreColumn);
+        printPicture("#######", world.bestScores[i]);
+        printAt(row - 1, kTextColumn, kGapBlank);
+    }
+}
+
+// L: the next labyrinth is shown behind the title and is the one played.
+void nextLabyrinth() {
+    world.sceneShown = 0;
+    world.level = world.level + 1 > kLevelCount ? 1 : world.level + 1;
+    loadLevel();
+    renderScene();
+}
+
+bool startButtonPressed() {
+    if (readMouse().buttons == kFirstButtonOnly) return true;
+    return world.joystickOn == 1 && readJoystick(0).buttons == kFirstButtonOnly;
+}
+
+}  // namespace
+
+TitleExit titlePass(TitleState& state) {
+    quitOnCloseRequest();
+    state.colour = nextColour(state.colour);
+    setTextColour(static_cast<Colour>(state.colour));
+    if (state.now - state.start < kCreditsSeconds) drawCredits();
+    if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
+    state.now = timerSeconds();
+    // The time-out is looked at before any key, so a start key held in the
+    // same pass still gets the demonstration.
+    if (state.now - state.start > kDemonstrationSeconds) {
+        startDemonstration();
+        return TitleExit::Demonstration;
+    }
+    if (startButtonPressed()) return TitleExit::Start;
+    sleepMs(kPassPauseMs);
+    world.frameCounter = world.frameCounter == 0 ? 40 : 0;
+    animateTiles();
+    if (isKeyDown(scancode::Esc)) {
+        const bool loaded = gameMenu();
+        state.start = timerSeconds();  // the ten and twenty seconds count again
+        if (loaded) return TitleExit::Loaded;
+    }
+    if (isKeyDown(scancode::H)) {
+        world.joystickOn = 0;
+        resetBestPlayers();
+    }
+    if (isKeyDown(scancode::L)) nextLabyrinth();
+    if (isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) return TitleExit::Start;
+    return TitleExit::Stay;
+}
+
+void titleScreen() {
+    flushKeys();
+    playCue(Snd::titelm);  // once; it is not repeated
+    TitleState state;
+    state.start = timerSeconds();
+    while (titlePass(state) == TitleExit::Stay) {
+    }
+    // The scene wipes the title's texts.
+    setTextColour(kWhite);
+    renderScene();
+}

@@ -5,6 +5,7 @@
 // commands write.
 #include "game/rules/player.h"
 
+#include "game/rules/contacts.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -101,6 +102,9 @@ void liveInputStep() {
     flushKeys();
     if (world.joystickOn == 1 && joystickStep()) return;
     if (keyboardStep()) return;
-    if (isKeyDown(scancode::E)) world.energy = kFullEnergy;
+    if (isKeyDown(scancode::E)) {
+        world.energy = kFullEnergy;
+        showEnergy();
+    }
     mouseStep();
 }

@@ -133,10 +133,24 @@ TEST_F(Loop, ASidewaysStepIntoWaterDrownsAtOnceAVerticalOneWhenComplete) {
 }
 
 TEST_F(Loop, EscIsSpentOnTheMenuInALiveGameAndEndsADemonstration) {
-    headless::keyDown(scancode::Esc, headless::clock());
-    EXPECT_TRUE(runFor(0.1)) << "in a live game the Esc that opens the menu does not also end the game";
+    // Esc opens the menu and is still held when it closes: the mouse pushes
+    // the frame down twice to "Zurück zum Spiel", Space chooses it.
+    const double t = headless::clock();
+    headless::keyDown(scancode::Esc, t);
+    headless::mouse(400, 400, 0, t + 0.3);
+    headless::mouse(400, 400, 0, t + 0.6);
+    headless::keyDown(scancode::Space, t + 0.9);
+    headless::keyUp(scancode::Space, t + 1.0);
+    headless::keyUp(scancode::Esc, t + 2.0);
+    headless::advance(0.001);
+    EXPECT_TRUE(frameStep(lastFrame)) << "in a live game the Esc that opens the menu does not also end the game";
+    ASSERT_TRUE(isKeyDown(scancode::Esc)) << "Esc was still held when the menu closed";
+    EXPECT_EQ(world.menuCursor, 3);
     EXPECT_EQ(world.menuRequested, 0) << "the flow took the request";
+    headless::advance(2.0);
+
     world.demoStep = 3;
+    headless::keyDown(scancode::Esc, headless::clock());
     EXPECT_FALSE(runFor(0.1)) << "Esc ends a demonstration";
     headless::keyUp(scancode::Esc, headless::clock());
     headless::advance(0.01);

@@ -1,0 +1,21 @@
+// best_players.h — the table of the ten best players: where a score enters
+// it, the insertion, and the reset of the title screen's H key.
+//
+// Entry 1 is the best. The insertion rule keeps the table sorted by falling
+// score; nothing else sorts it.
+#pragma once
+
+#include <string>
+
+// The place 1..10 a score takes in World::bestScores, 0 when it does not
+// enter: it must be strictly above the tenth score, and it goes above the
+// first entry with a strictly lower score, so among equal scores the older
+// entry stays above.
+int bestPlayerPlace(int score);
+// Moves entries place..10 one down (the tenth to the spare entry 11) and
+// puts name and score at place (1..10; anything else does nothing).
+// Writes: World::bestNames, bestScores.
+void insertBestPlayer(int place, const std::string& name, int score);
+// Every name "Talvin", the scores 10000, 9000, ..., 1000.
+// Writes: World::bestNames, bestScores.
+void resetBestPlayers();

@@ -1,0 +1,9 @@
+// demonstration.h — starting a recorded demonstration from the title screen.
+#pragma once
+
+// Which recording the title screen plays next and on which labyrinth, by
+// World::demoCycle: Demo on labyrinth 1, Demo2 on 2, Demo3 on 3, Demo4 on
+// 4, then Demo again. Loads the recording into demoMoves (a missing file
+// plays as 1000 zeros), sets level and demoStep 1.
+// Writes: World::demoCycle, demoMoves, level, demoStep.
+void startDemonstration();

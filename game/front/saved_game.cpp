@@ -1,0 +1,156 @@
+// saved_game.cpp — writing and reading a saved game, and the save and load
+// dialogs of the in-game menu.
+//
+// The file is written field by field in one fixed order, walked by the same
+// function for writing and reading, never by dumping memory.
+//
+// Writes (loadGame): World::map, playerX/Y, viewX/Y, pigs, flameGhosts,
+// cleaners, eyes and their counts, heldItem, energy, level, score.
+#include "game/front/saved_game.h"
+
+#include "common/level_file.h"
+#include "common/level_list.h"
+#include "common/tile_codes.h"
+#include "game/front/typed_name.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <utility>
+
+namespace {
+
+constexpr int kFile = 1;
+constexpr int kFullEnergy = 99;
+
+// Where the dialogs ask and show their messages.
+constexpr int kDialogRow = 37;
+constexpr int kDialogColumn = 38;
+constexpr const char* kNamePrompt = "Spielstand Name ? ";
+constexpr int kMessagePauseMs = 2000;
+constexpr const char* kInvalidName = "Ung\x81ltiger Name";
+constexpr const char* kSaveFailed = "Speichern fehlgeschlagen";
+constexpr const char* kNotFound = "Spielstand nicht gefunden";
+
+struct SavedGame {
+    LevelData labyrinth;  // the level part, as a level file holds it
+    int score = 0;
+    int heldItem = 0;
+    int energy = 0;
+    int level = 0;
+};
+
+// The last line of the file, in order.
+constexpr int SavedGame::*kLastLine[] = {&SavedGame::score, &SavedGame::heldItem, &SavedGame::energy,
+                                         &SavedGame::level};
+constexpr int kLastLineValues = static_cast<int>(std::size(kLastLine));
+
+// Calls visit on every value of the level part, in file order: the map by
+// columns, the start cell and view, then per creature kind its 101 entries
+// and its count.
+template <typename Level, typename Visit>
+void forEachLevelValue(Level& level, Visit visit) {
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) visit(level.map[x][y]);
+    }
+    visit(level.playerX);
+    visit(level.playerY);
+    visit(level.viewX);
+    visit(level.viewY);
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        for (auto& c : level.creatures[kind]) {
+            visit(c.x);
+            visit(c.y);
+            visit(c.homeViewX);
+            visit(c.homeViewY);
+        }
+        visit(level.counts[kind]);
+    }
+}
+
+// The game fields of a damaged file brought into the ranges play uses.
+void makeGameFieldsSafe(SavedGame& game) {
+    if (!isItemCode(game.heldItem)) game.heldItem = 0;
+    game.energy = std::min(game.energy, kFullEnergy);
+    if (game.level < 1 || game.level > kLevelCount) game.level = 1;
+}
+
+// A message where the dialog was, wide enough to cover its prompt and name,
+// for about two seconds (a key press ends the pause early).
+void showDialogMessage(const std::string& text) {
+    std::string line = text;
+    line.resize(std::string(kNamePrompt).size() + kMaxGameName + 1, ' ');
+    setTextPos(kDialogRow, kDialogColumn);
+    printText(line, false);
+    sleepMs(kMessagePauseMs);
+}
+
+// The name dialog of both: true with a usable name; false when cancelled
+// (empty) or refused (the message was shown).
+bool askGameName(std::string& name) {
+    flushKeys();
+    name = typeName(kDialogRow, kDialogColumn, kNamePrompt, kMaxGameName);
+    switch (checkGameName(name)) {
+        case NameCheck::Valid: return true;
+        case NameCheck::Refused: showDialogMessage(kInvalidName); return false;
+        case NameCheck::Empty: return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string savedGamePath(const std::string& name) { return "Data\\" + name + ".sav"; }
+
+bool saveGame(const std::string& path) {
+    const auto game = std::make_unique<SavedGame>();
+    takeLevelFromWorld(game->labyrinth);
+    game->score = world.score;
+    game->heldItem = world.heldItem;
+    game->energy = world.energy;
+    game->level = world.level;
+
+    openFile(path, FileMode::Output, kFile);
+    forEachLevelValue(std::as_const(game->labyrinth), [](int value) { writeIntField(kFile, value, true); });
+    for (int k = 0; k < kLastLineValues; ++k) writeIntField(kFile, (*game).*kLastLine[k], k == kLastLineValues - 1);
+    return closeFile(kFile);
+}
+
+bool loadGame(const std::string& path) {
+    const auto game = std::make_unique<SavedGame>();
+    openFile(path, FileMode::Input, kFile);
+    forEachLevelValue(game->labyrinth, [](int& value) {
+        beginFieldRead(kFile);
+        value = readIntField();
+    });
+    beginFieldRead(kFile);
+    for (int SavedGame::*field : kLastLine) (*game).*field = readIntField();
+    if (!closeFile(kFile)) return false;  // nothing could be opened
+
+    makeLevelSafe(game->labyrinth);
+    makeGameFieldsSafe(*game);
+    putLevelIntoWorld(game->labyrinth);
+    world.heldItem = game->heldItem;
+    world.energy = game->energy;
+    world.level = game->level;
+    world.score = 0;  // the stored score is not carried on
+    return true;
+}
+
+void saveGameDialog() {
+    std::string name;
+    if (!askGameName(name)) return;
+    if (!saveGame(savedGamePath(name))) showDialogMessage(kSaveFailed);
+    flushKeys();
+}
+
+bool loadGameDialog() {
+    std::string name;
+    if (!askGameName(name)) return false;
+    const bool loaded = loadGame(savedGamePath(name));
+    if (!loaded) showDialogMessage(kNotFound);
+    flushKeys();
+    return loaded;
+}
