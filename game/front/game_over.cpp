@@ -27,8 +27,8 @@ constexpr int kNameRow = 67, kNameColumn = 35;
 void enterBestPlayer(int place) {
     setTextPos(kInviteRow, kInviteColumn);
     printText("Du kannst Dich in die Bestenliste Eintragen!", true);
-    const std::string name = typeName(kNameRow, kNameColumn, "Deinen Namen Bitte ?", kMaxPlayerName);
-    insertBestPlayer(place, bestPlayerName(name), world.score);
+    const std::string line = typeLine(kNameRow, kNameColumn, "Deinen Namen Bitte ?", kMaxPlayerName);
+    insertBestPlayer(place, bestPlayerName(firstField(line)), world.score);
     writeSettings();
 }
 

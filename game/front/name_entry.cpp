@@ -1,4 +1,4 @@
-// name_entry.cpp — typeName: one typed line, echoed on the text grid.
+// name_entry.cpp — typeLine: one typed line, echoed on the text grid.
 //
 // The front end reads names itself rather than through the platform's line
 // input so that the window's close button ends the program while a name is
@@ -24,24 +24,32 @@ constexpr char kExtendedKey = '\xFF';
 constexpr unsigned char kFirstPrintable = 0x20;
 constexpr char kCaret = '_';
 
-// The line at (row, column), with the caret behind it while typing, padded
-// with blanks so that deleted characters vanish.
-void echo(int row, int column, const std::string& line, bool caret, int maxLength) {
-    std::string shown = line;
-    if (caret) shown += kCaret;
-    shown.resize(static_cast<std::size_t>(maxLength) + 1, ' ');
-    setTextPos(row, column);
-    printText(shown, false);
-}
+// The echo of the line: at (row, column), with the caret behind it while
+// typing, padded with blanks over every cell drawn before, so that deleted
+// characters vanish.
+struct Echo {
+    int row;
+    int column;
+    std::size_t drawn = 0;  // cells written so far
+
+    void show(const std::string& line, bool caret) {
+        std::string shown = line;
+        if (caret) shown += kCaret;
+        if (shown.size() < drawn) shown.resize(drawn, ' ');
+        drawn = shown.size();
+        setTextPos(row, column);
+        printText(shown, false);
+    }
+};
 
 }  // namespace
 
-std::string typeName(int row, int column, const std::string& prompt, int maxLength) {
+std::string typeLine(int row, int column, const std::string& prompt, int maxLength) {
     setTextPos(row, column);
     printText(prompt, false);
-    const int echoColumn = column + static_cast<int>(prompt.size());
+    Echo echo{row, column + static_cast<int>(prompt.size())};
     std::string line;
-    echo(row, echoColumn, line, true, maxLength);
+    echo.show(line, true);
     for (;;) {
         quitOnCloseRequest();
         const std::string key = takeKey();
@@ -60,9 +68,9 @@ std::string typeName(int row, int column, const std::string& prompt, int maxLeng
                    line.size() < static_cast<std::size_t>(maxLength)) {
             line += c;
         }
-        echo(row, echoColumn, line, true, maxLength);
+        echo.show(line, true);
     }
-    echo(row, echoColumn, line, false, maxLength);
+    echo.show(line, false);
     setTextPos(row + 1, 1);
-    return firstField(line);
+    return line;
 }

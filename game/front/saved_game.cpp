@@ -77,27 +77,34 @@ void makeGameFieldsSafe(SavedGame& game) {
     if (game.level < 1 || game.level > kLevelCount) game.level = 1;
 }
 
-// A message where the dialog was, wide enough to cover its prompt and name,
-// for about two seconds (a key press ends the pause early).
-void showDialogMessage(const std::string& text) {
+// What the name dialog leaves: the name, and how many cells of the dialog
+// row its prompt and echo cover.
+struct NameAnswer {
+    std::string name;
+    std::size_t cells = 0;
+};
+
+// A message where the dialog was, covering its cells, for about two seconds
+// (a key press ends the pause early).
+void showDialogMessage(const std::string& text, std::size_t cells) {
     std::string line = text;
-    line.resize(std::string(kNamePrompt).size() + kMaxGameName + 1, ' ');
+    if (line.size() < cells) line.resize(cells, ' ');
     setTextPos(kDialogRow, kDialogColumn);
     printText(line, false);
     sleepMs(kMessagePauseMs);
 }
 
-// The name dialog of both: true with a usable name; false when cancelled
-// (empty) or refused (the message was shown).
-bool askGameName(std::string& name) {
+// The name dialog of both. A name that is refused shows "Ungültiger Name"
+// and comes back empty, as does an empty one: nothing is to be done.
+NameAnswer askGameName() {
     flushKeys();
-    name = typeName(kDialogRow, kDialogColumn, kNamePrompt, kMaxGameName);
-    switch (checkGameName(name)) {
-        case NameCheck::Valid: return true;
-        case NameCheck::Refused: showDialogMessage(kInvalidName); return false;
-        case NameCheck::Empty: return false;
+    const std::string line = typeLine(kDialogRow, kDialogColumn, kNamePrompt, kMaxGameName);
+    NameAnswer answer{firstField(line), std::string(kNamePrompt).size() + line.size() + 1};
+    if (checkGameName(answer.name) == NameCheck::Refused) {
+        showDialogMessage(kInvalidName, answer.cells);
+        answer.name.clear();
     }
-    return false;
+    return answer;
 }
 
 }  // namespace
@@ -140,17 +147,17 @@ bool loadGame(const std::string& path) {
 }
 
 void saveGameDialog() {
-    std::string name;
-    if (!askGameName(name)) return;
-    if (!saveGame(savedGamePath(name))) showDialogMessage(kSaveFailed);
+    const NameAnswer answer = askGameName();
+    if (answer.name.empty()) return;
+    if (!saveGame(savedGamePath(answer.name))) showDialogMessage(kSaveFailed, answer.cells);
     flushKeys();
 }
 
 bool loadGameDialog() {
-    std::string name;
-    if (!askGameName(name)) return false;
-    const bool loaded = loadGame(savedGamePath(name));
-    if (!loaded) showDialogMessage(kNotFound);
+    const NameAnswer answer = askGameName();
+    if (answer.name.empty()) return false;
+    const bool loaded = loadGame(savedGamePath(answer.name));
+    if (!loaded) showDialogMessage(kNotFound, answer.cells);
     flushKeys();
     return loaded;
 }

@@ -16,8 +16,8 @@ constexpr int kMaxGameName = 44;
 // ignored, and the line holds at most maxLength characters. The cursor then
 // stands at the start of the next row. The window's close request ends the
 // program (quitGame) while the player types.
-// Returns the line's first field (see firstField).
-std::string typeName(int row, int column, const std::string& prompt, int maxLength);
+// Returns the line as typed; the name in it is its firstField.
+std::string typeLine(int row, int column, const std::string& prompt, int maxLength);
 
 // The first text field of a typed line, as the data-file reader takes it:
 // blanks and tabs before it dropped; a field opened by a double quote runs
