@@ -1,4 +1,4 @@
-// The brush keys and their groups, placing and picking up, the start.
+// The brush keys and their groups, placing and picking up.
 #include "common/tile_codes.h"
 #include "editor/commands.h"
 #include "tests/editor/editor_fixture.h"
@@ -43,25 +43,11 @@ TEST_F(Brush, PlacePicksUpAndMarksTheLevelChanged) {
 
     editor.map[6][5] = 999;  // a code no key offers, from a hand-edited file
     editor.cursorX = 6;
-    pickUpBrush();
-    EXPECT_EQ(editor.brush, 999);
-    placeBrush();
     editor.levelChanged = 0;
+    pickUpBrush();
     placeBrush();
+    EXPECT_EQ(editor.brush, 999);
     EXPECT_EQ(editor.levelChanged, 0) << "placing the code the cell holds changes nothing";
-}
-
-TEST_F(Brush, TheStartTakesTheCursorCellAndTheView) {
-    editor.viewX = 19;
-    editor.viewY = 13;
-    editor.cursorX = 3;
-    editor.cursorY = 4;
-    setStart();
-    EXPECT_EQ(editor.startX, 22);
-    EXPECT_EQ(editor.startY, 17);
-    EXPECT_EQ(editor.startViewX, 19);
-    EXPECT_EQ(editor.startViewY, 13);
-    EXPECT_EQ(cellPixel(3, 4), fixtureColour(EdImg::Zaub1));
 }
 
 }  // namespace

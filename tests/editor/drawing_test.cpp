@@ -23,10 +23,11 @@ TEST_F(Drawing, WithinACellTileStartPigsFlameGhostsEyesCleanersEachCoverTheEarli
     editor.eyes[1] = {3, 1, 0, 0};         // and an eye
     editor.cleaners[1] = {4, 1, 0, 0};
     editor.pigs[3] = {4, 1, 0, 0};
-    editor.eyes[2] = {4, 1, 0, 0};  // above the eye count: not drawn
+    editor.eyes[2] = {4, 1, 0, 0};  // pig, eye and cleaning man on (4, 1)
+    editor.eyes[3] = {1, 1, 0, 0};  // above the eye count: not drawn
     editor.pigCount = 3;
     editor.flameGhostCount = 1;
-    editor.eyeCount = 1;
+    editor.eyeCount = 2;
     editor.cleanerCount = 1;
     drawMapView();
     EXPECT_EQ(cellPixel(1, 1), fixtureColour(EdImg::mauer01));
@@ -73,13 +74,15 @@ TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
     EXPECT_TRUE(showsText(5, 1, "tot40 0"));
     EXPECT_TRUE(showsText(6, 1, "PutzenMann 0"));
     EXPECT_TRUE(showsText(7, 1, "Auge 12"));
-    const char* const column20[] = {"F1 - Speichern", "F2 - Laden", "1  - Mauer Rot", "2  - Gruen",
-                                    "3  - Alt Mauer", "4  - Alt Wand", "5  - Seule",     "6  - Wolke"};
-    const char* const column40[] = {"7  - Sperre Senkrecht", "8  - Sperre Wagerecht", "9  - Schluessel",
-                                    "0  - Nichts",           "q  - Flamme",           "p  - Schwein",
-                                    "i  - FammTot (tot40)",  "z  - PutzenMann",       "a  - Auge"};
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(showsText(i + 1, 20, column20[i])) << column20[i];
-    for (int i = 0; i < 9; ++i) EXPECT_TRUE(showsText(i + 1, 40, column40[i])) << column40[i];
+    struct Line { int row, column; const char* text; };
+    for (const Line& l : std::initializer_list<Line>{
+             {1, 20, "F1 - Speichern"}, {2, 20, "F2 - Laden"}, {3, 20, "1  - Mauer Rot"}, {4, 20, "2  - Gruen"},
+             {5, 20, "3  - Alt Mauer"}, {6, 20, "4  - Alt Wand"}, {7, 20, "5  - Seule"}, {8, 20, "6  - Wolke"},
+             {1, 40, "7  - Sperre Senkrecht"}, {2, 40, "8  - Sperre Wagerecht"}, {3, 40, "9  - Schluessel"},
+             {4, 40, "0  - Nichts"}, {5, 40, "q  - Flamme"}, {6, 40, "p  - Schwein"},
+             {7, 40, "i  - FammTot (tot40)"}, {8, 40, "z  - PutzenMann"}, {9, 40, "a  - Auge"}}) {
+        EXPECT_TRUE(showsText(l.row, l.column, l.text)) << l.text;
+    }
     EXPECT_EQ(editor.textRow, 10) << "the next dialog prints below the panel";
 }
 

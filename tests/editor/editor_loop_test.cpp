@@ -36,6 +36,8 @@ TEST_F(Loop, StartUpOpensModeNineteenFullScreenOrInAWindow) {
 }
 
 TEST_F(Loop, EscAndTheCloseButtonEndAtOnceWhenNothingChanged) {
+    // N would answer a question, which must not come.
+    headless::keyDown(scancode::N, 1.0);
     EXPECT_THROW(holdKeys({scancode::Esc}), headless::ProgramEnded);
     headless::keyUp(scancode::Esc, headless::clock());
     headless::closeRequest(headless::clock());
