@@ -12,11 +12,6 @@
 #include <memory>
 #include <tuple>
 
-// Entries are equal when all four stored values are.
-bool operator==(const StoredCreature& a, const StoredCreature& b) {
-    return std::tie(a.x, a.y, a.homeViewX, a.homeViewY) == std::tie(b.x, b.y, b.homeViewX, b.homeViewY);
-}
-
 namespace {
 
 class FileCommands : public EditorTest {
