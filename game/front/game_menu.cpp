@@ -22,8 +22,8 @@ namespace {
 constexpr int kPassPauseMs = 3;
 constexpr int kMovePauseMs = 50;     // after a move of the frame or a switch
 constexpr int kPointerX = 400, kPointerY = 300;
-constexpr int kPushDownBelow = 320;  // pointer y above this: frame down
-constexpr int kPushUpAbove = 289;    // pointer y below this: frame up
+constexpr int kBandTop = 289;        // the neutral band of the pointer: above
+constexpr int kBandBottom = 320;     // it the frame goes up, below it down
 constexpr int kLeftButtonOnly = 1;
 constexpr int kDissolvePoints = 1000000;
 
@@ -127,8 +127,8 @@ bool gameMenu() {
         const MouseState mouse = readMouse();
         // A failed read (all -1: window inactive, pointer outside) is no push.
         const bool pointer = mouse.x >= 0 && mouse.y >= 0;
-        if (isKeyDown(scancode::Down) || (pointer && mouse.y > kPushDownBelow)) moveFrame(1);
-        if (isKeyDown(scancode::Up) || (pointer && mouse.y < kPushUpAbove)) moveFrame(-1);
+        if (isKeyDown(scancode::Down) || (pointer && mouse.y > kBandBottom)) moveFrame(1);
+        if (isKeyDown(scancode::Up) || (pointer && mouse.y < kBandTop)) moveFrame(-1);
         if (isKeyDown(scancode::Space) || isKeyDown(scancode::Enter) || mouse.buttons == kLeftButtonOnly) {
             recentrePointer();
             const MenuLine& line = kMenu[world.menuCursor];

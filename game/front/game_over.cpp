@@ -35,6 +35,9 @@ void enterBestPlayer(int place) {
 }  // namespace
 
 void gameOver() {
+    // A close request made during the death sequence is not kept waiting
+    // for the pause below.
+    quitOnCloseRequest();
     // With deathKind above 0 the loader reads the closing scene "ende".
     world.sceneShown = 0;
     loadLevel();

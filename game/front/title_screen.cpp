@@ -1,12 +1,13 @@
 // title_screen.cpp — the title screen with attract mode.
 //
-// One pass loop, about eight passes a second, over the first labyrinth. What
+// A loop of passes (titlePass), about eight a second, over the labyrinth. What
 // a pass draws depends on the time since the screen opened (or the menu last
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
 // draws the pass looks at the start keys, Esc (menu), H (reset the table)
 // and L (next labyrinth). The texts cycle through 1,001 colours, one step
-// per pass: orange-red to red, then yellow.
+// per pass: the blue part changes every pass, so they flicker, while green
+// and red fall slowly from orange-red to red and on to yellow.
 //
 // Writes: World::frameCounter (tile animation), joystickOn and the
 // best-player table (H), sceneShown and level (L); what the menu and
