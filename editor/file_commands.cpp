@@ -25,6 +25,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/file_names.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
 #include "platform/platform.h"
@@ -36,17 +37,8 @@ namespace {
 
 constexpr int kDialogRows = 3;  // title, name, and a message when it fails
 
-const char* const kInvalidName = "Ung\x81ltiger Name";  // code page 437 u-umlaut
 const char* const kNotFound = "Datei nicht gefunden";
 const char* const kSaveFailed = "Speichern fehlgeschlagen";
-
-bool acceptableName(const std::string& name) {
-    if (name.front() == '.') return false;
-    for (const unsigned char c : name) {
-        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) return false;
-    }
-    return true;
-}
 
 // The dialog's title line and the typed name; "" when the user cancelled or
 // the name was refused (the refusal is shown).
@@ -55,10 +47,9 @@ std::string askFileName(const char* title) {
     printDialogLine(title);
     inputLine("Datei Name", true, true);
     nextDialogRow();
-    std::string name = readStringField();
-    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
-    if (!name.empty() && !acceptableName(name)) {
-        printDialogLine(kInvalidName);
+    const std::string name = typedFileName(readStringField());
+    if (checkFileName(name) == NameCheck::Refused) {
+        printDialogLine(kInvalidNameText);
         return "";
     }
     return name;

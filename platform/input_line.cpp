@@ -5,8 +5,10 @@
 // there as character 8, Enter as 13 and Esc as 27; Home, cursor left, cursor
 // right, End and Delete as the extended keys 71, 75, 77, 79 and 83. Enter
 // ends the line, Esc clears it, the others edit at the caret, which shows as
-// a cell in swapped colours. Other extended keys (the close request among
-// them) and other control characters are ignored.
+// a cell in swapped colours. Other extended keys and other control characters
+// are ignored. The window's close request ends the input at once with an
+// empty line and stays pending, so that the program, asking
+// takeCloseRequest(), can end instead of waiting for Enter.
 //
 // The line holds at most kMaxLineLength characters. It is echoed from the
 // cursor to the right edge of the grid; a longer line scrolls sideways so the
@@ -14,6 +16,7 @@
 // waiting the loop sleeps 10 ms at a time, which keeps the window's events
 // flowing.
 #include "platform/field_source.h"
+#include "platform/keyboard_state.h"
 #include "platform/platform.h"
 #include "platform/screen_state.h"
 #include "platform/text_grid.h"
@@ -105,6 +108,10 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
     editor.draw(true);
     for (;;) {
         const std::string key = takeKey();
+        if (core::keyboard.closeRequested) {
+            editor.text.clear();
+            break;
+        }
         if (key.empty()) {
             sleepMs(kPollMs);
             continue;

@@ -110,7 +110,9 @@ void printPicture(const std::string& picture, int value);
 // " 5" or "-5".
 void printInteger(int value, bool newline);
 // Prompt, "? " when question is set, then one typed line until Enter; the line
-// becomes the current field source (readIntField / readStringField).
+// becomes the current field source (readIntField / readStringField). The
+// window's close request ends it with an empty line and stays pending for
+// takeCloseRequest().
 void inputLine(const std::string& prompt, bool question, bool newlineAfter);
 
 // ---- Keyboard, joystick, mouse, waits ---------------------------------------

@@ -6,6 +6,8 @@
 
 #include "game/world/world.h"
 
+#include <algorithm>
+
 namespace {
 constexpr const char* kResetName = "Talvin";
 constexpr int kResetTop = 10000;   // score of entry 1 after a reset
@@ -36,4 +38,10 @@ void resetBestPlayers() {
         world.bestNames[i] = kResetName;
         world.bestScores[i] = kResetTop - kResetStep * (i - 1);
     }
+}
+
+std::string bestPlayerName(const std::string& typed) {
+    std::string name = typed.substr(0, kMaxPlayerName);
+    std::replace(name.begin(), name.end(), '"', '\'');
+    return name;
 }

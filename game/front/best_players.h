@@ -7,6 +7,15 @@
 
 #include <string>
 
+// The longest best-player name: the title screen shows names from column 44
+// and the score from column 64.
+constexpr int kMaxPlayerName = 20;
+
+// A typed best-player name as the table keeps it: cut to kMaxPlayerName
+// characters, and a double quote made an apostrophe, since a text field of
+// the settings file cannot hold one.
+std::string bestPlayerName(const std::string& typed);
+
 // The place 1..10 a score takes in World::bestScores, 0 when it does not
 // enter: it must be strictly above the tenth score, and it goes above the
 // first entry with a strictly lower score, so among equal scores the older

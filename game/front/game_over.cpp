@@ -8,7 +8,6 @@
 // best-player table; what loadLevel writes (the closing scene).
 #include "game/front/best_players.h"
 #include "game/front/front.h"
-#include "game/front/typed_name.h"
 
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
@@ -27,8 +26,10 @@ constexpr int kNameRow = 67, kNameColumn = 35;
 void enterBestPlayer(int place) {
     setTextPos(kInviteRow, kInviteColumn);
     printText("Du kannst Dich in die Bestenliste Eintragen!", true);
-    const std::string line = typeLine(kNameRow, kNameColumn, "Deinen Namen Bitte ?", kMaxPlayerName);
-    insertBestPlayer(place, bestPlayerName(firstField(line)), world.score);
+    setTextPos(kNameRow, kNameColumn);
+    inputLine("Deinen Namen Bitte ?", false, true);
+    quitOnCloseRequest();
+    insertBestPlayer(place, bestPlayerName(readStringField()), world.score);
     writeSettings();
 }
 

@@ -8,10 +8,11 @@
 // cleaners, eyes and their counts, heldItem, energy, level, score.
 #include "game/front/saved_game.h"
 
+#include "common/file_names.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
 #include "common/tile_codes.h"
-#include "game/front/typed_name.h"
+#include "game/front/front.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -28,9 +29,9 @@ constexpr int kFullEnergy = 99;
 // Where the dialogs ask and show their messages.
 constexpr int kDialogRow = 37;
 constexpr int kDialogColumn = 38;
-constexpr const char* kNamePrompt = "Spielstand Name ? ";
+constexpr int kTextColumns = 100;  // columns of the game's text grid
+constexpr const char* kNamePrompt = "Spielstand Name ";
 constexpr int kMessagePauseMs = 2000;
-constexpr const char* kInvalidName = "Ung\x81ltiger Name";
 constexpr const char* kSaveFailed = "Speichern fehlgeschlagen";
 constexpr const char* kNotFound = "Spielstand nicht gefunden";
 
@@ -77,34 +78,30 @@ void makeGameFieldsSafe(SavedGame& game) {
     if (game.level < 1 || game.level > kLevelCount) game.level = 1;
 }
 
-// What the name dialog leaves: the name, and how many cells of the dialog
-// row its prompt and echo cover.
-struct NameAnswer {
-    std::string name;
-    std::size_t cells = 0;
-};
-
-// A message where the dialog was, covering its cells, for about two seconds
-// (a key press ends the pause early).
-void showDialogMessage(const std::string& text, std::size_t cells) {
+// A message where the dialog was, covering the rest of its row, for about
+// two seconds (a key press ends the pause early).
+void showDialogMessage(const std::string& text) {
     std::string line = text;
-    if (line.size() < cells) line.resize(cells, ' ');
+    line.resize(static_cast<std::size_t>(kTextColumns - kDialogColumn + 1), ' ');
     setTextPos(kDialogRow, kDialogColumn);
     printText(line, false);
     sleepMs(kMessagePauseMs);
 }
 
-// The name dialog of both. A name that is refused shows "Ungültiger Name"
-// and comes back empty, as does an empty one: nothing is to be done.
-NameAnswer askGameName() {
+// The name dialog of both: the first field of the typed line. A name that
+// is refused shows "Ungültiger Name" and comes back empty, as does an empty
+// one: nothing is to be done. The close button ends the program here too.
+std::string askGameName() {
     flushKeys();
-    const std::string line = typeLine(kDialogRow, kDialogColumn, kNamePrompt, kMaxGameName);
-    NameAnswer answer{firstField(line), std::string(kNamePrompt).size() + line.size() + 1};
-    if (checkGameName(answer.name) == NameCheck::Refused) {
-        showDialogMessage(kInvalidName, answer.cells);
-        answer.name.clear();
+    setTextPos(kDialogRow, kDialogColumn);
+    inputLine(kNamePrompt, true, true);
+    quitOnCloseRequest();
+    const std::string name = typedFileName(readStringField());
+    if (checkFileName(name) == NameCheck::Refused) {
+        showDialogMessage(kInvalidNameText);
+        return "";
     }
-    return answer;
+    return name;
 }
 
 }  // namespace
@@ -147,17 +144,17 @@ bool loadGame(const std::string& path) {
 }
 
 void saveGameDialog() {
-    const NameAnswer answer = askGameName();
-    if (answer.name.empty()) return;
-    if (!saveGame(savedGamePath(answer.name))) showDialogMessage(kSaveFailed, answer.cells);
+    const std::string name = askGameName();
+    if (name.empty()) return;
+    if (!saveGame(savedGamePath(name))) showDialogMessage(kSaveFailed);
     flushKeys();
 }
 
 bool loadGameDialog() {
-    const NameAnswer answer = askGameName();
-    if (answer.name.empty()) return false;
-    const bool loaded = loadGame(savedGamePath(answer.name));
-    if (!loaded) showDialogMessage(kNotFound, answer.cells);
+    const std::string name = askGameName();
+    if (name.empty()) return false;
+    const bool loaded = loadGame(savedGamePath(name));
+    if (!loaded) showDialogMessage(kNotFound);
     flushKeys();
     return loaded;
 }

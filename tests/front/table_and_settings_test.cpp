@@ -2,7 +2,6 @@
 // file.
 #include "game/front/best_players.h"
 #include "game/front/front.h"
-#include "game/front/typed_name.h"
 #include "tests/front/front_fixture.h"
 
 namespace {
@@ -30,22 +29,9 @@ TEST_F(BestPlayers, AScoreGoesAboveTheFirstLowerOneAndOnlyWhenItBeatsTheTenth) {
     EXPECT_EQ(world.bestNames[7], "Anna");
 }
 
-TEST(NameRules, TheFirstFieldOfATypedLine) {
-    EXPECT_EQ(firstField("Anna, Bert"), "Anna");
-    EXPECT_EQ(firstField("  Anna Maria "), "Anna Maria ");
-    EXPECT_EQ(firstField("\"a,b\",c"), "a,b");
-    EXPECT_EQ(firstField(""), "");
-}
-
-TEST(NameRules, ASavedGameNameNamesOneFileInsideData) {
-    EXPECT_EQ(checkGameName(""), NameCheck::Empty);
-    for (const char* bad : {"../x", "a/b", "a\\b", ".hidden", "..", "tab\there", "del\x7f"}) {
-        EXPECT_EQ(checkGameName(bad), NameCheck::Refused) << bad;
-    }
-    for (const char* good : {"Spiel1", "Anna Maria", "a.b", "Gr\x81n"}) {
-        EXPECT_EQ(checkGameName(good), NameCheck::Valid) << good;
-    }
+TEST(BestPlayerName, AQuoteBecomesAnApostropheAndALongNameIsCut) {
     EXPECT_EQ(bestPlayerName("Jo \"Ace\""), "Jo 'Ace'");
+    EXPECT_EQ(bestPlayerName(std::string(30, 'x')), std::string(kMaxPlayerName, 'x'));
 }
 
 TEST_F(Settings, SwitchesAndTableSurviveAWriteAndARead) {

@@ -72,12 +72,21 @@ TEST_F(InputLine, CursorKeysDeleteAndEscapeEditTheLine) {
 }
 
 TEST_F(InputLine, OtherExtendedKeysAndControlCharactersAreIgnored) {
-    headless::closeRequest(0.0);
     headless::typeText("a\x01\tb", 0.0);
     headless::extendedKey(59, 0.0);
     headless::typeText("\r", 0.0);
     inputLine("", false, false);
     EXPECT_EQ(readStringField(), "ab");
+}
+
+TEST_F(InputLine, TheCloseRequestEndsTheLineEmptyAndStaysPending) {
+    headless::typeText("Max", 0.0);
+    headless::closeRequest(0.5);
+    headless::typeText("\r", 5.0);
+    inputLine("", false, false);
+    EXPECT_LT(headless::clock(), 1.0) << "no waiting for Enter";
+    EXPECT_EQ(readStringField(), "");
+    EXPECT_TRUE(takeCloseRequest());
 }
 
 TEST_F(InputLine, TheEchoShowsPromptQuestionMarkAndLineThenTheCursorMovesOn) {

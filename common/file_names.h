@@ -1,0 +1,23 @@
+// file_names.h — what a name typed in a dialog may be: the name of one file
+// inside the folder Data and nothing else. The game's saved-game dialogs and
+// the editor's name dialog use the same rule.
+#pragma once
+
+#include <string>
+
+enum class NameCheck {
+    Empty,    // nothing typed: the dialog is cancelled
+    Refused,  // not a plain file name: the dialog shows "Ungültiger Name"
+    Valid,    // a file name inside Data
+};
+
+// The name as it is used: trailing blanks and tabs dropped, since nobody
+// sees them on the screen.
+std::string typedFileName(const std::string& field);
+// A name is refused when it holds a path separator ("/" or "\"), begins with
+// a dot, or holds a control character (below 0x20, or 0x7F). The platform's
+// path check, which keeps every write below Data, stays the second wall.
+NameCheck checkFileName(const std::string& name);
+
+// "Ungültiger Name" in code page 437, as both programs print it.
+constexpr const char* kInvalidNameText = "Ung\x81ltiger Name";
