@@ -170,6 +170,13 @@ PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
         const RouteStep& step = steps[index];
         Stop stop = runner.runUntil([] { return playerAtRest(); }, kRestFrames);
         if (stop != Stop::Reached) return stopped(stop, index, "the wizard never came to rest");
+        if (step.command == RouteCommand::Wait) {
+            // One frame with no key held.
+            const int framesNow = runner.frames();
+            stop = runner.runUntil([&] { return runner.frames() > framesNow; }, 1);
+            if (stop != Stop::Reached && stop != Stop::OutOfFrames) return stopped(stop, index + 1, "");
+            continue;
+        }
 
         const int scancode = scancodeOf(step.command);
         const Snapshot before = snapshot();

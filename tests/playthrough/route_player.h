@@ -9,7 +9,7 @@
 // is finished when the loop leaves it through the door.
 #pragma once
 
-#include "tests/playthrough/route_file.h"
+#include "tools/levels/route_text.h"
 
 #include <string>
 #include <vector>

@@ -7,6 +7,10 @@
 //       checks only and prints one summary line per level.
 //   zl_levelmake --legend <legend.txt> --png <dir> <source.txt>...
 //       checks and writes an overview picture <dir>/<stem>.png per level.
+//   zl_levelmake --legend <legend.txt> --solve <source.txt>...
+//       searches each level for a shortest route to the door and prints it,
+//       with what can never be reached or used; exit code 1 when a level
+//       with a door cannot be finished.
 //
 // Faults are printed as "file:line: message"; the exit code is 1 when any
 // level has one, 2 on a usage error, 0 otherwise.
@@ -14,6 +18,7 @@
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_overview.h"
 #include "tools/levels/level_source.h"
+#include "tools/levels/solver.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,7 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Mode { Write, Check, Overview };
+enum class Mode { Write, Check, Overview, Solve };
 
 struct Options {
     Mode mode = Mode::Check;
@@ -35,7 +40,8 @@ struct Options {
 };
 
 int usage() {
-    std::cerr << "usage: zl_levelmake --legend <legend.txt> (--out <dir> | --check | --png <dir>) <source.txt>...\n";
+    std::cerr << "usage: zl_levelmake --legend <legend.txt> (--out <dir> | --check | --png <dir> | --solve) "
+                 "<source.txt>...\n";
     return 2;
 }
 
@@ -63,9 +69,9 @@ bool parseOptions(int argc, char** argv, Options& options) {
             if (modeSet || !value(options.target)) return false;
             options.mode = arg == "--out" ? Mode::Write : Mode::Overview;
             modeSet = true;
-        } else if (arg == "--check") {
+        } else if (arg == "--check" || arg == "--solve") {
             if (modeSet) return false;
-            options.mode = Mode::Check;
+            options.mode = arg == "--check" ? Mode::Check : Mode::Solve;
             modeSet = true;
         } else if (arg.starts_with("--")) {
             return false;
@@ -141,6 +147,15 @@ int main(int argc, char** argv) {
     case Mode::Check:
         for (const LevelSource& source : sources) std::cout << summary(source, exploreLevel(*source.level)) << "\n";
         return 0;
+    case Mode::Solve: {
+        int status = 0;
+        for (const LevelSource& source : sources) {
+            const SolverResult result = solveLevel(*source.level);
+            std::cout << fs::path(source.fileName).filename().string() << ": " << describeSolution(result);
+            if (source.doorRequired && !result.finished) status = 1;
+        }
+        return status;
+    }
     case Mode::Overview: {
         std::error_code ec;
         fs::create_directories(options.target, ec);
