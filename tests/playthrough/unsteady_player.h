@@ -1,0 +1,43 @@
+// unsteady_player.h — a route played as an unsteady person plays it: every
+// key held a little too long or too short, a pause of his own before each
+// move, and a look at the screen to put right what went wrong.
+//
+// The player knows the way: the wizard's state after each command of a
+// route as the steady route player found it. Before each key he waits until
+// the wizard is at rest and for a pause drawn from the timing; then, if the
+// wizard stands where the way expects him after some command a little
+// ahead, he takes up the way from there (a key held long enough for two
+// steps walked two cells of it); if he stands where the last command left
+// him, he gives the next command; otherwise he steers back toward that
+// state one key at a time. Every key is held for a time drawn from the
+// timing: a long hold steps twice or exchanges the item back, as in the
+// game. The run counts as a success when the wizard leaves by the door.
+#pragma once
+
+#include "tests/playthrough/loop_runner.h"
+#include "tools/levels/route_text.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct UnsteadyTiming {
+    int holdMinMs = 80;    // shortest time a key is held
+    int holdMaxMs = 250;   // longest
+    int pauseMinMs = 0;    // shortest pause before a key, once the wizard is at rest
+    int pauseMaxMs = 400;  // longest
+};
+
+struct UnsteadyResult {
+    bool finished = false;  // the wizard left the labyrinth through its door
+    std::string failure;    // why not
+    int frames = 0;         // frame steps until the door (or the end)
+    int keys = 0;           // keys pressed
+    int corrections = 0;    // keys pressed to put a mistake right
+};
+
+// Plays the level (already started, as startLevel leaves it) along `way`:
+// way[0] is the start, way[k] the wizard after command k of `steps`. The
+// seed fixes every hold and pause, so a run can be repeated.
+UnsteadyResult playUnsteadily(int level, const std::vector<RouteStep>& steps, const std::vector<WizardState>& way,
+                              std::uint32_t seed, const UnsteadyTiming& timing = {});
