@@ -30,6 +30,8 @@ struct StoredCreature {
     int y = 0;          // cell row
     int homeViewX = 0;  // view column offset of its screen
     int homeViewY = 0;  // view row offset of its screen
+
+    bool operator==(const StoredCreature&) const = default;
 };
 
 // A level as the file holds it.

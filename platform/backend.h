@@ -28,6 +28,8 @@ void refresh();
 double now();
 // A plain wait of ms milliseconds during which events keep flowing.
 void sleepFor(int ms);
+// A plain wait until now() reaches `seconds`; returns at once if it has.
+void sleepUntil(double seconds);
 JoystickState joystick(int id);
 MouseState mouse();
 void setMouse(int x, int y, bool visible);

@@ -13,6 +13,7 @@
 // otherwise make the decoder allocate gigabytes before it notices that the
 // pixels are missing.
 #include "platform/platform.h"
+#include "platform/regular_file.h"
 
 #include <SDL.h>
 
@@ -43,16 +44,11 @@ std::uint32_t readLe(const std::vector<unsigned char>& data, std::size_t at, int
     return value;
 }
 
-// The whole file; empty when it is missing, unreadable or too large.
+// The whole file; empty when it is missing, not a regular file, or too large.
 std::vector<unsigned char> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return {};
-    std::streamoff size = in.tellg();
-    if (size <= 0 || static_cast<std::uint64_t>(size) > kMaxFileBytes) return {};
-    std::vector<unsigned char> data(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(data.data()), size)) return {};
-    return data;
+    std::string bytes;
+    if (core::readRegularFile(path, kMaxFileBytes, core::Oversize::Refuse, bytes) != core::ReadResult::Read) return {};
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
 // True when the header describes a bitmap of sane size whose uncompressed

@@ -18,6 +18,7 @@
 // and removes the scratch file.
 #include "platform/field_source.h"
 #include "platform/platform.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -132,32 +133,6 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-// Reads a regular file whole (up to kMaxInputBytes). False when it cannot
-// be opened or is not a regular file.
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    bytes.clear();
-    if (info.st_size > 0) {
-        bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), kMaxInputBytes));
-    }
-    char block[kWriteBlock];
-    while (bytes.size() < kMaxInputBytes) {
-        const std::size_t want = std::min(sizeof block, kMaxInputBytes - bytes.size());
-        const ssize_t n = ::read(fd, block, want);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // end of file; a read error ends the data as well
-        bytes.append(block, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return true;
-}
-
 // Copies the whole current content of target into fd, for Append. True also
 // when target does not exist (nothing to copy); false when it exists but
 // cannot be copied completely, which would lose data on the rename.
@@ -192,7 +167,9 @@ void openForReading(OpenFile& file, const std::string& path) {
     const std::string host = readablePath(path);
     if (host.empty()) return;
     std::string bytes;
-    if (!readWholeFile(host, bytes)) return;  // missing: nothing is opened
+    // Missing or not a regular file: nothing is opened. A file beyond the
+    // limit is read up to it: the data ends there.
+    if (core::readRegularFile(host, kMaxInputBytes, core::Oversize::Cut, bytes) != core::ReadResult::Read) return;
     file.reader = std::make_unique<core::FileFieldSource>(std::move(bytes));
 }
 

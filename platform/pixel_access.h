@@ -38,6 +38,8 @@ struct RefreshPacing {
                                                  kCallsPerClockRead};  // calls left before a clock read
     double lastRefresh = -1.0;  // backend::now() at the last refresh; < 0: never
     long long refreshes = 0;    // how many refreshes so far (for tests)
+    bool drawn = true;          // some drawing call ran since the backend last took the mark
+    int shownPage = -1;         // the visible page when the backend last took the mark
 };
 
 // Defined in refresh.cpp.

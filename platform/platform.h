@@ -131,6 +131,10 @@ MouseState readMouse();
 void setMouse(int x, int y, bool visible);
 // Below 100 ms an uninterrupted wait; from 100 ms on a key press ends it early.
 void sleepMs(int ms);
+// An uninterrupted wait until timerSeconds() reaches `seconds`, finer than a
+// millisecond; returns at once when that time has passed and waits at most
+// 100 ms. Lets a paced loop rest between its steps instead of spinning.
+void sleepUntil(double seconds);
 // Ends the program with exit code 0, closing the window.
 [[noreturn]] void endProgram();
 

@@ -30,8 +30,18 @@ constexpr double kRefreshInterval = 1.0 / 60.0;  // seconds between refreshes
 
 RefreshPacing pacing;
 
+// A budget below full means a drawing call ran since the budgets were last
+// filled; that is the whole of the drawing mark, so the pixel calls pay
+// nothing extra for it.
+static void takeBudgets() {
+    for (int& budget : pacing.budget) {
+        if (budget != kCallsPerClockRead) pacing.drawn = true;
+        budget = kCallsPerClockRead;
+    }
+}
+
 void refreshIfDue(double now) {
-    for (int& budget : pacing.budget) budget = kCallsPerClockRead;
+    takeBudgets();
     // A clock that went backwards (headless reset) counts as due.
     if (pacing.lastRefresh >= 0.0 && now >= pacing.lastRefresh && now - pacing.lastRefresh <= kRefreshInterval)
         return;
@@ -43,5 +53,13 @@ void refreshIfDue(double now) {
 void refreshCheck() { refreshIfDue(backend::now()); }
 
 void resetRefresh() { pacing = RefreshPacing{}; }
+
+bool takeVisibleChange() {
+    takeBudgets();
+    const bool changed = pacing.drawn || pacing.shownPage != pageSelection.visiblePage;
+    pacing.drawn = false;
+    pacing.shownPage = pageSelection.visiblePage;
+    return changed;
+}
 
 }  // namespace core

@@ -17,5 +17,9 @@ namespace core {
 void refreshIfDue(double now);
 // Forgets the last refresh (the clock was reset).
 void resetRefresh();
+// True when the visible page may look different from when the backend last
+// asked: a drawing call ran or another page became the visible one. Asking
+// clears the mark, so a backend asks only when it would present.
+bool takeVisibleChange();
 
 }  // namespace core

@@ -15,6 +15,7 @@
 namespace {
 constexpr int kInterruptibleFrom = 100;  // ms
 constexpr int kSlice = 50;               // ms
+constexpr double kLongestUntil = 0.1;    // s: sleepUntil never waits longer
 }  // namespace
 
 void sleepMs(int ms) {
@@ -30,4 +31,10 @@ void sleepMs(int ms) {
         remaining -= kSlice;
     }
     backend::sleepFor(remaining);
+}
+
+void sleepUntil(double seconds) {
+    const double now = backend::now();
+    if (!(seconds > now)) return;  // NaN too
+    backend::sleepUntil(seconds - now > kLongestUntil ? now + kLongestUntil : seconds);
 }

@@ -8,6 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config git
   libsdl2-dev libsdl2-mixer-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth
 )
 

@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the debug and the sanitizer builds and
-# runs every test in both.
+# Installs what is missing, then builds and checks everything CI checks:
+# the debug, sanitizer (ASan + UBSan) and release builds (release with
+# warnings as errors), the fuzz targets with their corpora replayed, and
+# every test in the debug and sanitizer builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh
+start=$SECONDS
+step() { echo "== $1 ($((SECONDS - start)) s)"; }
+
 for preset in debug asan; do
+  step "build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+step "build release, warnings as errors"
+cmake --preset release -DZL_WERROR=ON >/dev/null
+cmake --build --preset release
+step "build fuzz targets"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+
 status=0
+step "fuzz corpora"
+bash tools/fuzz/replay.sh "${ZL_FUZZ_SECONDS:-0}" || status=1
 for preset in debug asan; do
-  echo "== tests ($preset) =="
+  step "tests ($preset)"
   ctest --preset "$preset" -j2 || status=1
 done
+step "done"
 exit $status

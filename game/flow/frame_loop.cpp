@@ -6,6 +6,13 @@
 // at rest, the glides, the frame counter, death and drowning, the periodic
 // redraws, the tile animation and the shooting-star burst.
 //
+// A pass that finds the next frame not yet due rests until it is, instead of
+// spinning: between two frame steps the chase steps and the door test can
+// only act once (nothing moves and no input is read until the next frame
+// step), so the passes a spinning loop would add change nothing but the
+// processor's load. The order of chase steps, key buffer, door test and
+// frame step stays the same, and so does every frame of play.
+//
 // Writes: World::frameCounter, turnHold, splinterTimer, deathKind, level
 // (level exit), sceneShown, menuRequested, mode (a live game lost, the menu).
 #include "game/flow/flow.h"
@@ -168,6 +175,9 @@ bool loopPass(double& lastFrame) {
         renderScene();
         showHeldItem();
     }
-    if (now - lastFrame <= kFramePeriod) return true;
+    if (now - lastFrame <= kFramePeriod) {
+        sleepUntil(lastFrame + kFramePeriod);
+        return true;
+    }
     return frameStep(lastFrame);
 }

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kFullEnergy = 99;
 constexpr int kEmbersFastBelow = 90;  // below this, embers give 2 more
-constexpr int kEnergyColumn = 10;
-constexpr int kScoreColumn = 50;
 constexpr int kFlamePauseMs = 2;
 constexpr int kEmbersPauseMs = 3;
 constexpr int kCreaturePauseMs = 3;
@@ -70,10 +68,10 @@ void contactStep() {
 
 void showEnergy() {
     setTextPos(kStatusRow, kEnergyColumn);
-    printPicture("##", world.energy);
+    printPicture(kEnergyPicture, world.energy);
 }
 
 void showScore() {
     setTextPos(kStatusRow, kScoreColumn);
-    printPicture("#######", world.score);
+    printPicture(kScorePicture, world.score);
 }

@@ -15,8 +15,8 @@ namespace {
 void printStatusLine() {
     setTextPos(kStatusRow, 1);
     printText("Energie:", false);
-    setTextPos(kStatusRow, 10);
-    printPicture("##", world.energy);
+    setTextPos(kStatusRow, kEnergyColumn);
+    printPicture(kEnergyPicture, world.energy);
     setTextPos(kStatusRow, 13);
     printText("%", false);
     setTextPos(kStatusRow, 16);
@@ -29,8 +29,8 @@ void printStatusLine() {
     }
     setTextPos(kStatusRow, 42);
     printText("Punkte:", false);
-    setTextPos(kStatusRow, 50);
-    printPicture("#######", world.score);
+    setTextPos(kStatusRow, kScoreColumn);
+    printPicture(kScorePicture, world.score);
     if (world.demoStep > 0) {
         setTextPos(kStatusRow, 65);
         printText("LEERTASTE ZUM STARTEN", false);

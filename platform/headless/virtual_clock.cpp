@@ -143,4 +143,9 @@ void refresh() { headless::runClockTo(headless::state.clock); }
 
 void sleepFor(int ms) { headless::runClockTo(headless::state.clock + std::max(0, ms) * headless::Nanoseconds{1000000}); }
 
+void sleepUntil(double seconds) {
+    const headless::Nanoseconds target = headless::toNanoseconds(seconds);
+    if (target > headless::state.clock) headless::runClockTo(target);
+}
+
 }  // namespace backend

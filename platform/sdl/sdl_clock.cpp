@@ -43,4 +43,22 @@ void sleepFor(int ms) {
     }
 }
 
+void sleepUntil(double seconds) {
+    const Clock::time_point deadline =
+        kOrigin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    // Pumped first, like sleepFor; the rest (at most the 100 ms that
+    // sleepUntil allows) is slept in slices so the window stays alive.
+    refresh();
+    for (;;) {
+        const Clock::duration left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) return;
+        if (left <= 2 * kSlice) {
+            std::this_thread::sleep_until(deadline);
+            return;
+        }
+        std::this_thread::sleep_for(kSlice);
+        refresh();
+    }
+}
+
 }  // namespace backend

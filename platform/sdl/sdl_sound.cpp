@@ -9,7 +9,9 @@
 // usual rate) to the device's format and plays it on its own audio thread,
 // so playSound returns at once.
 #include "platform/backend.h"
+#include "platform/regular_file.h"
 #include "platform/sdl/sdl_host.h"
+#include "platform/wav_check.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -26,6 +28,8 @@ constexpr int kRate = 44100;
 constexpr int kChannels = 2;      // stereo output
 constexpr int kBufferFrames = 1024;
 constexpr int kSoundChannel = 0;  // the one mixer channel every sound plays on
+// The game's sounds are a few seconds long; a larger file is not played.
+constexpr std::size_t kMaxWavBytes = std::size_t{16} << 20;
 
 // Sound state, private to this file; touched from the program's thread only.
 struct Sound {
@@ -56,7 +60,15 @@ bool ensureAudio() {
 Mix_Chunk* chunkFor(const std::string& path) {
     auto found = sound.chunks.find(path);
     if (found != sound.chunks.end()) return found->second;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    // Read and checked here, never handed to the decoder by name: a special
+    // file in its place must not block, and claimed sizes must not exceed
+    // the file (wav_check.h).
+    std::string bytes;
+    if (core::readRegularFile(path, kMaxWavBytes, core::Oversize::Refuse, bytes) != core::ReadResult::Read ||
+        !core::makeWavSizesHonest(bytes))
+        return nullptr;
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
     // Only sounds that loaded are kept: a file that appears later still plays.
     if (chunk) sound.chunks.emplace(path, chunk);
     return chunk;

@@ -15,6 +15,7 @@
 //
 // Writes: sdl::host (window, renderer, texture, mode, present time, wheel).
 #include "platform/backend.h"
+#include "platform/refresh.h"
 #include "platform/sdl/sdl_host.h"
 
 #include <SDL.h>
@@ -30,6 +31,8 @@ constexpr const char* kWindowTitle = "Zauberlabyrinth";
 // sixty times a second and a wait calls it every few milliseconds; this keeps
 // the latter from presenting more often than the display can show.
 constexpr double kMinPresentGap = 0.012;
+// Longest time an unchanged page goes without being shown again.
+constexpr double kLongestShowGap = 1.0;
 
 void destroyWindow() {
     if (host.texture) SDL_DestroyTexture(host.texture);
@@ -172,7 +175,17 @@ void refresh() {
     Uint64 nowCount = SDL_GetPerformanceCounter();
     double sinceLast = static_cast<double>(nowCount - host.lastPresent) /
                        static_cast<double>(SDL_GetPerformanceFrequency());
-    if (host.lastPresent == 0 || sinceLast >= sdl::kMinPresentGap) sdl::present();
+    // Only a page that may have changed is shown again: a game standing
+    // still draws nothing between its periodic redraws, and presenting an
+    // unchanged page sixty times a second would cost most of its processor
+    // time. A lost or exposed window (lastPresent 0) is always repainted, and
+    // at least every kLongestShowGap the page is shown regardless.
+    if (host.lastPresent == 0) {
+        sdl::present();
+    } else if (sinceLast >= sdl::kMinPresentGap &&
+               (core::takeVisibleChange() || sinceLast >= sdl::kLongestShowGap)) {
+        sdl::present();
+    }
 }
 
 void endProgram() {

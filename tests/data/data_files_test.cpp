@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -127,6 +129,14 @@ TEST_F(DataFiles, ReopeningANumberAbandonsItsUnfinishedWriteAndKeepsTheOldFile) 
     EXPECT_EQ(dir.readFile("Data/second.dat"), "2\r\n");
     EXPECT_EQ(listing(), (std::vector<std::string>{"Data", "Data/first.dat", "Data/second.dat"}))
         << "no scratch file is left behind";
+}
+
+TEST_F(DataFiles, ANamedPipeInAFilesPlaceReadsAsMissingWithoutWaiting) {
+    ASSERT_EQ(::mkfifo((dir.path() / "Data/001.dat").c_str(), 0644), 0);
+    openFile("Data\\001.dat", FileMode::Input, 1);  // would block in open() if opened plainly
+    beginFieldRead(1);
+    EXPECT_EQ(readIntField(), 0);
+    EXPECT_FALSE(closeFile(1));
 }
 
 TEST_F(DataFiles, CloseFileTellsWhetherTheFileWasOpenAndCommitted) {

@@ -107,3 +107,37 @@ TEST(LevelFile, RefusedPathLeavesTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The clamps of a loaded level: what a good file keeps, what a damaged one
+// loses.
+TEST(MakeLevelSafe, AGoodLevelPassesUnchangedAndAnEmptyEntryInsideTheCountStaysEmpty) {
+    auto level = std::make_unique<LevelData>();
+    level->playerX = 30;
+    level->playerY = 20;
+    level->viewX = 19;
+    level->viewY = 13;
+    level->counts[0] = 3;
+    level->creatures[0][1] = {25, 18, 19, 13};
+    level->creatures[0][2] = {0, 0, 0, 0};  // killed in a saved game
+    level->creatures[0][3] = {26, 19, 19, 13};
+    const auto before = std::make_unique<LevelData>(*level);
+    makeLevelSafe(*level);
+    EXPECT_EQ(level->creatures, before->creatures);
+    EXPECT_EQ(level->playerX, 30);
+    EXPECT_EQ(level->viewX, 19);
+    EXPECT_EQ(level->viewY, 13);
+
+    level->creatures[0][3] = {-4, 999, -19, 500};  // damaged: clamped into the map
+    level->counts[0] = 1000;
+    makeLevelSafe(*level);
+    EXPECT_EQ(level->counts[0], kMaxCreatures);
+    EXPECT_EQ(level->creatures[0][2].x, 0) << "still killed";
+    EXPECT_EQ(level->creatures[0][3].x, 1);
+    EXPECT_EQ(level->creatures[0][3].y, kLevelRows);
+    EXPECT_EQ(level->creatures[0][3].homeViewX, 0);
+    EXPECT_EQ(level->creatures[0][3].homeViewY, kLastViewY);
+}
+
+}  // namespace

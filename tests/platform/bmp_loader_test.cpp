@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 void putLe(std::string& out, std::uint32_t value, int bytes) {
@@ -190,6 +192,10 @@ TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
     loadBmp("sprites", img);  // a folder, not a file
     expectUntouched(img);
     loadBmp("bad.bmp", nullptr);  // no image: nothing to do, no crash
+    // A named pipe in a picture's place must not wait for a writer.
+    ASSERT_EQ(::mkfifo((dir_.path() / "sprites/pipe.bmp").c_str(), 0644), 0);
+    loadBmp("sprites\\pipe.bmp", img);
+    expectUntouched(img);
 }
 
 }  // namespace

@@ -75,6 +75,26 @@ TEST_F(Input, TheCloseRequestIsAnExtendedKeyThatCountsAsAKeyPress) {
     for (int code = 1; code < 128; ++code) EXPECT_FALSE(isKeyDown(code));
 }
 
+TEST_F(Input, TheCloseRequestIsAlsoAFlagReadOnce) {
+    EXPECT_FALSE(takeCloseRequest());
+    headless::closeRequest(0.5);
+    headless::advance(1.0);
+    flushKeys();  // a program that empties the buffer unread still learns of it
+    EXPECT_TRUE(takeCloseRequest());
+    EXPECT_FALSE(takeCloseRequest());
+}
+
+TEST_F(Input, SleepUntilRestsToItsTimeAtMostATenthOfASecondAndNeverBack) {
+    headless::keyDown(57, 0.005);  // a key does not cut it short
+    sleepUntil(0.0175);
+    EXPECT_NEAR(headless::clock(), 0.0175, kEps);
+    EXPECT_TRUE(isKeyDown(57));
+    sleepUntil(0.01);  // already past: no wait
+    EXPECT_NEAR(headless::clock(), 0.0175, kEps);
+    sleepUntil(5.0);
+    EXPECT_NEAR(headless::clock(), 0.1175, kEps);
+}
+
 TEST_F(Input, TakeKeyGivesCharactersExtendedKeysAndThenTheEmptyText) {
     headless::typeText("x\x81", 0.0);
     headless::extendedKey(72, 0.0);

@@ -2,6 +2,7 @@
 // and score fields.
 #include "common/tile_codes.h"
 #include "game/rules/contacts.h"
+#include "game/world/scene.h"
 #include "tests/rules/rules_fixture.h"
 
 namespace {
@@ -155,6 +156,37 @@ TEST_F(ContactTest, EnergyAndScoreArePrintedOnTheStatusLine) {
     world.score = 1500;
     showScore();
     EXPECT_TRUE(anyLit(432, 447));  // the last four of seven places
+}
+
+}  // namespace
+
+namespace {
+
+// The eight pixel rows of the status line on page.
+std::vector<Colour> statusRow(int page) {
+    std::vector<Colour> row;
+    for (int y = (kStatusRow - 1) * 8; y < kStatusRow * 8; ++y)
+        for (int x = 0; x < kScreenWidth; ++x) row.push_back(headless::pixel(page, x, y));
+    return row;
+}
+
+TEST_F(ContactTest, EnergyAndScoreFieldsRewriteExactlyWhatAFullRenderShows) {
+    world.energy = 99;
+    world.score = 1234567;
+    world.sceneShown = 0;
+    renderScene();
+    world.energy = 7;
+    world.score = 4000;
+    showEnergy();
+    showScore();
+    const std::vector<Colour> rewritten = statusRow(0);
+    world.sceneShown = 0;
+    renderScene();
+    const std::vector<Colour> rendered = statusRow(0);
+    const auto diff = std::mismatch(rewritten.begin(), rewritten.end(), rendered.begin());
+    EXPECT_TRUE(diff.first == rewritten.end())
+        << "the fields sit in the columns the render uses, old digits blanked; first difference at x "
+        << (diff.first - rewritten.begin()) % kScreenWidth;
 }
 
 }  // namespace

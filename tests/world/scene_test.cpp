@@ -173,6 +173,36 @@ TEST_F(Scene, CleaningManFacesTheWizard) {
     world.playerX = 12;
     drawCleaners();
     EXPECT_EQ(at(0, 7 * 40 + 5, 4 * 40 + 5), floor ^ drawn(Img::putzenmannR2));
+    eraseCleaners();
+    world.playerX = 8;  // in his column: he faces right
+    drawCleaners();
+    EXPECT_EQ(at(0, 7 * 40 + 5, 4 * 40 + 5), floor ^ drawn(Img::putzenmannR2));
+    eraseCleaners();
+    world.frameCounter = 20;  // the second phase shows the other image
+    drawCleaners();
+    EXPECT_EQ(at(0, 7 * 40 + 5, 4 * 40 + 5), floor ^ drawn(Img::putzenmannR1));
+}
+
+TEST_F(Scene, EveryAnimationSwitchesPhaseBetweenCounterNineteenAndTwenty) {
+    world.playerX = 2;
+    world.playerY = 2;
+    world.map[3][2] = tile::Flame;
+    world.pigCount = 1;
+    world.pigs[1] = {5, 2, 0, 0, 0, 0};
+    renderScene();
+    const Colour floor = drawn(Img::Schwarz);
+    for (int counter : {19, 20, 40, 0}) {
+        const bool phaseA = counter < 20;
+        world.frameCounter = counter;
+        animateTiles();
+        EXPECT_EQ(at(0, 2 * 40 + 1, 41), drawn(phaseA ? Img::Flamm1 : Img::Flamm2)) << "counter " << counter;
+        drawPigs();
+        EXPECT_EQ(at(0, 4 * 40 + 1, 41), floor ^ drawn(phaseA ? Img::Schwein : Img::Schwein2)) << "counter " << counter;
+        erasePigs();
+        drawWizard();
+        EXPECT_EQ(at(0, 1 * 40 + 1, 41), drawn(phaseA ? Img::Zaub1 : Img::Zaub2) & 0xFFFFFF) << "counter " << counter;
+        eraseWizard();
+    }
 }
 
 TEST_F(Scene, AnimateTilesSkipsTheWizardsCellAndLeavesTheBackgroundAlone) {
@@ -212,6 +242,12 @@ TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
     showHeldItem();
     EXPECT_EQ(at(1, 2 * 40 + 10, 2 * 40 + 10), drawn(Img::axt));
     EXPECT_EQ(at(0, 770, 570), drawn(Img::Schwarz));
+
+    world.map[3][3] = tile::Floor;  // the item picked up: floor under the wizard
+    world.heldItem = tile::Axe;
+    showHeldItem();
+    EXPECT_EQ(at(1, 2 * 40 + 10, 2 * 40 + 10), drawn(Img::Schwarz)) << "the floor is repainted";
+    EXPECT_EQ(at(0, 770, 570), drawn(Img::axt));
 }
 
 TEST_F(Scene, OpenedCellIsPaintedOnTheBackgroundEvenAcrossTheViewEdge) {

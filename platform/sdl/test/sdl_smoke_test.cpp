@@ -304,6 +304,14 @@ TEST_F(SdlBackend, SoundsPlayOneAtATimeWithoutWaiting) {
     std::filesystem::remove(dir.path() / "wave" / "long.wav");
     playSound("wave\\long.wav");
     EXPECT_EQ(Mix_Playing(0), 1);
+
+    // A data chunk claiming four gigabytes in a small file plays what is
+    // there.
+    std::string lying = makeWav(16, 1, 22050, 0.1);
+    lying.replace(40, 4, std::string("\xF0\xFF\xFF\xFF", 4));
+    dir.writeFile("wave/lying.wav", lying);
+    playSound("wave\\lying.wav");
+    EXPECT_EQ(Mix_Playing(0), 1);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+// editor_loop.cpp — the editor's record, its start-up and its command loop.
+//
+// The loop polls: every pass sleeps 80 ms, empties the key buffer unread and
+// tests the held keys of the command table in table order, so keys held
+// together all act in one pass, in that order: with Right and Space held
+// the cursor moves first and the brush lands on the new cell. A held key
+// repeats its command on every pass.
+//
+// Writes: the whole record at start-up (its start-up values); the commands
+// write the rest.
+#include "editor/editor_loop.h"
+
+#include "editor/commands.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kScreenMode = 19;  // 800 x 600 with the 8 x 16 text grid
+constexpr int kColourDepth = 32;
+constexpr int kPages = 1;
+constexpr int kPassMs = 80;
+
+// One key of the command table and the command it runs while held.
+struct CommandKey {
+    int scancode;    // PC set-1 scancode, tested with isKeyDown
+    void (*run)();   // the command
+};
+
+using namespace scancode;
+
+const CommandKey kCommandKeys[] = {
+    {Up, cursorUp},
+    {Down, cursorDown},
+    {Left, cursorLeft},
+    {Right, cursorRight},
+    {Space, placeBrush},
+    {C, pickUpBrush},
+    {S, setStart},
+    {P, addPig},
+    {O, removePig},
+    {I, addFlameGhost},
+    {U, removeFlameGhost},
+    {Z, addCleaner},       // German Z (US Y)
+    {T, removeCleaner},
+    {A, addEye},
+    {Y, removeEye},        // German Y (US Z)
+    {F1, saveLevelCommand},
+    {F2, loadLevelCommand},
+    {F3, togglePanel},
+    {Digit0, brushKey<Digit0>},
+    {Digit1, brushKey<Digit1>},
+    {Digit2, brushKey<Digit2>},
+    {Digit3, brushKey<Digit3>},
+    {Digit4, brushKey<Digit4>},
+    {Digit5, brushKey<Digit5>},
+    {Digit6, brushKey<Digit6>},
+    {Digit7, brushKey<Digit7>},
+    {Digit8, brushKey<Digit8>},
+    {Digit9, brushKey<Digit9>},
+    {Q, brushKey<Q>},
+    {W, brushKey<W>},
+    {E, brushKey<E>},
+    {Esc, quitCommand},
+};
+
+}  // namespace
+
+EditorState editor;
+
+const int kCommandKeyCount = static_cast<int>(sizeof kCommandKeys / sizeof kCommandKeys[0]);
+static_assert(sizeof kCommandKeys / sizeof kCommandKeys[0] == 32, "the editor has 32 command keys");
+
+void startEditor(ScreenChoice screen) {
+    openScreenMode(kScreenMode, kColourDepth, kPages, screen == ScreenChoice::FullScreen ? 1 : 0);
+    editor = EditorState{};
+    loadEditorImages();
+    drawMapView();
+    drawCursorCell();
+}
+
+void commandPass() {
+    sleepMs(kPassMs);
+    flushKeys();
+    for (const CommandKey& key : kCommandKeys) {
+        if (isKeyDown(key.scancode)) key.run();
+    }
+    // The close button reaches the key buffer, which the pass empties
+    // unread; the platform keeps the request apart for us.
+    if (takeCloseRequest()) quitCommand();
+}
+
+void runEditor(ScreenChoice screen) {
+    startEditor(screen);
+    for (;;) commandPass();
+}

@@ -1,0 +1,69 @@
+// editor_state.h — the editor's one global record.
+//
+// Everything the editor knows lives in `editor`: set to the start-up values
+// by startEditor (editor_loop.cpp) and alive for the whole run. Editor
+// operations take no arguments and act on it (one thread, no locking). The
+// fields fall in two groups: the level content, which is what a level file
+// holds, and the editing state, which is not saved. Each field says its
+// range and which files write it; each .cpp says at its top which fields it
+// writes. Images are not part of the record; editor_images.cpp owns them.
+#pragma once
+
+#include "common/level_file.h"
+#include "common/map_geometry.h"
+
+#include <array>
+
+using EditorCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // index 0..100, 1..count used
+
+// Where the cursor starts and the row the first dialog prints on.
+constexpr int kStartCursorX = 5;
+constexpr int kStartCursorY = 5;
+constexpr int kFirstTextRow = 1;
+
+struct EditorState {
+    // ---- The level content: what a level file holds ----
+    std::array<std::array<int, kMapRows>, kMapColumns> map{};  // TileCode of cell [x][y], any integer; column 0 and row 0 never saved (placing, file_commands)
+    int startX = 0;       // the wizard's start column; 1..210, or 0 with startY 0 while no start is set (placing, file_commands)
+    int startY = 0;       // start row; 1..144, or 0 (placing, file_commands)
+    int startViewX = 0;   // viewX when the start was set, 0..200; 0 while no start is set (placing, file_commands)
+    int startViewY = 0;   // viewY when the start was set, 0..136 (placing, file_commands)
+    EditorCreatureTable pigs{};         // pig entries in placing order; 0 and those above the count are kept and saved as they are (creatures, file_commands)
+    EditorCreatureTable flameGhosts{};  // flame ghost entries (same writers)
+    EditorCreatureTable cleaners{};     // cleaning man entries (same writers)
+    EditorCreatureTable eyes{};         // eye entries (same writers)
+    int pigCount = 0;          // used pig entries 1..count, 0..100 (creatures, file_commands)
+    int flameGhostCount = 0;   // used flame ghost entries, 0..100 (same writers)
+    int cleanerCount = 0;      // used cleaning man entries, 0..100 (same writers)
+    int eyeCount = 0;          // used eye entries, 0..100 (same writers)
+
+    // ---- The editing state: not saved ----
+    int cursorX = kStartCursorX;  // the cursor's screen column 1..20; its map column viewX + cursorX stays 1..210 (cursor_moves, file_commands)
+    int cursorY = kStartCursorY;  // the cursor's screen row 1..14; its map row viewY + cursorY stays 1..144 (cursor_moves, file_commands)
+    int viewX = 0;                // screen column c shows map column viewX + c; 0..200, steps of 19 from a load's value (cursor_moves, file_commands)
+    int viewY = 0;                // screen row r shows map row viewY + r; 0..136, steps of 13 from a load's value (cursor_moves, file_commands)
+    int brush = 0;                // the TileCode Space places; any integer after a pick-up (placing, brush_groups)
+    int panelVisible = 0;         // 1: drawMapView also prints the info panel, else 0 (info_panel's F3)
+    int levelChanged = 0;         // 1: the level content changed since start-up or the last save or load, else 0 (placing, creatures, file_commands)
+    int textRow = kFirstTextRow;  // text row 1..38 where the next dialog prints (info_panel, dialog_rows)
+};
+
+// The one record of the editor.
+extern EditorState editor;
+
+// The creature tables and their counts, in the order of the level file
+// (pigs, flame ghosts, cleaning men, eyes; FileCreatureKind).
+struct EditorCreatureFields {
+    EditorCreatureTable EditorState::*table;
+    int EditorState::*count;
+};
+inline constexpr std::array<EditorCreatureFields, kCreatureKinds> kEditorCreatureFields = {{
+    {&EditorState::pigs, &EditorState::pigCount},
+    {&EditorState::flameGhosts, &EditorState::flameGhostCount},
+    {&EditorState::cleaners, &EditorState::cleanerCount},
+    {&EditorState::eyes, &EditorState::eyeCount},
+}};
+
+// A cell of the map array (columns 0..220, rows 0..150): the only cells any
+// editor operation reads or writes.
+constexpr bool insideMap(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }

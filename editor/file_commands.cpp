@@ -1,0 +1,131 @@
+// file_commands.cpp — F1 saves the level as "Data\<name>.dat", F2 replaces
+// the level in memory by such a file. Both ask for the name on the text grid
+// and go through the one level file reader and writer all programs share.
+//
+// The name dialog: "Datei Name? " and one typed line, whose first field is
+// the name (leading blanks skipped, up to the first comma; trailing blanks
+// dropped). An empty name cancels. A name with a path separator, a leading
+// dot or a control character could reach outside the Data folder or make a
+// hidden or unusable file: it is refused with "Ungültiger Name".
+//
+// Saving writes a scratch file that replaces the old one only when complete,
+// so a failed save ("Speichern fehlgeschlagen") leaves the previous file
+// whole; the Data folder is created when missing. Loading reads into a
+// scratch level first: a name whose file cannot be opened ("Datei nicht
+// gefunden") leaves the level, the cursor and the view as they were. A read
+// level is made safe before it is taken (makeLevelSafe: counts, start, view
+// and creature cells clamped), so no later command can leave the map or a
+// table. A start never set (0, 0) stays unset. After a load the cursor
+// stands on the start in the start's view.
+//
+// Writes: editor.map, startX, startY, startViewX, startViewY, pigs,
+// flameGhosts, cleaners, eyes, the four counts, cursorX, cursorY, viewX,
+// viewY (load); levelChanged (both); textRow (through the dialog rows).
+#include "editor/commands.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+
+#include "common/level_file.h"
+#include "common/level_list.h"
+#include "platform/platform.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kDialogRows = 3;  // title, name, and a message when it fails
+
+const char* const kInvalidName = "Ung\x81ltiger Name";  // code page 437 u-umlaut
+const char* const kNotFound = "Datei nicht gefunden";
+const char* const kSaveFailed = "Speichern fehlgeschlagen";
+
+bool acceptableName(const std::string& name) {
+    if (name.front() == '.') return false;
+    for (const unsigned char c : name) {
+        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F) return false;
+    }
+    return true;
+}
+
+// The dialog's title line and the typed name; "" when the user cancelled or
+// the name was refused (the refusal is shown).
+std::string askFileName(const char* title) {
+    beginDialog(kDialogRows);
+    printDialogLine(title);
+    inputLine("Datei Name", true, true);
+    nextDialogRow();
+    std::string name = readStringField();
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.pop_back();
+    if (!name.empty() && !acceptableName(name)) {
+        printDialogLine(kInvalidName);
+        return "";
+    }
+    return name;
+}
+
+void takeLevelFromEditor(LevelData& level) {
+    level.map = editor.map;
+    level.playerX = editor.startX;
+    level.playerY = editor.startY;
+    level.viewX = editor.startViewX;
+    level.viewY = editor.startViewY;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        level.creatures[kind] = editor.*kEditorCreatureFields[kind].table;
+        level.counts[kind] = editor.*kEditorCreatureFields[kind].count;
+    }
+}
+
+void putLevelIntoEditor(const LevelData& level) {
+    editor.map = level.map;
+    editor.startX = level.playerX;
+    editor.startY = level.playerY;
+    editor.startViewX = level.viewX;
+    editor.startViewY = level.viewY;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        editor.*kEditorCreatureFields[kind].table = level.creatures[kind];
+        editor.*kEditorCreatureFields[kind].count = level.counts[kind];
+    }
+}
+
+}  // namespace
+
+void saveLevelCommand() {
+    const std::string name = askFileName("Speichern");
+    if (name.empty()) return;
+    auto level = std::make_unique<LevelData>();
+    takeLevelFromEditor(*level);
+    if (!writeLevelFile(levelFilePath(name), *level)) {
+        printDialogLine(kSaveFailed);
+        return;
+    }
+    editor.levelChanged = 0;
+    drawMapView();
+}
+
+void loadLevelCommand() {
+    const std::string name = askFileName("Laden");
+    if (name.empty()) return;
+    auto level = std::make_unique<LevelData>();
+    if (!readLevelFile(levelFilePath(name), *level)) {
+        printDialogLine(kNotFound);
+        return;
+    }
+    const bool startSet = level->playerX != 0 || level->playerY != 0;
+    makeLevelSafe(*level);
+    putLevelIntoEditor(*level);
+    // The start, now on a reachable cell inside its view, places the cursor
+    // even when the file had none: then on cell (1, 1).
+    editor.viewX = level->viewX;
+    editor.viewY = level->viewY;
+    editor.cursorX = level->playerX - level->viewX;
+    editor.cursorY = level->playerY - level->viewY;
+    if (!startSet) {
+        editor.startX = 0;
+        editor.startY = 0;
+        editor.startViewX = 0;
+        editor.startViewY = 0;
+    }
+    editor.levelChanged = 0;
+    drawMapView();
+}

@@ -1,0 +1,67 @@
+// map_view.cpp — the 20 x 14 cells of the view and the cursor cell, drawn
+// straight onto the editor's one page.
+//
+// Within one cell the later image covers the earlier: the tile, the start
+// marker, then pigs, flame ghosts, eyes and cleaning men. That order differs
+// from the file order of the tables. Entries 0..count of each table are
+// compared; those above the count are not drawn.
+//
+// Writes: nothing of the record (the info panel moves editor.textRow).
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+
+#include "platform/platform.h"
+
+namespace {
+
+// The creature tables in drawing order, each with its picture.
+struct DrawnKind {
+    EditorCreatureTable EditorState::*table;
+    int EditorState::*count;
+    EdImg image;
+};
+const DrawnKind kDrawingOrder[] = {
+    {&EditorState::pigs, &EditorState::pigCount, EdImg::Schwein},
+    {&EditorState::flameGhosts, &EditorState::flameGhostCount, EdImg::tot40},
+    {&EditorState::eyes, &EditorState::eyeCount, EdImg::auge1},
+    {&EditorState::cleaners, &EditorState::cleanerCount, EdImg::putzenmannL1},
+};
+
+void drawCreaturesAt(int mc, int mr, int px, int py) {
+    for (const DrawnKind& kind : kDrawingOrder) {
+        const EditorCreatureTable& table = editor.*kind.table;
+        const int last = editor.*kind.count;
+        for (int k = 0; k <= last && k < kCreatureSlots; ++k) {
+            if (table[k].x == mc && table[k].y == mr) drawImage(px, py, editorImage(kind.image), DrawMode::Opaque);
+        }
+    }
+}
+
+}  // namespace
+
+void drawMapView() {
+    for (int c = 1; c <= kViewColumns; ++c) {
+        for (int r = 1; r <= kViewRows; ++r) {
+            const int mc = editor.viewX + c;
+            const int mr = editor.viewY + r;
+            if (!insideMap(mc, mr)) continue;
+            const int px = kCell * (c - 1);
+            const int py = kCell * (r - 1);
+            drawCode(editor.map[mc][mr], c, r);
+            if (mc == editor.startX && mr == editor.startY) {
+                drawImage(px, py, editorImage(EdImg::Zaub1), DrawMode::Opaque);
+            }
+            drawCreaturesAt(mc, mr, px, py);
+        }
+    }
+    if (editor.panelVisible == 1) printInfoPanel();
+}
+
+void drawCursorCell() {
+    const int px = kCell * (editor.cursorX - 1);
+    const int py = kCell * (editor.cursorY - 1);
+    // The brush, not the cell's own code: until the next drawMapView the
+    // cursor cell shows what Space would place.
+    drawCode(editor.brush, editor.cursorX, editor.cursorY);
+    drawBox(px, py, px + kCell - 1, py + kCell - 1, kWhite);
+}

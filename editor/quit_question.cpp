@@ -1,0 +1,35 @@
+// quit_question.cpp — ending the editor with Esc or the window's close
+// button. An unchanged level (nothing placed, set, added or removed since
+// start-up or the last save or load) ends the program at once. Otherwise
+// the editor asks on the text grid and waits for J (end, the changes are
+// lost) or N (back to editing, the question wiped by a redraw); no other
+// key, and no further click on the close button, ends it.
+//
+// Writes: editor.textRow (through the dialog rows).
+#include "editor/commands.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kAnswerPollMs = 20;
+const char* const kQuestion = "Level nicht gespeichert. Beenden (J/N)?";
+
+}  // namespace
+
+void quitCommand() {
+    if (editor.levelChanged == 0) endProgram();
+    beginDialog(1);
+    printDialogLine(kQuestion);
+    for (;;) {
+        sleepMs(kAnswerPollMs);
+        flushKeys();
+        takeCloseRequest();  // asked already; only J ends
+        if (isKeyDown(scancode::J)) endProgram();
+        if (isKeyDown(scancode::N)) break;
+    }
+    drawMapView();
+    drawCursorCell();
+}

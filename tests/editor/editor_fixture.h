@@ -1,0 +1,67 @@
+// editor_fixture.h — the editor on a headless mode-19 screen, its record at
+// the start-up values, and every image filled with a colour of its own, so
+// that a test can tell from a pixel which image was drawn where.
+#pragma once
+
+#include "editor/drawing.h"
+#include "editor/editor_loop.h"
+#include "editor/editor_state.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// The colour the fixture fills image id with: never black, white or the key
+// colour.
+inline Colour fixtureColour(EdImg id) {
+    const auto n = static_cast<unsigned>(id) + 1;
+    return 0xFF000000u | ((n * 37u) & 0x7Fu) << 16 | ((n * 91u + 40u) & 0xFFu) << 8 | ((n * 53u + 7u) & 0xFFu);
+}
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::reset();
+        openScreenMode(19, 32, 1, 0);
+        editor = EditorState{};
+        for (std::size_t i = 0; i < kEditorImageCount; ++i) {
+            Image*& img = editorImages()[i];
+            const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : 40;
+            if (img == nullptr) img = createImage(size, size);
+            std::fill(img->pixels.begin(), img->pixels.end(), fixtureColour(static_cast<EdImg>(i)));
+        }
+    }
+
+    // Holds the keys together for `passes` passes of the command loop, then
+    // lets them go.
+    static void holdKeys(std::initializer_list<int> keys, int passes = 1) {
+        for (int key : keys) headless::keyDown(key, headless::clock());
+        for (int i = 0; i < passes; ++i) commandPass();
+        for (int key : keys) headless::keyUp(key, headless::clock());
+        headless::advance(0.001);
+    }
+
+    // The pixel at (dx, dy) inside screen cell (c, r).
+    static Colour cellPixel(int c, int r, int dx = 20, int dy = 20) {
+        return headless::pixel(0, 40 * (c - 1) + dx, 40 * (r - 1) + dy);
+    }
+
+    // True when the text grid shows text at (row, column), white on black:
+    // printing it there again changes no pixel.
+    static bool showsText(int row, int column, const std::string& text) {
+        const Colour* page = headless::pagePixels(0);
+        const std::vector<Colour> before(page, page + 800 * 600);
+        setTextPos(row, column);
+        printText(text, false);
+        return std::equal(before.begin(), before.end(), page);
+    }
+
+    // Map cell the cursor stands on.
+    static int cursorMapX() { return editor.viewX + editor.cursorX; }
+    static int cursorMapY() { return editor.viewY + editor.cursorY; }
+};

@@ -1,0 +1,188 @@
+// Save and load: the round trip, the written file, names that cancel or are
+// refused, a missing file, a failed save, a hostile file, and where the
+// dialogs print.
+#include "common/level_file.h"
+#include "common/tile_codes.h"
+#include "editor/commands.h"
+#include "tests/editor/editor_fixture.h"
+#include "tests/support/scratch_dir.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+class FileCommands : public EditorTest {
+protected:
+    ScratchDir dir;
+
+    // The name the next dialog is given, Enter included.
+    static void willType(const std::string& line) { headless::typeText(line + "\r", headless::clock() + 0.01); }
+
+    // A level using every part of the file: cells beyond the reachable
+    // area, a start, entries above the counts, a full table.
+    static void buildLevel() {
+        for (int x = 1; x <= kLevelColumns; ++x) {
+            for (int y = 1; y <= kLevelRows; ++y) editor.map[x][y] = (x * 31 + y * 17) % 170 - 2;
+        }
+        editor.startX = 22;
+        editor.startY = 17;
+        editor.startViewX = 19;
+        editor.startViewY = 13;
+        editor.pigs[1] = {22, 18, 19, 13};
+        editor.pigs[2] = {25, 18, 19, 13};  // removed: above the count
+        editor.pigCount = 1;
+        for (int k = 1; k <= 100; ++k) editor.eyes[k] = {k, 100, 0, 91};
+        editor.eyeCount = 100;
+        editor.cleaners[1] = {210, 144, 190, 130};
+        editor.cleanerCount = 1;
+        editor.levelChanged = 1;
+    }
+
+    static std::unique_ptr<EditorState> copyOfRecord() { return std::make_unique<EditorState>(editor); }
+    // The level content of two records is the same.
+    static void expectSameLevel(const EditorState& a, const EditorState& b) {
+        EXPECT_EQ(a.map, b.map);
+        EXPECT_EQ(std::tie(a.startX, a.startY, a.startViewX, a.startViewY),
+                  std::tie(b.startX, b.startY, b.startViewX, b.startViewY));
+        for (const EditorCreatureFields& f : kEditorCreatureFields) {
+            EXPECT_EQ(a.*f.count, b.*f.count);
+            EXPECT_EQ(a.*f.table, b.*f.table);
+        }
+    }
+};
+
+TEST_F(FileCommands, SaveThenLoadRestoresTheLevelAndRewritesTheSameBytes) {
+    buildLevel();
+    const auto saved = copyOfRecord();
+    willType("kopie");
+    saveLevelCommand();
+    EXPECT_EQ(editor.levelChanged, 0);
+    const std::string bytes = dir.readFile("Data/kopie.dat");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1624) << "lines";
+
+    editor = EditorState{};
+    editor.brush = tile::Key;
+    editor.panelVisible = 1;
+    willType("  kopie ");
+    loadLevelCommand();
+    expectSameLevel(editor, *saved);
+    EXPECT_EQ(editor.viewX, 19);
+    EXPECT_EQ(editor.viewY, 13);
+    EXPECT_EQ(editor.cursorX, 3) << "on the start";
+    EXPECT_EQ(editor.cursorY, 4);
+    EXPECT_EQ(editor.brush, tile::Key);
+    EXPECT_EQ(editor.panelVisible, 1);
+
+    willType("kopie2");
+    saveLevelCommand();
+    EXPECT_EQ(dir.readFile("Data/kopie2.dat"), bytes);
+}
+
+TEST_F(FileCommands, ALevelWithoutAStartLoadsWithoutOneAndTheCursorOnTheFirstCell) {
+    editor.map[3][3] = tile::Door;
+    willType("leer");
+    saveLevelCommand();
+    const std::string bytes = dir.readFile("Data/leer.dat");
+    editor.viewX = 19;
+    willType("leer");
+    loadLevelCommand();
+    EXPECT_EQ(editor.startX, 0);
+    EXPECT_EQ(editor.startY, 0);
+    EXPECT_EQ(editor.viewX, 0);
+    EXPECT_EQ(editor.cursorX, 1);
+    EXPECT_EQ(editor.cursorY, 1);
+    willType("leer2");
+    saveLevelCommand();
+    EXPECT_EQ(dir.readFile("Data/leer2.dat"), bytes);
+}
+
+TEST_F(FileCommands, LoadingAMissingNameKeepsTheLevelCursorAndView) {
+    buildLevel();
+    editor.viewX = 38;
+    editor.cursorX = 7;
+    const auto before = copyOfRecord();
+    willType("fehlt");
+    loadLevelCommand();
+    expectSameLevel(editor, *before);
+    EXPECT_EQ(editor.viewX, 38);
+    EXPECT_EQ(editor.cursorX, 7);
+    EXPECT_EQ(editor.levelChanged, 1);
+    EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Datei nicht gefunden"));
+}
+
+TEST_F(FileCommands, AnEmptyNameCancelsAndUnsafeNamesAreRefused) {
+    editor.levelChanged = 1;
+    willType("");
+    saveLevelCommand();
+    for (const char* name : {"../hinaus", "a/b", "a\\b", ".versteckt", "a\x7F"}) {
+        willType(name);
+        saveLevelCommand();
+        EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Ung\x81ltiger Name")) << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "Data"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1)
+        << "only Data";
+    EXPECT_EQ(editor.levelChanged, 1);
+}
+
+TEST_F(FileCommands, AFailedSaveSaysSoAndKeepsTheWorkUnsaved) {
+    std::filesystem::create_directory(dir.path() / "Data" / "belegt.dat");  // cannot be replaced
+    editor.levelChanged = 1;
+    willType("belegt");
+    saveLevelCommand();
+    EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Speichern fehlgeschlagen"));
+    EXPECT_EQ(editor.levelChanged, 1);
+}
+
+TEST_F(FileCommands, AHostileFileLoadsWithinTheMapAndTheTables) {
+    std::string text = "abc,-2147483648,99999999999999999,1e300,,";  // five map values
+    for (int i = 5; i < kLevelColumns * kLevelRows; ++i) text += "-7,";
+    text += "-5\r\n99999\r\n-2000000000\r\n2000000000\r\n";
+    for (int i = 0; i < 404; ++i) text += (i % 2 ? "-1000\r\n" : "1000000\r\n");
+    text += "1000000000\r\n-7\r\n";  // the pig count; then the file ends among the flame ghosts
+    dir.writeFile("Data/boese.dat", text);
+    willType("boese");
+    loadLevelCommand();
+    for (const EditorCreatureFields& f : kEditorCreatureFields) {
+        EXPECT_GE(editor.*f.count, 0);
+        EXPECT_LE(editor.*f.count, 100);
+    }
+    EXPECT_EQ(editor.pigCount, 100);
+    // Every command, many times over, stays inside the map and the tables
+    // (the sanitizer build would catch a stray index).
+    holdKeys({scancode::Down, scancode::Right}, 220);
+    for (int key : {scancode::Space, scancode::P, scancode::O, scancode::C, scancode::S}) holdKeys({key}, 30);
+    EXPECT_LE(editor.viewX, kLastViewX);
+    EXPECT_LE(editor.viewY, kLastViewY);
+    EXPECT_EQ(cursorMapX(), kReachColumns);
+    EXPECT_EQ(cursorMapY(), kReachRows);
+    EXPECT_EQ(editor.startX, cursorMapX());
+}
+
+TEST_F(FileCommands, DialogsFollowEachOtherAndStartAgainAtRowOneBeforeLeavingTheGrid) {
+    willType("");
+    saveLevelCommand();
+    EXPECT_TRUE(showsText(1, 1, "Speichern"));
+    willType("");
+    loadLevelCommand();
+    EXPECT_TRUE(showsText(3, 1, "Laden"));
+    EXPECT_EQ(editor.textRow, 5);
+
+    editor.textRow = 35;  // rows 35..37 still fit
+    willType("");
+    saveLevelCommand();
+    EXPECT_TRUE(showsText(35, 1, "Speichern"));
+    EXPECT_EQ(editor.textRow, 37);
+    setTextPos(3, 1);
+    printText("alter Text", false);
+    willType("");
+    loadLevelCommand();  // would need rows 37..39
+    EXPECT_TRUE(showsText(1, 1, "Laden"));
+    EXPECT_TRUE(showsText(3, 1, "          ")) << "row 3 blanked";
+    EXPECT_EQ(editor.textRow, 3);
+}
+
+}  // namespace
