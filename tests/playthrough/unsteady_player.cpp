@@ -29,14 +29,19 @@ public:
     Unsteady(int level, const std::vector<RouteStep>& steps, const std::vector<WizardState>& way,
              std::uint32_t seed, const UnsteadyTiming& timing)
         : steps_(steps), way_(way), timing_(timing), random_(seed), runner_(level, INT_MIN),
-          budget_(kFramesPerCommand * static_cast<int>(steps.size()) + kSpareFrames) {}
+          budget_(kFramesPerCommand * static_cast<int>(steps.size()) + kSpareFrames) {
+        result_.energy.assign(way.size(), -1);
+    }
 
     UnsteadyResult run() {
         std::size_t& at = at_;
         for (;;) {
-            if (!wait([] { return playerAtRest(); }, kRestFrames, "the wizard never came to rest")) return result_;
+            // A pause after the last key; then the player looks once the
+            // wizard stands still (a key is seen released only at the
+            // backend's next look at its events, so a step may still begin).
             const double pauseEnd = headless::clock() + draw(timing_.pauseMinMs, timing_.pauseMaxMs) / 1000.0;
             if (!wait([&] { return headless::clock() >= pauseEnd; }, budget_, "")) return result_;
+            if (!wait([] { return playerAtRest(); }, kRestFrames, "the wizard never came to rest")) return result_;
 
             const WizardState now = currentWizardState();
             for (std::size_t k = at + 1; k < way_.size() && k <= at + kLookAhead; ++k) {
@@ -45,9 +50,14 @@ public:
                     break;
                 }
             }
+            if (result_.energy[at] < 0) result_.energy[at] = world.energy;
             RouteCommand key;
             if (now == way_[at]) {
-                if (at + 1 >= way_.size()) return fail("the way ended before the door");
+                if (at + 1 >= way_.size()) {
+                    // On the door: the loop takes it on its next pass.
+                    wait([] { return false; }, kRestFrames, "the way ended before the door");
+                    return result_;
+                }
                 key = steps_[at].command;
                 if (key == RouteCommand::Wait) {
                     ++at;

@@ -34,6 +34,9 @@ struct UnsteadyResult {
     int frames = 0;         // frame steps until the door (or the end)
     int keys = 0;           // keys pressed
     int corrections = 0;    // keys pressed to put a mistake right
+    // energy[k]: the energy when the wizard first stood in state k of the way
+    // (-1 when he never did), to show where a level costs the most.
+    std::vector<int> energy;
 };
 
 // Plays the level (already started, as startLevel leaves it) along `way`:

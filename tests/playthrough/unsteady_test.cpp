@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -80,15 +81,35 @@ TEST_P(Unsteady, EnoughRunsReachTheDoor) {
     int reached = 0;
     long long frames = 0, corrections = 0;
     std::string failures;
+    std::vector<UnsteadyResult> results;
     for (int run = 0; run < runs; ++run) {
         world = World{};
         startLevel(level);
         const UnsteadyResult r =
             playUnsteadily(level, route.steps, steady.states, static_cast<std::uint32_t>(level * 100003 + run));
+        results.push_back(r);
         frames += r.frames;
         corrections += r.corrections;
         if (r.finished) ++reached;
         else if (failures.size() < 2000) failures += "  run " + std::to_string(run) + ": " + r.failure + "\n";
+    }
+    // With ZL_UNSTEADY_COST set: what each line of the route costs, on
+    // average over the runs, and how the runs that failed ended.
+    if (std::getenv("ZL_UNSTEADY_COST") != nullptr) {
+        std::map<int, std::pair<long long, int>> cost;  // route line -> (energy lost, runs)
+        for (const UnsteadyResult& r : results) {
+            std::size_t last = 0;  // the last state of the way whose energy is known
+            for (std::size_t k = 1; k < r.energy.size(); ++k) {
+                if (r.energy[k] < 0) continue;
+                auto& [lost, n] = cost[route.steps[k - 1].line];
+                lost += r.energy[last] - r.energy[k];
+                ++n;
+                last = k;
+            }
+        }
+        for (const auto& [line, c] : cost)
+            std::printf("  route line %d: %.1f energy a run\n", line, static_cast<double>(c.first) / runs);
+        std::printf("%s", failures.c_str());
     }
     const int percent = 100 * reached / runs;
     std::printf("labyrinth %d: %d of %d unsteady runs reach the door (%d %%, target %d %%); "
