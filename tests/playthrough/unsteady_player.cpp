@@ -64,8 +64,16 @@ public:
                     continue;
                 }
             } else {
+                // Steer back to the way: to the first state ahead with the
+                // same item in hand and score (a weapon may have found its
+                // creature a cell early), else lost.
                 ++result_.corrections;
-                if (!steer(now, way_[at], key)) return fail("lost the way");
+                std::size_t aim = at;
+                while (aim < way_.size() && aim <= at + kLookAhead &&
+                       (way_[aim].held != now.held || way_[aim].score != now.score))
+                    ++aim;
+                if (aim >= way_.size() || aim > at + kLookAhead || !steer(now, way_[aim], key))
+                    return fail("lost the way");
             }
             const double up = headless::clock() + draw(timing_.holdMinMs, timing_.holdMaxMs) / 1000.0;
             headless::keyDown(scancodeOf(key), headless::clock());
@@ -117,15 +125,14 @@ private:
         return false;
     }
 
-    // The key that brings the wizard a step nearer to `to`: along the axis
-    // with the larger distance first, never into a wall or water; at the
-    // right cell, the flip to the right view or the exchange to the right item.
+    // The key that brings the wizard a step nearer to the cell and view of
+    // `to`: along the axis with the larger distance first, never into a
+    // wall or water; at the right cell, the flip to the right view.
     static bool steer(const WizardState& from, const WizardState& to, RouteCommand& key) {
         const int dx = to.x - from.x, dy = to.y - from.y;
         if (dx == 0 && dy == 0) {
             if (from.viewX != to.viewX) key = from.viewX < to.viewX ? RouteCommand::Right : RouteCommand::Left;
             else if (from.viewY != to.viewY) key = from.viewY < to.viewY ? RouteCommand::Down : RouteCommand::Up;
-            else if (isExchangedCode(cellAt(from.x, from.y))) key = RouteCommand::Action;
             else return false;
             return true;
         }
