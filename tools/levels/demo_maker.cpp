@@ -12,7 +12,16 @@
 
 namespace {
 
-std::string cellText(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+std::string cellText(int x, int y) {
+    // Built up piece by piece: g++ 12 warns falsely (-Wrestrict) on a chain
+    // of + that starts with a string literal.
+    std::string text = "(";
+    text += std::to_string(x);
+    text += ", ";
+    text += std::to_string(y);
+    text += ")";
+    return text;
+}
 
 std::string tileName(int code) {
     const TileInfo* t = findTile(code);
@@ -48,12 +57,16 @@ public:
             line_ = step.line;
             const int code = commandCode(step.command);
             if (!emit(code)) break;
-            if (step.command == RouteCommand::Wait) continue;
+            if (step.command == RouteCommand::Wait) continue;  // a wait keeps a weapon drawn
             const Command command = commandOfCode(code);
+            if (command != Command::Action) spendWeapon();
             const Walker before = walker_;
             const WalkStep done = walkCommand(walker_, command, *map_, true);
             if (command == Command::Action) {
                 if (done.exchanged) ++out_.exchanges;
+                // Actions with a weapon in hand on a cell without an item
+                // wait for its creature; the run of them is taken to find it.
+                weaponDrawn_ = !done.exchanged && isWeapon(walker_.held);
                 continue;
             }
             if (done.move.opened) ++out_.barriersOpened;
@@ -69,6 +82,7 @@ public:
             const WalkDirection& d = *walkDirection(command);
             const bool edge = atViewEdge(d, walker_);
             if (done.door) enter(labyrinth_ % static_cast<int>(levels_.size()) + 1);
+            noteEnd();
             if (edge) repeatForTheTurn(command, step.command);
             noteScreen();
         }
@@ -77,6 +91,20 @@ public:
     }
 
 private:
+    // A weapon: an item that is not the shooting star and opens no barrier.
+    static bool isWeapon(int code) {
+        if (!isItemCode(code) || code == tile::ShootingStar) return false;
+        for (std::size_t i = 0; i < kBarrierKeyCount; ++i)
+            if (kBarrierKeys[i].item == code) return false;
+        return true;
+    }
+
+    // The end of a run of actions with a weapon drawn: the weapon is spent.
+    void spendWeapon() {
+        if (weaponDrawn_) walker_.held = 0;
+        weaponDrawn_ = false;
+    }
+
     void fail(const std::string& message) {
         problems_.push_back({fileName_, line_, message});
         ok_ = false;
@@ -114,6 +142,15 @@ private:
         walker_.held = held;
         ++out_.labyrinths;
         noteScreen();
+        noteEnd();
+    }
+
+    // The walk's place while its codes are among those played.
+    void noteEnd() {
+        if (out_.codes > kRecordingMoves - 1 && out_.endLabyrinth != 0) return;
+        out_.endLabyrinth = labyrinth_;
+        out_.endX = walker_.x;
+        out_.endY = walker_.y;
     }
 
     void noteScreen() {
@@ -130,6 +167,7 @@ private:
     std::set<std::tuple<int, int, int>> screens_;
     int line_ = 0;
     bool ok_ = true;
+    bool weaponDrawn_ = false;  // the last code was an action with a weapon on a cell without an item
 };
 
 }  // namespace

@@ -12,8 +12,9 @@
 // (wizard_walk.h), on through the door into the next labyrinth, so that a
 // step that would not step, or a repeated code that would step, is reported
 // with its line instead of making a recording that goes astray. Creatures
-// and energy are not followed here; tests/demos plays the recordings in the
-// game.
+// and energy are not followed here, so a run of actions with a weapon in
+// hand on a cell without an item is taken to have found the weapon's
+// creature; tests/demos plays the recordings in the game.
 #pragma once
 
 #include "common/demo_file.h"
@@ -31,6 +32,10 @@ struct Demonstration {
     int labyrinths = 0;      // labyrinths the walk enters, the first included
     int exchanges = 0;       // actions that exchanged an item
     int barriersOpened = 0;
+    // Where the walk stands once the played codes (1..999) are done.
+    int endLabyrinth = 0;
+    int endX = 0;
+    int endY = 0;
 };
 
 // Makes the recording of `route` starting on labyrinth `first` (1..8) of
