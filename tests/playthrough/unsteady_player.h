@@ -1,17 +1,20 @@
 // unsteady_player.h — a route played as an unsteady person plays it: every
-// key held a little too long or too short, a pause of his own before each
-// move, and a look at the screen to put right what went wrong.
+// key held a little too long or too short, a pause of his own after each
+// key, and a look at the screen to put right what went wrong.
 //
-// The player knows the way: the wizard's state after each command of a
-// route as the steady route player found it. Before each key he waits until
-// the wizard is at rest and for a pause drawn from the timing; then, if the
-// wizard stands where the way expects him after some command a little
-// ahead, he takes up the way from there (a key held long enough for two
-// steps walked two cells of it); if he stands where the last command left
-// him, he gives the next command; otherwise he steers back toward that
-// state one key at a time. Every key is held for a time drawn from the
-// timing: a long hold steps twice or exchanges the item back, as in the
-// game. The run counts as a success when the wizard leaves by the door.
+// The player knows the way: the wizard's state (cell, view, held item,
+// score) after each command of a route as the steady route player found it.
+// After each key he pauses for a time drawn from the timing and waits until
+// the wizard stands still; then, if the wizard stands where the way expects
+// him after one of the next few commands, he takes up the way from there (a
+// key held long enough for two steps walked two cells of it); if he stands
+// where the last command left him, he gives the next command (again, if it
+// did nothing: a weapon whose creature has not come yet, an exchange taken
+// back by a second one); otherwise he steers one key at a time toward the
+// nearest state ahead with the same item in hand and the same score, never
+// into a wall or water. Every key is held for a time drawn from the timing:
+// a long hold steps twice or acts twice, as in the game. The run counts as
+// a success when the wizard leaves by the door.
 #pragma once
 
 #include "tests/playthrough/loop_runner.h"
