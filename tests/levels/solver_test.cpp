@@ -5,12 +5,15 @@
 // used.
 #include "common/tile_codes.h"
 #include "tools/levels/level_source.h"
+#include "tools/levels/level_text.h"
 #include "tools/levels/route_text.h"
 #include "tools/levels/solver.h"
 #include "tools/levels/wizard_walk.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -243,4 +246,52 @@ TEST_F(Solver, OddStartsAndTheStateLimit) {
     EXPECT_FALSE(r.complete);
     EXPECT_FALSE(r.finished);
     EXPECT_NE(describeSolution(r).find("gave up"), std::string::npos);
+}
+
+TEST_F(Solver, DamagedLevelsNeverLeadOutsideATable) {
+    // Random codes (items, barriers, water, doors and odd values) on a small
+    // patch, odd starts and views: the searches and the text writer must
+    // answer without touching memory outside their tables (the sanitizer
+    // build watches), and the text must read back to the same level.
+    std::mt19937 rng(99);
+    const int rare[] = {14, 29, 30, 33, 40, 41, 44, 50, 51, 54, 60, 61, 12, 10, -2, 17, 49, 999, -77};
+    for (int round = 0; round < 20; ++round) {
+        LevelData l;
+        for (int x = 0; x < kMapColumns; ++x) {
+            for (int y = 0; y < kMapRows; ++y) {
+                const unsigned roll = rng() % 20;
+                const int code = roll < 13 ? tile::Floor : roll < 18 ? tile::RedWall : rare[rng() % std::size(rare)];
+                l.map[x][y] = x >= 1 && x <= 40 && y >= 1 && y <= 30 ? code : tile::RedWall;
+            }
+        }
+        l.playerX = static_cast<int>(rng() % 45) - 2;
+        l.playerY = static_cast<int>(rng() % 35) - 2;
+        l.viewX = static_cast<int>(rng() % 400) - 200;
+        l.viewY = static_cast<int>(rng() % 400) - 200;
+        l.counts[0] = static_cast<int>(rng() % 300) - 100;
+        SolverOptions options;
+        options.stateLimit = 20000;
+        const SolverResult r = solveLevel(l, options);
+        if (r.finished && !r.route.empty()) {
+            // The route found walks to the door by the rules.
+            WalkMap map(l);
+            Walker w = startWalker(l);
+            bool door = false;
+            for (Command c : r.route) door = walkCommand(w, c, map, false).door;
+            EXPECT_TRUE(door) << round;
+        }
+        describeSolution(r);
+
+        // Back to text: the same file again, but for entries that are no
+        // creatures and values that cannot stand in a file the editor writes.
+        Legend shipped;
+        std::vector<LevelProblem> problems;
+        ASSERT_TRUE(parseLegend(kLegend, "legend.txt", shipped, problems));
+        const LevelText text = levelToText(l, shipped, "fuzz", "fuzz.dat");
+        LevelSource back;
+        problems.clear();
+        ASSERT_TRUE(parseLevelSource(text.text, "fuzz.txt", shipped, back, problems)) << text.text;
+        for (int x = 1; x <= kLevelColumns; ++x)
+            for (int y = 1; y <= kLevelRows; ++y) ASSERT_EQ(back.level->map[x][y], l.map[x][y]) << x << "," << y;
+    }
 }
