@@ -255,7 +255,7 @@ TEST_F(Solver, DamagedLevelsNeverLeadOutsideATable) {
     // build watches), and the text must read back to the same level.
     std::mt19937 rng(99);
     const int rare[] = {14, 29, 30, 33, 40, 41, 44, 50, 51, 54, 60, 61, 12, 10, -2, 17, 49, 999, -77};
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 12; ++round) {
         LevelData l;
         for (int x = 0; x < kMapColumns; ++x) {
             for (int y = 0; y < kMapRows; ++y) {
