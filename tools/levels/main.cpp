@@ -261,9 +261,14 @@ int main(int argc, char** argv) {
     case Mode::Solve: {
         int status = 0;
         for (const LevelSource& source : sources) {
+            const std::string file = fs::path(source.fileName).filename().string();
+            if (!source.doorRequired) {
+                std::cout << file << ": a scene without a door\n";
+                continue;
+            }
             const SolverResult result = solveLevel(*source.level);
-            std::cout << fs::path(source.fileName).filename().string() << ": " << describeSolution(result);
-            if (source.doorRequired && !result.finished) status = 1;
+            std::cout << file << ": " << describeSolution(result);
+            if (!result.finished) status = 1;
         }
         return status;
     }
