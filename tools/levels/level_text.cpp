@@ -91,7 +91,7 @@ public:
         if (!legend_.known[static_cast<unsigned char>(kDefaultUnder)]) head << "under " << placeholder() << "\n";
         underLine(head, kStartMark, {level_.map[startX_][startY_]});
         for (int kind = 0; kind < kCreatureKinds; ++kind) {
-            if (!asMarks_[static_cast<std::size_t>(kind)] || level_.counts[static_cast<std::size_t>(kind)] == 0) continue;
+            if (!asMarks_[static_cast<std::size_t>(kind)] || count(kind) == 0) continue;
             std::vector<int> under;
             for (int k = 1; k <= count(kind); ++k) {
                 const StoredCreature& c = level_.creatures[static_cast<std::size_t>(kind)][static_cast<std::size_t>(k)];
