@@ -9,6 +9,9 @@
 #include "tests/support/scratch_dir.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
+#include "tools/levels/route_text.h"
+#include "tools/levels/solver.h"
+#include "tools/levels/wizard_walk.h"
 
 #include <gtest/gtest.h>
 
@@ -154,7 +157,41 @@ TEST_P(ShippedLevel, WrittenFileLoadsWithEveryoneOnTheirScreens) {
     }
 }
 
+// The labyrinths alone: the closing scene has no door.
+class ShippedLabyrinth : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedLabyrinth, SolverProvesItAndItsRouteIsNoLongerThanTheRecordedOne) {
+    Legend legend = shippedLegend();
+    LevelSource source = shippedLevel(GetParam(), legend);
+    const LevelData& level = *source.level;
+    const SolverResult solved = solveLevel(level);
+    ASSERT_TRUE(solved.complete) << describeSolution(solved);
+    ASSERT_TRUE(solved.finished) << describeSolution(solved);
+    ASSERT_FALSE(solved.route.empty()) << describeSolution(solved);
+    // Everything placed has a use: every item can be reached and every
+    // barrier opened.
+    EXPECT_TRUE(solved.itemsNeverReached.empty()) << describeSolution(solved);
+    EXPECT_TRUE(solved.barriersNeverOpened.empty()) << describeSolution(solved);
+
+    // The solver's route, walked again by the rules, ends on the door.
+    WalkMap map(level);
+    Walker w = startWalker(level);
+    for (std::size_t i = 0; i < solved.route.size(); ++i) {
+        const WalkStep step = walkCommand(w, solved.route[i], map, false);
+        ASSERT_FALSE(step.drowned) << "command " << i + 1;
+        ASSERT_EQ(step.door, i + 1 == solved.route.size()) << "command " << i + 1;
+    }
+
+    // A recorded route is a way through, so no shorter than the shortest.
+    const Route recorded = parseRoute(readSource(kLevelDir + "routes/" + GetParam() + ".route"));
+    ASSERT_EQ(recorded.error, "");
+    EXPECT_LE(solved.route.size(), recorded.steps.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(All, ShippedLevel, ::testing::ValuesIn(kShipped),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
+INSTANTIATE_TEST_SUITE_P(All, ShippedLabyrinth,
+                         ::testing::Values("001", "002", "003", "004", "005", "006", "007", "008"),
                          [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
 
 TEST(ShippedLevels, EachLabyrinthSpansSeveralScreensAndTheSceneOne) {

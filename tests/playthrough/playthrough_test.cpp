@@ -9,7 +9,7 @@
 // the run folder, which a player or the editor may have changed.
 #include "common/level_file.h"
 #include "common/tile_codes.h"
-#include "tests/playthrough/route_file.h"
+#include "tools/levels/route_text.h"
 #include "tests/playthrough/route_player.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
@@ -57,33 +57,6 @@ std::string expectedLine(int level) {
         if (line.rfind(prefix, 0) == 0) return line;
     }
     return "";
-}
-
-// ---- The route text ----
-
-TEST(RouteFile, LettersCountsBlanksAndCommentsGiveTheCommandsWithTheirLines) {
-    const Route r = parseRoute("; to the key\nR3 D\n  A ; take it\nL12U\r\n");
-    ASSERT_EQ(r.error, "");
-    ASSERT_EQ(r.steps.size(), 18u);
-    EXPECT_EQ(r.steps[0].command, RouteCommand::Right);
-    EXPECT_EQ(r.steps[0].line, 2);
-    EXPECT_EQ(r.steps[2].command, RouteCommand::Right);
-    EXPECT_EQ(r.steps[3].command, RouteCommand::Down);
-    EXPECT_EQ(r.steps[4].command, RouteCommand::Action);
-    EXPECT_EQ(r.steps[4].line, 3);
-    EXPECT_EQ(r.steps[5].command, RouteCommand::Left);
-    EXPECT_EQ(r.steps[16].command, RouteCommand::Left);
-    EXPECT_EQ(r.steps[17].command, RouteCommand::Up);
-    EXPECT_EQ(r.steps[17].line, 4);
-}
-
-TEST(RouteFile, FaultsNameTheirLine) {
-    EXPECT_EQ(parseRoute("R\nX2\n").error, "line 2: unknown command 'X'");
-    EXPECT_EQ(parseRoute("r\n").error, "line 1: unknown command 'r'");
-    EXPECT_EQ(parseRoute("R\n\n12\n").error, "line 3: a repeat count without a command letter");
-    EXPECT_EQ(parseRoute("U0").error, "line 1: repeat count 0 after 'U'");
-    EXPECT_EQ(parseRoute("D99999999999999999999").error, "line 1: repeat count above 999");
-    EXPECT_EQ(parseRoute("D999").steps.size(), 999u);
 }
 
 // ---- The player on small hand-made levels ----

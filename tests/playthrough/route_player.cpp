@@ -2,12 +2,15 @@
 // at a time, and watches what each command does.
 #include "tests/playthrough/route_player.h"
 
+#include "tests/playthrough/loop_runner.h"
+
 #include "game/world/level_loader.h"
 #include "game/flow/flow.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "platform/scancodes.h"
 
 #include <algorithm>
 #include <sstream>
@@ -24,32 +27,37 @@ constexpr int kDoorFrames = 20;
 // Commands shown in a failure message, the failing one last.
 constexpr std::size_t kTraceShown = 8;
 
+// What a command can change; a command took effect when this differs.
+struct Snapshot {
+    WizardState wizard;
+    int cell;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot() { return {currentWizardState(), cellAt(world.playerX, world.playerY)}; }
+
 // The key a player holds for each command, by PC set-1 scancode.
 struct KeyOf {
     RouteCommand command;
     int scancode;
 };
 constexpr KeyOf kKeys[] = {
-    {RouteCommand::Up, 72},   {RouteCommand::Right, 77},  {RouteCommand::Down, 80},
-    {RouteCommand::Left, 75}, {RouteCommand::Action, 28},
+    {RouteCommand::Up, scancode::Up},     {RouteCommand::Right, scancode::Right},
+    {RouteCommand::Down, scancode::Down}, {RouteCommand::Left, scancode::Left},
+    {RouteCommand::Action, scancode::Enter},
 };
 
-int scancodeOf(RouteCommand c) {
+}  // namespace
+
+int scancodeOf(RouteCommand command) {
     for (const KeyOf& k : kKeys) {
-        if (k.command == c) return k.scancode;
+        if (k.command == command) return k.scancode;
     }
     return 0;
 }
 
-// What a command can change; a command took effect when this differs.
-struct Snapshot {
-    int x, y, viewX, viewY, held, cell, score;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshot() {
-    return {world.playerX, world.playerY, world.viewX,   world.viewY,
-            world.heldItem, cellAt(world.playerX, world.playerY), world.score};
+WizardState currentWizardState() {
+    return {world.playerX, world.playerY, world.viewX, world.viewY, world.heldItem, world.score};
 }
 
 std::string describeWizard() {
@@ -59,43 +67,6 @@ std::string describeWizard() {
       << world.score;
     return s.str();
 }
-
-enum class Stop { Reached, OutOfFrames, LevelLeft, GameEnded, EnergyLow };
-
-class Runner {
-public:
-    explicit Runner(int level) : level_(level), lastFrame_(timerSeconds()) {}
-
-    int frames() const { return frames_; }
-    int lowestEnergy() const { return lowestEnergy_; }
-
-    // Runs loop passes until reached() holds after a pass, the level is left,
-    // the game ends, the energy falls below the reserve or `frameBudget`
-    // frame steps have passed.
-    template <typename Reached>
-    Stop runUntil(Reached reached, int frameBudget) {
-        const int lastAllowed = frames_ + frameBudget;
-        for (;;) {
-            const double before = lastFrame_;
-            const bool going = loopPass(lastFrame_);
-            if (lastFrame_ != before) ++frames_;
-            lowestEnergy_ = std::min(lowestEnergy_, world.energy);
-            if (world.level != level_) return Stop::LevelLeft;
-            if (!going) return Stop::GameEnded;
-            if (world.energy < kEnergyReserve) return Stop::EnergyLow;
-            if (reached()) return Stop::Reached;
-            if (frames_ >= lastAllowed) return Stop::OutOfFrames;
-        }
-    }
-
-private:
-    int level_;
-    double lastFrame_;
-    int frames_ = 0;
-    int lowestEnergy_ = world.energy;
-};
-
-}  // namespace
 
 void startLevel(int level) {
     world.energy = 99;
@@ -118,7 +89,8 @@ void startLevel(int level) {
 PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
     headless::setTimerStep(kPassTime);
     PlayResult result;
-    Runner runner(level);
+    LoopRunner runner(level, kEnergyReserve);
+    result.states.push_back(currentWizardState());
     std::size_t index = 0;  // the command being given, from 0
 
     const auto finish = [&](bool finished, const std::string& why) {
@@ -170,6 +142,14 @@ PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
         const RouteStep& step = steps[index];
         Stop stop = runner.runUntil([] { return playerAtRest(); }, kRestFrames);
         if (stop != Stop::Reached) return stopped(stop, index, "the wizard never came to rest");
+        if (step.command == RouteCommand::Wait) {
+            // One frame with no key held.
+            const int framesNow = runner.frames();
+            stop = runner.runUntil([&] { return runner.frames() > framesNow; }, 1);
+            if (stop != Stop::Reached && stop != Stop::OutOfFrames) return stopped(stop, index + 1, "");
+            result.states.push_back(currentWizardState());
+            continue;
+        }
 
         const int scancode = scancodeOf(step.command);
         const Snapshot before = snapshot();
@@ -181,6 +161,7 @@ PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
         line << "#" << index + 1 << " " << static_cast<char>(step.command) << " (line " << step.line
              << "): " << describeWizard() << ", frame " << runner.frames();
         result.trace.push_back(line.str());
+        result.states.push_back(currentWizardState());
         // A level left here was left before this command acted: the door came early.
         if (stop != Stop::Reached) {
             return stopped(stop, index, "no effect within " + std::to_string(budget) + " frames");

@@ -9,7 +9,8 @@
 // is finished when the loop leaves it through the door.
 #pragma once
 
-#include "tests/playthrough/route_file.h"
+#include "tests/playthrough/loop_runner.h"
+#include "tools/levels/route_text.h"
 
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ struct PlayResult {
     int lowestEnergy = 0;            // the least it fell to on the way
     int score = 0;                   // at the end
     std::vector<std::string> trace;  // one line per command given: its state once it took effect
+    // The wizard at the start and after each command given (waits included).
+    std::vector<WizardState> states;
 };
 
 // Sets up `level` as a new game does once the title screen has been left:

@@ -7,6 +7,7 @@
 #include "common/barrier_keys.h"
 #include "common/map_geometry.h"
 #include "common/tile_codes.h"
+#include "tools/levels/solver.h"
 
 #include <algorithm>
 #include <deque>
@@ -185,10 +186,13 @@ void checkSolvable(const LevelSource& source, std::vector<LevelProblem>& problem
     if (!source.doorRequired) return;
     const LevelData& level = *source.level;
     if (!insideReach(level.playerX, level.playerY)) return;  // validateLevel reports it
-    Reachability r = exploreLevel(level);
-    if (r.doorReached) return;
+    SolverOptions options;
+    options.findRoute = false;
+    const SolverResult solved = solveLevel(level, options);
+    if (solved.finished) return;
 
-    // Name the closed barriers at the edge of what was reached, as a hint.
+    // Name the closed barriers at the edge of what a walk reaches, as a hint.
+    Reachability r = exploreLevel(level);
     std::string hint;
     int shown = 0;
     for (int x = 1; x <= kReachColumns && shown < 4; ++x) {
@@ -202,7 +206,9 @@ void checkSolvable(const LevelSource& source, std::vector<LevelProblem>& problem
             ++shown;
         }
     }
+    std::string why = solved.complete ? "the door cannot be reached from the start "
+                                      : "no way to the door was found within the search's limit from the start ";
     problems.push_back({source.fileName, source.gridLine,
-                        "the door cannot be reached from the start " + cellText(level.playerX, level.playerY) +
-                            " (" + std::to_string(r.cellsReached) + " cells reached" + hint + ")"});
+                        why + cellText(level.playerX, level.playerY) + " (" + std::to_string(r.cellsReached) +
+                            " cells reached" + hint + ")"});
 }

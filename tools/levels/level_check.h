@@ -35,5 +35,7 @@ struct Reachability {
 // available wherever they lie, one approximation of carrying one at a time.
 Reachability exploreLevel(const LevelData& level);
 
-// Requires the door to be reachable (levels with a door only).
+// Requires the door to be reachable (levels with a door only), as the solver
+// proves it: carrying one item at a time, barriers opening from their side
+// only. The message adds what the flood fill above reaches.
 void checkSolvable(const LevelSource& source, std::vector<LevelProblem>& problems);

@@ -6,6 +6,7 @@
 #include "common/tile_codes.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -88,12 +89,42 @@ struct LevelParse {
     std::array<bool, kCreatureKinds> tooMany{};
     std::vector<std::string> rows;
     std::vector<int> rowLines;
+    // "view" header: the start view as given, and its line (0 when none).
+    int viewX = 0, viewY = 0, viewLine = 0;
+    // "cell" headers, applied over the grid in the order written.
+    struct CellLine {
+        int x, y, code, line;
+    };
+    std::vector<CellLine> cells;
+    // "creature" headers, appended to their tables after the grid's marks.
+    struct CreatureLine {
+        int kind;
+        StoredCreature entry;
+        int line;
+    };
+    std::vector<CreatureLine> creatures;
 
     void fail(int line, const std::string& message) {
         problems.push_back({source.fileName, line, message});
         ok = false;
     }
 };
+
+// Reads a whole word as a decimal integer (a minus sign allowed).
+bool readInt(const std::string& word, int& value) {
+    const char* first = word.data();
+    const char* last = word.data() + word.size();
+    auto [end, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && end == last;
+}
+
+// Reads words[from..from+n-1] as integers into out; false if any is not one.
+bool readInts(const std::vector<std::string>& w, std::size_t from, std::size_t n, int* out) {
+    if (w.size() != from + n) return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (!readInt(w[from + i], out[i])) return false;
+    return true;
+}
 
 int markIndex(char mark) {
     if (mark == kStartMark) return 0;
@@ -126,8 +157,29 @@ void parseHeader(LevelParse& p, const SourceLine& line, const std::vector<std::s
         } else {
             p.fail(line.number, "\"under\" takes a legend character, or a mark and a legend character");
         }
+    } else if (key == "view") {
+        int v[2];
+        if (!readInts(w, 1, 2, v)) return p.fail(line.number, "\"view\" takes the start view's column and row offsets");
+        p.viewX = v[0];
+        p.viewY = v[1];
+        p.viewLine = line.number;
+    } else if (key == "cell") {
+        int v[3];
+        if (!readInts(w, 1, 3, v)) return p.fail(line.number, "\"cell\" takes a column, a row and a tile code");
+        if (!isStoredCell(v[0], v[1]))
+            return p.fail(line.number, "\"cell\" names (" + std::to_string(v[0]) + ", " + std::to_string(v[1]) +
+                                           "), outside columns 1..220 and rows 1..150");
+        p.cells.push_back({v[0], v[1], v[2], line.number});
+    } else if (key == "creature") {
+        int v[4];
+        const int kind = w.size() > 1 && w[1].size() == 1 ? creatureKindOfMark(w[1][0]) : -1;
+        if (kind < 0 || !readInts(w, 2, 4, v))
+            return p.fail(line.number, "\"creature\" takes a mark (P F C E), a column, a row and the home view's "
+                                       "column and row offsets");
+        p.creatures.push_back({kind, {v[0], v[1], v[2], v[3]}, line.number});
     } else {
-        p.fail(line.number, "unknown header \"" + key + "\" (expected name, fill, under, door or map)");
+        p.fail(line.number,
+               "unknown header \"" + key + "\" (expected name, fill, under, door, view, cell, creature or map)");
     }
 }
 
@@ -193,6 +245,29 @@ void placeGrid(LevelParse& p) {
                 p.fail(line, "unknown character " + describeChar(ch) + " in column " + std::to_string(x));
             }
         }
+    }
+
+    // The header lines that say what the grid cannot: creatures in a table
+    // order or with homes of their own, cells with codes the legend has no
+    // character for, a start view of its own.
+    for (const LevelParse::CreatureLine& c : p.creatures) {
+        int& count = level.counts[c.kind];
+        if (count >= kMaxCreatures) {
+            if (!p.tooMany[c.kind]) {
+                p.fail(c.line, std::string("more than ") + std::to_string(kMaxCreatures) + " " +
+                                   kCreatureKindPlurals[c.kind]);
+                p.tooMany[c.kind] = true;
+            }
+            continue;
+        }
+        ++count;
+        level.creatures[c.kind][count] = c.entry;
+        p.source.creatureLines[c.kind][count] = c.line;
+    }
+    for (const LevelParse::CellLine& c : p.cells) level.map[c.x][c.y] = c.code;
+    if (p.viewLine != 0) {
+        level.viewX = p.viewX;
+        level.viewY = p.viewY;
     }
 }
 

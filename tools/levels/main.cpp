@@ -1,4 +1,5 @@
-// zl_levelmake — turns the level sources into level files.
+// zl_levelmake — turns the level sources into level files, level files back
+// into sources, and demonstration sources into recordings.
 //
 //   zl_levelmake --legend <legend.txt> --out <dir> <source.txt>...
 //       checks every source and, when all pass, writes <dir>/Data/<stem>.dat
@@ -7,13 +8,30 @@
 //       checks only and prints one summary line per level.
 //   zl_levelmake --legend <legend.txt> --png <dir> <source.txt>...
 //       checks and writes an overview picture <dir>/<stem>.png per level.
+//   zl_levelmake --legend <legend.txt> --solve <source.txt>...
+//       searches each level for a shortest route to the door and prints it,
+//       with what can never be reached or used; exit code 1 when a level
+//       with a door cannot be finished.
+//   zl_levelmake --legend <legend.txt> --totext <dir> <level.dat>...
+//       writes each level file (one the editor saved, say) as a level source
+//       <dir>/<stem>.txt with the legend's characters.
+//   zl_levelmake --legend <legend.txt> --demos <dir> --demo <demoN.txt>... <source.txt>...
+//       checks the level sources (001..008) and makes from each demonstration
+//       source demoN.txt the recording N (1..4) on labyrinth N:
+//       <dir>/Data/Demo.dat, Demo2.dat, ...
 //
 // Faults are printed as "file:line: message"; the exit code is 1 when any
 // level has one, 2 on a usage error, 0 otherwise.
+#include "common/demo_file.h"
 #include "common/level_file.h"
+#include "common/level_list.h"
+#include "tools/levels/demo_maker.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_overview.h"
 #include "tools/levels/level_source.h"
+#include "tools/levels/level_text.h"
+#include "tools/levels/route_text.h"
+#include "tools/levels/solver.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,17 +43,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Mode { Write, Check, Overview };
+enum class Mode { Write, Check, Overview, Solve, ToText, Demos };
 
 struct Options {
     Mode mode = Mode::Check;
     std::string legend;
-    std::string target;  // output folder for Write and Overview
+    std::string target;  // output folder for Write, Overview, ToText and Demos
     std::vector<std::string> sources;
+    std::vector<std::string> demos;  // demonstration sources (Demos)
 };
 
 int usage() {
-    std::cerr << "usage: zl_levelmake --legend <legend.txt> (--out <dir> | --check | --png <dir>) <source.txt>...\n";
+    std::cerr << "usage: zl_levelmake --legend <legend.txt> (--out <dir> | --check | --png <dir> | --solve) "
+                 "<source.txt>...\n"
+                 "       zl_levelmake --legend <legend.txt> --totext <dir> <level.dat>...\n"
+                 "       zl_levelmake --legend <legend.txt> --demos <dir> --demo <demoN.txt>... <source.txt>...\n";
     return 2;
 }
 
@@ -59,13 +81,20 @@ bool parseOptions(int argc, char** argv, Options& options) {
         };
         if (arg == "--legend") {
             if (!value(options.legend)) return false;
-        } else if (arg == "--out" || arg == "--png") {
+        } else if (arg == "--out" || arg == "--png" || arg == "--totext" || arg == "--demos") {
             if (modeSet || !value(options.target)) return false;
-            options.mode = arg == "--out" ? Mode::Write : Mode::Overview;
+            options.mode = arg == "--out"    ? Mode::Write
+                           : arg == "--png"  ? Mode::Overview
+                           : arg == "--totext" ? Mode::ToText
+                                               : Mode::Demos;
             modeSet = true;
-        } else if (arg == "--check") {
+        } else if (arg == "--demo") {
+            std::string demo;
+            if (!value(demo)) return false;
+            options.demos.push_back(demo);
+        } else if (arg == "--check" || arg == "--solve") {
             if (modeSet) return false;
-            options.mode = Mode::Check;
+            options.mode = arg == "--check" ? Mode::Check : Mode::Solve;
             modeSet = true;
         } else if (arg.starts_with("--")) {
             return false;
@@ -73,6 +102,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.sources.push_back(arg);
         }
     }
+    if (options.demos.empty() == (options.mode == Mode::Demos)) return false;
     return modeSet && !options.legend.empty() && !options.sources.empty();
 }
 
@@ -89,20 +119,103 @@ std::string summary(const LevelSource& source, const Reachability& r) {
     return s.str();
 }
 
-bool sameLevel(const LevelData& a, const LevelData& b) {
-    for (int x = 1; x <= kLevelColumns; ++x)
-        for (int y = 1; y <= kLevelRows; ++y)
-            if (a.map[x][y] != b.map[x][y]) return false;
-    if (a.playerX != b.playerX || a.playerY != b.playerY || a.viewX != b.viewX || a.viewY != b.viewY) return false;
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        if (a.counts[kind] != b.counts[kind]) return false;
-        for (int k = 0; k < kCreatureSlots; ++k) {
-            const StoredCreature& p = a.creatures[kind][k];
-            const StoredCreature& q = b.creatures[kind][k];
-            if (p.x != q.x || p.y != q.y || p.homeViewX != q.homeViewX || p.homeViewY != q.homeViewY) return false;
+// ToText: each level file as a level source in the target folder.
+int writeTexts(const Options& options, const Legend& legend) {
+    std::error_code ec;
+    const fs::path target = fs::absolute(options.target, ec);
+    fs::create_directories(target, ec);
+    const fs::path home = fs::current_path(ec);
+    int status = 0;
+    for (const std::string& file : options.sources) {
+        // The field reader takes paths relative to the working directory,
+        // so the tool reads each file from inside its folder.
+        const fs::path path = fs::absolute(file, ec);
+        auto level = std::make_unique<LevelData>();
+        fs::current_path(path.parent_path(), ec);
+        const bool read = !ec && readLevelFile(path.filename().string(), *level);
+        fs::current_path(home, ec);
+        if (!read) {
+            std::cerr << file << ": cannot be read\n";
+            status = 1;
+            continue;
+        }
+        const std::string stem = path.stem().string();
+        const LevelText text = levelToText(*level, legend, stem, path.filename().string());
+        for (const std::string& note : text.notes) std::cerr << file << ": " << note << "\n";
+        const fs::path out = target / (stem + ".txt");
+        std::ofstream stream(out, std::ios::binary);
+        stream << text.text;
+        stream.close();
+        if (!stream) {
+            std::cerr << out.string() << ": cannot be written\n";
+            status = 1;
         }
     }
-    return true;
+    return status;
+}
+
+// The recording number of a demonstration source: N of "demoN.txt", 1..4;
+// 0 for any other name.
+int recordingNumber(const std::string& file) {
+    const std::string stem = fs::path(file).stem().string();
+    if (stem.size() != 5 || stem.rfind("demo", 0) != 0) return 0;
+    const int n = stem[4] - '0';
+    return n >= 1 && n <= kRecordings ? n : 0;
+}
+
+// Demos: each demonstration source as its recording below the target's Data.
+int writeDemos(const Options& options, const std::vector<LevelSource>& sources) {
+    // The labyrinths in play order, found by their file names.
+    std::vector<const LevelData*> levels(kLevelCount, nullptr);
+    for (const LevelSource& source : sources) {
+        const std::string stem = fs::path(source.fileName).stem().string();
+        for (int n = 0; n < kLevelCount; ++n)
+            if (stem == kLevelNames[n]) levels[static_cast<std::size_t>(n)] = source.level.get();
+    }
+    for (int n = 0; n < kLevelCount; ++n) {
+        if (levels[static_cast<std::size_t>(n)] != nullptr) continue;
+        std::cerr << "the demonstrations need the level source " << kLevelNames[n] << ".txt\n";
+        return 1;
+    }
+
+    std::vector<LevelProblem> problems;
+    std::vector<std::pair<int, Demonstration>> made;
+    for (const std::string& file : options.demos) {
+        const int n = recordingNumber(file);
+        std::string text;
+        if (n == 0) {
+            problems.push_back({file, 0, "a demonstration source is named demo1.txt .. demo4.txt"});
+        } else if (!readText(file, text)) {
+            problems.push_back({file, 0, "cannot be read"});
+        } else {
+            Demonstration demo;
+            if (makeDemonstration(parseRoute(text), n, levels, file, demo, problems)) made.emplace_back(n, demo);
+            std::cout << fs::path(file).filename().string() << ": " << demo.codes << " codes, " << demo.screens
+                      << " screens in " << demo.labyrinths << " labyrinth(s), " << demo.exchanges
+                      << " exchanges, " << demo.barriersOpened << " barriers opened\n";
+        }
+    }
+    for (const LevelProblem& p : problems) std::cerr << formatProblem(p) << "\n";
+    if (!problems.empty()) return 1;
+
+    // The recording writer works below the working directory's Data folder.
+    std::error_code ec;
+    fs::create_directories(fs::path(options.target) / "Data", ec);
+    fs::current_path(options.target, ec);
+    if (ec) {
+        std::cerr << options.target << ": cannot be entered: " << ec.message() << "\n";
+        return 1;
+    }
+    for (const auto& [n, demo] : made) {
+        const std::string path = recordingPath(n);
+        RecordingMoves back{};
+        if (!writeRecording(path, demo.moves) || !readRecording(path, back) || back != demo.moves) {
+            std::cerr << (fs::path(options.target) / "Data").string() << ": recording " << n
+                      << " could not be written whole\n";
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -123,6 +236,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (options.mode == Mode::ToText) return writeTexts(options, legend);
+
     std::vector<LevelSource> sources(options.sources.size());
     for (std::size_t i = 0; i < options.sources.size(); ++i) {
         std::string text;
@@ -141,6 +256,22 @@ int main(int argc, char** argv) {
     case Mode::Check:
         for (const LevelSource& source : sources) std::cout << summary(source, exploreLevel(*source.level)) << "\n";
         return 0;
+    case Mode::ToText: return 1;  // handled above, before any source is read
+    case Mode::Demos: return writeDemos(options, sources);
+    case Mode::Solve: {
+        int status = 0;
+        for (const LevelSource& source : sources) {
+            const std::string file = fs::path(source.fileName).filename().string();
+            if (!source.doorRequired) {
+                std::cout << file << ": a scene without a door\n";
+                continue;
+            }
+            const SolverResult result = solveLevel(*source.level);
+            std::cout << file << ": " << describeSolution(result);
+            if (!result.finished) status = 1;
+        }
+        return status;
+    }
     case Mode::Overview: {
         std::error_code ec;
         fs::create_directories(options.target, ec);
@@ -172,7 +303,7 @@ int main(int argc, char** argv) {
             // how a failed or short write shows.
             auto back = std::make_unique<LevelData>();
             readLevelFile(path, *back);
-            if (!sameLevel(*source.level, *back)) {
+            if (!sameLevelData(*source.level, *back)) {
                 std::cerr << (fs::path(options.target) / "Data" / (stem + ".dat")).string()
                           << ": reading the written file back gives a different level\n";
                 return 1;
