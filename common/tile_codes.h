@@ -104,6 +104,10 @@ using tile::TileCode;
 constexpr int kFirstSolidCode = 50;
 
 inline bool isEnterableCode(int code) { return code < kFirstSolidCode; }
+// Codes the action exchanges with the held item: the items and the unnamed
+// codes up to the first solid one (30..49). Flames, embers, the waterfall,
+// water and the door are never exchanged.
+inline bool isExchangedCode(int code) { return code >= tile::Axe && code < kFirstSolidCode; }
 // Items are the only codes the wizard can hold: 30..34 and 40..46.
 inline bool isItemCode(int code) {
     return (code >= tile::Axe && code <= tile::Cross) || (code >= tile::Key && code <= tile::CandleStand);

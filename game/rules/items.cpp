@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kFirstTakenCode = 30;  // codes 30..49 are exchanged
-constexpr int kLastTakenCode = 49;
 constexpr int kBurstFrames = 20;
 constexpr int kSwapSoundPauseMs = 20;
 constexpr int kSwapSettlePauseMs = 50;
@@ -69,8 +67,7 @@ void strikeWithWeapon() {
 void swapHeldItem() {
     flushKeys();
     const int code = cellAt(world.playerX, world.playerY);
-    // Flames, embers, water, the waterfall and the door are never exchanged.
-    if (code < kFirstTakenCode || code > kLastTakenCode) return;
+    if (!isExchangedCode(code)) return;
     writeCell(world.playerX, world.playerY, world.heldItem);
     world.heldItem = code;
     showHeldItem();

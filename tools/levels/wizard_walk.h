@@ -81,11 +81,6 @@ constexpr bool atViewEdge(const WalkDirection& d, const Walker& w) {
     return w.y - w.viewY <= 1;
 }
 
-// Codes the action exchanges: the items and the unnamed codes up to the
-// first solid one. Flames, embers, the waterfall, water and the door are
-// never exchanged.
-constexpr bool isExchangedCode(int code) { return code >= tile::Axe && code < kFirstSolidCode; }
-
 // The wizard drowns on this cell: a step into it ends the game.
 constexpr bool drownsOn(int code) { return code == tile::Water; }
 
