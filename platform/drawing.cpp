@@ -6,6 +6,7 @@
 // 40 x 40 cells per scene redraw.
 #include "platform/platform.h"
 #include "platform/refresh.h"
+#include "platform/row_copy.h"
 #include "platform/screen_state.h"
 
 #include <algorithm>
@@ -60,7 +61,7 @@ void drawImage(int x, int y, const Image* image, DrawMode mode) {
     for (long long row = top; row < bottom; ++row) {
         switch (mode) {
             case DrawMode::Opaque:
-                std::copy_n(source, columns, target);
+                core::copyRow(target, source, static_cast<std::size_t>(columns));
                 break;
             case DrawMode::Transparent:
                 // Written as a select rather than a skipped store so that the
