@@ -91,8 +91,7 @@ Image* makeSprite() {
 
 // One 40 x 40 image drawn at the 280 cell positions of a view in turn, as a
 // scene redraw does; one iteration is one draw.
-void BM_DrawImage40(benchmark::State& state) {
-    const DrawMode mode = static_cast<DrawMode>(state.range(0));
+void BM_DrawImage40(benchmark::State& state, DrawMode mode) {
     openGameScreen();
     Image* image = makeSprite();
     int cell = 0;
@@ -104,9 +103,9 @@ void BM_DrawImage40(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
     destroyImage(image);
 }
-BENCHMARK(BM_DrawImage40)->Arg(static_cast<int>(DrawMode::Opaque))->Name("BM_DrawImage40/Opaque");
-BENCHMARK(BM_DrawImage40)->Arg(static_cast<int>(DrawMode::Transparent))->Name("BM_DrawImage40/Transparent");
-BENCHMARK(BM_DrawImage40)->Arg(static_cast<int>(DrawMode::Xor))->Name("BM_DrawImage40/Xor");
+BENCHMARK_CAPTURE(BM_DrawImage40, Opaque, DrawMode::Opaque);
+BENCHMARK_CAPTURE(BM_DrawImage40, Transparent, DrawMode::Transparent);
+BENCHMARK_CAPTURE(BM_DrawImage40, Xor, DrawMode::Xor);
 
 // The limit for drawImage: the same block copied row by row with memcpy
 // from an image's pixels onto a raw page, at the same cell positions.
