@@ -9,7 +9,6 @@
 #include <climits>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -233,29 +232,6 @@ TEST_F(FieldReader, GarbageIsReadToItsEndWithoutHarm) {
         }
         EXPECT_TRUE(core::currentFieldSource()->atEnd()) << "round " << round;
         EXPECT_EQ(readIntField(), 0);
-    }
-}
-
-// Data files take the common integer field in one step; typed lines always
-// go through the general rules. Both must read any bytes alike, also where
-// the short way gives up half-way (a tenth digit, a blank, a lone CR).
-TEST_F(FieldReader, DataFilesReadIntegersAsTypedLinesDo) {
-    std::mt19937 random(2024);
-    const std::string alphabet = "0123456789999+-,,,\r\n\n \t.e\"x";
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes(1 + random() % 60, ' ');
-        for (char& c : bytes) c = alphabet[random() % alphabet.size()];
-        std::vector<bool> asText(30);
-        for (std::size_t i = 0; i < asText.size(); ++i) asText[i] = random() % 4 == 0;
-
-        std::vector<std::string> fromLine;
-        setLineFieldSource(bytes);
-        for (bool text : asText) fromLine.push_back(text ? readStringField() : std::to_string(readIntField()));
-        source(bytes);
-        for (std::size_t i = 0; i < asText.size(); ++i) {
-            const std::string read = asText[i] ? readStringField() : std::to_string(readIntField());
-            ASSERT_EQ(read, fromLine[i]) << "read " << i << " of \"" << bytes << "\"";
-        }
     }
 }
 
