@@ -128,8 +128,14 @@ def build(bench, xvfb):
     else:
         t.add("one frame step, 100 creatures of each kind", "the 20 ms frame", None, "not measured", "under 2.5 %",
               None, "")
+    per_creature = []
+    for per_kind in (10, 25, 50, 75, 100):
+        time = bench.get(f"BM_FrameStep/{per_kind}", {}).get("cpu")
+        if time is not None:
+            per_creature.append(f"{4 * per_kind}: {time / (4 * per_kind) / 1e3:.2f}")
     ratio_row(t, bench, "frame step with 400 creatures (100 of each kind) vs 100 (25 of each kind)",
-              "linear growth", "BM_FrameStep/100", "BM_FrameStep/25", 4.5)
+              "linear growth", "BM_FrameStep/100", "BM_FrameStep/25", 4.5,
+              "µs per creature at " + ", ".join(per_creature) if per_creature else "")
 
     demo = bench.get("BM_DemonstrationPlayback")
     if demo and demo["counters"].get("game_seconds"):
