@@ -1,5 +1,14 @@
-// level_load_bench.cpp — loading a full level with loadLevel, the field
-// reader per value, and writing a level file.
+// Level files through the platform's data files against plain stdio doing
+// the same: the limits of bench/README.md.
+//
+//   BM_LoadLevel       vs BM_ReadLevelStdio    within 3x   (the same fields read with fscanf)
+//   BM_WriteLevelFile  vs BM_WriteLevelStdio   within 3x   (the same fields written with fprintf,
+//                                                           synced and renamed over the old file)
+//
+// As context, the bare bytes read with one fread and written with one
+// fwrite (BM_ReadLevelBytesStdio, BM_WriteLevelBytesStdio), and the field
+// reader alone (BM_ReadIntFieldPerValue). Saving and loading a game get
+// their rows when saved games exist.
 #include "common/level_file.h"
 #include "game/world/level_loader.h"
 #include "game/world/world.h"
@@ -8,12 +17,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -38,6 +52,22 @@ std::unique_ptr<LevelData> fullLevel() {
     return level;
 }
 
+// The level's values in file order, as the stdio versions write them.
+std::vector<int> fileValues(const LevelData& level) {
+    std::vector<int> values;
+    values.reserve(kLevelFileValues);
+    for (int x = 1; x <= kLevelColumns; ++x)
+        for (int y = 1; y <= kLevelRows; ++y) values.push_back(level.map[x][y]);
+    for (int v : {level.playerX, level.playerY, level.viewX, level.viewY}) values.push_back(v);
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        for (const StoredCreature& c : level.creatures[kind]) {
+            for (int v : {c.x, c.y, c.homeViewX, c.homeViewY}) values.push_back(v);
+        }
+        values.push_back(level.counts[kind]);
+    }
+    return values;
+}
+
 // A fresh working directory holding Data\001.dat for one benchmark run.
 class LevelDir {
 public:
@@ -55,6 +85,8 @@ public:
         fs::current_path(previous_, ec);
         fs::remove_all(dir_, ec);
     }
+    // The file in the host's spelling, for the stdio versions.
+    static std::string levelPath() { return "Data/001.dat"; }
     std::string levelBytes() const {
         std::ifstream in(dir_ / "Data" / "001.dat", std::ios::binary);
         std::ostringstream s;
@@ -66,6 +98,20 @@ private:
     fs::path previous_;
     fs::path dir_;
 };
+
+// What the data-file writer does to make a file durable, done with stdio:
+// the scratch file synced, renamed over the target, the folder synced.
+bool commitStdio(std::FILE* f, const std::string& scratch, const std::string& target) {
+    bool ok = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok || std::rename(scratch.c_str(), target.c_str()) != 0) return false;
+    const int folder = ::open("Data", O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
 
 void BM_LoadLevel(benchmark::State& state) {
     LevelDir dir;
@@ -80,8 +126,46 @@ void BM_LoadLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLevel)->Unit(benchmark::kMicrosecond);
 
-// One readIntField per value, from a level already in
-// memory: items_per_second is the rate of the field reader alone.
+// The same fields read with fscanf, each number with the comma or line end
+// after it.
+void BM_ReadLevelStdio(benchmark::State& state) {
+    LevelDir dir;
+    std::vector<int> values(kLevelFileValues);
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(LevelDir::levelPath().c_str(), "rb");
+        if (f == nullptr) {
+            state.SkipWithError("no level file");
+            break;
+        }
+        for (int& v : values) {
+            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
+        }
+        std::fclose(f);
+        benchmark::DoNotOptimize(values.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLevelFileValues);
+}
+BENCHMARK(BM_ReadLevelStdio)->Unit(benchmark::kMicrosecond);
+
+// The bytes alone, one fread: context.
+void BM_ReadLevelBytesStdio(benchmark::State& state) {
+    LevelDir dir;
+    std::vector<char> bytes(dir.levelBytes().size() + 1);
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(LevelDir::levelPath().c_str(), "rb");
+        if (f == nullptr) {
+            state.SkipWithError("no level file");
+            break;
+        }
+        benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
+        std::fclose(f);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size() - 1));
+}
+BENCHMARK(BM_ReadLevelBytesStdio)->Unit(benchmark::kMicrosecond);
+
+// One readIntField per value, from a level already in memory:
+// items_per_second is the rate of the field reader alone.
 void BM_ReadIntFieldPerValue(benchmark::State& state) {
     LevelDir dir;
     const std::string bytes = dir.levelBytes();
@@ -108,5 +192,43 @@ void BM_WriteLevelFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kLevelFileValues);
 }
 BENCHMARK(BM_WriteLevelFile)->Unit(benchmark::kMicrosecond);
+
+// The same fields written with fprintf, in the same layout (the map on one
+// line, every other value on a line of its own), made as durable.
+void BM_WriteLevelStdio(benchmark::State& state) {
+    LevelDir dir;
+    const std::vector<int> values = fileValues(*fullLevel());
+    const std::size_t mapValues = static_cast<std::size_t>(kLevelColumns) * kLevelRows;
+    const std::string scratch = LevelDir::levelPath() + ".new";
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(scratch.c_str(), "wb");
+        if (f == nullptr) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) std::fprintf(f, i < mapValues ? "%d," : "%d\r\n", values[i]);
+        benchmark::DoNotOptimize(commitStdio(f, scratch, LevelDir::levelPath()));
+    }
+    state.SetItemsProcessed(state.iterations() * kLevelFileValues);
+}
+BENCHMARK(BM_WriteLevelStdio)->Unit(benchmark::kMicrosecond);
+
+// The bytes alone, one fwrite, made as durable: context.
+void BM_WriteLevelBytesStdio(benchmark::State& state) {
+    LevelDir dir;
+    const std::string bytes = dir.levelBytes();
+    const std::string scratch = LevelDir::levelPath() + ".new";
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(scratch.c_str(), "wb");
+        if (f == nullptr) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        benchmark::DoNotOptimize(commitStdio(f, scratch, LevelDir::levelPath()));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_WriteLevelBytesStdio)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

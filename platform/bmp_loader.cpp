@@ -111,6 +111,40 @@ void copyInto(SDL_Surface* surface, Image* image) {
     SDL_UnlockSurface(surface);
 }
 
+// The programs' own pictures are all uncompressed 32-bit bitmaps with the
+// plain 40-byte header: those are copied here directly, a row at a time,
+// with the same result as SDL's decoder and conversion (the low 24 bits are
+// blue, green and red; the fourth byte is dropped), which took ten times as
+// long and most of the game's time for loading its 102 pictures at start-up.
+// False, having done nothing, for any other kind of bitmap.
+bool loadPlain32(const std::vector<unsigned char>& data, Image* image) {
+    constexpr std::size_t kHeaders = 14 + 40;
+    if (data.size() < kHeaders || readLe(data, 14, 4) != 40 || readLe(data, 28, 2) != 32 ||
+        readLe(data, 30, 4) != kCompressionRgb)
+        return false;
+    const std::int64_t width = static_cast<std::int32_t>(readLe(data, 18, 4));
+    const std::int64_t signedHeight = static_cast<std::int32_t>(readLe(data, 22, 4));
+    const bool bottomUp = signedHeight > 0;
+    const std::int64_t height = bottomUp ? signedHeight : -signedHeight;
+    const std::int64_t offset = readLe(data, 10, 4);
+    const std::int64_t rowBytes = width * 4;
+    // plausibleBmp has checked the sizes and that the pixels are all there.
+    if (width <= 0 || height <= 0 || offset + rowBytes * height > static_cast<std::int64_t>(data.size()))
+        return false;
+    const std::size_t imageRows = image->pixels.size() / static_cast<std::size_t>(image->width);
+    const std::int64_t rows = std::min<std::int64_t>({height, image->height, static_cast<std::int64_t>(imageRows)});
+    const std::int64_t columns = std::min<std::int64_t>(width, image->width);
+    for (std::int64_t y = 0; y < rows; ++y) {
+        const std::int64_t fileRow = bottomUp ? height - 1 - y : y;
+        const unsigned char* in = data.data() + offset + fileRow * rowBytes;
+        Colour* out = image->pixels.data() + y * image->width;
+        for (std::int64_t x = 0; x < columns; ++x, in += 4) {
+            out[x] = 0xFF000000u | static_cast<Colour>(in[2]) << 16 | static_cast<Colour>(in[1]) << 8 | in[0];
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void loadBmp(const std::string& path, Image* image) {
@@ -118,7 +152,7 @@ void loadBmp(const std::string& path, Image* image) {
     std::string hostPath = path;
     std::replace(hostPath.begin(), hostPath.end(), '\\', '/');
     const std::vector<unsigned char> data = readWholeFile(hostPath);
-    if (!plausibleBmp(data)) return;
+    if (!plausibleBmp(data) || loadPlain32(data, image)) return;
 
     SDL_RWops* stream = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
     if (!stream) return;

@@ -194,6 +194,8 @@ int parseInteger(const std::string& field) {
 int readIntField() {
     FieldSource* source = core::currentFieldSource();
     if (source == nullptr) return 0;
+    int value = 0;
+    if (source->takePlainInteger(value)) return value;
     return parseInteger(takeField(*source, kMaxIntegerField, true));
 }
 

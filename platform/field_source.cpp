@@ -34,6 +34,33 @@ int FileFieldSource::peek(std::size_t ahead) const {
     return byteAt(bytes_, pos_ + ahead);
 }
 
+bool FileFieldSource::takePlainInteger(int& value) {
+    constexpr std::size_t kMostDigits = 9;  // below 2^31: no saturation to mind
+    const std::size_t size = bytes_.size();
+    std::size_t i = pos_;
+    while (i < size && (bytes_[i] == ' ' || bytes_[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < size && (bytes_[i] == '-' || bytes_[i] == '+')) negative = bytes_[i++] == '-';
+    const std::size_t firstDigit = i;
+    int magnitude = 0;
+    while (i < size && i - firstDigit < kMostDigits && bytes_[i] >= '0' && bytes_[i] <= '9')
+        magnitude = magnitude * 10 + (bytes_[i++] - '0');
+    if (i == firstDigit) return false;
+    if (i < size) {
+        const char c = bytes_[i];
+        if (c == ',' || c == '\n') {
+            ++i;
+        } else if (c == '\r' && i + 1 < size && bytes_[i + 1] == '\n') {
+            i += 2;
+        } else {
+            return false;  // a blank, a tenth digit, a decimal point, anything else
+        }
+    }
+    pos_ = i;
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 int LineFieldSource::next() {
     const int c = byteAt(line_, pos_);
     if (c != kEndOfData) ++pos_;

@@ -144,8 +144,8 @@ void sleepUntil(double seconds);
 
 // Seconds from a fixed origin, monotonic, finer than a millisecond, cheap.
 double timerSeconds();
-// Uniform in [0, 1); the same sequence on every run.
-double random01();
+// Uniform in [0, 1); the same sequence on every run. Inline, in
+// random_access.h (included at the end).
 // Starts a WAV and returns at once; a new sound ends the playing one. A missing
 // or broken file, or no audio device, is silent.
 void playSound(const std::string& path);
@@ -179,3 +179,5 @@ void deleteFile(const std::string& path);
 // setPages, getPixel and setPixel are defined inline here: the dissolve
 // effects call them millions of times in a row.
 #include "platform/pixel_access.h"
+// random01 likewise: the dissolves draw two million numbers in a row.
+#include "platform/random_access.h"

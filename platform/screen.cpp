@@ -7,6 +7,7 @@
 #include "platform/backend.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
+#include "platform/row_copy.h"
 #include "platform/screen_state.h"
 
 #include <algorithm>
@@ -103,7 +104,7 @@ void copyBlock(int from, int to, int x, int y, int width, int height) {
     const std::size_t columns = static_cast<std::size_t>(right - left);
     for (long long row = top; row < bottom; ++row) {
         const std::size_t offset = static_cast<std::size_t>(row * kScreenWidth + left);
-        std::memcpy(s.page[to] + offset, s.page[from] + offset, sizeof(Colour) * columns);
+        core::copyRow(s.page[to] + offset, s.page[from] + offset, columns);
     }
     core::countCall(core::Lane::Drawing, 1);
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and checks everything CI checks:
 # the debug, sanitizer (ASan + UBSan) and release builds (release with
-# warnings as errors), the fuzz targets with their corpora replayed, and
-# every test in the debug and sanitizer builds.
+# warnings as errors), one iteration of every benchmark, the fuzz targets
+# with their corpora replayed, and every test in the debug and sanitizer
+# builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh
@@ -17,11 +18,17 @@ done
 step "build release, warnings as errors"
 cmake --preset release -DZL_WERROR=ON >/dev/null
 cmake --build --preset release
+step "benchmarks, one iteration each (they must keep running; bench/run.sh times them)"
+bench_status=0
+for program in zl_bench zl_bench_editor zl_bench_sdl; do
+  SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy build/release/bench/$program --benchmark_min_time=0 \
+    >/dev/null || bench_status=1
+done
 step "build fuzz targets"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-status=0
+status=$bench_status
 step "fuzz corpora"
 bash tools/fuzz/replay.sh "${ZL_FUZZ_SECONDS:-0}" || status=1
 for preset in debug asan; do

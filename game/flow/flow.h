@@ -23,6 +23,17 @@ void startUp();
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();
 
+// ---- The diagnostic frame log (game/flow/frame_log.cpp) ----
+
+// Switches the log on (the option --frame-log) or off: on, a line
+// "shown <seconds>" on standard output once the first picture is drawn, then
+// "frame <n> <seconds>" for every frame step, counted from 1.
+void setFrameLog(bool on);
+// The first picture of the run is drawn (level 1 behind the title screen).
+void logFirstPicture();
+// A frame step ended its movement phase at `seconds` (timerSeconds).
+void logFrameStep(double seconds);
+
 // ---- Pieces of the loop, exposed for tests ----
 
 // One pass of the frame loop; returns false when the game has ended.

@@ -142,6 +142,7 @@ bool frameStep(double& lastFrame) {
     stepCleaners();
     stepEyes();
     lastFrame = timerSeconds();
+    logFrameStep(lastFrame);
     ++world.frameCounter;
     if (world.turnHold > 0) --world.turnHold;
 

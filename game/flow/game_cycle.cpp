@@ -32,6 +32,7 @@ void titleMode() {
     newGameFields();
     loadLevel();
     renderScene();
+    logFirstPicture();
     titleScreen();
     world.mode = world.demoStep == 1 ? GameMode::Demonstration : GameMode::Live;
 }

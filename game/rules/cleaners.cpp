@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr GlideRule kCleanerGlide{2, true, eraseCleaners, drawCleaners};
+constexpr GlideRule kCleanerGlide{2, true, drawCleaners};
 
 // A cleaning man may walk onto (x, y) when it can be entered and the cell
 // beneath carries him: a code above 50, so a plain barrier (50) does not.

@@ -4,12 +4,12 @@
 
 #include "game/world/world.h"
 
-// How a kind glides: pixels per frame, whether it moves on rows at all, and
-// the scene operations that erase and draw every creature of the kind.
+// How a kind glides: pixels per frame, whether it moves on rows at all (and
+// so is drawn and erased with its row offset or without), and the scene
+// operation that draws every creature of the kind.
 struct GlideRule {
     int pixels;           // offset change per frame and axis
     bool horizontalOnly;  // cleaning men never glide vertically
-    void (*erase)();      // restores the background under the whole kind
     void (*draw)();       // draws the whole kind
 };
 

@@ -8,7 +8,7 @@
 #include "game/world/scene.h"
 
 namespace {
-constexpr GlideRule kEyeGlide{4, false, eraseEyes, drawEyes};
+constexpr GlideRule kEyeGlide{4, false, drawEyes};
 }  // namespace
 
 void chaseEyes() { chaseOnBothAxes(world.eyes, world.eyeCount, false); }

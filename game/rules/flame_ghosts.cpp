@@ -8,7 +8,7 @@
 #include "game/world/scene.h"
 
 namespace {
-constexpr GlideRule kFlameGhostGlide{4, false, eraseFlameGhosts, drawFlameGhosts};
+constexpr GlideRule kFlameGhostGlide{4, false, drawFlameGhosts};
 }  // namespace
 
 void chaseFlameGhosts() { chaseOnBothAxes(world.flameGhosts, world.flameGhostCount, false); }

@@ -8,7 +8,7 @@
 #include "game/world/scene.h"
 
 namespace {
-constexpr GlideRule kPigGlide{2, false, erasePigs, drawPigs};
+constexpr GlideRule kPigGlide{2, false, drawPigs};
 }  // namespace
 
 void chasePigs() { chaseOnBothAxes(world.pigs, world.pigCount, true); }

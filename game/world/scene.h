@@ -33,6 +33,9 @@ void showHeldItem();
 void paintOpenedCell();
 // Copies the 40 x 40 block at (x, y) from the background to the visible page.
 void restoreBlock(int x, int y);
+// Copies the width x height area at (x, y) from the background to the
+// visible page; the part off the page is left out.
+void restoreArea(int x, int y, int width, int height);
 
 void eraseWizard();
 void erasePigs();

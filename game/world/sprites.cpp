@@ -57,11 +57,13 @@ void drawKind(const CreatureLook& look) {
 
 }  // namespace
 
-void restoreBlock(int x, int y) {
-    // Only the part of the block that lies on the page is copied back; a
+void restoreBlock(int x, int y) { restoreArea(x, y, kCell, kCell); }
+
+void restoreArea(int x, int y, int width, int height) {
+    // Only the part of the area that lies on the page is copied back; a
     // block reaching past an edge is clipped, never painted as a key-coloured
     // square. The copy goes page to page and allocates nothing.
-    copyBlock(kBackgroundPage, kVisiblePage, x, y, kCell, kCell);
+    copyBlock(kBackgroundPage, kVisiblePage, x, y, width, height);
 }
 
 void eraseWizard() {

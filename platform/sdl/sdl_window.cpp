@@ -20,6 +20,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace sdl {
@@ -41,10 +42,28 @@ void destroyWindow() {
     host.texture = nullptr;
     host.renderer = nullptr;
     host.window = nullptr;
+    host.direct = false;
     host.fullScreen = -1;
 }
 
-// Opens a window of the given mode with its renderer and streaming texture.
+// In a window the picture is shown 1:1, so it needs no scaling and no
+// graphics processor: it is copied into the window's own surface, which on
+// X11 is shared memory the X server reads directly. A renderer there would
+// cost more than it saves: where OpenGL runs in software (a virtual display,
+// a machine without a graphics driver) its presents took most of the
+// processor time of a walking game and its libraries four fifths of the
+// game's memory. The window surface is made without a renderer behind it
+// (SDL would otherwise build one); where the video driver has no surface of
+// its own (Wayland), the window falls back to the renderer.
+bool useWindowSurface() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!SDL_GetWindowSurface(host.window)) return false;
+    host.direct = true;
+    return true;
+}
+
+// Opens a window of the given mode: in a window with its own surface, in
+// full screen (or without a surface) with a renderer and streaming texture.
 // On any failure nothing is left half made: the program then draws into its
 // pages as before and simply shows nothing.
 void createWindow(int fullScreen) {
@@ -52,6 +71,11 @@ void createWindow(int fullScreen) {
     host.window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    kScreenWidth, kScreenHeight, flags);
     if (!host.window) return;
+    if (!fullScreen && useWindowSurface()) {
+        host.fullScreen = fullScreen;
+        SDL_StartTextInput();
+        return;
+    }
     // No SDL_RENDERER_PRESENTVSYNC: a present must never hold the program up
     // for a whole display frame.
     host.renderer = SDL_CreateRenderer(host.window, -1, 0);
@@ -73,15 +97,38 @@ void createWindow(int fullScreen) {
     SDL_StartTextInput();
 }
 
+constexpr int kPagePitch = kScreenWidth * static_cast<int>(sizeof(Colour));
+
+// The page into the window's surface, converted to its pixel format (on
+// X11 the same layout, so a copy row by row). Only what fits is copied,
+// should the window have come out smaller than the picture.
+void presentDirect(const Colour* pixels) {
+    SDL_Surface* surface = SDL_GetWindowSurface(host.window);
+    if (!surface) return;
+    const int width = std::min(surface->w, kScreenWidth);
+    const int height = std::min(surface->h, kScreenHeight);
+    if (width <= 0 || height <= 0 || SDL_LockSurface(surface) != 0) return;
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, pixels, kPagePitch, surface->format->format,
+                      surface->pixels, surface->pitch);
+    SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(host.window);
+}
+
 void present() {
-    if (!host.texture || core::pageCount() <= 0) return;
+    if (core::pageCount() <= 0) return;
     const Colour* pixels = core::visiblePagePixels();
     if (!pixels) return;
-    SDL_UpdateTexture(host.texture, nullptr, pixels, kScreenWidth * static_cast<int>(sizeof(Colour)));
-    SDL_SetRenderDrawColor(host.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(host.renderer);
-    SDL_RenderCopy(host.renderer, host.texture, nullptr, nullptr);
-    SDL_RenderPresent(host.renderer);
+    if (host.direct) {
+        presentDirect(pixels);
+    } else if (host.texture) {
+        SDL_UpdateTexture(host.texture, nullptr, pixels, kPagePitch);
+        SDL_SetRenderDrawColor(host.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(host.renderer);
+        SDL_RenderCopy(host.renderer, host.texture, nullptr, nullptr);
+        SDL_RenderPresent(host.renderer);
+    } else {
+        return;
+    }
     host.lastPresent = SDL_GetPerformanceCounter();
 }
 
@@ -107,6 +154,26 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
 }
 
 }  // namespace
+
+bool windowShowsPage() { return host.window && (host.direct || host.renderer); }
+
+void windowToPicture(int windowX, int windowY, float& pictureX, float& pictureY) {
+    if (host.renderer) {
+        SDL_RenderWindowToLogical(host.renderer, windowX, windowY, &pictureX, &pictureY);
+    } else {
+        pictureX = static_cast<float>(windowX);
+        pictureY = static_cast<float>(windowY);
+    }
+}
+
+void pictureToWindow(float pictureX, float pictureY, int& windowX, int& windowY) {
+    if (host.renderer) {
+        SDL_RenderLogicalToWindow(host.renderer, pictureX, pictureY, &windowX, &windowY);
+    } else {
+        windowX = static_cast<int>(pictureX);
+        windowY = static_cast<int>(pictureY);
+    }
+}
 
 bool ensureVideo() {
     if (host.videoReady) return true;

@@ -133,23 +133,29 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
 }
 
 TEST_F(LoadBmp, KeepsTheImageSize) {
-    dir_.writeFile("big.bmp", makeBmp({8, 6, 24, false, 0}));
-    Image* small = image(3, 2);
-    loadBmp("big.bmp", small);
-    EXPECT_EQ(small->width, 3);
-    EXPECT_EQ(small->height, 2);
-    ASSERT_EQ(small->pixels.size(), 6u);
-    // The top-left corner of the bitmap, not its bottom rows.
-    expectPattern(small, 3, 2);
+    // 32-bit bitmaps, the programs' own, take a shorter way than the others.
+    for (int bits : {24, 32}) {
+        for (bool topDown : {false, true}) {
+            SCOPED_TRACE(std::to_string(bits) + (topDown ? " bits, top-down" : " bits, bottom-up"));
+            dir_.writeFile("big.bmp", makeBmp({8, 6, bits, topDown, 0}));
+            Image* small = image(3, 2);
+            loadBmp("big.bmp", small);
+            EXPECT_EQ(small->width, 3);
+            EXPECT_EQ(small->height, 2);
+            ASSERT_EQ(small->pixels.size(), 6u);
+            // The top-left corner of the bitmap, not its bottom rows.
+            expectPattern(small, 3, 2);
 
-    dir_.writeFile("small.bmp", makeBmp({3, 2, 24, false, 0}));
-    Image* big = image(6, 5);
-    loadBmp("small.bmp", big);
-    expectPattern(big, 3, 2);
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 6; ++x) {
-            if (x < 3 && y < 2) continue;
-            EXPECT_EQ(big->pixels[y * 6 + x], kNewImageColour) << "at " << x << "," << y;
+            dir_.writeFile("small.bmp", makeBmp({3, 2, bits, topDown, 0}));
+            Image* big = image(6, 5);
+            loadBmp("small.bmp", big);
+            expectPattern(big, 3, 2);
+            for (int y = 0; y < 5; ++y) {
+                for (int x = 0; x < 6; ++x) {
+                    if (x < 3 && y < 2) continue;
+                    EXPECT_EQ(big->pixels[y * 6 + x], kNewImageColour) << "at " << x << "," << y;
+                }
+            }
         }
     }
 }

@@ -1,0 +1,70 @@
+// The editor's full redraw of its map view, against the block copies it
+// stands for (bench/README.md):
+//
+//   BM_DrawMapView/100  vs BM_ViewBlockCopies   within 3x
+//
+// The argument is the number of creatures of each of the four kinds placed
+// in the view (the tables hold 100 each); every cell of the view holds a
+// tile, the start lies in it too, and the panel is hidden.
+#include "common/tile_codes.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void setUpEditor(int perKind) {
+    headless::reset();
+    openScreenMode(19, 32, 1, 0);
+    editor = EditorState{};
+    for (std::size_t i = 0; i < kEditorImageCount; ++i) {
+        Image*& img = editorImages()[i];
+        const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : kCell;
+        if (img == nullptr) img = createImage(size, size);
+    }
+    for (int c = 1; c <= kViewColumns; ++c)
+        for (int r = 1; r <= kViewRows; ++r) editor.map[c][r] = (c + r) % 3 == 0 ? tile::RedWall : tile::Floor2;
+    editor.startX = 3;
+    editor.startY = 3;
+    for (const EditorCreatureFields& kind : kEditorCreatureFields) {
+        EditorCreatureTable& table = editor.*kind.table;
+        for (int k = 1; k <= perKind; ++k) {
+            table[static_cast<std::size_t>(k)] = {1 + k % kViewColumns, 1 + (k * 3) % kViewRows, 0, 0};
+        }
+        editor.*kind.count = perKind;
+    }
+}
+
+void BM_DrawMapView(benchmark::State& state) {
+    setUpEditor(static_cast<int>(state.range(0)));
+    for (auto _ : state) drawMapView();
+    state.counters["creatures"] = 4 * static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_DrawMapView)->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+// The limit: the view's 280 cells as 40 x 40 block copies onto a raw page,
+// row by row with memcpy.
+void BM_ViewBlockCopies(benchmark::State& state) {
+    std::vector<Colour> page(static_cast<std::size_t>(kScreenWidth) * kScreenHeight, 0x00123456u);
+    std::vector<Colour> block(static_cast<std::size_t>(kCell) * kCell, 0x00ABCDEFu);
+    for (auto _ : state) {
+        for (int c = 0; c < kViewColumns; ++c) {
+            for (int r = 0; r < kViewRows; ++r) {
+                Colour* target = page.data() + r * kCell * kScreenWidth + c * kCell;
+                for (int row = 0; row < kCell; ++row)
+                    std::memcpy(target + row * kScreenWidth, block.data() + row * kCell, sizeof(Colour) * kCell);
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    benchmark::DoNotOptimize(page.data());
+}
+BENCHMARK(BM_ViewBlockCopies)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
