@@ -1,4 +1,13 @@
-// The game program: everything happens in the game libraries.
+// The game program: reads its command line, finds its folder, and leaves
+// everything else to the game libraries.
+#include "game/command_line.h"
 #include "game/flow/flow.h"
+#include "platform/platform.h"
 
-int main() { runGameProgram(); }
+int main(int argc, char** argv) {
+    RunOptions options;
+    const CommandLineResult commandLine = readGameCommandLine(argc, argv, options);
+    if (!commandLine.run) return finishCommandLine(commandLine);
+    enterGameFolder("zauberlabyrinth");
+    runGameProgram(options);
+}
