@@ -21,9 +21,13 @@
 
 #include <SDL.h>
 
+#include <clocale>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+
+#include <langinfo.h>
 
 namespace sdl {
 
@@ -124,6 +128,16 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
+// SDL's X11 code hands the UTF-8 title to Xlib, which converts it by the C
+// library's character type. In the "C" locale every program starts in, a
+// title beyond ASCII (the editor's en dash) is dropped, so the character
+// type becomes the user's if that is UTF-8, else C.UTF-8. Nothing else of
+// ours looks at the locale: the texts on the screen are code page 437 bytes.
+void useUtf8CharacterType() {
+    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
+}
+
 }  // namespace
 
 bool ensureVideo() {
@@ -137,6 +151,7 @@ bool ensureVideo() {
     // Nearest-neighbour scaling keeps the pixels sharp in full screen.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    useUtf8CharacterType();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         host.videoFailed = true;
         return false;
