@@ -75,6 +75,9 @@ const int kCommandKeyCount = static_cast<int>(sizeof kCommandKeys / sizeof kComm
 static_assert(sizeof kCommandKeys / sizeof kCommandKeys[0] == 32, "the editor has 32 command keys");
 
 void startEditor(ScreenChoice screen) {
+    // The window opens with its name; the wizard becomes its icon once the
+    // images are loaded.
+    nameWindow(kWindowTitle, nullptr);
     openScreenMode(kScreenMode, kColourDepth, kPages, screen == ScreenChoice::FullScreen ? 1 : 0);
     editor = EditorState{};
     loadEditorImages();

@@ -29,6 +29,9 @@ void chooseScreenForThisRun(int fullScreen) {
 void startUp(const RunOptions& options) {
     readSettings();
     chooseScreenForThisRun(options.fullScreen);
+    // The window opens with its name; the wizard becomes its icon once the
+    // images are loaded.
+    nameWindow(kWindowTitle, nullptr);
     openGameScreen();
     setMouse(kPointerCentreX, kPointerCentreY, false);
     loadAllImages();
