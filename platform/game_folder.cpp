@@ -6,10 +6,13 @@
 // directory, so choosing the folder is all it takes. An installed program
 // lives in <prefix>/bin with its files in <prefix>/share/<name>:
 //   sprites/, wave/   pictures and sounds; the player's folder links to them
-//   Data/             shipped levels and recordings, refreshed in the
-//                     player's Data where the player has not changed them
+//   shipped/          levels and recordings, refreshed in the player's Data
+//                     where the player has not changed them
 //   defaults/         files copied into the player's Data only where the
 //                     player has none (the settings with the best players)
+// The install tree has no Data of its own, so an install into ~/.local,
+// whose share folder is the player's folder itself, never writes over the
+// player's files.
 // The player's files (settings, saved games, own levels) live only in the
 // player's folder and are never replaced; a shipped file the player changed
 // stays the player's across updates.
@@ -208,7 +211,7 @@ void enterGameFolderFrom(const fs::path& programFolder, const std::string& folde
         if (fs::is_directory(installed, ec)) {
             linkFolder(installed / "sprites", user / "sprites");
             linkFolder(installed / "wave", user / "wave");
-            bringShippedFiles(installed / "Data", user / "Data");
+            bringShippedFiles(installed / "shipped", user / "Data");
             bringDefaultFiles(installed / "defaults", user / "Data");
         }
     }

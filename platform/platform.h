@@ -152,9 +152,9 @@ void sleepUntil(double seconds);
 // $XDG_DATA_HOME/<folderName> (~/.local/share/<folderName> without it),
 // made on first use: its "sprites" and "wave" lead to the installed
 // <program folder>/../share/<folderName>, and the installed data files are
-// brought into its "Data": shipped files (levels, recordings) where the
-// player has not changed them, defaults (settings) only where the player has
-// none. When no such folder can be made the working directory stays.
+// brought into its "Data": the shipped files (levels, recordings, from
+// "shipped") where the player has not changed them, the defaults (settings,
+// from "defaults") only where the player has none. When no such folder can be made the working directory stays.
 void enterGameFolder(const std::string& folderName);
 
 // ---- Clock, random numbers, sound ---------------------------------------------

@@ -56,9 +56,9 @@ protected:
         fs::create_directories(elsewhere);
         ship("sprites/Zaub1.bmp", "wizard");
         ship("wave/plop.wav", "plop");
-        ship("Data/001.dat", "level 1");
-        ship("Data/002.dat", "level 2");
-        ship("Data/Demo.dat", "demonstration");
+        ship("shipped/001.dat", "level 1");
+        ship("shipped/002.dat", "level 2");
+        ship("shipped/Demo.dat", "demonstration");
         ship("defaults/Einstellung.dat", "shipped settings");
     }
 
@@ -103,9 +103,9 @@ TEST_F(GameFolder, AnUpdateKeepsEveryFileThePlayerChangedOrMade) {
     writeUserFile("Data/eigen.dat", "own level");
     fs::remove(user / "Data" / "Demo.dat");
 
-    ship("Data/001.dat", "level 1, new");
-    ship("Data/002.dat", "level 2, new");
-    ship("Data/003.dat", "level 3");
+    ship("shipped/001.dat", "level 1, new");
+    ship("shipped/002.dat", "level 2, new");
+    ship("shipped/003.dat", "level 3");
     ship("defaults/Einstellung.dat", "new shipped settings");
     startInstalled(elsewhere);
 
@@ -118,7 +118,7 @@ TEST_F(GameFolder, AnUpdateKeepsEveryFileThePlayerChangedOrMade) {
 
     // The player's 001 stays theirs at every later update; deleted, it gives
     // way to the shipped one.
-    ship("Data/001.dat", "level 1, newer");
+    ship("shipped/001.dat", "level 1, newer");
     startInstalled(elsewhere);
     EXPECT_EQ(userFile("Data/001.dat"), "the player's level 1");
     fs::remove(user / "Data" / "001.dat");
@@ -165,6 +165,27 @@ TEST_F(GameFolder, WithoutXdgDataHomeTheFolderLiesInHome) {
     startInstalled(elsewhere);
     EXPECT_TRUE(isCurrent(elsewhere));
     EXPECT_TRUE(core::userGameFolder("a/b").empty());
+}
+
+TEST_F(GameFolder, AnInstallIntoTheUsersOwnShareFolderKeepsThePlayersData) {
+    // --prefix ~/.local: the install tree's share folder is the player's
+    // folder itself.
+    EnvironmentValue noXdg("XDG_DATA_HOME", nullptr);
+    const fs::path local = dir.path() / "home" / ".local";
+    const fs::path folder = local / "share" / kName;
+    fs::create_directories(local / "bin");
+    dir.writeFile(fs::relative(folder / "sprites/Zaub1.bmp", dir.path()).string(), "wizard");
+    dir.writeFile(fs::relative(folder / "shipped/001.dat", dir.path()).string(), "level 1");
+    fs::current_path(elsewhere);
+    core::enterGameFolderFrom(local / "bin", kName);
+    EXPECT_TRUE(isCurrent(folder));
+    EXPECT_FALSE(fs::is_symlink(folder / "sprites"));
+    EXPECT_EQ(dir.readFile(fs::relative(folder / "Data/001.dat", dir.path()).string()), "level 1");
+    dir.writeFile(fs::relative(folder / "Data/001.dat", dir.path()).string(), "mine");
+    dir.writeFile(fs::relative(folder / "shipped/001.dat", dir.path()).string(), "level 1, new");
+    fs::current_path(elsewhere);
+    core::enterGameFolderFrom(local / "bin", kName);
+    EXPECT_EQ(dir.readFile(fs::relative(folder / "Data/001.dat", dir.path()).string()), "mine");
 }
 
 TEST_F(GameFolder, AReadyToRunFolderIsUsedAsItStands) {

@@ -34,7 +34,7 @@ TEST_F(Installed, TheLayoutHasProgramsContentDesktopEntriesAndIcons) {
     for (const char* file :
          {"bin/zauberlabyrinth", "bin/zauberlabyrinth-editor", "share/zauberlabyrinth/sprites/Zaub1.bmp",
           "share/zauberlabyrinth/sprites/titel.bmp", "share/zauberlabyrinth/wave/titelm.wav",
-          "share/zauberlabyrinth/Data/001.dat", "share/zauberlabyrinth/Data/ende.dat",
+          "share/zauberlabyrinth/shipped/001.dat", "share/zauberlabyrinth/shipped/ende.dat",
           "share/zauberlabyrinth/defaults/Einstellung.dat", "share/applications/zauberlabyrinth.desktop",
           "share/applications/zauberlabyrinth-editor.desktop"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
@@ -45,6 +45,7 @@ TEST_F(Installed, TheLayoutHasProgramsContentDesktopEntriesAndIcons) {
         EXPECT_TRUE(fs::is_regular_file(apps / "zauberlabyrinth-editor.png")) << apps;
     }
     EXPECT_FALSE(fs::exists(prefix / "bin/editor")) << "a bare 'editor' would shadow the system's";
+    EXPECT_FALSE(fs::exists(prefix / "share/zauberlabyrinth/Data")) << "the install never writes a player's Data";
 }
 
 TEST_F(Installed, FromAnyFolderTheProgramsWorkInThePlayersFolder) {
