@@ -12,8 +12,7 @@
 //                     player has none (the settings with the best players)
 // The install tree has no Data of its own, so an install into ~/.local,
 // whose share folder is the player's folder itself, never writes over the
-// player's files.
-// The player's files (settings, saved games, own levels) live only in the
+// player's files. Those (settings, saved games, own levels) live only in the
 // player's folder and are never replaced; a shipped file the player changed
 // stays the player's across updates.
 //

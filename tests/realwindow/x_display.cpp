@@ -24,7 +24,9 @@ std::vector<std::string> missingTools() {
     std::vector<std::string> missing;
     for (const Tool& tool : kTools) {
         if (findInPath(tool.program).empty()) {
-            missing.push_back(std::string(tool.program) + " (package " + tool.package + ")");
+            std::string entry = tool.program;
+            entry.append(" (package ").append(tool.package).append(")");
+            missing.push_back(entry);
         }
     }
     return missing;
@@ -58,7 +60,8 @@ bool XDisplay::start(const std::string& logFile, std::string& problem) {
         problem = "Xvfb did not come up within " + std::to_string(int(kServerStartSeconds)) + " s (see " + logFile + ")";
         return false;
     }
-    display_ = ":" + number.substr(0, number.find('\n'));
+    number.erase(number.find('\n'));
+    display_ = std::string(":").append(number);
     return true;
 }
 
