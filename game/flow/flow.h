@@ -8,7 +8,8 @@
 //
 // Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
 // demoStep, score (new game); playerOffsetX/Y (start of play); frameCounter,
-// turnHold, splinterTimer, menuRequested (frame step); level (level exit).
+// turnHold, splinterTimer, menuRequested (frame step); level (level exit);
+// fullScreen, fullScreenStored (start-up, when the command line chooses).
 #pragma once
 
 constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
