@@ -21,6 +21,8 @@ constexpr int kScreenMode = 19;  // 800 x 600 with the 8 x 16 text grid
 constexpr int kColourDepth = 32;
 constexpr int kPages = 1;
 constexpr int kPassMs = 80;
+// UTF-8, for the window's title bar: the dash is an en dash (U+2013).
+constexpr const char* kWindowTitle = "Zauberlabyrinth \xE2\x80\x93 Editor";
 
 // One key of the command table and the command it runs while held.
 struct CommandKey {
@@ -73,9 +75,13 @@ const int kCommandKeyCount = static_cast<int>(sizeof kCommandKeys / sizeof kComm
 static_assert(sizeof kCommandKeys / sizeof kCommandKeys[0] == 32, "the editor has 32 command keys");
 
 void startEditor(ScreenChoice screen) {
+    // The window opens with its name; the wizard becomes its icon once the
+    // images are loaded.
+    nameWindow(kWindowTitle, nullptr);
     openScreenMode(kScreenMode, kColourDepth, kPages, screen == ScreenChoice::FullScreen ? 1 : 0);
     editor = EditorState{};
     loadEditorImages();
+    nameWindow(kWindowTitle, editorImage(EdImg::Zaub1));
     drawMapView();
     drawCursorCell();
 }

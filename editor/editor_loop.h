@@ -8,7 +8,8 @@ enum class ScreenChoice {
 };
 
 // Opens the screen (mode 19: 800 x 600, 8 x 16 text grid, one page), sets
-// the start-up values, loads the images and draws the view and the cursor.
+// the start-up values, loads the images, names the window and draws the view
+// and the cursor.
 void startEditor(ScreenChoice screen);
 // One pass of the command loop: wait 80 ms, empty the key buffer, run the
 // command of every held key in table order, then the quit question if the

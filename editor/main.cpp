@@ -1,19 +1,13 @@
-// The level editor program: full screen, or in a window with --window.
-// Everything else happens in the editor library.
+// The level editor program: reads its command line, finds its folder, and
+// leaves everything else to the editor library.
+#include "editor/command_line.h"
 #include "editor/editor_loop.h"
-
-#include <cstdio>
-#include <cstring>
+#include "platform/platform.h"
 
 int main(int argc, char** argv) {
-    ScreenChoice screen = ScreenChoice::FullScreen;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--window") == 0) {
-            screen = ScreenChoice::Window;
-        } else {
-            std::fprintf(stderr, "Aufruf: editor [--window]\n");
-            return 2;
-        }
-    }
-    runEditor(screen);
+    EditorOptions options;
+    const CommandLineResult commandLine = readEditorCommandLine(argc, argv, options);
+    if (!commandLine.run) return finishCommandLine(commandLine);
+    enterGameFolder("zauberlabyrinth");
+    runEditor(options.screen);
 }

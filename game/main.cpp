@@ -1,13 +1,13 @@
-// The game program: everything happens in the game libraries. The one
-// option, --frame-log, switches on the diagnostic frame log (flow.h); the
-// game takes no other arguments and ignores any it does not know.
+// The game program: reads its command line, finds its folder, and leaves
+// everything else to the game libraries.
+#include "game/command_line.h"
 #include "game/flow/flow.h"
-
-#include <cstring>
+#include "platform/platform.h"
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--frame-log") == 0) setFrameLog(true);
-    }
-    runGameProgram();
+    RunOptions options;
+    const CommandLineResult commandLine = readGameCommandLine(argc, argv, options);
+    if (!commandLine.run) return finishCommandLine(commandLine);
+    enterGameFolder("zauberlabyrinth");
+    runGameProgram(options);
 }

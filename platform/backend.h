@@ -20,6 +20,9 @@ namespace backend {
 // The screen was (re)opened: pages are allocated and black. fullScreen as
 // passed to openScreen.
 void screenOpened(int fullScreen);
+// Title (UTF-8) and icon of the window now open and of those opened later;
+// icon may be nullptr. The backend keeps its own copy of both.
+void nameWindow(const std::string& title, const Image* icon);
 // Handle pending window events and show the visible page if it is due. The
 // shared code calls it at a bounded interval from inside its operations (see
 // refreshDue below), never on every pixel.

@@ -80,6 +80,12 @@ void copyPage(int from, int to);
 void copyBlock(int from, int to, int x, int y, int width, int height);
 // Fills the work page with the text background colour.
 void clearPage();
+// The window's title, in UTF-8 (unlike the texts on the screen, which are
+// code page 437), and its icon: nullptr for none; key-colour pixels are
+// transparent. The icon's pixels are copied. Holds for the window now open
+// and for every one opened later. Called by each program once its images
+// are loaded.
+void nameWindow(const std::string& title, const Image* icon);
 
 // ---- Images and pixels (on the work page) -----------------------------------
 
@@ -139,6 +145,17 @@ void sleepMs(int ms);
 void sleepUntil(double seconds);
 // Ends the program with exit code 0, closing the window.
 [[noreturn]] void endProgram();
+// Makes the folder the program works in the current directory; called first
+// by both programs. A ready-to-run folder (one holding "sprites" and "Data")
+// is used as it is: the working directory when it is one, else the program's
+// own folder when that is one. Otherwise the per-user folder
+// $XDG_DATA_HOME/<folderName> (~/.local/share/<folderName> without it),
+// made on first use: its "sprites" and "wave" lead to the installed
+// <program folder>/../share/<folderName>, and the installed data files are
+// brought into its "Data": the shipped files (levels, recordings, from
+// "shipped") where the player has not changed them, the defaults (settings,
+// from "defaults") only where the player has none. When no such folder can be made the working directory stays.
+void enterGameFolder(const std::string& folderName);
 
 // ---- Clock, random numbers, sound ---------------------------------------------
 

@@ -1,4 +1,5 @@
-// screen.cpp — opening the screen, pages, work and visible page.
+// screen.cpp — opening the screen, pages, work and visible page; the
+// window's name.
 //
 // The pages live in one contiguous buffer owned here; a backend only reads
 // the visible page through core::visiblePagePixels(). setPages (inline, in
@@ -80,6 +81,8 @@ void openScreen(int /*width*/, int /*height*/, int /*depth*/, int pages, int ful
 void openScreenMode(int mode, int /*depth*/, int pages, int fullScreen) {
     core::openPages(pages, mode == core::kTallTextMode ? 16 : 8, fullScreen);
 }
+
+void nameWindow(const std::string& title, const Image* icon) { backend::nameWindow(title, icon); }
 
 void copyPage(int from, int to) {
     const core::PageSelection& s = core::pageSelection;

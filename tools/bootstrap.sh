@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing and running need
+# (xvfb, xdotool and x11-apps for the tests in a real window,
+# desktop-file-utils to check the desktop entries).
 # Does nothing when all are there; otherwise one apt-get update and one
 # install, as root or through sudo.
 set -euo pipefail
@@ -9,8 +11,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
-  xdotool python3
+  xvfb xauth xdotool x11-apps desktop-file-utils python3
 )
 
 missing=()

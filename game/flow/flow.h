@@ -8,17 +8,25 @@
 //
 // Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
 // demoStep, score (new game); playerOffsetX/Y (start of play); frameCounter,
-// turnHold, splinterTimer, menuRequested (frame step); level (level exit).
+// turnHold, splinterTimer, menuRequested (frame step); level (level exit);
+// fullScreen, fullScreenStored (start-up, when the command line chooses).
 #pragma once
 
 constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 
-// Settings, screen, mouse pointer, images: once per run.
-void startUp();
+// What the command line chooses for one run (game/command_line.cpp).
+struct RunOptions {
+    int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
+    bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
+};
+
+// Settings (with the options over them), screen, mouse pointer, images,
+// the window's title and icon: once per run.
+void startUp(const RunOptions& options = {});
 // The game program: startUp, then the cycle of modes without end. The
 // program ends inside the front end: the menu's "Spiel beenden" or the
 // window's close button (quitGame).
-[[noreturn]] void runGameProgram();
+[[noreturn]] void runGameProgram(const RunOptions& options = {});
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();

@@ -78,8 +78,8 @@ void runMode() {
     }
 }
 
-void runGameProgram() {
-    startUp();
+void runGameProgram(const RunOptions& options) {
+    startUp(options);
     world.mode = GameMode::Title;
     for (;;) runMode();
 }

@@ -1,11 +1,13 @@
 // start_up.cpp — what the game does once per run before the first game.
 //
-// Writes: what readSettings writes (switches, best players).
+// Writes: what readSettings writes (switches, best players); fullScreen and
+// fullScreenStored when the command line chooses the screen.
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
 #include "game/world/game_screen.h"
 #include "game/world/sprite_catalogue.h"
+#include "game/world/world.h"
 #include "platform/platform.h"
 
 namespace {
@@ -13,11 +15,26 @@ namespace {
 // menu measure its pushes from there.
 constexpr int kPointerCentreX = 400;
 constexpr int kPointerCentreY = 300;
+constexpr const char* kWindowTitle = "Zauberlabyrinth";
+
+// --window or --fullscreen: this run opens its screen so, while the settings
+// file keeps its own value unless the player switches in the menu.
+void chooseScreenForThisRun(int fullScreen) {
+    if (fullScreen != 0 && fullScreen != 1) return;
+    world.fullScreenStored = world.fullScreen;
+    world.fullScreen = fullScreen;
+}
 }  // namespace
 
-void startUp() {
+void startUp(const RunOptions& options) {
+    setFrameLog(options.frameLog);
     readSettings();
+    chooseScreenForThisRun(options.fullScreen);
+    // The window opens with its name; the wizard becomes its icon once the
+    // images are loaded.
+    nameWindow(kWindowTitle, nullptr);
     openGameScreen();
     setMouse(kPointerCentreX, kPointerCentreY, false);
     loadAllImages();
+    nameWindow(kWindowTitle, image(Img::Zaub1));
 }

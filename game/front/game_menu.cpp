@@ -5,7 +5,8 @@
 // the game stands still. The mouse pointer is kept at the screen's centre; a
 // push above or below the band y 289..320 moves the frame one line.
 //
-// Writes: World::menuCursor, soundOn, joystickOn, fullScreen, sceneShown;
+// Writes: World::menuCursor, soundOn, joystickOn, fullScreen,
+// fullScreenStored, sceneShown;
 // what the saved-game dialogs write.
 #include "game/front/menu.h"
 
@@ -79,9 +80,11 @@ MenuExit switchSetting(const MenuLine& line) {
 }
 
 // The screen is opened again in the other mode (all pages black), so the
-// scene and the menu are drawn anew.
+// scene and the menu are drawn anew. The player's choice is stored, whatever
+// the command line chose for this run.
 MenuExit switchFullScreen(const MenuLine& line) {
     flip(line);
+    world.fullScreenStored = -1;
     drawMenu();
     openGameScreen();
     renderScene();

@@ -31,6 +31,13 @@ constexpr int kSwitchCount = static_cast<int>(std::size(kSwitches));
 // (A full-screen value of 2 would otherwise open no screen at all.)
 int asSwitch(int value) { return value == 1 ? 1 : 0; }
 
+// What the file gets for a switch: the full-screen choice of the command
+// line holds for one run only, so the stored value goes back.
+int storedValue(int RunState::*setting) {
+    if (setting == &RunState::fullScreen && world.fullScreenStored >= 0) return world.fullScreenStored;
+    return world.*setting;
+}
+
 }  // namespace
 
 void readSettings() {
@@ -49,7 +56,7 @@ void readSettings() {
 
 bool writeSettings() {
     openFile(kSettingsPath, FileMode::Output, kFile);
-    for (int k = 0; k < kSwitchCount; ++k) writeIntField(kFile, world.*kSwitches[k], k == kSwitchCount - 1);
+    for (int k = 0; k < kSwitchCount; ++k) writeIntField(kFile, storedValue(kSwitches[k]), k == kSwitchCount - 1);
     for (int i = 1; i <= kBestPlayers; ++i) {
         writeStringField(kFile, world.bestNames[i], false);
         writeIntField(kFile, world.bestScores[i], true);

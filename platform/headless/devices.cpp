@@ -1,4 +1,5 @@
-// devices.cpp — the headless window, joystick, mouse, sound and program end.
+// devices.cpp — the headless window (its name too), joystick, mouse, sound
+// and program end.
 //
 // Nothing is shown or heard: the calls are recorded for the tests to inspect.
 #include "platform/backend.h"
@@ -13,6 +14,13 @@
 namespace backend {
 
 void screenOpened(int fullScreen) { headless::state.fullScreen = fullScreen != 0; }
+
+void nameWindow(const std::string& title, const Image* icon) {
+    headless::State& s = headless::state;
+    s.windowTitle = title;
+    s.windowIconSet = icon != nullptr;
+    s.windowIcon = icon ? *icon : Image{};
+}
 
 JoystickState joystick(int id) { return id == 0 ? headless::state.joystick : JoystickState{}; }
 
@@ -60,6 +68,8 @@ Colour pixel(int page, int x, int y) {
 
 int textCellHeight() { return core::screen.opened ? core::screen.text.cellHeight : 0; }
 bool fullScreen() { return state.fullScreen; }
+std::string windowTitle() { return state.windowTitle; }
+const Image* windowIcon() { return state.windowIconSet ? &state.windowIcon : nullptr; }
 std::vector<std::string> soundsPlayed() { return state.sounds; }
 void clearSounds() { state.sounds.clear(); }
 

@@ -19,7 +19,7 @@ struct ProgramEnded {};
 
 // Back to the start state: no screen, clock 0, empty script, no keys held,
 // empty key buffer, no sounds recorded, no joystick, mouse unavailable, random
-// numbers from their fixed start, no current field source (data files opened
+// numbers from their fixed start, no window name, no current field source (data files opened
 // earlier stay open). Images made earlier stay valid.
 void reset();
 
@@ -48,6 +48,8 @@ const Colour* pagePixels(int page);              // 800 x 600, row-major; nullpt
 Colour pixel(int page, int x, int y);
 int textCellHeight();                            // 8 or 16; 0 before a screen is opened
 bool fullScreen();                               // as the screen was last opened
+std::string windowTitle();                       // as last named (nameWindow); "" before
+const Image* windowIcon();                       // a copy of the last icon named; nullptr for none
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
 void clearSounds();
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call

@@ -40,6 +40,9 @@ struct State {
     bool setMouseVisible = true;
     bool fullScreen = false;
     std::vector<std::string> sounds;
+    std::string windowTitle;               // as last given to nameWindow; "" before
+    bool windowIconSet = false;            // nameWindow was given an icon last time
+    Image windowIcon;                      // a copy of that icon
 };
 
 // Defined in virtual_clock.cpp.

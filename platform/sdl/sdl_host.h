@@ -7,6 +7,9 @@
 
 #include <SDL.h>
 
+#include <string>
+#include <vector>
+
 namespace sdl {
 
 struct Host {
@@ -22,6 +25,10 @@ struct Host {
     int fullScreen = -1;            // mode of the open window; -1 before the first
     Uint64 lastPresent = 0;         // performance counter at the last present
     int wheel = 0;                  // sum of the mouse wheel's vertical steps
+    std::string title;              // window title (UTF-8) as named; "" for the default
+    int iconWidth = 0;              // size of the named icon; 0 for none
+    int iconHeight = 0;
+    std::vector<Uint32> iconPixels; // ARGB8888, the key colour made transparent
 };
 
 inline Host host;

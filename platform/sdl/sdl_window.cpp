@@ -13,7 +13,8 @@
 // effects, a million of them in a row. One thread needs no locks at all, and
 // SDL prefers its video calls on the main thread anyway.
 //
-// Writes: sdl::host (window, renderer, texture, mode, present time, wheel).
+// Writes: sdl::host (window, renderer, texture, mode, present time, wheel,
+// title and icon).
 #include "platform/backend.h"
 #include "platform/refresh.h"
 #include "platform/sdl/sdl_host.h"
@@ -21,19 +22,39 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <langinfo.h>
 
 namespace sdl {
 
 namespace {
 
-constexpr const char* kWindowTitle = "Zauberlabyrinth";
+// The title of a window whose program has not named it.
+constexpr const char* kDefaultTitle = "Zauberlabyrinth";
 // Shortest gap between two presents. The shared code calls refresh about
 // sixty times a second and a wait calls it every few milliseconds; this keeps
 // the latter from presenting more often than the display can show.
 constexpr double kMinPresentGap = 0.012;
 // Longest time an unchanged page goes without being shown again.
 constexpr double kLongestShowGap = 1.0;
+
+const char* windowTitle() { return host.title.empty() ? kDefaultTitle : host.title.c_str(); }
+
+// Gives the open window the named icon, if there is one.
+void applyIcon() {
+    if (!host.window || host.iconPixels.empty()) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        host.iconPixels.data(), host.iconWidth, host.iconHeight, 32,
+        host.iconWidth * static_cast<int>(sizeof(Uint32)), SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(host.window, surface);
+    SDL_FreeSurface(surface);
+}
 
 void destroyWindow() {
     if (host.texture) SDL_DestroyTexture(host.texture);
@@ -68,9 +89,10 @@ bool useWindowSurface() {
 // pages as before and simply shows nothing.
 void createWindow(int fullScreen) {
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    host.window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    kScreenWidth, kScreenHeight, flags);
     if (!host.window) return;
+    applyIcon();
     if (!fullScreen && useWindowSurface()) {
         host.fullScreen = fullScreen;
         SDL_StartTextInput();
@@ -153,6 +175,16 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
+// SDL's X11 code hands the UTF-8 title to Xlib, which converts it by the C
+// library's character type. In the "C" locale every program starts in, a
+// title beyond ASCII (the editor's en dash) is dropped, so the character
+// type becomes the user's if that is UTF-8, else C.UTF-8. Nothing else of
+// ours looks at the locale: the texts on the screen are code page 437 bytes.
+void useUtf8CharacterType() {
+    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
+}
+
 }  // namespace
 
 bool windowShowsPage() { return host.window && (host.direct || host.renderer); }
@@ -186,6 +218,7 @@ bool ensureVideo() {
     // Nearest-neighbour scaling keeps the pixels sharp in full screen.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    useUtf8CharacterType();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         host.videoFailed = true;
         return false;
@@ -231,6 +264,28 @@ void screenOpened(int fullScreen) {
     if (host.window && host.fullScreen != mode) sdl::destroyWindow();
     if (!host.window) sdl::createWindow(mode);
     sdl::present();
+}
+
+void nameWindow(const std::string& title, const Image* icon) {
+    using sdl::host;
+    host.title = title;
+    host.iconPixels.clear();
+    host.iconWidth = host.iconHeight = 0;
+    if (icon && icon->width > 0 && icon->height > 0 &&
+        icon->pixels.size() == static_cast<std::size_t>(icon->width) * static_cast<std::size_t>(icon->height)) {
+        host.iconWidth = icon->width;
+        host.iconHeight = icon->height;
+        host.iconPixels.reserve(icon->pixels.size());
+        // Our top byte is not alpha: the key colour becomes see-through, every
+        // other pixel opaque.
+        for (Colour c : icon->pixels) {
+            const Uint32 rgb = c & 0x00FFFFFFu;
+            host.iconPixels.push_back(rgb == kKeyColour ? 0u : (0xFF000000u | rgb));
+        }
+    }
+    if (!host.window) return;
+    SDL_SetWindowTitle(host.window, sdl::windowTitle());
+    sdl::applyIcon();
 }
 
 void refresh() {

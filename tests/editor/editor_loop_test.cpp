@@ -1,5 +1,6 @@
 // The command loop and the program's start and end: keys held together, the
-// screen it opens, Esc and the close button with and without unsaved work.
+// screen and the window it opens, Esc and the close button with and without
+// unsaved work.
 #include "common/tile_codes.h"
 #include "editor/commands.h"
 #include "tests/editor/editor_fixture.h"
@@ -26,6 +27,9 @@ TEST_F(Loop, KeysHeldTogetherActInTableOrder) {
 
 TEST_F(Loop, StartUpOpensModeNineteenFullScreenOrInAWindow) {
     startEditor(ScreenChoice::Window);
+    EXPECT_EQ(headless::windowTitle(), "Zauberlabyrinth \xE2\x80\x93 Editor");
+    ASSERT_NE(headless::windowIcon(), nullptr);
+    EXPECT_EQ(headless::windowIcon()->pixels, editorImage(EdImg::Zaub1)->pixels);
     EXPECT_EQ(headless::textCellHeight(), 16);
     EXPECT_EQ(headless::pageCount(), 1);
     EXPECT_FALSE(headless::fullScreen());

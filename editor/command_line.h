@@ -1,0 +1,13 @@
+// command_line.h — the editor's command line.
+#pragma once
+
+#include "common/command_line.h"
+#include "editor/editor_loop.h"
+
+// What the editor's command line chooses.
+struct EditorOptions {
+    ScreenChoice screen = ScreenChoice::FullScreen;
+};
+
+// Reads the editor's options (--window, --help, --version) into options.
+CommandLineResult readEditorCommandLine(int argc, const char* const* argv, EditorOptions& options);

@@ -1,0 +1,30 @@
+// command_line.cpp — the game's options, one row each.
+#include "game/command_line.h"
+
+namespace {
+
+const CommandOption<RunOptions> kOptions[] = {
+    {"--window", nullptr, "diesmal im Fenster spielen (die Einstellung im Menü bleibt)",
+     [](RunOptions& options, const std::string&) { options.fullScreen = 0; }},
+    {"--fullscreen", nullptr, "diesmal im Vollbild spielen (die Einstellung im Menü bleibt)",
+     [](RunOptions& options, const std::string&) { options.fullScreen = 1; }},
+    {"--frame-log", nullptr, "schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)",
+     [](RunOptions& options, const std::string&) { options.frameLog = true; }},
+};
+
+const ProgramInfo kProgram = {
+    "zauberlabyrinth",
+    "Zauberlabyrinth: ein Zauberer, acht Labyrinthe, Schweine, Flammengeister, Augen und Putzmänner.",
+    ZL_VERSION,
+    "Bilder, Klänge und Labyrinthe liest das Spiel aus seinem Spielordner, wo es auch\n"
+    "Einstellungen, Bestenliste und Spielstände ablegt (im Ordner Data): der Ordner, in\n"
+    "dem es gestartet wird, oder der eigene Ordner des Programms, wenn einer davon die\n"
+    "Ordner sprites und Data enthält, sonst ~/.local/share/zauberlabyrinth\n"
+    "(bzw. $XDG_DATA_HOME/zauberlabyrinth).\n",
+};
+
+}  // namespace
+
+CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
+    return readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
+}

@@ -1,0 +1,38 @@
+// game_folder.h — choosing and preparing the folder a program works in
+// (internal to platform/; enterGameFolder in platform.h is the public face).
+//
+// The pieces are exposed so that tests can run them against a scratch HOME,
+// a scratch XDG_DATA_HOME and a fake install tree instead of the running
+// executable's own place.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace core {
+
+// enterGameFolder with the program's folder given instead of looked up
+// ("" when it is unknown: then no program folder and no installed files).
+void enterGameFolderFrom(const std::filesystem::path& programFolder, const std::string& folderName);
+
+// $XDG_DATA_HOME/<folderName>, or $HOME/.local/share/<folderName> when
+// XDG_DATA_HOME is unset, empty or relative; empty when HOME does not help
+// either or folderName is not a plain name.
+std::filesystem::path userGameFolder(const std::string& folderName);
+
+// True when the folder holds the folders "sprites" and "Data" (links to
+// folders count).
+bool isReadyFolder(const std::filesystem::path& folder);
+
+// Brings every file of `shipped` into `data` where the player has not
+// changed it. data/.shipped keeps a copy of what was shipped last time: a
+// file is (re)written when it is missing or still equals that copy; a file
+// that differs from it, or that differs from the new file while there is no
+// copy, is the player's and stays as it is.
+void bringShippedFiles(const std::filesystem::path& shipped, const std::filesystem::path& data);
+
+// Copies every file of `defaults` into `data` where `data` has no file of
+// that name.
+void bringDefaultFiles(const std::filesystem::path& defaults, const std::filesystem::path& data);
+
+}  // namespace core

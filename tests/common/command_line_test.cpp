@@ -1,0 +1,71 @@
+// The command line read against a table of options: flags, values (after a
+// blank or "="), --help and --version, and every wrong argument refused.
+#include "common/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    int screen = -1;
+    std::string log;
+};
+
+const CommandOption<Options> kTable[] = {
+    {"--window", nullptr, "im Fenster", [](Options& o, const std::string&) { o.screen = 0; }},
+    {"--log", "DATEI", "schreibt ein Protokoll", [](Options& o, const std::string& v) { o.log = v; }},
+};
+const ProgramInfo kInfo = {"zauberlabyrinth", "Ein Spiel.", "1.2.3", "Mehr im README.\n"};
+
+CommandLineResult read(std::vector<const char*> args, Options& options) {
+    args.insert(args.begin(), "/usr/bin/zl");
+    return readCommandLine<Options>(static_cast<int>(args.size()), args.data(), kInfo, kTable, options);
+}
+
+TEST(CommandLine, OptionsAndValuesAreRead) {
+    Options options;
+    CommandLineResult result = read({}, options);
+    EXPECT_TRUE(result.run);
+    EXPECT_EQ(options.screen, -1);
+
+    result = read({"--window", "--log", "a b.txt"}, options);
+    EXPECT_TRUE(result.run);
+    EXPECT_TRUE(result.output.empty() && result.error.empty());
+    EXPECT_EQ(options.screen, 0);
+    EXPECT_EQ(options.log, "a b.txt");
+    read({"--log=x=y"}, options);
+    EXPECT_EQ(options.log, "x=y");
+}
+
+TEST(CommandLine, HelpAndVersionEndTheProgramWithCodeZero) {
+    Options options;
+    const CommandLineResult help = read({"--window", "--help", "--bogus"}, options);
+    EXPECT_FALSE(help.run);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.output.rfind("Aufruf: zl [OPTION]...\nEin Spiel.\n", 0), 0u) << help.output;
+    for (const char* line : {"  --window            im Fenster\n", "  --log DATEI         schreibt ein Protokoll\n",
+                             "  --version", "\nMehr im README.\n"}) {
+        EXPECT_NE(help.output.find(line), std::string::npos) << line;
+    }
+    const CommandLineResult version = read({"--version"}, options);
+    EXPECT_FALSE(version.run);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output, "zauberlabyrinth 1.2.3\n");
+}
+
+TEST(CommandLine, WrongArgumentsEndWithCodeTwoAndAMessage) {
+    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+             {"--bogus"}, {"window"}, {"--window=1"}, {"--log"}, {"--window", ""}, {"--Window"}}) {
+        Options options;
+        const CommandLineResult result = read(args, options);
+        EXPECT_FALSE(result.run) << args.back();
+        EXPECT_EQ(result.exitCode, 2) << args.back();
+        EXPECT_TRUE(result.output.empty());
+        EXPECT_EQ(result.error.rfind("zl: ", 0), 0u) << result.error;
+    }
+}
+
+}  // namespace

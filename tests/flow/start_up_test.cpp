@@ -1,0 +1,57 @@
+// Start-up: the screen as stored or as the command line chooses for one run,
+// and the window named after the game with the wizard as its icon.
+#include "game/flow/flow.h"
+#include "game/front/front.h"
+#include "game/front/menu.h"
+#include "tests/front/front_fixture.h"
+
+#include <string>
+
+namespace {
+
+class StartUp : public FrontTest {
+protected:
+    std::string firstLine() const {
+        const std::string text = dir.readFile("Data/Einstellung.dat");
+        return text.substr(0, text.find('\r'));
+    }
+};
+
+TEST_F(StartUp, OpensTheStoredScreenAndNamesTheWindowWithTheWizardAsIcon) {
+    dir.writeFile("Data/Einstellung.dat", "1,0,1\r\n");
+    startUp();
+    EXPECT_TRUE(headless::fullScreen());
+    EXPECT_EQ(headless::windowTitle(), "Zauberlabyrinth");
+    ASSERT_NE(headless::windowIcon(), nullptr);
+    EXPECT_EQ(headless::windowIcon()->pixels, image(Img::Zaub1)->pixels);
+}
+
+TEST_F(StartUp, TheCommandLineChoosesTheScreenForThisRunOnly) {
+    dir.writeFile("Data/Einstellung.dat", "1,0,1\r\n");
+    startUp(RunOptions{.fullScreen = 0});
+    EXPECT_FALSE(headless::fullScreen());
+    EXPECT_EQ(world.fullScreen, 0) << "the menu shows the screen as it is";
+    ASSERT_TRUE(writeSettings());
+    EXPECT_EQ(firstLine(), "1,0,1") << "the stored choice is kept";
+
+    dir.writeFile("Data/Einstellung.dat", "1,0,0\r\n");
+    startUp(RunOptions{.fullScreen = 1});
+    EXPECT_TRUE(headless::fullScreen());
+    ASSERT_TRUE(writeSettings());
+    EXPECT_EQ(firstLine(), "1,0,0");
+}
+
+TEST_F(StartUp, SwitchingInTheMenuStoresThePlayersChoiceOverTheCommandLine) {
+    dir.writeFile("Data/Einstellung.dat", "1,0,0\r\n");
+    startUp(RunOptions{.fullScreen = 1});
+    // Twice: from full screen to a window and back, then "Spiel beenden".
+    tap(scancode::Up, in(0.3));  // 7: full screen
+    tap(scancode::Space, in(0.6));
+    tap(scancode::Space, in(0.9));
+    for (int k = 0; k < 3; ++k) tap(scancode::Up, in(1.2 + 0.3 * k));  // 4
+    tap(scancode::Space, in(2.4));
+    EXPECT_THROW(gameMenu(), headless::ProgramEnded);
+    EXPECT_EQ(firstLine(), "1,0,1");
+}
+
+}  // namespace
