@@ -12,6 +12,8 @@
 // fullScreen, fullScreenStored (start-up, when the command line chooses).
 #pragma once
 
+#include "game/world/frame_log.h"
+
 constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 
 // What the command line chooses for one run (game/command_line.cpp).
@@ -30,17 +32,6 @@ void startUp(const RunOptions& options = {});
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();
-
-// ---- The diagnostic frame log (game/flow/frame_log.cpp) ----
-
-// Switches the log on (the option --frame-log) or off: on, a line
-// "shown <seconds>" on standard output once the first picture is drawn, then
-// "frame <n> <seconds>" for every frame step, counted from 1.
-void setFrameLog(bool on);
-// The first picture of the run is drawn (level 1 behind the title screen).
-void logFirstPicture();
-// A frame step ended its movement phase at `seconds` (timerSeconds).
-void logFrameStep(double seconds);
 
 // ---- Pieces of the loop, exposed for tests ----
 

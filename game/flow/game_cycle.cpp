@@ -32,7 +32,6 @@ void titleMode() {
     newGameFields();
     loadLevel();
     renderScene();
-    logFirstPicture();
     titleScreen();
     world.mode = world.demoStep == 1 ? GameMode::Demonstration : GameMode::Live;
 }

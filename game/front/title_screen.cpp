@@ -18,6 +18,7 @@
 #include "game/front/title.h"
 
 #include "common/level_list.h"
+#include "game/world/frame_log.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/sound_catalogue.h"
@@ -112,6 +113,7 @@ TitleExit titlePass(TitleState& state) {
     setTextColour(static_cast<Colour>(state.colour));
     if (state.now - state.start < kCreditsSeconds) drawCredits();
     if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
+    logFirstPicture();  // the diagnostic start-up mark, once per run
     state.now = timerSeconds();
     // The time-out is looked at before any key, so a start key held in the
     // same pass still gets the demonstration.

@@ -1,8 +1,8 @@
 // frame_log.cpp — the diagnostic frame log, switched on by the game's
 // command-line option --frame-log.
 //
-// With the log on, the flow writes to standard output one line when the
-// first picture of the run has been drawn and one line per frame step:
+// With the log on, the game writes to standard output one line when the
+// title's first picture has been drawn and one line per frame step:
 //
 //     shown <seconds>
 //     frame <n> <seconds>
@@ -15,7 +15,7 @@
 // the clock, so play is exactly the same with or without it.
 //
 // Writes: nothing of the World record.
-#include "game/flow/flow.h"
+#include "game/world/frame_log.h"
 
 #include "platform/platform.h"
 
