@@ -4,7 +4,13 @@
 // Within one cell the later image covers the earlier: the tile, the start
 // marker, then pigs, flame ghosts, eyes and cleaning men. That order differs
 // from the file order of the tables. Entries 0..count of each table are
-// compared; those above the count are not drawn.
+// drawn; those above the count are not.
+//
+// Every image covers its whole cell, so a cell ends up showing the last image
+// drawn there, and cells never overlap. The view is therefore drawn in two
+// sweeps, tiles and start first, then each kind's entries at their own cells
+// in the same order: the same pixels as comparing every cell with every
+// entry, in time linear in cells plus entries.
 //
 // Writes: nothing of the record (the info panel moves editor.textRow).
 #include "editor/drawing.h"
@@ -27,12 +33,16 @@ const DrawnKind kDrawingOrder[] = {
     {&EditorState::cleaners, &EditorState::cleanerCount, EdImg::putzenmannL1},
 };
 
-void drawCreaturesAt(int mc, int mr, int px, int py) {
+void drawCreatures() {
     for (const DrawnKind& kind : kDrawingOrder) {
         const EditorCreatureTable& table = editor.*kind.table;
         const int last = editor.*kind.count;
+        const Image* picture = editorImage(kind.image);
         for (int k = 0; k <= last && k < kCreatureSlots; ++k) {
-            if (table[k].x == mc && table[k].y == mr) drawImage(px, py, editorImage(kind.image), DrawMode::Opaque);
+            const int mc = table[k].x;
+            const int mr = table[k].y;
+            if (!insideView(mc, mr, editor.viewX, editor.viewY) || !insideMap(mc, mr)) continue;
+            drawImage(kCell * (mc - editor.viewX - 1), kCell * (mr - editor.viewY - 1), picture, DrawMode::Opaque);
         }
     }
 }
@@ -51,9 +61,9 @@ void drawMapView() {
             if (mc == editor.startX && mr == editor.startY) {
                 drawImage(px, py, editorImage(EdImg::Zaub1), DrawMode::Opaque);
             }
-            drawCreaturesAt(mc, mr, px, py);
         }
     }
+    drawCreatures();
     if (editor.panelVisible == 1) printInfoPanel();
 }
 
