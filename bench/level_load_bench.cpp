@@ -7,9 +7,10 @@
 //
 // As context, the bare bytes read with one fread and written with one
 // fwrite (BM_ReadLevelBytesStdio, BM_WriteLevelBytesStdio), and the field
-// reader alone (BM_ReadIntFieldPerValue). Saving and loading a game get
-// their rows when saved games exist.
+// reader alone (BM_ReadIntFieldPerValue). Saving and loading a game are
+// held against the same fields through stdio at the end of the file.
 #include "common/level_file.h"
+#include "game/front/saved_game.h"
 #include "game/world/level_loader.h"
 #include "game/world/world.h"
 #include "platform/field_source.h"
@@ -230,5 +231,92 @@ void BM_WriteLevelBytesStdio(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_WriteLevelBytesStdio)->Unit(benchmark::kMicrosecond);
+
+
+
+// ---- Saved games ------------------------------------------------------------
+//
+//   BM_SaveGame  vs BM_WriteSavedStdio  within 3x  (the same 34,625 fields with fprintf,
+//                                                    synced and renamed)
+//   BM_LoadGame  vs BM_ReadSavedStdio   within 3x  (the same fields read with fscanf)
+
+// The world of a full level with a game's fields, as a saved game holds it.
+void fillWorldForSaving() {
+    world = World{};
+    putLevelIntoWorld(*fullLevel());
+    world.score = 12345;
+    world.heldItem = 40;
+    world.energy = 87;
+    world.level = 3;
+}
+
+// A saved game's values in file order: the level's, then the four game fields.
+std::vector<int> savedValues() {
+    std::vector<int> values = fileValues(*fullLevel());
+    for (int v : {12345, 40, 87, 3}) values.push_back(v);
+    return values;
+}
+
+void BM_SaveGame(benchmark::State& state) {
+    LevelDir dir;
+    fillWorldForSaving();
+    for (auto _ : state) benchmark::DoNotOptimize(saveGame("Data\\bench.sav"));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(savedValues().size()));
+}
+BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteSavedStdio(benchmark::State& state) {
+    LevelDir dir;
+    const std::vector<int> values = savedValues();
+    for (auto _ : state) {
+        std::FILE* f = std::fopen("Data/bench.sav.tmp", "wb");
+        if (f == nullptr) {
+            state.SkipWithError("cannot write");
+            break;
+        }
+        const std::size_t last = values.size() - 1;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            // One value per line, the last four on one line, as the game writes them.
+            const char* end = i + 3 >= last && i < last ? "," : "\r\n";
+            std::fprintf(f, "%d%s", values[i], end);
+        }
+        benchmark::DoNotOptimize(commitStdio(f, "Data/bench.sav.tmp", "Data/bench.sav"));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_WriteSavedStdio)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadGame(benchmark::State& state) {
+    LevelDir dir;
+    fillWorldForSaving();
+    saveGame("Data\\bench.sav");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(loadGame("Data\\bench.sav"));
+        benchmark::DoNotOptimize(world.map[220][150]);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(savedValues().size()));
+}
+BENCHMARK(BM_LoadGame)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadSavedStdio(benchmark::State& state) {
+    LevelDir dir;
+    fillWorldForSaving();
+    saveGame("Data\\bench.sav");
+    std::vector<int> values(savedValues().size());
+    for (auto _ : state) {
+        std::FILE* f = std::fopen("Data/bench.sav", "rb");
+        if (f == nullptr) {
+            state.SkipWithError("no saved game");
+            break;
+        }
+        for (int& v : values) {
+            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
+        }
+        std::fclose(f);
+        benchmark::DoNotOptimize(values.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_ReadSavedStdio)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
