@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct State {
     bool setMouseVisible = true;
     bool fullScreen = false;
     std::vector<std::string> sounds;
+    std::function<void()> watcher;         // setWatcher; called after events are delivered
+    bool watching = false;                 // the watcher is running (no nested calls)
 };
 
 // Defined in virtual_clock.cpp.
