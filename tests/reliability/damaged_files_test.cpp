@@ -34,4 +34,24 @@ TEST_F(DamagedFiles, AnEnergyFarBelowZeroInASavedGameLoadsAsADeadWizardWithoutOv
     EXPECT_FALSE(frameStep(lastFrame)) << "the game ends as a death";
 }
 
+TEST_F(DamagedFiles, BestPlayerNamesFromTheSettingsFileObeyTheRulesOfTypedNames) {
+    const std::string longName(30, 'x');
+    dir.writeFile("Data/Einstellung.dat", "1,0,0\r\n\"" + longName + "\",900\r\nBert \"der Held\",800\r\n");
+    readSettings();
+    EXPECT_EQ(world.bestNames[1], std::string(20, 'x')) << "cut as a typed name is";
+    EXPECT_EQ(world.bestScores[1], 900) << "the rest of the long name is not taken for the score";
+    EXPECT_EQ(world.bestNames[2], "Bert 'der Held'");
+    EXPECT_EQ(invariants::settingsPart(world), "");
+
+    // What was read is written and read back the same.
+    const World read = world;
+    ASSERT_TRUE(writeSettings());
+    world = World{};
+    readSettings();
+    for (int i = 1; i <= kBestPlayers; ++i) {
+        EXPECT_EQ(world.bestNames[i], read.bestNames[i]) << i;
+        EXPECT_EQ(world.bestScores[i], read.bestScores[i]) << i;
+    }
+}
+
 }  // namespace
