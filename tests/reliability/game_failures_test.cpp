@@ -112,7 +112,7 @@ TEST_F(GameFailures, ADataThatIsNoFolderFailsEveryWriteAndEveryLoadAndSaysSo) {
     EXPECT_EQ(dir.readFile("Data"), "kein Ordner");
 }
 
-TEST_F(GameFailures, ADiskFullAnywhereInAWriteKeepsTheOldSaveAndSettingsWhole) {
+TEST_F(GameFailures, AFullDiskAnywhereInAWriteOrAReadOnlyDataKeepsTheOldSaveAndSettingsWhole) {
     ASSERT_TRUE(saveGame("Data\\alt.sav"));
     ASSERT_TRUE(writeSettings());
     const std::string oldSave = dir.readFile("Data/alt.sav");
@@ -145,6 +145,14 @@ TEST_F(GameFailures, ADiskFullAnywhereInAWriteKeepsTheOldSaveAndSettingsWhole) {
             }
             EXPECT_TRUE(dir.readFile(w.file) == w.old) << w.file << " " << limit;
             EXPECT_EQ(namesIn(data()), names) << "no scratch file left: " << w.file << " " << limit;
+        }
+        // A folder that may not be written, where permission bits stop
+        // this process (not as root).
+        if (permissionsStopWrites()) {
+            fs::permissions(data(), fs::perms::owner_read | fs::perms::owner_exec);
+            EXPECT_FALSE(w.write()) << w.file << " read-only";
+            fs::permissions(data(), fs::perms::owner_all);
+            EXPECT_TRUE(dir.readFile(w.file) == w.old) << w.file << " read-only";
         }
         {
             FileSizeLimit justEnough(size);

@@ -39,7 +39,9 @@
 #endif
 #endif
 #ifdef ZL_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's allocator counts what is in use; every sanitizer runtime
+// exports this, though not every compiler ships its header.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
