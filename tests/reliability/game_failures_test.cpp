@@ -55,8 +55,8 @@ protected:
     static void press(int scancode, double at) { tap(scancode, at, 0.15); }
 };
 
-// The images as a start-up without picture files leaves them: created,
-// never loaded, magenta.
+// Takes the fixture's images away, so that start-up creates them and,
+// finding no picture files, leaves them magenta.
 void dropFixtureImages() {
     for (Image*& img : spriteImages()) {
         destroyImage(img);
