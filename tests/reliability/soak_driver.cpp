@@ -89,6 +89,7 @@ public:
         if (!problem.empty()) throw Broken{problem + " (mode " + std::to_string(static_cast<int>(world.mode)) + ")"};
         noticeChanges();
         if (now < planEnd_) return;
+        countSaves();
         switch (world.mode) {
             case GameMode::Title: planTitle(now); break;
             case GameMode::Demonstration: planDemonstration(now); break;
@@ -98,14 +99,18 @@ public:
         }
     }
 
-    // Counts the saves that replaced their file (each one a new file).
+    // Counts the saves that replaced their file: each one is a new file,
+    // with an inode and a change time of its own (an inode number alone may
+    // come back).
     void countSaves() {
         for (std::size_t i = 0; i < kSaveNames.size(); ++i) {
             struct stat info {};
             const std::string path = std::string("Data/") + kSaveNames[i] + ".sav";
-            const ino_t inode = ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
-            if (inode != 0 && inode != saveInodes_[i]) ++figures_.saves;
-            saveInodes_[i] = inode;
+            FileStamp stamp{};
+            if (::stat(path.c_str(), &info) == 0)
+                stamp = {info.st_ino, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+            if (stamp.inode != 0 && stamp != saveStamps_[i]) ++figures_.saves;
+            saveStamps_[i] = stamp;
         }
     }
 
@@ -249,7 +254,13 @@ private:
     double planEnd_ = 0;
     GameMode lastMode_ = GameMode::Title;
     int lastCounter_ = -1;
-    std::array<ino_t, kSaveNames.size()> saveInodes_{};
+    struct FileStamp {
+        ino_t inode;
+        time_t seconds;
+        long nanoseconds;
+        bool operator==(const FileStamp&) const = default;
+    };
+    std::array<FileStamp, kSaveNames.size()> saveStamps_{};
 };
 
 }  // namespace
@@ -278,7 +289,6 @@ SoakFigures runSoak(const SoakPlan& plan) {
                 startUp();
                 world.mode = GameMode::Title;
             }
-            player.countSaves();
             headless::clearSounds();  // the backend's record of them would grow
         }
     } catch (const Broken& broken) {

@@ -40,8 +40,13 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:log_path=$work/sanitizer}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:log_path=$work/sanitizer}"
 
-(cd "$work" && exec ./zauberlabyrinth) >"$work/game.log" 2>&1 &
-game=$!
+start_game() {
+  (cd "$work" && exec ./zauberlabyrinth) >>"$work/game.log" 2>&1 &
+  game=$!
+}
+start_game
+restarts=0
+restart_at=()
 cleanup() {
   kill "$game" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
@@ -61,7 +66,18 @@ next_sample=$start
 # repeatable order of keys (the game's timing still varies).
 RANDOM=14
 while [ $((SECONDS - start)) -lt "$seconds" ]; do
-  kill -0 "$game" 2>/dev/null || break
+  if ! kill -0 "$game" 2>/dev/null; then
+    # Random keys may still find "Spiel beenden": a clean end is followed
+    # by a new start, as a player would start again; anything else ends
+    # the soak.
+    code=0
+    wait "$game" || code=$?
+    [ "$code" -eq 0 ] || { game_status=$code; break; }
+    restarts=$((restarts + 1))
+    restart_at+=("$((SECONDS - start)) s")
+    start_game
+    sleep 3
+  fi
   if [ "$SECONDS" -ge "$next_sample" ]; then
     samples+=("$(rss)")
     next_sample=$((next_sample + 30))
@@ -80,8 +96,10 @@ while [ $((SECONDS - start)) -lt "$seconds" ]; do
   elif [ $r -lt 82 ]; then
     # The menu: Esc, down to line 1 (save), 2 (load), 3 (back), 5..7
     # (switches), Enter, and a name for the dialogs. Never line 4, the end.
-    press Escape 0.15
-    sleep 0.5
+    # Esc is held long enough to meet the wizard at rest; the menu itself
+    # ignores it. A switch leaves the menu open: back up to line 3 then.
+    press Escape 0.4
+    sleep 0.4
     line=$((RANDOM % 6 + 1))
     [ "$line" -ge 4 ] && line=$((line + 1))
     for ((k = 1; k < line; k++)); do press Down 0.05; sleep 0.2; done
@@ -91,6 +109,10 @@ while [ $((SECONDS - start)) -lt "$seconds" ]; do
       xdotool type --delay 60 "${names[RANDOM % 4]}"
       press Return 0.1
       sleep 2.5
+    elif [ "$line" -ge 5 ]; then
+      for ((k = 3; k < line; k++)); do press Up 0.05; sleep 0.2; done
+      press Return 0.1
+      sleep 1
     fi
   elif [ $r -lt 85 ]; then
     # A name, should the game over ask for one; otherwise harmless keys.
@@ -119,8 +141,8 @@ if [ "$alive" = yes ]; then
     kill -0 "$game" 2>/dev/null || break
   done
 fi
-status=0
-wait "$game" || status=$?
+status=${game_status:-0}
+[ "$alive" = yes ] && { wait "$game" || status=$?; }
 
 echo "soak: $((SECONDS - start)) s of random keys on display $display, preset $preset"
 echo "soak: resident memory every 30 s (KB): ${samples[*]}"
@@ -128,7 +150,7 @@ first=${samples[1]:-${samples[0]}}
 last=${samples[-1]}
 max=$(printf '%s\n' "${samples[@]}" | sort -n | tail -1)
 echo "soak: after the first half minute $first KB, at the end $last KB, highest $max KB; change $((last - first)) KB"
-echo "soak: the game was still running at the end: $alive; its exit status after the close: $status"
+echo "soak: the game was still running at the end: $alive; its exit status: $status; new starts after a clean end: $restarts ${restart_at[*]:+(at ${restart_at[*]})}"
 [ -f "$work/Data/Einstellung.dat" ] && echo "soak: settings file after the close: $(head -c 60 "$work/Data/Einstellung.dat" | tr '\r\n' '  ')"
 failed=0
 if ls "$work"/sanitizer* >/dev/null 2>&1; then
@@ -136,6 +158,6 @@ if ls "$work"/sanitizer* >/dev/null 2>&1; then
   cat "$work"/sanitizer* >&2
   failed=1
 fi
-[ "$alive" = yes ] || { echo "soak: the game ended early; its output:" >&2; tail -20 "$work/game.log" >&2; failed=1; }
+[ "$alive" = yes ] || { echo "soak: the game died; its output:" >&2; tail -20 "$work/game.log" >&2; failed=1; }
 rm -rf "$work"
 exit $failed
