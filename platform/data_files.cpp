@@ -11,11 +11,14 @@
 // takes its characters from there.
 //
 // Output and Append never write the real file. They write a scratch file
-// beside it ("<name>.tmp-<process id>"; Append first copies the old content
+// beside it (".<name>.tmp-<process id>"; Append first copies the old content
 // into it), and closeFile flushes it, syncs it to disk and renames it over
 // the real file. Until that rename the previous copy stays whole; a write
 // that fails, or a file still open when the program ends, leaves it as it was
-// and removes the scratch file.
+// and removes the scratch file. A program killed before the rename leaves
+// its scratch file behind: hidden, and beyond every name a dialog accepts
+// (none may begin with a dot), so it is never taken for a saved game or a
+// level; the next write of the same file removes it.
 #include "platform/field_source.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
@@ -31,7 +34,9 @@
 #include <utility>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +49,10 @@ constexpr int kLastFileNumber = 255;
 constexpr std::size_t kMaxInputBytes = std::size_t{64} << 20;
 // Written fields are handed to the scratch file in blocks of about this size.
 constexpr std::size_t kWriteBlock = std::size_t{64} << 10;
+// A scratch file's name holds at most this much of its target's name, so it
+// stays a valid file name whenever the target's is (at most 255 bytes).
+constexpr std::size_t kScratchStem = 200;
+constexpr std::string_view kScratchMark = ".tmp-";
 
 struct OpenFile {
     std::unique_ptr<core::FileFieldSource> reader;  // set while open for Input
@@ -173,6 +182,43 @@ void openForReading(OpenFile& file, const std::string& path) {
     file.reader = std::make_unique<core::FileFieldSource>(std::move(bytes));
 }
 
+// The folder of a host path below Data and the file's own name.
+std::pair<std::string, std::string> folderAndName(const std::string& host) {
+    const std::size_t slash = host.rfind('/');
+    return {host.substr(0, slash), host.substr(slash + 1)};
+}
+
+// What the scratch files of a target called name begin with; the writing
+// process's id follows.
+std::string scratchPrefix(const std::string& name) {
+    std::string prefix = ".";
+    prefix.append(name, 0, kScratchStem);
+    prefix.append(kScratchMark);
+    return prefix;
+}
+
+// Removes the scratch files of the target `name` in folder that processes
+// no longer running left behind (killed or crashed while writing it). One of
+// a process still running, or of one this process may not signal, is that
+// process's own and stays, as does one bearing this process's id, which its
+// next write reuses.
+void removeStaleScratch(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    const std::string prefix = scratchPrefix(name);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view entryName = entry->d_name;
+        if (entryName.size() <= prefix.size() || entryName.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string_view digits = entryName.substr(prefix.size());
+        pid_t pid = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+        if (error != std::errc() || end != digits.data() + digits.size() || pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);  // never a folder: unlinkat refuses those
+    }
+    ::closedir(dir);
+}
+
 int createScratch(const std::string& scratch) {
     return ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
 }
@@ -180,7 +226,9 @@ int createScratch(const std::string& scratch) {
 void openForWriting(OpenFile& file, const std::string& path, bool append) {
     const std::string host = writablePath(path);
     if (host.empty()) return;
-    const std::string scratch = host + ".tmp-" + std::to_string(::getpid());
+    const auto [folder, name] = folderAndName(host);
+    removeStaleScratch(folder, name);
+    const std::string scratch = folder + "/" + scratchPrefix(name) + std::to_string(::getpid());
     int fd = createScratch(scratch);
     // A fresh installation or a player who removed it may have no "Data" yet:
     // that one folder is made on demand, deeper ones never.

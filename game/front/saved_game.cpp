@@ -71,10 +71,12 @@ void forEachLevelValue(Level& level, Visit visit) {
     }
 }
 
-// The game fields of a damaged file brought into the ranges play uses.
+// The game fields of a damaged file brought into the ranges play uses. An
+// energy below 0 is a dead wizard, as 0 is; taken as it stands, a value near
+// the lowest integer would overflow at the first cost.
 void makeGameFieldsSafe(SavedGame& game) {
     if (!isItemCode(game.heldItem)) game.heldItem = 0;
-    game.energy = std::min(game.energy, kFullEnergy);
+    game.energy = std::clamp(game.energy, 0, kFullEnergy);
     if (game.level < 1 || game.level > kLevelCount) game.level = 1;
 }
 

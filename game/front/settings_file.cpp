@@ -6,6 +6,7 @@
 //
 // Writes: World::soundOn, joystickOn, fullScreen, bestNames[1..10],
 // bestScores[1..10] (readSettings).
+#include "game/front/best_players.h"
 #include "game/front/front.h"
 
 #include "game/world/world.h"
@@ -48,7 +49,10 @@ void readSettings() {
     for (int RunState::*setting : kSwitches) world.*setting = asSwitch(readIntField());
     for (int i = 1; i <= kBestPlayers; ++i) {
         beginFieldRead(kFile);
-        world.bestNames[i] = readStringField();
+        // A hand-edited or damaged file may hold any text: a name is kept as
+        // a typed one is, so the table shows it in its columns and the file
+        // can store it again.
+        world.bestNames[i] = bestPlayerName(readStringField());
         world.bestScores[i] = readIntField();
     }
     closeFile(kFile);

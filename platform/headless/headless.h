@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,14 @@ void mouse(int x, int y, int buttons, double at);
 // Joystick 0 attached with this state; detachJoystick makes reads fail again.
 void joystick(int buttons, double x, double y, double at);
 void detachJoystick(double at);
+
+// Called each time the backend has delivered the due events (at every
+// refresh, sleep and advance), where a window's events would be handled: at
+// least sixty times a second of virtual time while the program runs. Lets a
+// long test watch the program from inside its loops and script input in
+// reply. It must not call platform operations; scheduling events is fine.
+// An empty function (the default, and after reset) watches nothing.
+void setWatcher(std::function<void()> watcher);
 
 // ---- Inspection ----
 int workPage();

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct State {
     std::string windowTitle;               // as last given to nameWindow; "" before
     bool windowIconSet = false;            // nameWindow was given an icon last time
     Image windowIcon;                      // a copy of that icon
+    std::function<void()> watcher;         // setWatcher; called after events are delivered
+    bool watching = false;                 // the watcher is running (no nested calls)
 };
 
 // Defined in virtual_clock.cpp.

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace headless {
 
@@ -76,11 +77,23 @@ void runClockTo(Nanoseconds until) {
         state.nextEvent = 0;
     }
     state.clock = std::max(state.clock, until);
+    if (state.watcher && !state.watching) {
+        state.watching = true;
+        try {
+            state.watcher();
+        } catch (...) {
+            state.watching = false;
+            throw;
+        }
+        state.watching = false;
+    }
 }
 
 double clock() { return static_cast<double>(state.clock) / 1e9; }
 
 void advance(double seconds) { runClockTo(state.clock + std::max<Nanoseconds>(0, toNanoseconds(seconds))); }
+
+void setWatcher(std::function<void()> watcher) { state.watcher = std::move(watcher); }
 
 void setTimerStep(double seconds) { state.timerStep = std::max<Nanoseconds>(0, toNanoseconds(seconds)); }
 
