@@ -2,8 +2,8 @@
 #include "tools/art/icons.h"
 
 #include "tools/art/art_error.h"
+#include "tools/art/image_files.h"
 
-#include <png.h>
 
 #include <algorithm>
 #include <cmath>
@@ -107,40 +107,15 @@ IconPicture editorIcon(ArtRenderer& art) {
 }
 
 void writeIconPng(const IconPicture& icon, const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) throw ArtError(path + ": cannot be written");
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(f);
-        throw ArtError(path + ": PNG writer cannot start");
+    std::vector<unsigned char> pixels;
+    pixels.reserve(icon.pixels.size() * 4);
+    for (const std::uint32_t p : icon.pixels) {
+        pixels.push_back(static_cast<unsigned char>(p >> 16));
+        pixels.push_back(static_cast<unsigned char>(p >> 8));
+        pixels.push_back(static_cast<unsigned char>(p));
+        pixels.push_back(static_cast<unsigned char>(p >> 24));
     }
-    std::vector<unsigned char> row(std::size_t(icon.size) * 4);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(f);
-        throw ArtError(path + ": PNG write failed");
-    }
-    png_init_io(png, f);
-    png_set_IHDR(png, info, png_uint_32(icon.size), png_uint_32(icon.size), 8, PNG_COLOR_TYPE_RGBA,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 9);
-    png_write_info(png, info);
-    for (int y = 0; y < icon.size; ++y) {
-        for (int x = 0; x < icon.size; ++x) {
-            const std::uint32_t p = icon.pixels[std::size_t(y) * icon.size + x];
-            unsigned char* out = &row[std::size_t(x) * 4];
-            out[0] = static_cast<unsigned char>(p >> 16);
-            out[1] = static_cast<unsigned char>(p >> 8);
-            out[2] = static_cast<unsigned char>(p);
-            out[3] = static_cast<unsigned char>(p >> 24);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    if (std::fclose(f) != 0) throw ArtError(path + ": cannot be written");
+    writePngPixels(path, icon.size, icon.size, true, pixels);
 }
 
 }  // namespace zlart

@@ -60,7 +60,11 @@ void writeFileBytes(const std::string& path, const std::vector<unsigned char>& b
     if (!out) throw ArtError(path + ": cannot be written");
 }
 
-void writePng(const Canvas& c, const std::string& path) {
+void writePngPixels(const std::string& path, int width, int height, bool alpha,
+                    const std::vector<unsigned char>& pixels) {
+    const std::size_t channels = alpha ? 4 : 3;
+    if (width <= 0 || height <= 0 || pixels.size() != std::size_t(width) * std::size_t(height) * channels)
+        throw ArtError(path + ": no picture to write");
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw ArtError(path + ": cannot be written");
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -70,29 +74,36 @@ void writePng(const Canvas& c, const std::string& path) {
         std::fclose(f);
         throw ArtError(path + ": PNG writer cannot start");
     }
-    std::vector<unsigned char> row(std::size_t(c.width) * 3);
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         std::fclose(f);
         throw ArtError(path + ": PNG write failed");
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, png_uint_32(c.width), png_uint_32(c.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 9);
     png_write_info(png, info);
-    for (int y = 0; y < c.height; ++y) {
-        for (int x = 0; x < c.width; ++x) {
-            Rgb p = c.at(x, y);
-            row[std::size_t(x) * 3] = static_cast<unsigned char>((p >> 16) & 0xFF);
-            row[std::size_t(x) * 3 + 1] = static_cast<unsigned char>((p >> 8) & 0xFF);
-            row[std::size_t(x) * 3 + 2] = static_cast<unsigned char>(p & 0xFF);
-        }
-        png_write_row(png, row.data());
+    for (int y = 0; y < height; ++y) {
+        png_write_row(png, pixels.data() + std::size_t(y) * std::size_t(width) * channels);
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     if (std::fclose(f) != 0) throw ArtError(path + ": cannot be written");
+}
+
+void writePng(const Canvas& c, const std::string& path) {
+    std::vector<unsigned char> pixels;
+    pixels.reserve(std::size_t(c.width) * std::size_t(c.height) * 3);
+    for (int y = 0; y < c.height; ++y) {
+        for (int x = 0; x < c.width; ++x) {
+            const Rgb p = c.at(x, y);
+            pixels.push_back(static_cast<unsigned char>((p >> 16) & 0xFF));
+            pixels.push_back(static_cast<unsigned char>((p >> 8) & 0xFF));
+            pixels.push_back(static_cast<unsigned char>(p & 0xFF));
+        }
+    }
+    writePngPixels(path, c.width, c.height, false, pixels);
 }
 
 }  // namespace zlart

@@ -15,5 +15,9 @@ std::vector<unsigned char> encodeBmp(const Canvas& c);
 void writeFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 // Writes an 8-bit RGB PNG; fails with ArtError when it cannot.
 void writePng(const Canvas& c, const std::string& path);
+// Writes width x height pixels, rows top first, as R, G, B (and A when
+// alpha) bytes each, as an 8-bit PNG; fails with ArtError when it cannot.
+void writePngPixels(const std::string& path, int width, int height, bool alpha,
+                    const std::vector<unsigned char>& pixels);
 
 }  // namespace zlart
