@@ -33,6 +33,11 @@ void startUp(const RunOptions& options = {});
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();
 
+// The start of play, before the frame loop: a demonstration's level loaded
+// and drawn, the wizard at rest appearing, the held item, pigs and flame
+// ghosts shown. Returns the time of the last frame for loopPass.
+double startPlay();
+
 // ---- Pieces of the loop, exposed for tests ----
 
 // One pass of the frame loop; returns false when the game has ended.

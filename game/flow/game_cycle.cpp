@@ -40,19 +40,7 @@ void titleMode() {
 // game lost sets GameMode::GameOver in the frame step; every other end
 // returns to the title.
 void playMode() {
-    if (world.demoStep == 1) {
-        loadLevel();
-        world.sceneShown = 0;
-        renderScene();
-    }
-    world.playerOffsetX = 0;
-    world.playerOffsetY = 0;
-    wizardAppear();
-    double lastFrame = timerSeconds();
-    showHeldItem();
-    // Eyes and cleaning men show from the first periodic redraw.
-    drawPigs();
-    drawFlameGhosts();
+    double lastFrame = startPlay();
     while (loopPass(lastFrame)) {
     }
     if (world.mode != GameMode::GameOver) world.mode = GameMode::Title;
@@ -64,6 +52,23 @@ void gameOverMode() {
 }
 
 }  // namespace
+
+double startPlay() {
+    if (world.demoStep == 1) {
+        loadLevel();
+        world.sceneShown = 0;
+        renderScene();
+    }
+    world.playerOffsetX = 0;
+    world.playerOffsetY = 0;
+    wizardAppear();
+    const double lastFrame = timerSeconds();
+    showHeldItem();
+    // Eyes and cleaning men show from the first periodic redraw.
+    drawPigs();
+    drawFlameGhosts();
+    return lastFrame;
+}
 
 void runMode() {
     switch (world.mode) {

@@ -152,19 +152,10 @@ TEST_P(DemoPlay, PlaysToItsEndAliveAcrossThreeScreensAsRecorded) {
     const DemoEnd ended = demoEnd();
 
     // The same start, the loop's passes run one by one to watch the screens
-    // on the way (playMode's steps, then loopPass until the game ends).
+    // on the way (the start of play, then loopPass until the game ends).
     world = World{};
     startAsTheTitleScreenDoes(n);
-    loadLevel();
-    world.sceneShown = 0;
-    renderScene();
-    world.playerOffsetX = 0;
-    world.playerOffsetY = 0;
-    wizardAppear();
-    double lastFrame = timerSeconds();
-    showHeldItem();
-    drawPigs();
-    drawFlameGhosts();
+    double lastFrame = startPlay();
     std::set<std::tuple<int, int, int>> screens{{world.level, world.viewX, world.viewY}};
     int lowestEnergy = world.energy;
     while (loopPass(lastFrame)) {

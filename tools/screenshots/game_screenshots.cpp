@@ -157,13 +157,7 @@ int main(int argc, char** argv) {
 
         newGame(level);
         world.mode = GameMode::Live;
-        world.playerOffsetX = 0;
-        world.playerOffsetY = 0;
-        wizardAppear();
-        double lastFrame = timerSeconds();
-        showHeldItem();
-        drawPigs();
-        drawFlameGhosts();
+        double lastFrame = startPlay();
         play(lastFrame, 1.0);
         if (!walk(lastFrame, route)) {
             std::fprintf(stderr, "zl_game_screenshots: the wizard could not walk all of \"%s\"\n", route.c_str());
