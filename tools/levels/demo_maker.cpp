@@ -12,17 +12,6 @@
 
 namespace {
 
-std::string cellText(int x, int y) {
-    // Built up piece by piece: g++ 12 warns falsely (-Wrestrict) on a chain
-    // of + that starts with a string literal.
-    std::string text = "(";
-    text += std::to_string(x);
-    text += ", ";
-    text += std::to_string(y);
-    text += ")";
-    return text;
-}
-
 std::string tileName(int code) {
     const TileInfo* t = findTile(code);
     return t ? t->name : "code " + std::to_string(code);

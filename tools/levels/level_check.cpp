@@ -24,17 +24,6 @@ int cellOf(const LevelData& level, int x, int y) {
 
 bool insideReach(int x, int y) { return isReachable(x, y); }
 
-std::string cellText(int x, int y) {
-    // Built up piece by piece: g++ 12 warns falsely (-Wrestrict) on a chain
-    // of + that starts with a string literal.
-    std::string text = "(";
-    text += std::to_string(x);
-    text += ", ";
-    text += std::to_string(y);
-    text += ")";
-    return text;
-}
-
 std::string tileName(int code) {
     const TileInfo* tile = findTile(code);
     return tile ? std::string(tile->name) + " (" + std::to_string(code) + ")" : "code " + std::to_string(code);

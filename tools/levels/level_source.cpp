@@ -273,6 +273,17 @@ void placeGrid(LevelParse& p) {
 
 }  // namespace
 
+std::string cellText(int x, int y) {
+    // Built up piece by piece: g++ 12 warns falsely (-Wrestrict) on a chain
+    // of + that starts with a string literal.
+    std::string text = "(";
+    text += std::to_string(x);
+    text += ", ";
+    text += std::to_string(y);
+    text += ")";
+    return text;
+}
+
 std::string formatProblem(const LevelProblem& problem) {
     if (problem.line > 0)
         return problem.file + ":" + std::to_string(problem.line) + ": " + problem.message;

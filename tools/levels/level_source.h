@@ -23,6 +23,9 @@ struct LevelProblem {
     std::string message;  // what is wrong, in plain words
 };
 
+// "(x, y)", a cell in a message.
+std::string cellText(int x, int y);
+
 // "file:line: message" (or "file: message" without a line).
 std::string formatProblem(const LevelProblem& problem);
 
