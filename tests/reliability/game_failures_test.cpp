@@ -202,6 +202,15 @@ TEST_F(GameFailures, ASaveKilledBeforeItsRenameLeavesTheOldOneAndAScratchFileNoD
     EXPECT_EQ(namesIn(data()), (std::set<std::string>{"spiel.sav", running}));
 }
 
+TEST_F(GameFailures, ASaveUnderTheLongestNameAFileCanHaveSucceeds) {
+    // 251 characters and ".sav" fill a file name to its 255 bytes; the
+    // scratch file beside it must not need more.
+    const std::string name(251, 'n');
+    ASSERT_TRUE(saveGame(savedGamePath(name)));
+    EXPECT_TRUE(fs::is_regular_file(data() / (name + ".sav")));
+    EXPECT_EQ(namesIn(data()).size(), 1u);
+}
+
 TEST_F(GameFailures, ASettingsFileCutAnywhereReadsAsItsBeginningAndTheRestAsZero) {
     world.soundOn = 1;
     world.joystickOn = 1;
