@@ -55,6 +55,8 @@ std::string askFileName(const char* title) {
     return name;
 }
 
+}  // namespace
+
 void takeLevelFromEditor(LevelData& level) {
     level.map = editor.map;
     level.playerX = editor.startX;
@@ -78,8 +80,6 @@ void putLevelIntoEditor(const LevelData& level) {
         editor.*kEditorCreatureFields[kind].count = level.counts[kind];
     }
 }
-
-}  // namespace
 
 void saveLevelCommand() {
     const std::string name = askFileName("Speichern");

@@ -20,18 +20,6 @@ namespace {
 LevelData read;  // what the shared reader finds in the file
 LevelData held;  // the level part of the editor after the load
 
-void takeFromEditor(LevelData& level) {
-    level.map = editor.map;
-    level.playerX = editor.startX;
-    level.playerY = editor.startY;
-    level.viewX = editor.startViewX;
-    level.viewY = editor.startViewY;
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        level.creatures[kind] = editor.*kEditorCreatureFields[kind].table;
-        level.counts[kind] = editor.*kEditorCreatureFields[kind].count;
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -52,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loadLevelCommand();
     fuzz::require(editor.levelChanged == 0, "the level was not loaded");
 
-    takeFromEditor(held);
+    takeLevelFromEditor(held);
     if (startInFile) {
         fuzz::require(invariants::startAndView(editor.startX, editor.startY, editor.startViewX, editor.startViewY));
     } else {
