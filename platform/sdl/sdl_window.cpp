@@ -83,14 +83,42 @@ bool useWindowSurface() {
     return true;
 }
 
+// SDL's X11 code hands the UTF-8 title to Xlib, which converts it by the C
+// library's character type into the window's old-style name. In the "C"
+// locale a title beyond ASCII (the editor's en dash) is dropped there; under
+// a UTF-8 character type it is kept, but as a name of type "UTF-8" that
+// tools reading only plain names do not find. So an ASCII title is set in
+// the "C" character type, and only a title beyond ASCII under UTF-8 (the
+// user's if it is UTF-8, else C.UTF-8), the character type restored after.
+// Nothing else of ours looks at the locale: the texts on the screen are code
+// page 437 bytes.
+template <typename SetTitle>
+void withTitleCharacterType(const char* title, SetTitle setTitle) {
+    bool ascii = true;
+    for (const char* c = title; *c; ++c) ascii = ascii && static_cast<unsigned char>(*c) < 0x80;
+    if (ascii) {
+        setTitle();
+        return;
+    }
+    const char* current = std::setlocale(LC_CTYPE, nullptr);
+    const std::string previous = current ? current : "C";
+    if (!(std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0)) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+    setTitle();
+    std::setlocale(LC_CTYPE, previous.c_str());
+}
+
 // Opens a window of the given mode: in a window with its own surface, in
 // full screen (or without a surface) with a renderer and streaming texture.
 // On any failure nothing is left half made: the program then draws into its
 // pages as before and simply shows nothing.
 void createWindow(int fullScreen) {
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   kScreenWidth, kScreenHeight, flags);
+    withTitleCharacterType(windowTitle(), [flags] {
+        host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                       kScreenWidth, kScreenHeight, flags);
+    });
     if (!host.window) return;
     applyIcon();
     if (!fullScreen && useWindowSurface()) {
@@ -175,16 +203,6 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
     }
 }
 
-// SDL's X11 code hands the UTF-8 title to Xlib, which converts it by the C
-// library's character type. In the "C" locale every program starts in, a
-// title beyond ASCII (the editor's en dash) is dropped, so the character
-// type becomes the user's if that is UTF-8, else C.UTF-8. Nothing else of
-// ours looks at the locale: the texts on the screen are code page 437 bytes.
-void useUtf8CharacterType() {
-    if (std::setlocale(LC_CTYPE, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
-    if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
-}
-
 }  // namespace
 
 bool windowShowsPage() { return host.window && (host.direct || host.renderer); }
@@ -218,7 +236,6 @@ bool ensureVideo() {
     // Nearest-neighbour scaling keeps the pixels sharp in full screen.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-    useUtf8CharacterType();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         host.videoFailed = true;
         return false;
@@ -284,7 +301,7 @@ void nameWindow(const std::string& title, const Image* icon) {
         }
     }
     if (!host.window) return;
-    SDL_SetWindowTitle(host.window, sdl::windowTitle());
+    sdl::withTitleCharacterType(sdl::windowTitle(), [] { SDL_SetWindowTitle(host.window, sdl::windowTitle()); });
     sdl::applyIcon();
 }
 
