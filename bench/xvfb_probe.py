@@ -144,14 +144,15 @@ def walk(seconds):
 def measure_game(run_dir, seconds):
     game = Program(["./zauberlabyrinth", "--frame-log"], run_dir)
     try:
-        game.wait_for("shown", 30)
-        game.wait_for("frame ", 30)  # play has begun
-        time.sleep(1.0)              # past the first frames' start-up work
+        game.wait_for("shown", 30)   # the title is up
         # The window under the pointer gets the keys; the game keeps the
         # hidden pointer in its window, and it is given the focus too.
-        window = subprocess.run(["xdotool", "search", "--sync", "--name", "Zauberlabyrinth"],
+        window = subprocess.run(["xdotool", "search", "--sync", "--pid", str(game.proc.pid)],
                                 check=True, capture_output=True, text=True).stdout.split()[0]
         xdotool("windowfocus", "--sync", window)
+        hold("space", 0.2)           # start a game from the title
+        game.wait_for("frame ", 30)  # play has begun
+        time.sleep(1.0)              # past the first frames' start-up work
 
         still_from, ticks0 = time.monotonic(), game.cpu_ticks()
         time.sleep(seconds)

@@ -141,11 +141,14 @@ TitleExit titlePass(TitleState& state) {
 
 void titleScreen() {
     flushKeys();
-    playCue(Snd::titelm);  // once; it is not repeated
     TitleState state;
     state.start = timerSeconds();
-    while (titlePass(state) == TitleExit::Stay) {
-    }
+    // The music starts after the first pass, once; it is not repeated. The
+    // first pass has drawn and shown the title by then, so the player does not
+    // wait for the sound library, loaded with the first sound, to see it.
+    TitleExit exit = titlePass(state);
+    playCue(Snd::titelm);
+    while (exit == TitleExit::Stay) exit = titlePass(state);
     // The scene wipes the title's texts.
     setTextColour(kWhite);
     renderScene();
