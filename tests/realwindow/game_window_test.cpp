@@ -29,6 +29,8 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     const std::string window = windowOf(game);
     ASSERT_FALSE(window.empty());
     named(window, "Zauberlabyrinth");
+    // A plain name, found by tools that read no other (a UTF-8 typed one was not).
+    EXPECT_EQ(display.windowsNamed("^Zauberlabyrinth$"), window);
     ASSERT_TRUE(waitToSee(window, titleShown, "the title picture at (330, 235)"));
 
     // Space starts a game: the wizard appears on his start.

@@ -99,6 +99,12 @@ std::string XDisplay::windowName(const std::string& window) const {
     return name;
 }
 
+std::string XDisplay::windowsNamed(const std::string& pattern) const {
+    std::string ids = runCommand({findInPath("xdotool"), "search", "--name", pattern}, environment(), kToolSeconds).output;
+    while (!ids.empty() && ids.back() == '\n') ids.pop_back();
+    return ids;
+}
+
 std::optional<Picture> XDisplay::capture(const std::string& window) const {
     const CommandResult dump = runCommand({findInPath("xwd"), "-silent", "-id", window}, environment(), kToolSeconds);
     if (dump.status != 0) return std::nullopt;

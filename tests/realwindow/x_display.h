@@ -32,11 +32,14 @@ public:
     Environment environment() const;
 
     // The id of the program's window, once it shows and can take the
-    // keyboard focus. (Searching by name fails for the UTF-8 names SDL
-    // gives its windows; the process id is exact anyway.)
+    // keyboard focus. (Searching by name fails for a name beyond ASCII,
+    // the editor's; the process id is exact anyway.)
     std::optional<std::string> waitForWindow(pid_t program, double seconds) const;
     // The window's name, UTF-8.
     std::string windowName(const std::string& window) const;
+    // The windows whose name matches a pattern as tools that read only the
+    // old-style name (WM_NAME) find them: their ids, one per line.
+    std::string windowsNamed(const std::string& pattern) const;
     // The window's pixels; nothing when xwd fails (the window is gone).
     std::optional<Picture> capture(const std::string& window) const;
 
