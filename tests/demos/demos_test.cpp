@@ -18,11 +18,11 @@
 #include "tools/levels/demo_maker.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
+#include "tests/support/read_whole_file.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -39,19 +39,6 @@ namespace fs = std::filesystem;
 constexpr double kPassTime = 5e-4;
 // Screens a demonstration must show at the least.
 constexpr int kLeastScreens = 3;
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string describe(const std::vector<LevelProblem>& problems) {
-    std::string text;
-    for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
-    return text;
-}
 
 // Where a demonstration ended.
 struct DemoEnd {
@@ -82,7 +69,7 @@ std::string summaryLine(int n, const DemoEnd& e, int screens) {
 }
 
 std::string expectedLine(int n) {
-    std::istringstream in(readText(fs::path(ZL_SOURCE_DIR) / "tests/demos/expected.txt"));
+    std::istringstream in(readWholeFile(fs::path(ZL_SOURCE_DIR) / "tests/demos/expected.txt"));
     const std::string prefix = "demo " + std::to_string(n) + ":";
     std::string line;
     while (std::getline(in, line)) {
@@ -101,21 +88,21 @@ protected:
         const fs::path levels = fs::path(ZL_SOURCE_DIR) / "assets/levels";
         Legend legend;
         std::vector<LevelProblem> problems;
-        ASSERT_TRUE(parseLegend(readText(levels / "legend.txt"), "legend.txt", legend, problems)) << describe(problems);
+        ASSERT_TRUE(parseLegend(readWholeFile(levels / "legend.txt"), "legend.txt", legend, problems)) << formatProblems(problems);
         std::vector<LevelSource> sources(kLevelCount);
         std::vector<const LevelData*> data;
         for (int k = 0; k < kLevelCount; ++k) {
             const std::string name = kLevelNames[k];
-            ASSERT_TRUE(parseLevelSource(readText(levels / (name + ".txt")), name + ".txt", legend,
+            ASSERT_TRUE(parseLevelSource(readWholeFile(levels / (name + ".txt")), name + ".txt", legend,
                                          sources[static_cast<std::size_t>(k)], problems))
-                << describe(problems);
+                << formatProblems(problems);
             ASSERT_TRUE(writeLevelFile(levelFilePath(name), *sources[static_cast<std::size_t>(k)].level));
             data.push_back(sources[static_cast<std::size_t>(k)].level.get());
         }
         const fs::path source = fs::path(ZL_SOURCE_DIR) / "assets/demos" / ("demo" + std::to_string(n) + ".txt");
         Demonstration made;
-        ASSERT_TRUE(makeDemonstration(parseRoute(readText(source)), n, data, source.string(), made, problems))
-            << describe(problems);
+        ASSERT_TRUE(makeDemonstration(parseRoute(readWholeFile(source)), n, data, source.string(), made, problems))
+            << formatProblems(problems);
         ASSERT_TRUE(writeRecording(recordingPath(n), made.moves));
         made_ = made;
     }

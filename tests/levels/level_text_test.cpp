@@ -8,31 +8,17 @@
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/level_text.h"
+#include "tests/support/read_whole_file.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 const std::string kLevelDir = std::string(ZL_SOURCE_DIR) + "/assets/levels/";
-
-std::string readSource(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string describe(const std::vector<LevelProblem>& problems) {
-    std::string text;
-    for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
-    return text;
-}
 
 class LevelToText : public ::testing::Test {
 protected:
@@ -41,14 +27,14 @@ protected:
 
     void SetUp() override {
         std::vector<LevelProblem> problems;
-        ASSERT_TRUE(parseLegend(readSource(kLevelDir + "legend.txt"), "legend.txt", legend, problems));
+        ASSERT_TRUE(parseLegend(readWholeFile(kLevelDir + "legend.txt"), "legend.txt", legend, problems));
     }
 
     // Parses a source; the test fails when it does not parse.
     std::unique_ptr<LevelData> parse(const std::string& text, const std::string& name) {
         LevelSource source;
         std::vector<LevelProblem> problems;
-        EXPECT_TRUE(parseLevelSource(text, name, legend, source, problems)) << describe(problems) << text;
+        EXPECT_TRUE(parseLevelSource(text, name, legend, source, problems)) << formatProblems(problems) << text;
         return std::move(source.level);
     }
 
@@ -64,7 +50,7 @@ protected:
 TEST_F(LevelToText, EveryShippedLevelSurvivesTextFileTextFile) {
     for (const char* name : {"001", "002", "003", "004", "005", "006", "007", "008", "ende"}) {
         SCOPED_TRACE(name);
-        std::unique_ptr<LevelData> fromSource = parse(readSource(kLevelDir + name + ".txt"), name);
+        std::unique_ptr<LevelData> fromSource = parse(readWholeFile(kLevelDir + name + ".txt"), name);
         const std::string file1 = fileOf(*fromSource, "first");
         auto read = std::make_unique<LevelData>();
         ASSERT_TRUE(readLevelFile("Data\\first.dat", *read));
@@ -82,7 +68,7 @@ TEST_F(LevelToText, EveryShippedLevelSurvivesTextFileTextFile) {
         ASSERT_TRUE(parseLevelSource(text1.text, name, legend, source, problems));
         validateLevel(source, problems);
         checkSolvable(source, problems);
-        EXPECT_TRUE(problems.empty()) << describe(problems);
+        EXPECT_TRUE(problems.empty()) << formatProblems(problems);
     }
 }
 
@@ -166,19 +152,19 @@ TEST_F(LevelToText, HeaderLinesAreCheckedWithTheirLine) {
         EXPECT_FALSE(parseLevelSource(header + "\nmap\n@D\nend\n", "t.txt", legend, source, problems)) << header;
         return problems.size() == 1 && problems[0].line == 1 && problems[0].message.find(text) != std::string::npos;
     };
-    EXPECT_TRUE(faultOn("view 19", "\"view\" takes")) << describe(problems);
-    EXPECT_TRUE(faultOn("view 19 x", "\"view\" takes")) << describe(problems);
-    EXPECT_TRUE(faultOn("cell 0 5 3", "outside columns 1..220")) << describe(problems);
-    EXPECT_TRUE(faultOn("cell 5 151 3", "outside columns 1..220")) << describe(problems);
-    EXPECT_TRUE(faultOn("cell 5 5 99999999999", "\"cell\" takes")) << describe(problems);
-    EXPECT_TRUE(faultOn("creature Q 1 2 0 0", "\"creature\" takes")) << describe(problems);
-    EXPECT_TRUE(faultOn("creature P 1 2 0", "\"creature\" takes")) << describe(problems);
+    EXPECT_TRUE(faultOn("view 19", "\"view\" takes")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("view 19 x", "\"view\" takes")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("cell 0 5 3", "outside columns 1..220")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("cell 5 151 3", "outside columns 1..220")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("cell 5 5 99999999999", "\"cell\" takes")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("creature Q 1 2 0 0", "\"creature\" takes")) << formatProblems(problems);
+    EXPECT_TRUE(faultOn("creature P 1 2 0", "\"creature\" takes")) << formatProblems(problems);
 
     // 100 creatures of a kind at most, marks and lines together.
     std::string lines;
     for (int k = 0; k < 100; ++k) lines += "creature E 3 1 0 0\n";
     problems.clear();
     EXPECT_FALSE(parseLevelSource(lines + "map\n@DE\nend\n", "t.txt", legend, source, problems));
-    EXPECT_NE(describe(problems).find("more than 100 eyes"), std::string::npos) << describe(problems);
+    EXPECT_NE(formatProblems(problems).find("more than 100 eyes"), std::string::npos) << formatProblems(problems);
     EXPECT_EQ(source.level->counts[3], 100);
 }

@@ -12,12 +12,11 @@
 #include "tools/levels/route_text.h"
 #include "tools/levels/solver.h"
 #include "tools/levels/wizard_walk.h"
+#include "tests/support/read_whole_file.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,25 +25,12 @@ namespace {
 const std::string kLevelDir = std::string(ZL_SOURCE_DIR) + "/assets/levels/";
 const std::vector<std::string> kShipped = {"001", "002", "003", "004", "005", "006", "007", "008", "ende"};
 
-std::string readSource(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string describe(const std::vector<LevelProblem>& problems) {
-    std::string text;
-    for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
-    return text;
-}
-
 // The shipped legend, parsed once per test that asks for it.
 Legend shippedLegend() {
     Legend legend;
     std::vector<LevelProblem> problems;
-    EXPECT_TRUE(parseLegend(readSource(kLevelDir + "legend.txt"), "legend.txt", legend, problems))
-        << describe(problems);
+    EXPECT_TRUE(parseLegend(readWholeFile(kLevelDir + "legend.txt"), "legend.txt", legend, problems))
+        << formatProblems(problems);
     return legend;
 }
 
@@ -52,8 +38,8 @@ Legend shippedLegend() {
 LevelSource shippedLevel(const std::string& name, const Legend& legend) {
     LevelSource source;
     std::vector<LevelProblem> problems;
-    EXPECT_TRUE(parseLevelSource(readSource(kLevelDir + name + ".txt"), name + ".txt", legend, source, problems))
-        << describe(problems);
+    EXPECT_TRUE(parseLevelSource(readWholeFile(kLevelDir + name + ".txt"), name + ".txt", legend, source, problems))
+        << formatProblems(problems);
     return source;
 }
 
@@ -101,7 +87,7 @@ TEST_P(ShippedLevel, ParsesPassesTheChecksAndCanBeFinished) {
     std::vector<LevelProblem> problems;
     validateLevel(source, problems);
     checkSolvable(source, problems);
-    EXPECT_TRUE(problems.empty()) << describe(problems);
+    EXPECT_TRUE(problems.empty()) << formatProblems(problems);
 
     Reachability r = exploreLevel(*source.level);
     if (GetParam() == "ende") {
@@ -183,7 +169,7 @@ TEST_P(ShippedLabyrinth, SolverProvesItAndItsRouteIsNoLongerThanTheRecordedOne) 
     }
 
     // A recorded route is a way through, so no shorter than the shortest.
-    const Route recorded = parseRoute(readSource(kLevelDir + "routes/" + GetParam() + ".route"));
+    const Route recorded = parseRoute(readWholeFile(kLevelDir + "routes/" + GetParam() + ".route"));
     ASSERT_EQ(recorded.error, "");
     EXPECT_LE(solved.route.size(), recorded.steps.size());
 }

@@ -13,10 +13,10 @@
 #include "tests/playthrough/route_player.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
+#include "tests/support/read_whole_file.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -25,13 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kShippedLevels = 8;
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string levelName(int level) {
     char name[8];
@@ -49,7 +42,7 @@ std::string summaryLine(int level, const PlayResult& r) {
 
 // The line of expected.txt for level, or "" when it has none.
 std::string expectedLine(int level) {
-    std::istringstream in(readText(fs::path(ZL_SOURCE_DIR) / "tests/playthrough/expected.txt"));
+    std::istringstream in(readWholeFile(fs::path(ZL_SOURCE_DIR) / "tests/playthrough/expected.txt"));
     const std::string prefix = "level " + std::to_string(level) + ":";
     std::string line;
     while (std::getline(in, line)) {
@@ -161,7 +154,7 @@ TEST_P(ShippedLevel, TheRecordedRouteReachesTheDoorAndMatchesTheSummary) {
     }
     const fs::path routePath = fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route");
     ASSERT_TRUE(fs::exists(routePath)) << routePath;
-    const Route route = parseRoute(readText(routePath));
+    const Route route = parseRoute(readWholeFile(routePath));
     ASSERT_EQ(route.error, "") << routePath;
 
     startLevel(level);

@@ -14,13 +14,12 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 #include "tools/levels/route_text.h"
+#include "tests/support/read_whole_file.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -46,13 +45,6 @@ std::string levelName(int level) {
     return name;
 }
 
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 int runsPerLevel() {
     const char* text = std::getenv("ZL_UNSTEADY_RUNS");
     const int runs = text ? std::atoi(text) : 0;
@@ -70,7 +62,7 @@ TEST_P(Unsteady, EnoughRunsReachTheDoor) {
         fs::copy_file(from, dir.path() / "Data" / (levelName(n) + ".dat"));
     }
     const Route route =
-        parseRoute(readText(fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route")));
+        parseRoute(readWholeFile(fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route")));
     ASSERT_EQ(route.error, "");
 
     // The way, as the steady player walks it.

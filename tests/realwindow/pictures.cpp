@@ -1,10 +1,10 @@
 // pictures.cpp — reading xwd dumps and sprite files, and finding the one in
 // the other.
 #include "tests/realwindow/pictures.h"
+#include "tests/support/read_whole_file.h"
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace realwindow {
 
@@ -70,10 +70,7 @@ std::optional<Picture> readXwd(const std::string& b) {
 }
 
 std::optional<Picture> readBmp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    const std::string b = s.str();
+    const std::string b = readWholeFile(path);
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
     const std::uint32_t offset = little(b, 10, 4);
     const int width = int(little(b, 18, 4));

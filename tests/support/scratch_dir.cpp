@@ -1,8 +1,9 @@
 #include "tests/support/scratch_dir.h"
 
+#include "tests/support/read_whole_file.h"
+
 #include <fstream>
 #include <random>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -30,10 +31,4 @@ void ScratchDir::writeFile(const std::string& relative, const std::string& bytes
     out << bytes;
 }
 
-std::string ScratchDir::readFile(const std::string& relative) const {
-    std::ifstream in(dir_ / relative, std::ios::binary);
-    if (!in) return "";
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string ScratchDir::readFile(const std::string& relative) const { return readWholeFile(dir_ / relative); }

@@ -290,6 +290,12 @@ std::string formatProblem(const LevelProblem& problem) {
     return problem.file + ": " + problem.message;
 }
 
+std::string formatProblems(const std::vector<LevelProblem>& problems) {
+    std::string text;
+    for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
+    return text;
+}
+
 int creatureKindOfMark(char mark) {
     for (int k = 0; k < kCreatureKinds; ++k)
         if (kCreatureMarks[k] == mark) return k;

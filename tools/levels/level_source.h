@@ -28,6 +28,8 @@ std::string cellText(int x, int y);
 
 // "file:line: message" (or "file: message" without a line).
 std::string formatProblem(const LevelProblem& problem);
+// Every problem so, one per line, each line ended.
+std::string formatProblems(const std::vector<LevelProblem>& problems);
 
 // The characters a level grid may use, each standing for one TileCode.
 struct Legend {

@@ -195,7 +195,7 @@ int writeDemos(const Options& options, const std::vector<LevelSource>& sources) 
                       << " exchanges, " << demo.barriersOpened << " barriers opened\n";
         }
     }
-    for (const LevelProblem& p : problems) std::cerr << formatProblem(p) << "\n";
+    std::cerr << formatProblems(problems);
     if (!problems.empty()) return 1;
 
     // The recording writer works below the working directory's Data folder.
@@ -232,7 +232,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!parseLegend(legendText, options.legend, legend, problems)) {
-        for (const LevelProblem& p : problems) std::cerr << formatProblem(p) << "\n";
+        std::cerr << formatProblems(problems);
         return 1;
     }
 
@@ -249,7 +249,7 @@ int main(int argc, char** argv) {
         validateLevel(sources[i], problems);
         checkSolvable(sources[i], problems);
     }
-    for (const LevelProblem& p : problems) std::cerr << formatProblem(p) << "\n";
+    std::cerr << formatProblems(problems);
     if (!problems.empty()) return 1;
 
     switch (options.mode) {
