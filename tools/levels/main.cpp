@@ -106,6 +106,16 @@ bool parseOptions(int argc, char** argv, Options& options) {
     return modeSet && !options.legend.empty() && !options.sources.empty();
 }
 
+// The level file and recording writers work below the working directory's
+// Data folder, so the tool makes the output folder's Data and moves there.
+bool enterTarget(const std::string& target) {
+    std::error_code ec;
+    fs::create_directories(fs::path(target) / "Data", ec);
+    fs::current_path(target, ec);
+    if (ec) std::cerr << target << ": cannot be entered: " << ec.message() << "\n";
+    return !ec;
+}
+
 std::string summary(const LevelSource& source, const Reachability& r) {
     const LevelData& level = *source.level;
     std::ostringstream s;
@@ -198,14 +208,7 @@ int writeDemos(const Options& options, const std::vector<LevelSource>& sources) 
     std::cerr << formatProblems(problems);
     if (!problems.empty()) return 1;
 
-    // The recording writer works below the working directory's Data folder.
-    std::error_code ec;
-    fs::create_directories(fs::path(options.target) / "Data", ec);
-    fs::current_path(options.target, ec);
-    if (ec) {
-        std::cerr << options.target << ": cannot be entered: " << ec.message() << "\n";
-        return 1;
-    }
+    if (!enterTarget(options.target)) return 1;
     for (const auto& [n, demo] : made) {
         const std::string path = recordingPath(n);
         RecordingMoves back{};
@@ -286,15 +289,7 @@ int main(int argc, char** argv) {
         return status;
     }
     case Mode::Write: {
-        // The level file writer works below the working directory's Data
-        // folder, so the tool moves into the output folder to write.
-        std::error_code ec;
-        fs::create_directories(fs::path(options.target) / "Data", ec);
-        fs::current_path(options.target, ec);
-        if (ec) {
-            std::cerr << options.target << ": cannot be entered: " << ec.message() << "\n";
-            return 1;
-        }
+        if (!enterTarget(options.target)) return 1;
         for (const LevelSource& source : sources) {
             std::string stem = fs::path(source.fileName).stem().string();
             std::string path = "Data\\" + stem + ".dat";
