@@ -1,4 +1,5 @@
-// Frame loop: pacing, the frame counter, the level exit and how a game ends.
+// Frame loop: pacing, the frame counter, the level exit, how a game ends and
+// the diagnostic frame log.
 #include "common/level_file.h"
 #include "platform/platform.h"
 #include "common/tile_codes.h"
@@ -8,6 +9,8 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -181,6 +184,60 @@ TEST_F(Loop, ABurstRunsItsFramesAndIsErasedAtTheEnd) {
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(frameStep(lastFrame));
     EXPECT_EQ(world.splinterTimer, 0);
     EXPECT_TRUE(pagesEqual()) << "no splinter is left on the screen";
+}
+
+// The diagnostic frame log: one line per frame step with the time the loop
+// paces by, the first picture once, and nothing at all while it is off.
+class FrameLog : public Loop {
+protected:
+    void TearDown() override {
+        setFrameLog(false);
+        Loop::TearDown();
+    }
+    // Runs passes until `frames` frame steps have run; returns their times.
+    std::vector<double> runFrames(int frames) {
+        std::vector<double> times;
+        while (static_cast<int>(times.size()) < frames) {
+            const double before = lastFrame;
+            EXPECT_TRUE(loopPass(lastFrame));
+            if (lastFrame != before) times.push_back(lastFrame);
+        }
+        return times;
+    }
+};
+
+TEST_F(FrameLog, OneLinePerFrameStepWithTheTimeTheLoopPacesBy) {
+    setFrameLog(true);
+    testing::internal::CaptureStdout();
+    const std::vector<double> times = runFrames(3);
+    logFirstPicture();
+    logFirstPicture();
+    std::istringstream out(testing::internal::GetCapturedStdout());
+
+    for (int n = 1; n <= 3; ++n) {
+        std::string word;
+        int number = 0;
+        double seconds = 0;
+        out >> word >> number >> seconds;
+        EXPECT_EQ(word, "frame");
+        EXPECT_EQ(number, n);
+        EXPECT_NEAR(seconds, times[static_cast<std::size_t>(n - 1)], 1e-6);
+    }
+    std::string word;
+    double seconds = -1;
+    out >> word >> seconds;
+    EXPECT_EQ(word, "shown");
+    EXPECT_GT(seconds, times.back());
+    EXPECT_FALSE(out >> word) << "the first picture is logged once, not " << word;
+}
+
+TEST_F(FrameLog, OffItWritesNothingAndLeavesTheClockAlone) {
+    testing::internal::CaptureStdout();
+    const double before = headless::clock();
+    logFirstPicture();
+    EXPECT_EQ(headless::clock(), before);
+    runFrames(2);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 }  // namespace
