@@ -4,17 +4,20 @@
 //
 // Both programs read "sprites", "wave" and "Data" relative to the working
 // directory, so choosing the folder is all it takes. An installed program
-// lives in <prefix>/bin with its files in <prefix>/share/<name>:
+// lives in <prefix>/games (reached through a link in <prefix>/bin, or as a
+// copy there) with its files in <prefix>/share/games/<name>:
 //   sprites/, wave/   pictures and sounds; the player's folder links to them
 //   shipped/          levels and recordings, refreshed in the player's Data
 //                     where the player has not changed them
 //   defaults/         files copied into the player's Data only where the
 //                     player has none (the settings with the best players)
-// The install tree has no Data of its own, so an install into ~/.local,
-// whose share folder is the player's folder itself, never writes over the
-// player's files. Those (settings, saved games, own levels) live only in the
-// player's folder and are never replaced; a shipped file the player changed
-// stays the player's across updates.
+// The player's folder, <data home>/<name>, is never part of an install
+// tree, not even of one in ~/.local, so installing never writes there. It
+// belongs to the player, not to one installation: whichever installed
+// program runs turns its "sprites" and "wave" links to its own files. The
+// player's files (settings, saved games, own levels) live only there and are
+// never replaced; a shipped file the player changed stays the player's
+// across updates.
 //
 // Every step is silent on failure: what cannot be linked or copied is
 // simply missing, as a missing file is everywhere else in the platform.
@@ -206,7 +209,7 @@ void enterGameFolderFrom(const fs::path& programFolder, const std::string& folde
     fs::create_directories(user / "Data", ec);
     if (!fs::is_directory(user / "Data", ec)) return;
     if (!programFolder.empty()) {
-        const fs::path installed = programFolder.parent_path() / "share" / folderName;
+        const fs::path installed = programFolder.parent_path() / "share" / "games" / folderName;
         if (fs::is_directory(installed, ec)) {
             linkFolder(installed / "sprites", user / "sprites");
             linkFolder(installed / "wave", user / "wave");

@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need
-# (xvfb, xdotool and x11-apps for the tests in a real window,
-# desktop-file-utils to check the desktop entries).
+# Installs the Debian packages that a task needs:
+#   bash tools/bootstrap.sh play      building and playing (tools/play.sh)
+#   bash tools/bootstrap.sh package   that and making the package (tools/package.sh)
+#   bash tools/bootstrap.sh           everything: testing too (tools/test.sh)
+# Testing adds GoogleTest, Google Benchmark, clang for the fuzz targets,
+# xvfb, xdotool and x11-apps for the tests in a real window, and the
+# package's tools for the tests of what ships.
 # Does nothing when all are there; otherwise one apt-get update and one
 # install, as root or through sudo.
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config git
+play_packages=(
+  g++ cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libpng-dev
+)
+package_packages=(
+  dpkg-dev file lintian appstream desktop-file-utils
+)
+test_packages=(
+  git
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps desktop-file-utils python3
+  xvfb xauth xdotool x11-apps python3
 )
+
+case "${1:-test}" in
+  play) packages=("${play_packages[@]}") ;;
+  package) packages=("${play_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${play_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "bootstrap.sh: play, package or nothing (everything), not '$1'" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

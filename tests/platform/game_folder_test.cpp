@@ -45,14 +45,14 @@ class GameFolder : public ::testing::Test {
 protected:
     ScratchDir dir;
     fs::path prefix = dir.path() / "prefix";
-    fs::path share = prefix / "share" / kName;
+    fs::path share = prefix / "share" / "games" / kName;
     fs::path elsewhere = dir.path() / "elsewhere";
     fs::path user = dir.path() / "xdg" / kName;
     EnvironmentValue xdg{"XDG_DATA_HOME", (dir.path() / "xdg").c_str()};
     EnvironmentValue home{"HOME", (dir.path() / "home").c_str()};
 
     void SetUp() override {
-        fs::create_directories(prefix / "bin");
+        fs::create_directories(prefix / "games");
         fs::create_directories(elsewhere);
         ship("sprites/Zaub1.bmp", "wizard");
         ship("wave/plop.wav", "plop");
@@ -74,7 +74,7 @@ protected:
     // Starts the installed program from the folder `from`.
     void startInstalled(const fs::path& from) const {
         fs::current_path(from);
-        core::enterGameFolderFrom(prefix / "bin", kName);
+        core::enterGameFolderFrom(prefix / "games", kName);
     }
     static bool isCurrent(const fs::path& folder) { return fs::equivalent(fs::current_path(), folder); }
 };
@@ -167,25 +167,26 @@ TEST_F(GameFolder, WithoutXdgDataHomeTheFolderLiesInHome) {
     EXPECT_TRUE(core::userGameFolder("a/b").empty());
 }
 
-TEST_F(GameFolder, AnInstallIntoTheUsersOwnShareFolderKeepsThePlayersData) {
-    // --prefix ~/.local: the install tree's share folder is the player's
-    // folder itself.
+TEST_F(GameFolder, APlayersFolderMadeByOneInstallationServesAnother) {
+    // The same user installs into ~/.local after playing the copy in the
+    // first prefix: the second tree stands apart from the player's folder.
     EnvironmentValue noXdg("XDG_DATA_HOME", nullptr);
     const fs::path local = dir.path() / "home" / ".local";
     const fs::path folder = local / "share" / kName;
-    fs::create_directories(local / "bin");
-    dir.writeFile(fs::relative(folder / "sprites/Zaub1.bmp", dir.path()).string(), "wizard");
-    dir.writeFile(fs::relative(folder / "shipped/001.dat", dir.path()).string(), "level 1");
-    fs::current_path(elsewhere);
-    core::enterGameFolderFrom(local / "bin", kName);
-    EXPECT_TRUE(isCurrent(folder));
-    EXPECT_FALSE(fs::is_symlink(folder / "sprites"));
-    EXPECT_EQ(dir.readFile(fs::relative(folder / "Data/001.dat", dir.path()).string()), "level 1");
+    startInstalled(elsewhere);
     dir.writeFile(fs::relative(folder / "Data/001.dat", dir.path()).string(), "mine");
-    dir.writeFile(fs::relative(folder / "shipped/001.dat", dir.path()).string(), "level 1, new");
+    const fs::path localShare = local / "share" / "games" / kName;
+    dir.writeFile(fs::relative(localShare / "sprites/Zaub1.bmp", dir.path()).string(), "wizard, second install");
+    dir.writeFile(fs::relative(localShare / "shipped/002.dat", dir.path()).string(), "level 2, second install");
     fs::current_path(elsewhere);
-    core::enterGameFolderFrom(local / "bin", kName);
+    core::enterGameFolderFrom(local / "games", kName);
+    EXPECT_TRUE(isCurrent(folder));
+    EXPECT_EQ(fs::read_symlink(folder / "sprites"), localShare / "sprites");
+    EXPECT_EQ(dir.readFile(fs::relative(folder / "sprites/Zaub1.bmp", dir.path()).string()), "wizard, second install");
+    // The wave link stays: the second tree has no sounds to lead to.
+    EXPECT_EQ(fs::read_symlink(folder / "wave"), share / "wave");
     EXPECT_EQ(dir.readFile(fs::relative(folder / "Data/001.dat", dir.path()).string()), "mine");
+    EXPECT_EQ(dir.readFile(fs::relative(folder / "Data/002.dat", dir.path()).string()), "level 2, second install");
 }
 
 TEST_F(GameFolder, AReadyToRunFolderIsUsedAsItStands) {
@@ -194,7 +195,7 @@ TEST_F(GameFolder, AReadyToRunFolderIsUsedAsItStands) {
     fs::create_directories(run / "sprites");
     fs::create_directories(run / "Data");
     fs::current_path(run);
-    core::enterGameFolderFrom(prefix / "bin", kName);
+    core::enterGameFolderFrom(prefix / "games", kName);
     EXPECT_TRUE(isCurrent(run));
     // Started from elsewhere, a program whose own folder is ready to run
     // works there.

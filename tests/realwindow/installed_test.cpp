@@ -16,11 +16,14 @@ protected:
     void SetUp() override {
         RealWindow::SetUp();
         if (HasFatalFailure()) return;
-        const CommandResult install = runCommand(
-            {ZL_CMAKE_COMMAND, "--install", ZL_BUILD_DIR, "--prefix", prefix.string()}, {}, kInstallSeconds);
-        ASSERT_EQ(install.status, 0) << install.output;
+        installInto(prefix);
         fs::create_directories(elsewhere);
         fs::create_directories(home);
+    }
+    static void installInto(const fs::path& where) {
+        const CommandResult install = runCommand(
+            {ZL_CMAKE_COMMAND, "--install", ZL_BUILD_DIR, "--prefix", where.string()}, {}, kInstallSeconds);
+        ASSERT_EQ(install.status, 0) << install.output;
     }
     fs::path prefix = dir.path() / "prefix";
     fs::path elsewhere = dir.path() / "elsewhere";
@@ -32,12 +35,16 @@ protected:
 
 TEST_F(Installed, TheLayoutHasProgramsContentDesktopEntriesAndIcons) {
     for (const char* file :
-         {"bin/zauberlabyrinth", "bin/zauberlabyrinth-editor", "share/zauberlabyrinth/sprites/Zaub1.bmp",
-          "share/zauberlabyrinth/sprites/titel.bmp", "share/zauberlabyrinth/wave/titelm.wav",
-          "share/zauberlabyrinth/shipped/001.dat", "share/zauberlabyrinth/shipped/ende.dat",
-          "share/zauberlabyrinth/defaults/Einstellung.dat", "share/applications/zauberlabyrinth.desktop",
-          "share/applications/zauberlabyrinth-editor.desktop"}) {
+         {"games/zauberlabyrinth", "games/zauberlabyrinth-editor", "share/games/zauberlabyrinth/sprites/Zaub1.bmp",
+          "share/games/zauberlabyrinth/sprites/titel.bmp", "share/games/zauberlabyrinth/wave/titelm.wav",
+          "share/games/zauberlabyrinth/shipped/001.dat", "share/games/zauberlabyrinth/shipped/ende.dat",
+          "share/games/zauberlabyrinth/defaults/Einstellung.dat", "share/applications/zauberlabyrinth.desktop",
+          "share/applications/zauberlabyrinth-editor.desktop", "share/man/man6/zauberlabyrinth.6.gz",
+          "share/man/man6/zauberlabyrinth-editor.6.gz", "share/doc/zauberlabyrinth/copyright"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
+    }
+    for (const char* program : {"zauberlabyrinth", "zauberlabyrinth-editor"}) {
+        EXPECT_EQ(fs::read_symlink(prefix / "bin" / program), fs::path("../games") / program);
     }
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const fs::path apps = prefix / "share/icons/hicolor" / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
@@ -45,7 +52,31 @@ TEST_F(Installed, TheLayoutHasProgramsContentDesktopEntriesAndIcons) {
         EXPECT_TRUE(fs::is_regular_file(apps / "zauberlabyrinth-editor.png")) << apps;
     }
     EXPECT_FALSE(fs::exists(prefix / "bin/editor")) << "a bare 'editor' would shadow the system's";
-    EXPECT_FALSE(fs::exists(prefix / "share/zauberlabyrinth/Data")) << "the install never writes a player's Data";
+    EXPECT_FALSE(fs::exists(prefix / "share/zauberlabyrinth")) << "the install stays out of a player's folder";
+}
+
+TEST_F(Installed, APlayersFolderMadeByOneInstallServesTheNextInstallInHome) {
+    // Played from the first install, then installed into ~/.local by the
+    // same user: the install succeeds beside the player's folder, and the
+    // second install's game turns the folder's links to its own files.
+    const pid_t first = start((prefix / "bin/zauberlabyrinth").string(), {"--window"}, elsewhere, user);
+    ASSERT_FALSE(windowOf(first).empty());
+    const fs::path firstSprites = prefix / "share/games/zauberlabyrinth/sprites";
+    ASSERT_EQ(fs::read_symlink(userFolder / "sprites"), firstSprites);
+    dir.writeFile(fs::relative(userFolder / "Data/001.dat", dir.path()).string(), "the player's level");
+
+    const fs::path local = home / ".local";
+    installInto(local);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(fs::read_symlink(userFolder / "sprites"), firstSprites) << "installing never touches the player's folder";
+    const std::string window = windowOf(start((local / "bin/zauberlabyrinth").string(), {"--window"}, elsewhere, user));
+    ASSERT_FALSE(window.empty());
+    EXPECT_EQ(fs::read_symlink(userFolder / "sprites"), local / "share/games/zauberlabyrinth/sprites");
+    EXPECT_EQ(fs::read_symlink(userFolder / "wave"), local / "share/games/zauberlabyrinth/wave");
+    EXPECT_EQ(dir.readFile(fs::relative(userFolder / "Data/001.dat", dir.path()).string()), "the player's level");
+    const Picture title = sprite("titel");
+    EXPECT_TRUE(waitToSee(window, [&](const Picture& p) { return shareShown(p, title, 330, 235, false) > 0.6; },
+                          "the title picture"));
 }
 
 TEST_F(Installed, FromAnyFolderTheProgramsWorkInThePlayersFolder) {
