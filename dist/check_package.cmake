@@ -1,8 +1,8 @@
 # check_package.cmake — builds the Debian package from a build tree into a
 # scratch folder, unpacks it and checks what a player would meet: the
 # programs in /usr/games (none in /usr/bin), the game answering --version,
-# dependencies found by dpkg-shlibdeps, manual pages, and a software-centre
-# entry and menu entries that their validators accept.
+# dependencies found by dpkg-shlibdeps, manual pages, a software-centre
+# entry and menu entries that their validators accept, and no lintian error.
 #
 #   cmake -DCPACK=<cpack> -DBUILD_DIR=<build tree> -DSCRATCH=<folder>
 #         -DVERSION=<x.y.z> -P check_package.cmake
@@ -13,7 +13,7 @@ foreach(var CPACK BUILD_DIR SCRATCH VERSION)
     message(FATAL_ERROR "check_package.cmake: ${var} is not set")
   endif()
 endforeach()
-foreach(tool dpkg-deb dpkg-shlibdeps appstreamcli desktop-file-validate)
+foreach(tool dpkg-deb dpkg-shlibdeps appstreamcli desktop-file-validate lintian)
   find_program(found_${tool} ${tool})
   if(NOT found_${tool})
     message(FATAL_ERROR "${tool} is missing: bash tools/bootstrap.sh package installs it")
@@ -73,5 +73,6 @@ if(NOT metainfo_count EQUAL 1 OR NOT desktop_count EQUAL 2)
 endif()
 run("appstreamcli validate" appstreamcli validate --no-net ${metainfo})
 run("desktop-file-validate" desktop-file-validate ${desktop})
+run("lintian" lintian --fail-on error ${deb})
 file(REMOVE_RECURSE ${SCRATCH})
 message(STATUS "${deb}: unpacked, answers --version, entries valid")
