@@ -21,7 +21,7 @@ int cursorMapY() { return editor.viewY + editor.cursorY; }
 void placeBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y) && editor.map[x][y] != editor.brush) {
+    if (isMapCell(x, y) && editor.map[x][y] != editor.brush) {
         editor.map[x][y] = editor.brush;
         editor.levelChanged = 1;
     }
@@ -32,7 +32,7 @@ void placeBrush() {
 void pickUpBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y)) editor.brush = editor.map[x][y];
+    if (isMapCell(x, y)) editor.brush = editor.map[x][y];
     drawCursorCell();
 }
 
