@@ -34,7 +34,10 @@ struct StoredCreature {
     bool operator==(const StoredCreature&) const = default;
 };
 
-// A level as the file holds it.
+using StoredCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // index 0..100, 1..count used
+
+// A level as the file holds it: what the game's loader reads and the editor
+// edits.
 struct LevelData {
     // map[x][y], x 0..220, y 0..150; column 0 and row 0 are not stored.
     std::array<std::array<int, kMapRows>, kMapColumns> map{};
@@ -43,8 +46,20 @@ struct LevelData {
     int viewX = 0;     // start view column offset
     int viewY = 0;     // start view row offset
     // creatures[kind][k], kinds in file order (FileCreatureKind)
-    std::array<std::array<StoredCreature, kCreatureSlots>, kCreatureKinds> creatures{};
+    std::array<StoredCreatureTable, kCreatureKinds> creatures{};
     std::array<int, kCreatureKinds> counts{};  // used entries 1..count per kind
+
+    // The tables and counts by the names the programs give them.
+    StoredCreatureTable& pigs() { return creatures[static_cast<int>(FileCreatureKind::Pig)]; }
+    StoredCreatureTable& flameGhosts() { return creatures[static_cast<int>(FileCreatureKind::FlameGhost)]; }
+    StoredCreatureTable& cleaners() { return creatures[static_cast<int>(FileCreatureKind::Cleaner)]; }
+    StoredCreatureTable& eyes() { return creatures[static_cast<int>(FileCreatureKind::Eye)]; }
+    int& pigCount() { return counts[static_cast<int>(FileCreatureKind::Pig)]; }
+    int& flameGhostCount() { return counts[static_cast<int>(FileCreatureKind::FlameGhost)]; }
+    int& cleanerCount() { return counts[static_cast<int>(FileCreatureKind::Cleaner)]; }
+    int& eyeCount() { return counts[static_cast<int>(FileCreatureKind::Eye)]; }
+
+    bool operator==(const LevelData&) const = default;
 };
 
 // Calls visit(value, lineEnd) on every value of the level, in file order:
