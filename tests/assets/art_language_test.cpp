@@ -48,6 +48,24 @@ TEST(ArtLanguage, FaultsNameFileAndLine) {
     EXPECT_NE(renderError("picture a 4 4 round\nend\n", "a").find("kind must be"), std::string::npos);
 }
 
+TEST(ArtLanguage, EachCommandTakesTheWordsItsUsageShows) {
+    const struct {
+        const char* command;
+        bool accepted;
+    } kCases[] = {
+        {"layer\n  merge", true},           {"mirror 1", false},
+        {"text 1 1 r \"a\"", true},        {"text 1 1 r \"a\" 2", true},
+        {"text 1 1 r \"a\" 2 3", false},   {"speckle r 0.5 1", true},
+        {"speckle r 0.5 1 0 0 4 4", true},  {"speckle r 0.5 1 0 0", false},
+        {"lines r 0 0 3 3 1 1", true},      {"lines r 0 0 3 3 1", false},
+        {"replace r g g", false},           {"replace r g g r", true},
+    };
+    for (const auto& c : kCases) {
+        const std::string error = renderError(std::string("picture a 4 4 key\n  ") + c.command + "\nend\n", "a");
+        EXPECT_EQ(error.find("expected:") == std::string::npos, c.accepted) << c.command << ": " << error;
+    }
+}
+
 TEST(ArtLanguage, OnlyKeyPicturesMayHoldTheTransparentColour) {
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill ~\nend\n", "a").find("transparent colour"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 xor\n  pixels ~ 1 1\nend\n", "a").find("transparent colour"),

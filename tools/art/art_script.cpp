@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <string_view>
 
 namespace zlart {
 
@@ -431,56 +432,84 @@ void bricksCommand(Step& s) { drawBricks(s.layer(), s.options(), s.sources.palet
 
 void stonesCommand(Step& s) { drawStones(s.layer(), s.options(), s.sources.palette); }
 
-// One command of the language.
+// One command of the language: its usage line and its handler. The usage
+// line is also what a command line must match: its first word is the name,
+// each further word stands for one word of the command, and one bracketed
+// group at the end is optional, or may repeat when it ends in "...".
 struct Opcode {
-    const char* name;          // the command's first word
-    std::size_t fewestWords;   // words a line holds at least, the name included
-    std::size_t mostWords;     // and at most (kAnyCount: no limit)
-    std::size_t wordStep;      // the counts between go by this step (2: pairs)
-    const char* usage;         // shown when the words do not fit
-    void (*run)(Step&);        // draws the command
+    const char* usage;   // e.g. "pixels <c> <x> <y> [<x> <y> ...]"
+    void (*run)(Step&);  // draws the command
 };
 
-constexpr std::size_t kAnyCount = 1 << 16;
-
 constexpr Opcode kOpcodes[] = {
-    {"fill", 2, 2, 1, "fill <c>", fillCommand},
-    {"box", 6, 6, 1, "box <x> <y> <w> <h> <c>", boxCommand},
-    {"frame", 6, 6, 1, "frame <x> <y> <w> <h> <c>", frameCommand},
-    {"pixels", 4, kAnyCount, 2, "pixels <c> <x> <y> ...", pixelsCommand},
-    {"line", 6, 6, 1, "line <x0> <y0> <x1> <y1> <c>", lineCommand},
-    {"lines", 6, kAnyCount, 2, "lines <c> <x> <y> <x> <y> ...", linesCommand},
-    {"disc", 5, 5, 1, "disc <cx> <cy> <r> <c>", discCommand},
-    {"ellipse", 6, 6, 1, "ellipse <cx> <cy> <rx> <ry> <c>", ellipseCommand},
-    {"ring", 5, 5, 1, "ring <cx> <cy> <r> <c>", ringCommand},
-    {"poly", 8, kAnyCount, 2, "poly <c> <x> <y> <x> <y> <x> <y> ...", polyCommand},
-    {"curve", 5, kAnyCount, 2, "curve <c> <width> <x> <y> ...", curveCommand},
-    {"text", 5, 6, 1, "text <x> <y> <c> \"text\" [scale]", textCommand},
-    {"write", 6, 7, 1, "write <font> <x> <y> <c> \"text\" [spacing]", writeCommand},
-    {"layer", 1, 1, 1, "layer", layerCommand},
-    {"merge", 1, kAnyCount, 1, "merge [outline=c] [outline8=c] [shadow=c dx= dy=]", mergeCommand},
-    {"outline", 2, 2, 1, "outline <c>", outlineCommand},
-    {"bands", 4, kAnyCount, 1, "bands <from> <to> <c> [<c> ...]", bandsCommand},
-    {"replace", 3, kAnyCount, 2, "replace <from> <to> [<from> <to> ...]", replaceCommand},
-    {"copy", 2, 2, 1, "copy <picture>", copyCommand},
-    {"paste", 4, 4, 1, "paste <picture> <x> <y>", pasteCommand},
-    {"scale", 2, 2, 1, "scale <picture>", scaleCommand},
-    {"mirror", 1, 1, 1, "mirror", mirrorCommand},
-    {"flip", 1, 1, 1, "flip", flipCommand},
-    {"turn", 1, 1, 1, "turn", turnCommand},
-    {"shift", 3, 3, 1, "shift <dx> <dy>", shiftCommand},
-    {"keep", 7, kAnyCount, 2, "keep <x> <y> <x> <y> <x> <y> ...", keepCommand},
-    {"erase", 5, 5, 1, "erase <x> <y> <w> <h>", eraseCommand},
-    {"speckle", 4, 8, 4, "speckle <c> <chance> <seed> [<x> <y> <w> <h>]", speckleCommand},
-    {"stain", 4, 4, 1, "stain <c> <chance> <seed>", stainCommand},
-    {"noise", 7, 7, 1, "noise <seed> <x> <y> <w> <h> <colours>", noiseCommand},
-    {"bricks", 1, kAnyCount, 1, "bricks <option>=<value> ...", bricksCommand},
-    {"stones", 1, kAnyCount, 1, "stones <option>=<value> ...", stonesCommand},
+    {"fill <c>", fillCommand},
+    {"box <x> <y> <w> <h> <c>", boxCommand},
+    {"frame <x> <y> <w> <h> <c>", frameCommand},
+    {"pixels <c> <x> <y> [<x> <y> ...]", pixelsCommand},
+    {"line <x0> <y0> <x1> <y1> <c>", lineCommand},
+    {"lines <c> <x> <y> <x> <y> [<x> <y> ...]", linesCommand},
+    {"disc <cx> <cy> <r> <c>", discCommand},
+    {"ellipse <cx> <cy> <rx> <ry> <c>", ellipseCommand},
+    {"ring <cx> <cy> <r> <c>", ringCommand},
+    {"poly <c> <x> <y> <x> <y> <x> <y> [<x> <y> ...]", polyCommand},
+    {"curve <c> <width> <x> <y> [<x> <y> ...]", curveCommand},
+    {"text <x> <y> <c> \"text\" [<scale>]", textCommand},
+    {"write <font> <x> <y> <c> \"text\" [<spacing>]", writeCommand},
+    {"layer", layerCommand},
+    {"merge [<option>=<value> ...]", mergeCommand},
+    {"outline <c>", outlineCommand},
+    {"bands <from> <to> <c> [<c> ...]", bandsCommand},
+    {"replace <from> <to> [<from> <to> ...]", replaceCommand},
+    {"copy <picture>", copyCommand},
+    {"paste <picture> <x> <y>", pasteCommand},
+    {"scale <picture>", scaleCommand},
+    {"mirror", mirrorCommand},
+    {"flip", flipCommand},
+    {"turn", turnCommand},
+    {"shift <dx> <dy>", shiftCommand},
+    {"keep <x> <y> <x> <y> <x> <y> [<x> <y> ...]", keepCommand},
+    {"erase <x> <y> <w> <h>", eraseCommand},
+    {"speckle <c> <chance> <seed> [<x> <y> <w> <h>]", speckleCommand},
+    {"stain <c> <chance> <seed>", stainCommand},
+    {"noise <seed> <x> <y> <w> <h> <colours>", noiseCommand},
+    {"bricks [<key>=<value> ...]", bricksCommand},
+    {"stones [<key>=<value> ...]", stonesCommand},
+};
+
+// The word counts a usage line allows.
+struct Arity {
+    std::size_t fewest = 0;    // words outside the bracketed group, the name included
+    std::size_t group = 0;     // words of the bracketed group, 0 when there is none
+    bool repeats = false;      // the group may stand any number of times, else at most once
+
+    explicit Arity(std::string_view usage) {
+        bool inGroup = false;
+        for (std::size_t at = 0; at < usage.size();) {
+            const std::size_t end = std::min(usage.find(' ', at), usage.size());
+            std::string_view word = usage.substr(at, end - at);
+            at = end + 1;
+            if (word.front() == '[') {
+                inGroup = true;
+                word.remove_prefix(1);
+            }
+            if (inGroup && word.back() == ']') word.remove_suffix(1);
+            if (word == "...") repeats = true;
+            else if (inGroup) ++group;
+            else ++fewest;
+        }
+    }
+    bool allows(std::size_t words) const {
+        if (words == fewest) return true;
+        if (words < fewest || group == 0 || (words - fewest) % group != 0) return false;
+        return repeats || words == fewest + group;
+    }
 };
 
 const Opcode* findOpcode(const std::string& name) {
-    for (const Opcode& op : kOpcodes)
-        if (name == op.name) return &op;
+    for (const Opcode& op : kOpcodes) {
+        const std::string_view usage = op.usage;
+        if (usage.substr(0, usage.find(' ')) == name) return &op;
+    }
     return nullptr;
 }
 
@@ -489,9 +518,7 @@ const Opcode* findOpcode(const std::string& name) {
 void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::vector<Layer>& stack) {
     const Opcode* op = findOpcode(c.words[0]);
     if (op == nullptr) failAt(c.file, c.line, "unknown command '" + c.words[0] + "'");
-    const std::size_t n = c.words.size();
-    if (n < op->fewestWords || n > op->mostWords || (n - op->fewestWords) % op->wordStep != 0)
-        failAt(c.file, c.line, std::string("expected: ") + op->usage);
+    if (!Arity(op->usage).allows(c.words.size())) failAt(c.file, c.line, std::string("expected: ") + op->usage);
     const std::function<const Layer&(const std::string&)> pictureNamed = [&](const std::string& name) -> const Layer& {
         return layerOf(name, c);
     };
