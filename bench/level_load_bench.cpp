@@ -57,15 +57,7 @@ std::unique_ptr<LevelData> fullLevel() {
 std::vector<int> fileValues(const LevelData& level) {
     std::vector<int> values;
     values.reserve(kLevelFileValues);
-    for (int x = 1; x <= kLevelColumns; ++x)
-        for (int y = 1; y <= kLevelRows; ++y) values.push_back(level.map[x][y]);
-    for (int v : {level.playerX, level.playerY, level.viewX, level.viewY}) values.push_back(v);
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        for (const StoredCreature& c : level.creatures[kind]) {
-            for (int v : {c.x, c.y, c.homeViewX, c.homeViewY}) values.push_back(v);
-        }
-        values.push_back(level.counts[kind]);
-    }
+    forEachLevelValue(level, [&values](int value, bool) { values.push_back(value); });
     return values;
 }
 
@@ -100,6 +92,14 @@ private:
     fs::path dir_;
 };
 
+// Opens a file for the stdio versions; on failure the benchmark is marked
+// as skipped with `why` and nullptr comes back.
+std::FILE* openOrSkip(benchmark::State& state, const std::string& path, const char* mode, const char* why) {
+    std::FILE* f = std::fopen(path.c_str(), mode);
+    if (f == nullptr) state.SkipWithError(why);
+    return f;
+}
+
 // What the data-file writer does to make a file durable, done with stdio:
 // the scratch file synced, renamed over the target, the folder synced.
 bool commitStdio(std::FILE* f, const std::string& scratch, const std::string& target) {
@@ -133,11 +133,8 @@ void BM_ReadLevelStdio(benchmark::State& state) {
     LevelDir dir;
     std::vector<int> values(kLevelFileValues);
     for (auto _ : state) {
-        std::FILE* f = std::fopen(LevelDir::levelPath().c_str(), "rb");
-        if (f == nullptr) {
-            state.SkipWithError("no level file");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, LevelDir::levelPath(), "rb", "no level file");
+        if (f == nullptr) break;
         for (int& v : values) {
             if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
         }
@@ -153,11 +150,8 @@ void BM_ReadLevelBytesStdio(benchmark::State& state) {
     LevelDir dir;
     std::vector<char> bytes(dir.levelBytes().size() + 1);
     for (auto _ : state) {
-        std::FILE* f = std::fopen(LevelDir::levelPath().c_str(), "rb");
-        if (f == nullptr) {
-            state.SkipWithError("no level file");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, LevelDir::levelPath(), "rb", "no level file");
+        if (f == nullptr) break;
         benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
         std::fclose(f);
     }
@@ -202,11 +196,8 @@ void BM_WriteLevelStdio(benchmark::State& state) {
     const std::size_t mapValues = static_cast<std::size_t>(kLevelColumns) * kLevelRows;
     const std::string scratch = LevelDir::levelPath() + ".new";
     for (auto _ : state) {
-        std::FILE* f = std::fopen(scratch.c_str(), "wb");
-        if (f == nullptr) {
-            state.SkipWithError("cannot write");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, scratch, "wb", "cannot write");
+        if (f == nullptr) break;
         for (std::size_t i = 0; i < values.size(); ++i) std::fprintf(f, i < mapValues ? "%d," : "%d\r\n", values[i]);
         benchmark::DoNotOptimize(commitStdio(f, scratch, LevelDir::levelPath()));
     }
@@ -220,11 +211,8 @@ void BM_WriteLevelBytesStdio(benchmark::State& state) {
     const std::string bytes = dir.levelBytes();
     const std::string scratch = LevelDir::levelPath() + ".new";
     for (auto _ : state) {
-        std::FILE* f = std::fopen(scratch.c_str(), "wb");
-        if (f == nullptr) {
-            state.SkipWithError("cannot write");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, scratch, "wb", "cannot write");
+        if (f == nullptr) break;
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         benchmark::DoNotOptimize(commitStdio(f, scratch, LevelDir::levelPath()));
     }
@@ -269,11 +257,8 @@ void BM_WriteSavedStdio(benchmark::State& state) {
     LevelDir dir;
     const std::vector<int> values = savedValues();
     for (auto _ : state) {
-        std::FILE* f = std::fopen("Data/bench.sav.tmp", "wb");
-        if (f == nullptr) {
-            state.SkipWithError("cannot write");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, "Data/bench.sav.tmp", "wb", "cannot write");
+        if (f == nullptr) break;
         const std::size_t last = values.size() - 1;
         for (std::size_t i = 0; i < values.size(); ++i) {
             // One value per line, the last four on one line, as the game writes them.
@@ -304,11 +289,8 @@ void BM_ReadSavedStdio(benchmark::State& state) {
     saveGame("Data\\bench.sav");
     std::vector<int> values(savedValues().size());
     for (auto _ : state) {
-        std::FILE* f = std::fopen("Data/bench.sav", "rb");
-        if (f == nullptr) {
-            state.SkipWithError("no saved game");
-            break;
-        }
+        std::FILE* f = openOrSkip(state, "Data/bench.sav", "rb", "no saved game");
+        if (f == nullptr) break;
         for (int& v : values) {
             if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
         }

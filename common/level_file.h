@@ -34,7 +34,10 @@ struct StoredCreature {
     bool operator==(const StoredCreature&) const = default;
 };
 
-// A level as the file holds it.
+using StoredCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // index 0..100, 1..count used
+
+// A level as the file holds it: what the game's loader reads and the editor
+// edits.
 struct LevelData {
     // map[x][y], x 0..220, y 0..150; column 0 and row 0 are not stored.
     std::array<std::array<int, kMapRows>, kMapColumns> map{};
@@ -43,9 +46,47 @@ struct LevelData {
     int viewX = 0;     // start view column offset
     int viewY = 0;     // start view row offset
     // creatures[kind][k], kinds in file order (FileCreatureKind)
-    std::array<std::array<StoredCreature, kCreatureSlots>, kCreatureKinds> creatures{};
+    std::array<StoredCreatureTable, kCreatureKinds> creatures{};
     std::array<int, kCreatureKinds> counts{};  // used entries 1..count per kind
+
+    // The tables and counts by the names the programs give them.
+    StoredCreatureTable& pigs() { return creatures[static_cast<int>(FileCreatureKind::Pig)]; }
+    StoredCreatureTable& flameGhosts() { return creatures[static_cast<int>(FileCreatureKind::FlameGhost)]; }
+    StoredCreatureTable& cleaners() { return creatures[static_cast<int>(FileCreatureKind::Cleaner)]; }
+    StoredCreatureTable& eyes() { return creatures[static_cast<int>(FileCreatureKind::Eye)]; }
+    int& pigCount() { return counts[static_cast<int>(FileCreatureKind::Pig)]; }
+    int& flameGhostCount() { return counts[static_cast<int>(FileCreatureKind::FlameGhost)]; }
+    int& cleanerCount() { return counts[static_cast<int>(FileCreatureKind::Cleaner)]; }
+    int& eyeCount() { return counts[static_cast<int>(FileCreatureKind::Eye)]; }
+
+    bool operator==(const LevelData&) const = default;
 };
+
+// Calls visit(value, lineEnd) on every value of the level, in file order:
+// the map by columns, the start cell and view, then per creature kind its
+// 101 entries and its count. lineEnd is false for the map codes (each
+// followed by ",") and true for the rest (a line each). Level is LevelData
+// or const LevelData; the reader, the writer, the saved game and the
+// benchmark all walk the file with it.
+template <typename Level, typename Visit>
+void forEachLevelValue(Level& level, Visit visit) {
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) visit(level.map[x][y], false);
+    }
+    visit(level.playerX, true);
+    visit(level.playerY, true);
+    visit(level.viewX, true);
+    visit(level.viewY, true);
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        for (auto& c : level.creatures[kind]) {
+            visit(c.x, true);
+            visit(c.y, true);
+            visit(c.homeViewX, true);
+            visit(c.homeViewY, true);
+        }
+        visit(level.counts[kind], true);
+    }
+}
 
 // Writes level to path ("Data\..." form) in the level file layout, through
 // the field writer on file number 1. The previous file is replaced only once

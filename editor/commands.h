@@ -51,13 +51,6 @@ void brushKey() {
 // ---- info_panel.cpp ----
 void togglePanel();  // F3: shown or hidden from the next drawMapView on
 
-// The editor's level as a level file holds it, and back: the map, the start
-// and its view, the four creature tables with their counts.
-// putLevelIntoEditor writes: editor.map, startX/Y, startViewX/Y, the tables
-// and counts.
-void takeLevelFromEditor(LevelData& level);
-void putLevelIntoEditor(const LevelData& level);
-
 // ---- file_commands.cpp ----
 void saveLevelCommand();  // F1
 void loadLevelCommand();  // F2

@@ -9,8 +9,8 @@
 // wall. A table holds at most 100; an add to a full table and a remove from
 // an empty one do nothing.
 //
-// Writes: editor.pigs, flameGhosts, cleaners, eyes (entries 1..100),
-// pigCount, flameGhostCount, cleanerCount, eyeCount, levelChanged.
+// Writes: editor.level's creature tables (entries 1..100) and counts,
+// levelChanged.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -22,12 +22,11 @@ constexpr int kAddMs = 100;
 constexpr int kRemoveMs = 10;
 
 void addCreature(FileCreatureKind kind) {
-    const EditorCreatureFields& fields = kEditorCreatureFields[static_cast<int>(kind)];
-    int& count = editor.*fields.count;
+    int& count = editor.level.counts[static_cast<int>(kind)];
     if (count >= kMaxCreatures) return;
     count = count < 0 ? 1 : count + 1;
-    (editor.*fields.table)[count] = {editor.viewX + editor.cursorX, editor.viewY + editor.cursorY, editor.viewX,
-                                     editor.viewY};
+    editor.level.creatures[static_cast<int>(kind)][count] = {editor.viewX + editor.cursorX,
+                                                             editor.viewY + editor.cursorY, editor.viewX, editor.viewY};
     editor.levelChanged = 1;
     drawMapView();
     sleepMs(kAddMs);
@@ -36,7 +35,7 @@ void addCreature(FileCreatureKind kind) {
 }
 
 void removeCreature(FileCreatureKind kind) {
-    int& count = editor.*kEditorCreatureFields[static_cast<int>(kind)].count;
+    int& count = editor.level.counts[static_cast<int>(kind)];
     if (count <= 0) return;
     count -= 1;
     editor.levelChanged = 1;

@@ -14,8 +14,6 @@
 
 #include <array>
 
-using EditorCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // index 0..100, 1..count used
-
 // Where the cursor starts and the row the first dialog prints on.
 constexpr int kStartCursorX = 5;
 constexpr int kStartCursorY = 5;
@@ -23,19 +21,13 @@ constexpr int kFirstTextRow = 1;
 
 struct EditorState {
     // ---- The level content: what a level file holds ----
-    std::array<std::array<int, kMapRows>, kMapColumns> map{};  // TileCode of cell [x][y], any integer; column 0 and row 0 never saved (placing, file_commands)
-    int startX = 0;       // the wizard's start column; 1..210, or 0 with startY 0 while no start is set (placing, file_commands)
-    int startY = 0;       // start row; 1..144, or 0 (placing, file_commands)
-    int startViewX = 0;   // viewX when the start was set, 0..200; 0 while no start is set (placing, file_commands)
-    int startViewY = 0;   // viewY when the start was set, 0..136 (placing, file_commands)
-    EditorCreatureTable pigs{};         // pig entries in placing order; 0 and those above the count are kept and saved as they are (creatures, file_commands)
-    EditorCreatureTable flameGhosts{};  // flame ghost entries (same writers)
-    EditorCreatureTable cleaners{};     // cleaning man entries (same writers)
-    EditorCreatureTable eyes{};         // eye entries (same writers)
-    int pigCount = 0;          // used pig entries 1..count, 0..100 (creatures, file_commands)
-    int flameGhostCount = 0;   // used flame ghost entries, 0..100 (same writers)
-    int cleanerCount = 0;      // used cleaning man entries, 0..100 (same writers)
-    int eyeCount = 0;          // used eye entries, 0..100 (same writers)
+    // The record the level file's reader and writer use, so that a save or a
+    // load takes it whole. In the editor: map codes any integer (column 0 and
+    // row 0 never saved); the start 1..210 x 1..144, or (0, 0) with view
+    // (0, 0) while no start is set, its view the one shown when it was set;
+    // creature entries in placing order, 0 and those above the count kept and
+    // saved as they are; counts 0..100.
+    LevelData level;  // (placing, creatures, file_commands)
 
     // ---- The editing state: not saved ----
     int cursorX = kStartCursorX;  // the cursor's screen column 1..20; its map column viewX + cursorX stays 1..210 (cursor_moves, file_commands)
@@ -51,19 +43,3 @@ struct EditorState {
 // The one record of the editor.
 extern EditorState editor;
 
-// The creature tables and their counts, in the order of the level file
-// (pigs, flame ghosts, cleaning men, eyes; FileCreatureKind).
-struct EditorCreatureFields {
-    EditorCreatureTable EditorState::*table;
-    int EditorState::*count;
-};
-inline constexpr std::array<EditorCreatureFields, kCreatureKinds> kEditorCreatureFields = {{
-    {&EditorState::pigs, &EditorState::pigCount},
-    {&EditorState::flameGhosts, &EditorState::flameGhostCount},
-    {&EditorState::cleaners, &EditorState::cleanerCount},
-    {&EditorState::eyes, &EditorState::eyeCount},
-}};
-
-// A cell of the map array (columns 0..220, rows 0..150): the only cells any
-// editor operation reads or writes.
-constexpr bool insideMap(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }

@@ -18,9 +18,8 @@
 // table. A start never set (0, 0) stays unset. After a load the cursor
 // stands on the start in the start's view.
 //
-// Writes: editor.map, startX, startY, startViewX, startViewY, pigs,
-// flameGhosts, cleaners, eyes, the four counts, cursorX, cursorY, viewX,
-// viewY (load); levelChanged (both); textRow (through the dialog rows).
+// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); levelChanged
+// (both); textRow (through the dialog rows).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -57,36 +56,10 @@ std::string askFileName(const char* title) {
 
 }  // namespace
 
-void takeLevelFromEditor(LevelData& level) {
-    level.map = editor.map;
-    level.playerX = editor.startX;
-    level.playerY = editor.startY;
-    level.viewX = editor.startViewX;
-    level.viewY = editor.startViewY;
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        level.creatures[kind] = editor.*kEditorCreatureFields[kind].table;
-        level.counts[kind] = editor.*kEditorCreatureFields[kind].count;
-    }
-}
-
-void putLevelIntoEditor(const LevelData& level) {
-    editor.map = level.map;
-    editor.startX = level.playerX;
-    editor.startY = level.playerY;
-    editor.startViewX = level.viewX;
-    editor.startViewY = level.viewY;
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        editor.*kEditorCreatureFields[kind].table = level.creatures[kind];
-        editor.*kEditorCreatureFields[kind].count = level.counts[kind];
-    }
-}
-
 void saveLevelCommand() {
     const std::string name = askFileName("Speichern");
     if (name.empty()) return;
-    auto level = std::make_unique<LevelData>();
-    takeLevelFromEditor(*level);
-    if (!writeLevelFile(levelFilePath(name), *level)) {
+    if (!writeLevelFile(levelFilePath(name), editor.level)) {
         printDialogLine(kSaveFailed);
         return;
     }
@@ -104,7 +77,7 @@ void loadLevelCommand() {
     }
     const bool startSet = level->playerX != 0 || level->playerY != 0;
     makeLevelSafe(*level);
-    putLevelIntoEditor(*level);
+    editor.level = *level;
     // The start, now on a reachable cell inside its view, places the cursor
     // even when the file had none: then on cell (1, 1).
     editor.viewX = level->viewX;
@@ -112,10 +85,10 @@ void loadLevelCommand() {
     editor.cursorX = level->playerX - level->viewX;
     editor.cursorY = level->playerY - level->viewY;
     if (!startSet) {
-        editor.startX = 0;
-        editor.startY = 0;
-        editor.startViewX = 0;
-        editor.startViewY = 0;
+        editor.level.playerX = 0;
+        editor.level.playerY = 0;
+        editor.level.viewX = 0;
+        editor.level.viewY = 0;
     }
     editor.levelChanged = 0;
     drawMapView();

@@ -21,14 +21,14 @@ constexpr int kToggleMs = 100;
 
 // A count line: its label and the field it shows.
 struct CountLine {
-    const char* label;
-    int EditorState::*count;
+    const char* label;      // the text before the count
+    FileCreatureKind kind;  // whose count it shows
 };
 const CountLine kCountLines[] = {
-    {"Schweine", &EditorState::pigCount},
-    {"tot40", &EditorState::flameGhostCount},
-    {"PutzenMann", &EditorState::cleanerCount},
-    {"Auge", &EditorState::eyeCount},
+    {"Schweine", FileCreatureKind::Pig},
+    {"tot40", FileCreatureKind::FlameGhost},
+    {"PutzenMann", FileCreatureKind::Cleaner},
+    {"Auge", FileCreatureKind::Eye},
 };
 constexpr int kFirstCountRow = 4;
 
@@ -73,7 +73,7 @@ void printInfoPanel() {
     for (const CountLine& line : kCountLines) {
         setTextPos(row++, 1);
         printText(line.label, false);
-        printInteger(editor.*line.count, true);
+        printInteger(editor.level.counts[static_cast<int>(line.kind)], true);
     }
     for (const HelpLine& line : kHelpLines) {
         setTextPos(line.row, line.column);

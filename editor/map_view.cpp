@@ -22,26 +22,25 @@ namespace {
 
 // The creature tables in drawing order, each with its picture.
 struct DrawnKind {
-    EditorCreatureTable EditorState::*table;
-    int EditorState::*count;
-    EdImg image;
+    FileCreatureKind kind;  // the table and count in the level record
+    EdImg image;            // the picture drawn on its cells
 };
 const DrawnKind kDrawingOrder[] = {
-    {&EditorState::pigs, &EditorState::pigCount, EdImg::Schwein},
-    {&EditorState::flameGhosts, &EditorState::flameGhostCount, EdImg::tot40},
-    {&EditorState::eyes, &EditorState::eyeCount, EdImg::auge1},
-    {&EditorState::cleaners, &EditorState::cleanerCount, EdImg::putzenmannL1},
+    {FileCreatureKind::Pig, EdImg::Schwein},
+    {FileCreatureKind::FlameGhost, EdImg::tot40},
+    {FileCreatureKind::Eye, EdImg::auge1},
+    {FileCreatureKind::Cleaner, EdImg::putzenmannL1},
 };
 
 void drawCreatures() {
     for (const DrawnKind& kind : kDrawingOrder) {
-        const EditorCreatureTable& table = editor.*kind.table;
-        const int last = editor.*kind.count;
+        const StoredCreatureTable& table = editor.level.creatures[static_cast<int>(kind.kind)];
+        const int last = editor.level.counts[static_cast<int>(kind.kind)];
         const Image* picture = editorImage(kind.image);
         for (int k = 0; k <= last && k < kCreatureSlots; ++k) {
             const int mc = table[k].x;
             const int mr = table[k].y;
-            if (!insideView(mc, mr, editor.viewX, editor.viewY) || !insideMap(mc, mr)) continue;
+            if (!insideView(mc, mr, editor.viewX, editor.viewY) || !isMapCell(mc, mr)) continue;
             drawImage(kCell * (mc - editor.viewX - 1), kCell * (mr - editor.viewY - 1), picture, DrawMode::Opaque);
         }
     }
@@ -54,11 +53,11 @@ void drawMapView() {
         for (int r = 1; r <= kViewRows; ++r) {
             const int mc = editor.viewX + c;
             const int mr = editor.viewY + r;
-            if (!insideMap(mc, mr)) continue;
+            if (!isMapCell(mc, mr)) continue;
             const int px = kCell * (c - 1);
             const int py = kCell * (r - 1);
-            drawCode(editor.map[mc][mr], c, r);
-            if (mc == editor.startX && mr == editor.startY) {
+            drawCode(editor.level.map[mc][mr], c, r);
+            if (mc == editor.level.playerX && mr == editor.level.playerY) {
                 drawImage(px, py, editorImage(EdImg::Zaub1), DrawMode::Opaque);
             }
         }

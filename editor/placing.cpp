@@ -1,8 +1,8 @@
 // placing.cpp — the brush on the map (Space places it, the C key picks a
 // cell's code up into it) and the wizard's start (S).
 //
-// Writes: editor.map, brush, startX, startY, startViewX, startViewY,
-// levelChanged.
+// Writes: editor.level.map, playerX, playerY, viewX, viewY (the start),
+// brush, levelChanged.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -21,8 +21,8 @@ int cursorMapY() { return editor.viewY + editor.cursorY; }
 void placeBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y) && editor.map[x][y] != editor.brush) {
-        editor.map[x][y] = editor.brush;
+    if (isMapCell(x, y) && editor.level.map[x][y] != editor.brush) {
+        editor.level.map[x][y] = editor.brush;
         editor.levelChanged = 1;
     }
     // Nothing is redrawn: the cursor cell already shows the brush.
@@ -32,22 +32,22 @@ void placeBrush() {
 void pickUpBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y)) editor.brush = editor.map[x][y];
+    if (isMapCell(x, y)) editor.brush = editor.level.map[x][y];
     drawCursorCell();
 }
 
 void setStart() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (x != editor.startX || y != editor.startY || editor.viewX != editor.startViewX ||
-        editor.viewY != editor.startViewY) {
+    if (x != editor.level.playerX || y != editor.level.playerY || editor.viewX != editor.level.viewX ||
+        editor.viewY != editor.level.viewY) {
         editor.levelChanged = 1;
     }
     // One start: setting it again moves it.
-    editor.startX = x;
-    editor.startY = y;
-    editor.startViewX = editor.viewX;
-    editor.startViewY = editor.viewY;
+    editor.level.playerX = x;
+    editor.level.playerY = y;
+    editor.level.viewX = editor.viewX;
+    editor.level.viewY = editor.viewY;
     drawMapView();
     sleepMs(kStartMs);
 }

@@ -29,15 +29,15 @@ void setUpEditor(int perKind) {
         if (img == nullptr) img = createImage(size, size);
     }
     for (int c = 1; c <= kViewColumns; ++c)
-        for (int r = 1; r <= kViewRows; ++r) editor.map[c][r] = (c + r) % 3 == 0 ? tile::RedWall : tile::Floor2;
-    editor.startX = 3;
-    editor.startY = 3;
-    for (const EditorCreatureFields& kind : kEditorCreatureFields) {
-        EditorCreatureTable& table = editor.*kind.table;
+        for (int r = 1; r <= kViewRows; ++r) editor.level.map[c][r] = (c + r) % 3 == 0 ? tile::RedWall : tile::Floor2;
+    editor.level.playerX = 3;
+    editor.level.playerY = 3;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        StoredCreatureTable& table = editor.level.creatures[kind];
         for (int k = 1; k <= perKind; ++k) {
             table[static_cast<std::size_t>(k)] = {1 + k % kViewColumns, 1 + (k * 3) % kViewRows, 0, 0};
         }
-        editor.*kind.count = perKind;
+        editor.level.counts[kind] = perKind;
     }
 }
 

@@ -40,12 +40,30 @@ TEST(ArtLanguage, FaultsNameFileAndLine) {
               std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill q\nend\n", "a").find("t.art:2: colour 'q'"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  box 1 1 x 2 r\nend\n", "a").find("t.art:2:"), std::string::npos);
-    EXPECT_NE(renderError("picture a 4 4 tile\n  grid 0 0\nrr\nrq\nendgrid\nend\n", "a").find("t.art:4:"),
+    EXPECT_NE(renderError("picture a 4 4 tile\n  fill r\n\n  pixels r 1\nend\n", "a").find("t.art:4: expected: pixels"),
               std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill r\n", "a").find("has no 'end'"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\nend\npicture a 4 4 tile\nend\n", "a").find("defined twice"),
               std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 round\nend\n", "a").find("kind must be"), std::string::npos);
+}
+
+TEST(ArtLanguage, EachCommandTakesTheWordsItsUsageShows) {
+    const struct {
+        const char* command;
+        bool accepted;
+    } kCases[] = {
+        {"layer\n  merge", true},           {"mirror 1", false},
+        {"text 1 1 r \"a\"", true},        {"text 1 1 r \"a\" 2", true},
+        {"text 1 1 r \"a\" 2 3", false},   {"speckle r 0.5 1", true},
+        {"speckle r 0.5 1 0 0 4 4", true},  {"speckle r 0.5 1 0 0", false},
+        {"lines r 0 0 3 3 1 1", true},      {"lines r 0 0 3 3 1", false},
+        {"replace r g g", false},           {"replace r g g r", true},
+    };
+    for (const auto& c : kCases) {
+        const std::string error = renderError(std::string("picture a 4 4 key\n  ") + c.command + "\nend\n", "a");
+        EXPECT_EQ(error.find("expected:") == std::string::npos, c.accepted) << c.command << ": " << error;
+    }
 }
 
 TEST(ArtLanguage, OnlyKeyPicturesMayHoldTheTransparentColour) {
@@ -69,7 +87,7 @@ TEST(ArtLanguage, DrawingBeyondThePictureIsClippedNotAFault) {
     zlart::ArtSources s = withPalette();
     zlart::parseArtText(
         "picture a 4 4 tile\n  box -100 -100 1000 3 r\n  disc 900 900 2000 g\n  line -50 2 50 2 r\n"
-        "  poly r -9 -9 99 -9 99 99\n  shift 4001 -4001\n  grid 3 3 16\nrrrrrrrrrrrrrrrr\nendgrid\n"
+        "  poly r -9 -9 99 -9 99 99\n  shift 4001 -4001\n  noise 1 -50 -50 400 400 rg\n"
         "  bricks x=-40 w=400 bw=2 bh=2 mortar=0 colours=rg\n  stones rows=3,3 minw=3 maxw=3 mortar=0 colours=g\n"
         "end\n",
         "t.art", s);

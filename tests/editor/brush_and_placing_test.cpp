@@ -38,10 +38,10 @@ TEST_F(Brush, EachKeySelectsItsFirstCodeThenStepsAndWraps) {
 TEST_F(Brush, PlacePicksUpAndMarksTheLevelChanged) {
     editor.brush = tile::Key;
     placeBrush();
-    EXPECT_EQ(editor.map[5][5], tile::Key);
+    EXPECT_EQ(editor.level.map[5][5], tile::Key);
     EXPECT_EQ(editor.levelChanged, 1);
 
-    editor.map[6][5] = 999;  // a code no key offers, from a hand-edited file
+    editor.level.map[6][5] = 999;  // a code no key offers, from a hand-edited file
     editor.cursorX = 6;
     editor.levelChanged = 0;
     pickUpBrush();

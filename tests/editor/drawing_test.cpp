@@ -11,46 +11,46 @@ namespace {
 using Drawing = EditorTest;
 
 TEST_F(Drawing, WithinACellTileStartPigsFlameGhostsEyesCleanersEachCoverTheEarlier) {
-    editor.map[1][1] = tile::RedWall;
-    editor.map[2][1] = tile::RedWall;
-    editor.map[3][1] = tile::RedWall;
-    editor.map[4][1] = tile::RedWall;
-    editor.startX = 2;
-    editor.startY = 1;
-    editor.pigs[1] = {2, 1, 0, 0};  // start and pig on (2, 1)
-    editor.pigs[2] = {3, 1, 0, 0};
-    editor.flameGhosts[1] = {3, 1, 0, 0};  // pig and flame ghost on (3, 1)
-    editor.eyes[1] = {3, 1, 0, 0};         // and an eye
-    editor.cleaners[1] = {4, 1, 0, 0};
-    editor.pigs[3] = {4, 1, 0, 0};
-    editor.eyes[2] = {4, 1, 0, 0};  // pig, eye and cleaning man on (4, 1)
-    editor.eyes[3] = {1, 1, 0, 0};  // above the eye count: not drawn
-    editor.pigCount = 3;
-    editor.flameGhostCount = 1;
-    editor.eyeCount = 2;
-    editor.cleanerCount = 1;
+    editor.level.map[1][1] = tile::RedWall;
+    editor.level.map[2][1] = tile::RedWall;
+    editor.level.map[3][1] = tile::RedWall;
+    editor.level.map[4][1] = tile::RedWall;
+    editor.level.playerX = 2;
+    editor.level.playerY = 1;
+    editor.level.pigs()[1] = {2, 1, 0, 0};  // start and pig on (2, 1)
+    editor.level.pigs()[2] = {3, 1, 0, 0};
+    editor.level.flameGhosts()[1] = {3, 1, 0, 0};  // pig and flame ghost on (3, 1)
+    editor.level.eyes()[1] = {3, 1, 0, 0};         // and an eye
+    editor.level.cleaners()[1] = {4, 1, 0, 0};
+    editor.level.pigs()[3] = {4, 1, 0, 0};
+    editor.level.eyes()[2] = {4, 1, 0, 0};  // pig, eye and cleaning man on (4, 1)
+    editor.level.eyes()[3] = {1, 1, 0, 0};  // above the eye count: not drawn
+    editor.level.pigCount() = 3;
+    editor.level.flameGhostCount() = 1;
+    editor.level.eyeCount() = 2;
+    editor.level.cleanerCount() = 1;
     drawMapView();
     EXPECT_EQ(cellPixel(1, 1), fixtureColour(EdImg::mauer01));
     EXPECT_EQ(cellPixel(2, 1), fixtureColour(EdImg::Schwein));
     EXPECT_EQ(cellPixel(3, 1), fixtureColour(EdImg::auge1));
     EXPECT_EQ(cellPixel(4, 1), fixtureColour(EdImg::putzenmannL1));
 
-    editor.eyeCount = 0;
+    editor.level.eyeCount() = 0;
     drawMapView();
     EXPECT_EQ(cellPixel(3, 1), fixtureColour(EdImg::tot40));
-    editor.startX = 4;
-    editor.cleanerCount = 0;
-    editor.pigCount = 2;
+    editor.level.playerX = 4;
+    editor.level.cleanerCount() = 0;
+    editor.level.pigCount() = 2;
     drawMapView();
     EXPECT_EQ(cellPixel(4, 1), fixtureColour(EdImg::Zaub1));
 }
 
 TEST_F(Drawing, UnknownCodesLeaveTheCellAndSecretCodesCarryTheMarker) {
-    editor.map[1][1] = tile::Water;
+    editor.level.map[1][1] = tile::Water;
     drawMapView();
-    editor.map[1][1] = 99;
-    editor.map[2][1] = tile::SecretRedWall;
-    editor.map[3][1] = tile::DeadPig;  // arises in play only
+    editor.level.map[1][1] = 99;
+    editor.level.map[2][1] = tile::SecretRedWall;
+    editor.level.map[3][1] = tile::DeadPig;  // arises in play only
     drawMapView();
     EXPECT_EQ(cellPixel(1, 1), fixtureColour(EdImg::welle1)) << "99 draws nothing";
     EXPECT_EQ(cellPixel(3, 1), fixtureColour(EdImg::Schwarz));
@@ -62,8 +62,8 @@ TEST_F(Drawing, UnknownCodesLeaveTheCellAndSecretCodesCarryTheMarker) {
 TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
     togglePanel();
     EXPECT_FALSE(showsText(4, 1, "Schweine 0")) << "F3 draws nothing itself";
-    editor.pigCount = 0;
-    editor.eyeCount = 12;
+    editor.level.pigCount() = 0;
+    editor.level.eyeCount() = 12;
     editor.brush = -2;
     editor.viewY = 13;
     drawMapView();

@@ -12,7 +12,7 @@ using Loop = EditorTest;
 const std::string kQuestion = "Level nicht gespeichert. Beenden (J/N)?";
 
 TEST_F(Loop, KeysHeldTogetherActInTableOrder) {
-    editor.map[6][5] = tile::RedWallZu;
+    editor.level.map[6][5] = tile::RedWallZu;
     editor.brush = tile::Water;
     // Right (4th) moves, C (6th) picks up 101, the 1 key (20th) steps to 102.
     holdKeys({scancode::Digit1, scancode::C, scancode::Right});
@@ -21,8 +21,8 @@ TEST_F(Loop, KeysHeldTogetherActInTableOrder) {
 
     // Right before Space: the brush lands on the new cell.
     holdKeys({scancode::Space, scancode::Right});
-    EXPECT_EQ(editor.map[7][5], tile::RedWallZo);
-    EXPECT_EQ(editor.map[6][5], tile::RedWallZu);
+    EXPECT_EQ(editor.level.map[7][5], tile::RedWallZo);
+    EXPECT_EQ(editor.level.map[6][5], tile::RedWallZu);
 }
 
 TEST_F(Loop, StartUpOpensModeNineteenFullScreenOrInAWindow) {
@@ -62,7 +62,7 @@ TEST_F(Loop, WithUnsavedWorkOnlyJEnds) {
     commandPass();
     EXPECT_GE(headless::clock(), t + 0.4);
     EXPECT_TRUE(showsText(36, 1, kQuestion));
-    EXPECT_EQ(editor.map[5][5], tile::Door);
+    EXPECT_EQ(editor.level.map[5][5], tile::Door);
 
     const double u = headless::clock();
     headless::closeRequest(u);

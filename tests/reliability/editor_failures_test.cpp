@@ -23,11 +23,11 @@ protected:
     static void willType(const std::string& line) { headless::typeText(line + "\r", headless::clock() + 0.01); }
     // The level maker's work: a start, a pig, a wall.
     static void someWork() {
-        editor.map[3][4] = 100;
-        editor.startX = 2;
-        editor.startY = 2;
-        editor.pigs[1] = {5, 5, 0, 0};
-        editor.pigCount = 1;
+        editor.level.map[3][4] = 100;
+        editor.level.playerX = 2;
+        editor.level.playerY = 2;
+        editor.level.pigs()[1] = {5, 5, 0, 0};
+        editor.level.pigCount() = 1;
         editor.levelChanged = 1;
     }
 };
@@ -47,7 +47,7 @@ TEST_F(EditorFailures, ADiskFullAnywhereInASaveKeepsTheOldLevelAndTheWorkUnsaved
     saveLevelCommand();
     const std::string old = dir.readFile("Data/alt.dat");
     ASSERT_FALSE(old.empty());
-    editor.map[100][100] = 77;
+    editor.level.map[100][100] = 77;
     editor.levelChanged = 1;
     const auto names = namesIn(dir.path() / "Data");
     for (rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{65536}, rlim_t{65537}, rlim_t{old.size() - 1}}) {
@@ -74,8 +74,9 @@ TEST_F(EditorFailures, TenMegabytesOfGarbageLoadWithinTheMapAndEveryCommandStays
     loadLevelCommand();
     EXPECT_EQ(editor.levelChanged, 0) << "the file was read";
     for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        const EditorCreatureFields& f = kEditorCreatureFields[static_cast<std::size_t>(kind)];
-        EXPECT_EQ(invariants::creatureTable(editor.*f.table, editor.*f.count, invariants::kKindNames[kind]), "");
+        EXPECT_EQ(invariants::creatureTable(editor.level.creatures[kind], editor.level.counts[kind],
+                                            invariants::kKindNames[kind]),
+                  "");
     }
     EXPECT_EQ(invariants::startAndView(cursorMapX(), cursorMapY(), editor.viewX, editor.viewY), "");
     // Walk the whole map with the brush down and creatures added and taken.

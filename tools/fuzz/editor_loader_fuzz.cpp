@@ -40,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loadLevelCommand();
     fuzz::require(editor.levelChanged == 0, "the level was not loaded");
 
-    takeLevelFromEditor(held);
+    held = editor.level;
     if (startInFile) {
-        fuzz::require(invariants::startAndView(editor.startX, editor.startY, editor.startViewX, editor.startViewY));
+        fuzz::require(invariants::startAndView(editor.level.playerX, editor.level.playerY, editor.level.viewX, editor.level.viewY));
     } else {
-        fuzz::require(editor.startX == 0 && editor.startY == 0 && editor.startViewX == 0 && editor.startViewY == 0,
+        fuzz::require(editor.level.playerX == 0 && editor.level.playerY == 0 && editor.level.viewX == 0 && editor.level.viewY == 0,
                       "a start the file did not set");
     }
     for (int kind = 0; kind < kCreatureKinds; ++kind)
