@@ -3,6 +3,7 @@
 // it was. The bitmaps are written by the tests themselves.
 #include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 // The colour of pixel (x, y), counted from the top-left, of the test pattern:
 // distinct in every row and column, so a flipped or shifted copy shows.
@@ -67,26 +64,8 @@ std::string makeBmp(const BmpLayout& layout) {
         row.resize(rowBytes, '\0');
         rows += row;
     }
-    std::string paletteBytes;
-    for (Colour c : palette) putLe(paletteBytes, c & 0xFFFFFF, 4);
-
-    const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(paletteBytes.size());
-    std::string out = "BM";
-    putLe(out, offset + static_cast<std::uint32_t>(rows.size()), 4);
-    putLe(out, 0, 4);
-    putLe(out, offset, 4);
-    putLe(out, 40, 4);
-    putLe(out, static_cast<std::uint32_t>(layout.width), 4);
-    putLe(out, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height), 4);
-    putLe(out, 1, 2);
-    putLe(out, static_cast<std::uint32_t>(layout.bitsPerPixel), 2);
-    putLe(out, 0, 4);  // uncompressed
-    putLe(out, static_cast<std::uint32_t>(rows.size()), 4);
-    putLe(out, 2835, 4);
-    putLe(out, 2835, 4);
-    putLe(out, static_cast<std::uint32_t>(palette.size()), 4);
-    putLe(out, 0, 4);
-    return out + paletteBytes + rows;
+    return bmpFile({layout.width, layout.topDown ? -layout.height : layout.height, layout.bitsPerPixel, 0, palette},
+                   rows);
 }
 
 class LoadBmp : public ::testing::Test {
@@ -149,12 +128,9 @@ TEST_F(LoadBmp, WidensSixteenBitColoursToFullBrightness) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::string bmp = "BM";
-        for (std::uint32_t v : {70u, 0u, 66u, 40u, 1u, 1u}) putLe(bmp, v, 4);
-        putLe(bmp, 1, 2);
-        putLe(bmp, 16, 2);
-        for (std::uint32_t v : {c.compression, 4u, 0u, 0u, 0u, 0u, 0xF800u, 0x07E0u, 0x001Fu, c.pixel}) putLe(bmp, v, 4);
-        dir_.writeFile("pic.bmp", bmp);
+        std::string pixel;
+        putLe(pixel, c.pixel, 4);
+        dir_.writeFile("pic.bmp", bmpFile({1, 1, 16, c.compression, {}, {0xF800, 0x07E0, 0x001F}}, pixel));
         Image* img = image(1, 1);
         loadBmp("pic.bmp", img);
         EXPECT_EQ(img->pixels[0], c.expected);
