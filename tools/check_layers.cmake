@@ -27,7 +27,7 @@ set(ALLOW_game/front "game/front/;game/world/;common/;${PUBLIC_PLATFORM}")
 set(ALLOW_game/flow "game/flow/;game/rules/;game/front/;game/world/;common/;${PUBLIC_PLATFORM}")
 set(ALLOW_game "game/flow/flow.h;game/command_line.h;common/command_line.h;${PUBLIC_PLATFORM}")
 set(ALLOW_editor "editor/;common/;${PUBLIC_PLATFORM}")
-set(ALLOW_tools/levels "tools/levels/;tools/image/;common/;${PUBLIC_PLATFORM}")
+set(ALLOW_tools/levels "tools/levels/;tools/image/;common/;platform/game_folder.h;${PUBLIC_PLATFORM}")
 set(FOLDERS common game/world game/rules game/front game/flow game editor tools/levels)
 
 set(problems "")
