@@ -31,6 +31,8 @@ constexpr std::uint32_t kCoreHeader = 12;  // the old header with 16-bit sizes
 constexpr std::uint32_t kInfoHeader = 40;
 
 constexpr std::uint32_t kCompressionRgb = 0;
+constexpr std::uint32_t kCompressionRunLength8 = 1;
+constexpr std::uint32_t kCompressionRunLength4 = 2;
 constexpr std::uint32_t kCompressionBitfields = 3;
 constexpr std::uint32_t kCompressionAlphaBitfields = 6;
 
@@ -77,6 +79,7 @@ struct Bitmap {
     Layout layout = Layout::Bgr24;  // how a pixel is read
     Channel red, green, blue;       // Masked: the channels
     std::vector<Colour> palette;    // Palette: opaque colours, 1 .. 256
+    bool runLength = false;         // Palette: the rows are run-length encoded
     std::size_t pixelsAt = 0;       // offset of the first row in the file
     std::int64_t rowBytes = 0;      // bytes per row, padded to 4
 };
@@ -114,7 +117,8 @@ bool readBitmap(const unsigned char* data, std::size_t size, Bitmap& bitmap) {
     // either way they start right after its first 40 bytes.
     std::size_t headersEnd = kFileHeader + infoSize;
     const int bits = bitmap.bitsPerPixel;
-    if (compression == kCompressionBitfields || compression == kCompressionAlphaBitfields) {
+    const bool masked = compression == kCompressionBitfields || compression == kCompressionAlphaBitfields;
+    if (masked) {
         if (bits != 16 && bits != 32) return false;
         const std::size_t masksAt = kFileHeader + kInfoHeader;
         const std::size_t maskBytes = compression == kCompressionAlphaBitfields ? 16 : 12;
@@ -124,8 +128,15 @@ bool readBitmap(const unsigned char* data, std::size_t size, Bitmap& bitmap) {
         bitmap.red = channelOf(readLe(data, masksAt, 4));
         bitmap.green = channelOf(readLe(data, masksAt + 4, 4));
         bitmap.blue = channelOf(readLe(data, masksAt + 8, 4));
+    } else if (compression == kCompressionRunLength8 || compression == kCompressionRunLength4) {
+        // Run-length encoded rows are stored bottom row first only.
+        if (bits != (compression == kCompressionRunLength8 ? 8 : 4) || !bitmap.bottomUp) return false;
+        bitmap.runLength = true;
     } else if (compression != kCompressionRgb) {
         return false;
+    }
+    if (masked) {
+        // The channels are set.
     } else if (bits == 1 || bits == 2 || bits == 4 || bits == 8) {
         bitmap.layout = Layout::Palette;
         const std::uint32_t most = 1u << bits;
@@ -148,9 +159,53 @@ bool readBitmap(const unsigned char* data, std::size_t size, Bitmap& bitmap) {
 
     // An offset of 0 means the rows follow the headers.
     bitmap.pixelsAt = pixelOffset != 0 ? pixelOffset : headersEnd;
+    if (bitmap.runLength) return bitmap.pixelsAt < size;
     bitmap.rowBytes = (bitmap.width * bits + 31) / 32 * 4;
     return static_cast<std::int64_t>(bitmap.pixelsAt) + bitmap.rowBytes * bitmap.height <=
            static_cast<std::int64_t>(size);
+}
+
+// Expands the run-length encoded rows of a palette bitmap into one index a
+// pixel, bottom row first as in the file; pixels no run reaches keep index
+// 0, runs past a row's end are cut off. False when the data ends before its
+// end mark.
+bool expandRuns(const unsigned char* data, std::size_t size, const Bitmap& bitmap, std::vector<std::uint8_t>& indices) {
+    indices.assign(static_cast<std::size_t>(bitmap.width * bitmap.height), 0);
+    const bool fourBits = bitmap.bitsPerPixel == 4;
+    std::size_t at = bitmap.pixelsAt;
+    std::int64_t x = 0;
+    std::int64_t row = 0;
+    auto put = [&](std::uint8_t index) {
+        if (x < bitmap.width && row < bitmap.height) indices[static_cast<std::size_t>(row * bitmap.width + x)] = index;
+        ++x;
+    };
+    while (at + 2 <= size) {
+        const unsigned count = data[at];
+        const unsigned value = data[at + 1];
+        at += 2;
+        if (count > 0) {  // a run: one index, or two alternating ones
+            for (unsigned i = 0; i < count; ++i)
+                put(static_cast<std::uint8_t>(fourBits ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value));
+        } else if (value == 0) {  // end of the row
+            x = 0;
+            ++row;
+        } else if (value == 1) {  // end of the bitmap
+            return true;
+        } else if (value == 2) {  // a jump right and up
+            if (at + 2 > size) return false;
+            x += data[at];
+            row += data[at + 1];
+            at += 2;
+        } else {  // `value` indices as they are, padded to whole 16-bit words
+            const std::size_t bytes = fourBits ? (value + 1) / 2 : value;
+            if (at + bytes > size) return false;
+            for (unsigned i = 0; i < value; ++i)
+                put(static_cast<std::uint8_t>(fourBits ? (i % 2 == 0 ? data[at + i / 2] >> 4 : data[at + i / 2] & 0x0F)
+                                                       : data[at + i]));
+            at += bytes + bytes % 2;
+        }
+    }
+    return false;
 }
 
 // The palette index of pixel x in a row of a palette bitmap.
@@ -204,14 +259,27 @@ bool decodeBmp(const unsigned char* data, std::size_t size, Image* image) {
     if (!data || !image || image->width <= 0 || image->height <= 0) return false;
     Bitmap bitmap;
     if (!readBitmap(data, size, bitmap)) return false;
-    if (bitmap.layout == Layout::Palette && !indicesInPalette(data, bitmap)) return false;
+    std::vector<std::uint8_t> indices;
+    if (bitmap.runLength) {
+        if (!expandRuns(data, size, bitmap, indices)) return false;
+        for (std::uint8_t index : indices) {
+            if (index >= bitmap.palette.size()) return false;
+        }
+    } else if (bitmap.layout == Layout::Palette && !indicesInPalette(data, bitmap)) {
+        return false;
+    }
     const std::int64_t imageRows = static_cast<std::int64_t>(image->pixels.size()) / image->width;
     const std::int64_t rows = std::min<std::int64_t>({bitmap.height, image->height, imageRows});
     const std::int64_t columns = std::min<std::int64_t>(bitmap.width, image->width);
     for (std::int64_t y = 0; y < rows; ++y) {
         const std::int64_t fileRow = bitmap.bottomUp ? bitmap.height - 1 - y : y;
-        decodeRow(data + bitmap.pixelsAt + fileRow * bitmap.rowBytes, bitmap, columns,
-                  image->pixels.data() + y * image->width);
+        Colour* out = image->pixels.data() + y * image->width;
+        if (bitmap.runLength) {
+            const std::uint8_t* in = indices.data() + fileRow * bitmap.width;
+            for (std::int64_t x = 0; x < columns; ++x) out[x] = bitmap.palette[in[x]];
+        } else {
+            decodeRow(data + bitmap.pixelsAt + fileRow * bitmap.rowBytes, bitmap, columns, out);
+        }
     }
     return true;
 }

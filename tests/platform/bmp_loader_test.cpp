@@ -137,6 +137,36 @@ TEST_F(LoadBmp, WidensSixteenBitColoursToFullBrightness) {
     }
 }
 
+TEST_F(LoadBmp, ExpandsRunLengthEncodedRows) {
+    // Palette 0 black, 1 red, 2 green, 3 blue. Bottom row: a run of one 1,
+    // then 1, 2, 3 as they are; top row: a jump two right, then one 3.
+    // Pixels no run reaches are colour 0.
+    const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    const struct {
+        const char* name;
+        std::uint32_t compression;
+        int bits;
+        std::string runs;
+    } cases[] = {
+        {"8 bits", 1, 8, std::string("\x01\x01\x00\x03\x01\x02\x03\x00\x00\x00\x00\x02\x02\x00\x01\x03\x00\x01", 18)},
+        {"4 bits", 2, 4, std::string("\x01\x10\x00\x03\x12\x30\x00\x00\x00\x02\x02\x00\x01\x30\x00\x01", 16)},
+    };
+    const Colour expected[] = {0xFF000000u, 0xFF000000u, 0xFF0000FFu, 0xFF000000u,   // top row
+                               0xFFFF0000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};  // bottom row
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir_.writeFile("pic.bmp", bmpFile({4, 2, c.bits, c.compression, palette}, c.runs));
+        Image* img = image(4, 2);
+        loadBmp("pic.bmp", img);
+        EXPECT_EQ(img->pixels, std::vector<Colour>(std::begin(expected), std::end(expected)));
+        // Without its end mark the data is damaged.
+        dir_.writeFile("cut.bmp", bmpFile({4, 2, c.bits, c.compression, palette}, c.runs.substr(0, c.runs.size() - 2)));
+        Image* cut = image(4, 2);
+        loadBmp("cut.bmp", cut);
+        expectUntouched(cut);
+    }
+}
+
 TEST_F(LoadBmp, KeepsTheImageSize) {
     // 32-bit bitmaps, the programs' own, take a shorter way than the others.
     for (int bits : {24, 32}) {
