@@ -29,6 +29,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -153,11 +154,12 @@ bool isReadyFolder(const fs::path& folder) {
     return fs::is_directory(folder / "sprites", ec) && fs::is_directory(folder / "Data", ec);
 }
 
-void bringShippedFiles(const fs::path& shipped, const fs::path& data) {
+std::vector<std::string> bringShippedFiles(const fs::path& shipped, const fs::path& data) {
+    std::vector<std::string> kept;
     const fs::path records = data / kRecordFolder;
     std::error_code ec;
     fs::create_directories(records, ec);
-    if (!fs::is_directory(records, ec)) return;
+    if (!fs::is_directory(records, ec)) return kept;
     forEachFile(shipped, [&](const fs::path& source, const std::string& name) {
         std::string fresh;
         if (!readWhole(source, fresh)) return;
@@ -171,18 +173,21 @@ void bringShippedFiles(const fs::path& shipped, const fs::path& data) {
             return;
         }
         // A link, a folder or anything else in a file's place is the player's.
-        if (!isRegularNotLink(dest)) return;
         std::string current;
-        if (!readWhole(dest, current)) return;
-        if (current == fresh) {
+        if (!isRegularNotLink(dest) || !readWhole(dest, current)) {
+            kept.push_back(name);
+        } else if (current == fresh) {
             // Already the new file (also after an interrupted earlier start).
             if (!hasRecord || recorded != fresh) writeWhole(fresh, record);
         } else if (hasRecord && current == recorded) {
             writeWhole(fresh, dest);
             writeWhole(fresh, record);
+        } else {
+            // The player changed it: it stays, and so does the record.
+            kept.push_back(name);
         }
-        // Otherwise the player changed it: it stays, and so does the record.
     });
+    return kept;
 }
 
 void bringDefaultFiles(const fs::path& defaults, const fs::path& data) {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -28,8 +29,11 @@ bool isReadyFolder(const std::filesystem::path& folder);
 // changed it. data/.shipped keeps a copy of what was shipped last time: a
 // file is (re)written when it is missing or still equals that copy; a file
 // that differs from it, or that differs from the new file while there is no
-// copy, is the player's and stays as it is.
-void bringShippedFiles(const std::filesystem::path& shipped, const std::filesystem::path& data);
+// copy, is the player's and stays as it is. The one place this rule is
+// written: the programs apply it to the player's folder, the build (through
+// zl_levelmake --install) to the ready-to-run folder. Returns the names of
+// the shipped files it kept back as the player's.
+std::vector<std::string> bringShippedFiles(const std::filesystem::path& shipped, const std::filesystem::path& data);
 
 // Copies every file of `defaults` into `data` where `data` has no file of
 // that name.

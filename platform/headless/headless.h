@@ -65,8 +65,5 @@ MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.
 long long refreshCount();
-// Writes a page as PNG or BMP; false on failure.
-bool writePagePng(int page, const std::string& path);
-bool writePageBmp(int page, const std::string& path);
 
 }  // namespace headless

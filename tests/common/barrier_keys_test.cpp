@@ -7,6 +7,7 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tests/support/catalogue_images.h"
 #include "tools/levels/level_check.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,9 @@ protected:
     void SetUp() override {
         headless::reset();
         openScreen(kScreenWidth, kScreenHeight, 32, 2, 0);
-        for (std::size_t i = 0; i < kImageCount; ++i)
-            spriteImages()[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
+        createCatalogueImages(ImageFill::New);
     }
-    void TearDown() override {
-        for (Image*& img : spriteImages()) {
-            destroyImage(img);
-            img = nullptr;
-        }
-    }
+    void TearDown() override { destroyCatalogueImages(); }
 
     // The game: the wizard on (5, 5) holding `item` walks into `barrier`
     // sideways (from the left) or vertically (from above). True if it opened.

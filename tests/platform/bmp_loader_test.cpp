@@ -3,6 +3,7 @@
 // it was. The bitmaps are written by the tests themselves.
 #include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,6 @@
 
 namespace {
 
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 // The colour of pixel (x, y), counted from the top-left, of the test pattern:
 // distinct in every row and column, so a flipped or shifted copy shows.
 Colour patternColour(int x, int y) {
@@ -29,13 +26,13 @@ Colour patternColour(int x, int y) {
 struct BmpLayout {
     int width = 4;
     int height = 3;
-    int bitsPerPixel = 24;     // 8, 24 or 32
+    int bitsPerPixel = 24;     // 4, 8, 24 or 32
     bool topDown = false;      // negative height in the header
     std::uint8_t alpha = 0;    // alpha byte of 32-bit pixels
 };
 
-// A BITMAPINFOHEADER bitmap of the test pattern. 8-bit bitmaps use a palette
-// of one entry per pixel of the pattern (the sizes used here fit in 256).
+// A BITMAPINFOHEADER bitmap of the test pattern. 4- and 8-bit bitmaps use a
+// palette of one entry per pixel of the pattern (the sizes used here fit).
 std::string makeBmp(const BmpLayout& layout) {
     std::vector<Colour> palette;
     auto indexOf = [&](Colour c) {
@@ -52,7 +49,10 @@ std::string makeBmp(const BmpLayout& layout) {
         std::string row;
         for (int x = 0; x < layout.width; ++x) {
             Colour c = patternColour(x, y);
-            if (layout.bitsPerPixel == 8) {
+            if (layout.bitsPerPixel == 4) {
+                if (x % 2 == 0) row.push_back(0);
+                row.back() = static_cast<char>(row.back() | indexOf(c) << (x % 2 == 0 ? 4 : 0));
+            } else if (layout.bitsPerPixel == 8) {
                 row.push_back(static_cast<char>(indexOf(c)));
             } else {
                 row.push_back(static_cast<char>(c & 0xFF));
@@ -64,26 +64,8 @@ std::string makeBmp(const BmpLayout& layout) {
         row.resize(rowBytes, '\0');
         rows += row;
     }
-    std::string paletteBytes;
-    for (Colour c : palette) putLe(paletteBytes, c & 0xFFFFFF, 4);
-
-    const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(paletteBytes.size());
-    std::string out = "BM";
-    putLe(out, offset + static_cast<std::uint32_t>(rows.size()), 4);
-    putLe(out, 0, 4);
-    putLe(out, offset, 4);
-    putLe(out, 40, 4);
-    putLe(out, static_cast<std::uint32_t>(layout.width), 4);
-    putLe(out, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height), 4);
-    putLe(out, 1, 2);
-    putLe(out, static_cast<std::uint32_t>(layout.bitsPerPixel), 2);
-    putLe(out, 0, 4);  // uncompressed
-    putLe(out, static_cast<std::uint32_t>(rows.size()), 4);
-    putLe(out, 2835, 4);
-    putLe(out, 2835, 4);
-    putLe(out, static_cast<std::uint32_t>(palette.size()), 4);
-    putLe(out, 0, 4);
-    return out + paletteBytes + rows;
+    return bmpFile({layout.width, layout.topDown ? -layout.height : layout.height, layout.bitsPerPixel, 0, palette},
+                   rows);
 }
 
 class LoadBmp : public ::testing::Test {
@@ -122,6 +104,7 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
         {"32-bit alpha 0x80", {4, 3, 32, false, 0x80}},
         {"32-bit top-down", {4, 3, 32, true, 0}},
         {"8-bit palette", {5, 3, 8, false, 0}},
+        {"4-bit palette", {5, 3, 4, true, 0}},
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
@@ -129,6 +112,58 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
         Image* img = image(v.layout.width, v.layout.height);
         loadBmp("sprites\\pic.bmp", img);
         expectPattern(img, v.layout.width, v.layout.height);
+    }
+}
+
+TEST_F(LoadBmp, WidensSixteenBitColoursToFullBrightness) {
+    const struct {
+        const char* name;
+        std::uint32_t compression;  // 0: 5-5-5, 3: the 5-6-5 masks below
+        std::uint32_t pixel;
+        Colour expected;
+    } cases[] = {
+        {"5-5-5 white", 0, 0x7FFF, 0xFFFFFFFFu},
+        {"5-5-5 red 22 of 31", 0, 22u << 10, 0xFFB40000u},
+        {"5-6-5 masks", 3, 31u << 11 | 32u << 5 | 1u, 0xFFFF8108u},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string pixel;
+        putLe(pixel, c.pixel, 4);
+        dir_.writeFile("pic.bmp", bmpFile({1, 1, 16, c.compression, {}, {0xF800, 0x07E0, 0x001F}}, pixel));
+        Image* img = image(1, 1);
+        loadBmp("pic.bmp", img);
+        EXPECT_EQ(img->pixels[0], c.expected);
+    }
+}
+
+TEST_F(LoadBmp, ExpandsRunLengthEncodedRows) {
+    // Palette 0 black, 1 red, 2 green, 3 blue. Bottom row: a run of one 1,
+    // then 1, 2, 3 as they are; top row: a jump two right, then one 3.
+    // Pixels no run reaches are colour 0.
+    const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    const struct {
+        const char* name;
+        std::uint32_t compression;
+        int bits;
+        std::string runs;
+    } cases[] = {
+        {"8 bits", 1, 8, std::string("\x01\x01\x00\x03\x01\x02\x03\x00\x00\x00\x00\x02\x02\x00\x01\x03\x00\x01", 18)},
+        {"4 bits", 2, 4, std::string("\x01\x10\x00\x03\x12\x30\x00\x00\x00\x02\x02\x00\x01\x30\x00\x01", 16)},
+    };
+    const Colour expected[] = {0xFF000000u, 0xFF000000u, 0xFF0000FFu, 0xFF000000u,   // top row
+                               0xFFFF0000u, 0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};  // bottom row
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir_.writeFile("pic.bmp", bmpFile({4, 2, c.bits, c.compression, palette}, c.runs));
+        Image* img = image(4, 2);
+        loadBmp("pic.bmp", img);
+        EXPECT_EQ(img->pixels, std::vector<Colour>(std::begin(expected), std::end(expected)));
+        // Without its end mark the data is damaged.
+        dir_.writeFile("cut.bmp", bmpFile({4, 2, c.bits, c.compression, palette}, c.runs.substr(0, c.runs.size() - 2)));
+        Image* cut = image(4, 2);
+        loadBmp("cut.bmp", cut);
+        expectUntouched(cut);
     }
 }
 
@@ -170,6 +205,9 @@ TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
         hugeClaim[at + 2] = static_cast<char>(0x01);
         hugeClaim[at + 3] = 0;
     }
+    // A palette of 14 colours whose last pixel names the 15th.
+    std::string outsidePalette = makeBmp({5, 3, 8, true, 0});
+    outsidePalette[46] = 14;
     std::string garbage;
     for (int i = 0; i < 500; ++i) garbage.push_back(static_cast<char>((i * 37 + 11) & 0xFF));
     const struct {
@@ -182,6 +220,7 @@ TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
         {"header only", good.substr(0, 54)},
         {"cut in the pixels", good.substr(0, good.size() - 20)},
         {"huge size claim", hugeClaim},
+        {"colour outside the palette", outsidePalette},
     };
     for (const auto& d : damaged) {
         SCOPED_TRACE(d.name);

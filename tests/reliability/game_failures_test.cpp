@@ -55,18 +55,9 @@ protected:
     static void press(int scancode, double at) { tap(scancode, at, 0.15); }
 };
 
-// Takes the fixture's images away, so that start-up creates them and,
-// finding no picture files, leaves them magenta.
-void dropFixtureImages() {
-    for (Image*& img : spriteImages()) {
-        destroyImage(img);
-        img = nullptr;
-    }
-}
-
 TEST_F(GameFailures, WithoutDataSpritesAndWaveTheGameStartsPlaysSavesAndEnds) {
     fs::remove_all(data());
-    dropFixtureImages();
+    destroyCatalogueImages();  // start-up creates them and, finding no files, leaves them magenta
     world = World{};
     startUp();
     EXPECT_EQ(world.soundOn, 0);

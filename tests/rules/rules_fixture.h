@@ -11,6 +11,7 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tests/support/catalogue_images.h"
 
 #include <gtest/gtest.h>
 
@@ -19,29 +20,13 @@
 #include <string>
 #include <vector>
 
-// Creates the 102 catalogue images into World::images and frees them again.
-class CatalogueImages {
-public:
-    void create() {
-        for (std::size_t i = 0; i < kImageCount; ++i) {
-            spriteImages()[i] = createImage(kSpriteCatalogue[i].width, kSpriteCatalogue[i].height);
-        }
-    }
-    void destroy() {
-        for (Image*& img : spriteImages()) {
-            if (img != nullptr) destroyImage(img);
-            img = nullptr;
-        }
-    }
-};
-
 class RulesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         headless::reset();
         openScreen(kScreenWidth, kScreenHeight, 32, 2, 0);
         world = World{};
-        images_.create();
+        createCatalogueImages(ImageFill::New);
         world.playerX = 5;
         world.playerY = 5;
         world.energy = 50;
@@ -49,7 +34,7 @@ protected:
         world.level = 1;
         world.sceneShown = 1;  // flips render without the slow dissolve
     }
-    void TearDown() override { images_.destroy(); }
+    void TearDown() override { destroyCatalogueImages(); }
 
     // Puts creature k of a table on (x, y) with the current screen as home
     // and raises the count to at least k.
@@ -86,5 +71,4 @@ protected:
     }
 
 private:
-    CatalogueImages images_;
 };

@@ -6,7 +6,9 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tests/support/catalogue_images.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +25,7 @@ protected:
         headless::reset();
         world = World{};
     }
-    void TearDown() override {
-        for (Image*& img : spriteImages()) {
-            destroyImage(img);
-            img = nullptr;
-        }
-    }
+    void TearDown() override { destroyCatalogueImages(); }
 };
 
 TEST_F(Catalogue, RowsFollowTheImageOrderWithUniqueNamesAndTheirSizes) {
@@ -78,14 +75,9 @@ TEST_F(Catalogue, WithoutItsFileEveryFloorCellShowsAsAMagentaSquare) {
     ScratchDir dir;
     std::filesystem::create_directory("sprites");
     // A 40 x 40 24-bit BMP for the red wall only.
-    std::string bmp = "BM";
-    auto put32 = [&bmp](std::uint32_t v) { for (int i = 0; i < 4; ++i) bmp += static_cast<char>(v >> (8 * i)); };
-    auto put16 = [&bmp](std::uint16_t v) { bmp += static_cast<char>(v); bmp += static_cast<char>(v >> 8); };
-    put32(54 + 40 * 40 * 3); put32(0); put32(54);
-    put32(40); put32(40); put32(40); put16(1); put16(24); put32(0); put32(40 * 40 * 3);
-    put32(2835); put32(2835); put32(0); put32(0);
-    for (int i = 0; i < 40 * 40; ++i) bmp += std::string("\x10\x20\xC0", 3);  // blue, green, red
-    dir.writeFile("sprites/mauer01.bmp", bmp);
+    std::string rows;
+    for (int i = 0; i < 40 * 40; ++i) rows += std::string("\x10\x20\xC0", 3);  // blue, green, red
+    dir.writeFile("sprites/mauer01.bmp", bmpFile({40, 40, 24}, rows));
 
     loadAllImages();
     openScreen(800, 600, 32, 2, 0);

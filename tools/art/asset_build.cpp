@@ -2,7 +2,7 @@
 #include "tools/art/asset_build.h"
 
 #include "tools/art/art_error.h"
-#include "tools/art/image_files.h"
+#include "tools/image/image_files.h"
 
 #include <chrono>
 #include <filesystem>
@@ -25,11 +25,13 @@ BuildReport buildAssets(const std::string& artFolder, const std::string& soundFo
 
     ArtRenderer renderer(art);
     for (const RenderedPicture& p : renderer.renderAll()) {
-        writeFileBytes((sprites / (p.name + ".bmp")).string(), encodeBmp(p.canvas));
+        const std::string path = (sprites / (p.name + ".bmp")).string();
+        if (!imagefile::writeBmp(p.canvas, path)) throw ArtError(path + ": cannot be written");
         report.pictures.push_back(p.name);
     }
     for (const SoundDef& s : sounds) {
-        writeFileBytes((wave / (s.name + ".wav")).string(), encodeWav(synthesise(s)));
+        const std::string path = (wave / (s.name + ".wav")).string();
+        if (!imagefile::writeFileBytes(path, encodeWav(synthesise(s)))) throw ArtError(path + ": cannot be written");
         report.sounds.push_back(s.name);
     }
     report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

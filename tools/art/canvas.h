@@ -5,28 +5,19 @@
 // picture is a plain Canvas whose unset pixels hold its background colour.
 #pragma once
 
+#include "tools/image/canvas.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zlart {
 
-using Rgb = std::uint32_t;  // 0x00RRGGBB
+using imagefile::Canvas;  // a finished picture
+using imagefile::Rgb;     // 0x00RRGGBB
 
 constexpr Rgb kKeyRgb = 0xFF00FF;  // transparent colour of the wizard pictures
 constexpr Rgb kBlackRgb = 0x000000;
-
-// A finished picture: width x height colours, row-major, top row first.
-struct Canvas {
-    int width = 0;
-    int height = 0;
-    std::vector<Rgb> pixels;
-
-    Canvas() = default;
-    Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
-    Rgb at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
-    Rgb& at(int x, int y) { return pixels[std::size_t(y) * width + x]; }
-};
 
 // A drawing layer: colours plus a drawn-mask. Every write is clipped.
 struct Layer {

@@ -4,7 +4,7 @@
 //   zl_contactsheet --scene <art folder> <scene file> <out.png> [scale]
 #include "tools/art/art_error.h"
 #include "tools/art/contact_sheet.h"
-#include "tools/art/image_files.h"
+#include "tools/image/image_files.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         zlart::Canvas c = scene ? zlart::composeScene(renderer, argv[first + 1])
                                 : zlart::composeContactSheet(art, renderer, argv[first + 1]);
         if (scale > 1) c = zlart::enlarge(c, scale);
-        zlart::writePng(c, argv[first + 2]);
+        if (!imagefile::writePng(c, argv[first + 2])) throw zlart::ArtError(std::string(argv[first + 2]) + ": cannot be written");
         std::printf("zl_contactsheet: %s, %d x %d\n", argv[first + 2], c.width, c.height);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zl_contactsheet: %s\n", e.what());

@@ -2,8 +2,7 @@
 #include "tools/art/icons.h"
 
 #include "tools/art/art_error.h"
-#include "tools/art/image_files.h"
-
+#include "tools/image/image_files.h"
 
 #include <algorithm>
 #include <cmath>
@@ -107,15 +106,9 @@ IconPicture editorIcon(ArtRenderer& art) {
 }
 
 void writeIconPng(const IconPicture& icon, const std::string& path) {
-    std::vector<unsigned char> pixels;
-    pixels.reserve(icon.pixels.size() * 4);
-    for (const std::uint32_t p : icon.pixels) {
-        pixels.push_back(static_cast<unsigned char>(p >> 16));
-        pixels.push_back(static_cast<unsigned char>(p >> 8));
-        pixels.push_back(static_cast<unsigned char>(p));
-        pixels.push_back(static_cast<unsigned char>(p >> 24));
-    }
-    writePngPixels(path, icon.size, icon.size, true, pixels);
+    if (icon.size <= 0 || icon.pixels.size() != std::size_t(icon.size) * std::size_t(icon.size) ||
+        !imagefile::writePng(Canvas::copyOf(icon.size, icon.size, icon.pixels.data()), path, imagefile::Alpha::Keep))
+        throw ArtError(path + ": cannot be written");
 }
 
 }  // namespace zlart

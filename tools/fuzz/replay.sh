@@ -15,7 +15,8 @@ shift || true
 build=build/fuzz/tools/fuzz
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  for corpus in tools/fuzz/corpus/*/; do names+=("$(basename "$corpus")"); done
+  # Every target: tools/fuzz/<name>_fuzz.cpp, as tools/fuzz/CMakeLists.txt has them.
+  for main in tools/fuzz/*_fuzz.cpp; do names+=("$(basename "$main" _fuzz.cpp)"); done
 fi
 status=0
 for name in "${names[@]}"; do

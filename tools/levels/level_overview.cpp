@@ -1,15 +1,12 @@
-// level_overview.cpp — renders a level map into a PNG file with libpng.
+// level_overview.cpp — renders a level map into a PNG file.
 //
 // Reads the LevelSource given; writes only the named file. No global state.
 #include "tools/levels/level_overview.h"
 
 #include "common/tile_codes.h"
-
-#include <png.h>
+#include "tools/image/image_files.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -120,46 +117,12 @@ const OverviewTile* overviewTile(int code) {
     return nullptr;
 }
 
-// An RGB canvas with clipped writes.
-struct Canvas {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
+using imagefile::Canvas;
 
-    Canvas(int w, int h) : width(w), height(h), rgb(static_cast<std::size_t>(w) * h * 3, 0) {}
-
-    void set(int x, int y, unsigned colour) {
-        if (x < 0 || y < 0 || x >= width || y >= height) return;
-        std::size_t at = (static_cast<std::size_t>(y) * width + x) * 3;
-        rgb[at] = static_cast<unsigned char>(colour >> 16);
-        rgb[at + 1] = static_cast<unsigned char>(colour >> 8);
-        rgb[at + 2] = static_cast<unsigned char>(colour);
-    }
-    void fill(int x, int y, int w, int h, unsigned colour) {
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i) set(x + i, y + j, colour);
-    }
-};
-
-bool writePng(const Canvas& canvas, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, info ? &info : nullptr);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width), static_cast<png_uint_32>(canvas.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < canvas.height; ++y)
-        png_write_row(png, canvas.rgb.data() + static_cast<std::size_t>(y) * canvas.width * 3);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+// Fills the part of the w x h box at (x, y) that lies on the canvas.
+void fillBox(Canvas& canvas, int x, int y, int w, int h, unsigned colour) {
+    for (int j = std::max(y, 0); j < std::min(y + h, canvas.height); ++j)
+        for (int i = std::max(x, 0); i < std::min(x + w, canvas.width); ++i) canvas.at(i, j) = colour;
 }
 
 }  // namespace
@@ -174,28 +137,28 @@ bool writeLevelOverview(const LevelSource& source, const std::string& path) {
     int columns = std::clamp(source.gridColumns, 1, kLevelColumns);
     int rows = std::clamp(source.gridRows, 1, kLevelRows);
     const int s = kOverviewCell;
-    Canvas canvas(columns * s, rows * s);
+    Canvas canvas(columns * s, rows * s, 0);
 
     for (int x = 1; x <= columns; ++x) {
         for (int y = 1; y <= rows; ++y) {
             const OverviewTile* tile = overviewTile(level.map[x][y]);
             int px = (x - 1) * s, py = (y - 1) * s;
-            canvas.fill(px, py, s, s, tile ? tile->colour : kUnknownColour);
-            if (tile && tile->dot) canvas.fill(px + s / 2 - 1, py + s / 2 - 1, 2, 2, tile->dot);
+            fillBox(canvas, px, py, s, s, tile ? tile->colour : kUnknownColour);
+            if (tile && tile->dot) fillBox(canvas, px + s / 2 - 1, py + s / 2 - 1, 2, 2, tile->dot);
         }
     }
 
     // Dotted lines through the middle of the shared columns and rows.
     for (int x = 1 + kViewStepX; x <= columns; x += kViewStepX)
-        for (int py = 0; py < canvas.height; py += 2) canvas.set((x - 1) * s + s / 2, py, kScreenLineColour);
+        for (int py = 0; py < canvas.height; py += 2) fillBox(canvas, (x - 1) * s + s / 2, py, 1, 1, kScreenLineColour);
     for (int y = 1 + kViewStepY; y <= rows; y += kViewStepY)
-        for (int px = 0; px < canvas.width; px += 2) canvas.set(px, (y - 1) * s + s / 2, kScreenLineColour);
+        for (int px = 0; px < canvas.width; px += 2) fillBox(canvas, px, (y - 1) * s + s / 2, 1, 1, kScreenLineColour);
 
     auto mark = [&](int x, int y, unsigned colour) {
         if (x < 1 || x > columns || y < 1 || y > rows) return;
         int px = (x - 1) * s, py = (y - 1) * s;
-        canvas.fill(px + 1, py + 1, s - 2, s - 2, colour);
-        canvas.fill(px + s / 2 - 1, py + s / 2 - 1, 2, 2, 0x000000);
+        fillBox(canvas, px + 1, py + 1, s - 2, s - 2, colour);
+        fillBox(canvas, px + s / 2 - 1, py + s / 2 - 1, 2, 2, 0x000000);
     };
     for (int kind = 0; kind < kCreatureKinds; ++kind) {
         int count = std::clamp(level.counts[kind], 0, kMaxCreatures);
@@ -203,5 +166,5 @@ bool writeLevelOverview(const LevelSource& source, const std::string& path) {
             mark(level.creatures[kind][k].x, level.creatures[kind][k].y, kCreatureColours[kind]);
     }
     mark(level.playerX, level.playerY, kStartColour);
-    return writePng(canvas, path);
+    return imagefile::writePng(canvas, path);
 }

@@ -19,6 +19,10 @@
 //       checks the level sources (001..008) and makes from each demonstration
 //       source demoN.txt the recording N (1..4) on labyrinth N:
 //       <dir>/Data/Demo.dat, Demo2.dat, ...
+//   zl_levelmake --install <staging Data> <run Data>
+//       brings the staged files into the run folder's Data where the player
+//       has not changed them, by the rule the programs apply to an installed
+//       game's folder, and names each file it kept back.
 //
 // Faults are printed as "file:line: message"; the exit code is 1 when any
 // level has one, 2 on a usage error, 0 otherwise.
@@ -26,6 +30,7 @@
 #include "common/level_file.h"
 #include "common/level_list.h"
 #include "tools/levels/demo_maker.h"
+#include "tools/levels/install_shipped.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_overview.h"
 #include "tools/levels/level_source.h"
@@ -57,7 +62,8 @@ int usage() {
     std::cerr << "usage: zl_levelmake --legend <legend.txt> (--out <dir> | --check | --png <dir> | --solve) "
                  "<source.txt>...\n"
                  "       zl_levelmake --legend <legend.txt> --totext <dir> <level.dat>...\n"
-                 "       zl_levelmake --legend <legend.txt> --demos <dir> --demo <demoN.txt>... <source.txt>...\n";
+                 "       zl_levelmake --legend <legend.txt> --demos <dir> --demo <demoN.txt>... <source.txt>...\n"
+                 "       zl_levelmake --install <staging Data> <run Data>\n";
     return 2;
 }
 
@@ -224,6 +230,11 @@ int writeDemos(const Options& options, const std::vector<LevelSource>& sources) 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::string(argv[1]) == "--install") {
+        if (argc != 4) return usage();
+        installShippedFiles(argv[2], argv[3], std::cout);
+        return 0;
+    }
     Options options;
     if (!parseOptions(argc, argv, options)) return usage();
 

@@ -9,6 +9,7 @@
 #include "editor/editor_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tools/image/image_files.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 8; ++i) press({scancode::Down});
     press({scancode::F3});
     for (int i = 0; i < 8; ++i) press({scancode::Right});
-    if (!headless::writePagePng(0, out.string())) {
+    if (!imagefile::writePng(imagefile::Canvas::copyOf(kScreenWidth, kScreenHeight, headless::pagePixels(0)), out.string())) {
         std::fprintf(stderr, "zl_editor_screenshot: cannot write %s\n", out.string().c_str());
         return 1;
     }

@@ -19,6 +19,7 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tools/image/image_files.h"
 
 #include <cstdio>
 #include <algorithm>
@@ -34,7 +35,8 @@ constexpr double kMoveSeconds = 0.1;    // a move shows in the first frame at re
 constexpr double kActionSeconds = 1.2;  // a weapon acts once its creature has come to the wizard
 
 bool writePage(const std::filesystem::path& path) {
-    if (headless::writePagePng(0, path.string())) return true;
+    if (imagefile::writePng(imagefile::Canvas::copyOf(kScreenWidth, kScreenHeight, headless::pagePixels(0)), path.string()))
+        return true;
     std::fprintf(stderr, "zl_game_screenshots: cannot write %s\n", path.string().c_str());
     return false;
 }

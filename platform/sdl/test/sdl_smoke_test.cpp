@@ -7,6 +7,7 @@
 #include "platform/sdl/scancodes.h"
 #include "platform/sdl/sdl_host.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/test_files.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -260,34 +261,18 @@ TEST_F(SdlBackend, NoJoystickReadsAsAbsent) {
     }
 }
 
-// A mono PCM WAV of `seconds` of a square wave.
+// A PCM WAV of `seconds` of a square wave.
 std::string makeWav(int bits, int channels, int rate, double seconds) {
-    auto le = [](std::string& s, std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
     const int frames = static_cast<int>(rate * seconds);
-    const int bytesPerSample = bits / 8;
     std::string data;
     for (int f = 0; f < frames; ++f) {
         bool high = (f / 50) % 2 == 0;
         for (int c = 0; c < channels; ++c) {
             if (bits == 8) data.push_back(static_cast<char>(high ? 0xC0 : 0x40));
-            else le(data, static_cast<std::uint16_t>(high ? 8000 : -8000), 2);
+            else putLe(data, static_cast<std::uint16_t>(high ? 8000 : -8000), 2);
         }
     }
-    std::string out = "RIFF";
-    le(out, 36 + static_cast<std::uint32_t>(data.size()), 4);
-    out += "WAVEfmt ";
-    le(out, 16, 4);
-    le(out, 1, 2);
-    le(out, static_cast<std::uint32_t>(channels), 2);
-    le(out, static_cast<std::uint32_t>(rate), 4);
-    le(out, static_cast<std::uint32_t>(rate * channels * bytesPerSample), 4);
-    le(out, static_cast<std::uint32_t>(channels * bytesPerSample), 2);
-    le(out, static_cast<std::uint32_t>(bits), 2);
-    out += "data";
-    le(out, static_cast<std::uint32_t>(data.size()), 4);
-    return out + data;
+    return wavFile({channels, rate, bits}, data);
 }
 
 TEST_F(SdlBackend, SoundsPlayOneAtATimeWithoutWaiting) {
