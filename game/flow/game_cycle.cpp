@@ -18,7 +18,7 @@ namespace {
 // running) carries on.
 void newGameFields() {
     world.heldItem = 0;
-    world.energy = 99;
+    world.energy = kFullEnergy;
     world.sceneShown = 0;
     world.deathKind = 0;
     world.level = 1;
