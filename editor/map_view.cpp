@@ -16,6 +16,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/creature_pictures.h"
 #include "platform/platform.h"
 
 namespace {
@@ -27,10 +28,10 @@ struct DrawnKind {
     EdImg image;
 };
 const DrawnKind kDrawingOrder[] = {
-    {&EditorState::pigs, &EditorState::pigCount, EdImg::Schwein},
-    {&EditorState::flameGhosts, &EditorState::flameGhostCount, EdImg::tot40},
-    {&EditorState::eyes, &EditorState::eyeCount, EdImg::auge1},
-    {&EditorState::cleaners, &EditorState::cleanerCount, EdImg::putzenmannL1},
+    {&EditorState::pigs, &EditorState::pigCount, editorImageOf(kPigPictures.editor)},
+    {&EditorState::flameGhosts, &EditorState::flameGhostCount, editorImageOf(kFlameGhostPictures.editor)},
+    {&EditorState::eyes, &EditorState::eyeCount, editorImageOf(kEyePictures.editor)},
+    {&EditorState::cleaners, &EditorState::cleanerCount, editorImageOf(kCleanerPictures.editor)},
 };
 
 void drawCreatures() {

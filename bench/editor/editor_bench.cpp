@@ -25,8 +25,8 @@ void setUpEditor(int perKind) {
     editor = EditorState{};
     for (std::size_t i = 0; i < kEditorImageCount; ++i) {
         Image*& img = editorImages()[i];
-        const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : kCell;
-        if (img == nullptr) img = createImage(size, size);
+        const PictureInfo& picture = pictureInfo(kEditorPictures[i]);
+        if (img == nullptr) img = createImage(picture.width, picture.height);
     }
     for (int c = 1; c <= kViewColumns; ++c)
         for (int r = 1; r <= kViewRows; ++r) editor.map[c][r] = (c + r) % 3 == 0 ? tile::RedWall : tile::Floor2;

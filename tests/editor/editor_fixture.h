@@ -31,8 +31,8 @@ protected:
         editor = EditorState{};
         for (std::size_t i = 0; i < kEditorImageCount; ++i) {
             Image*& img = editorImages()[i];
-            const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : 40;
-            if (img == nullptr) img = createImage(size, size);
+            const PictureInfo& picture = pictureInfo(kEditorPictures[i]);
+            if (img == nullptr) img = createImage(picture.width, picture.height);
             std::fill(img->pixels.begin(), img->pixels.end(), fixtureColour(static_cast<EdImg>(i)));
         }
     }
