@@ -91,7 +91,6 @@ const TileInfo kTileTable[] = {
 };
 
 const std::size_t kTileTableSize = sizeof(kTileTable) / sizeof(kTileTable[0]);
-static_assert(sizeof(kTileTable) / sizeof(kTileTable[0]) == 81, "81 tile codes");
 
 const TileInfo* findTile(int code) {
     // The table is sorted by code; 81 rows, a plain binary search.

@@ -60,17 +60,14 @@ TEST_F(Drawing, UnknownCodesLeaveTheCellAndSecretCodesCarryTheMarker) {
 }
 
 TEST_F(Drawing, EveryCodeTheEditorPlacesShowsTheTileTablesEditorPicture) {
-    int drawn = 0;
     for (std::size_t i = 0; i < kTileTableSize; ++i) {
         const TileInfo& t = kTileTable[i];
         if (t.editorImage == kNoPicture) continue;
         SCOPED_TRACE(t.name);
-        ++drawn;
         ASSERT_NE(editorImageOf(t.editorImage), EdImg::Count);
         drawCode(t.code, 1, 1);
         EXPECT_EQ(cellPixel(1, 1, 15, 15), fixtureColour(editorImageOf(t.editorImage)));
     }
-    EXPECT_EQ(drawn, 77);
     EXPECT_EQ(kEditorImageCount, 79u);
     EXPECT_EQ(editorImageOf(findTile(tile::CrossBarrier3)->editorImage), EdImg::sperre203);
 }
