@@ -30,9 +30,11 @@ constexpr EdImg editorImageOf(Picture p) {
     return p == kNoPicture || pictureInfo(p).editorSlot < 0 ? EdImg::Count : static_cast<EdImg>(pictureInfo(p).editorSlot);
 }
 
-// Creates every image at its picture's size in the key colour, then loads
-// each from "sprites\<name>.bmp" in load order; a missing file leaves its
-// image magenta.
+// Creates every image not yet there at its picture's size, in the key colour.
+// Tests and benchmarks call it to draw without files.
+void createEditorImages();
+// createEditorImages, then loads each image from "sprites\<name>.bmp" in
+// load order; a missing file leaves its image magenta.
 void loadEditorImages();
 // The handles, indexed by EdImg; null before loadEditorImages. Tests may put
 // images of their own here.

@@ -15,13 +15,17 @@ std::array<Image*, kEditorImageCount> images{};
 
 }  // namespace
 
-void loadEditorImages() {
-    // All are created first, then loaded: a missing file leaves its image in
-    // the key colour, drawn as a magenta square.
+void createEditorImages() {
     for (std::size_t i = 0; i < kEditorImageCount; ++i) {
         const PictureInfo& p = pictureInfo(kEditorPictures[i]);
         if (images[i] == nullptr) images[i] = createImage(p.width, p.height);
     }
+}
+
+void loadEditorImages() {
+    // All are created first, then loaded: a missing file leaves its image in
+    // the key colour, drawn as a magenta square.
+    createEditorImages();
     for (std::size_t i = 0; i < kEditorImageCount; ++i) {
         loadBmp(std::string("sprites\\") + pictureInfo(kEditorPictures[i]).name + ".bmp", images[i]);
     }

@@ -29,10 +29,9 @@ protected:
         headless::reset();
         openScreenMode(19, 32, 1, 0);
         editor = EditorState{};
+        createEditorImages();
         for (std::size_t i = 0; i < kEditorImageCount; ++i) {
-            Image*& img = editorImages()[i];
-            const PictureInfo& picture = pictureInfo(kEditorPictures[i]);
-            if (img == nullptr) img = createImage(picture.width, picture.height);
+            Image* img = editorImages()[i];
             std::fill(img->pixels.begin(), img->pixels.end(), fixtureColour(static_cast<EdImg>(i)));
         }
     }
