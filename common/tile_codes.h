@@ -8,6 +8,8 @@
 // the other 77.
 #pragma once
 
+#include "common/pictures.h"
+
 #include <cstddef>
 
 namespace tile {
@@ -113,13 +115,15 @@ inline bool isItemCode(int code) {
     return (code >= tile::Axe && code <= tile::Cross) || (code >= tile::Key && code <= tile::CandleStand);
 }
 
-// One row of the tile table: the code, its name, and the images the game draws
-// for it (image2 is the phase-B image of an animated tile, or nullptr).
+// One row of the tile table: the code, its name, and the pictures the game
+// and the editor draw for it.
 struct TileInfo {
-    int code;            // the TileCode
-    const char* name;    // its name, as in the enum above
-    const char* image;   // base name of its sprite file; phase A when animated
-    const char* image2;  // phase-B image, or nullptr when not animated
+    int code;              // the TileCode
+    const char* name;      // its name, as in the enum above
+    Picture image;         // what the game draws; phase A when animated
+    Picture image2;        // the game's phase-B picture, or kNoPicture when not animated
+    Picture editorImage;   // what the editor draws, or kNoPicture for the codes only play makes
+    bool marked;           // the editor puts its marker on it: the secret codes -2, -1, 4, 5
 };
 
 // All 81 codes, in ascending order of code.

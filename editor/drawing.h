@@ -6,40 +6,35 @@
 // redraw of its own.
 #pragma once
 
+#include "common/pictures.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
 
 struct Image;
 
-// ---- editor_images.cpp: the 79 images, by the base names of their files ----
+// ---- editor_images.cpp: the editor's images, by the base names of their files ----
 
+// The editor's pictures (common/pictures.def), numbered in its load order.
 enum class EdImg : int {
-    Zaub1, Zaub10, Schwein, tot40, putzenmannL1, auge1,
-    sperre, sperre2, sperre002, sperre003, sperre004, sperre202, sperre203, sperre204,
-    sperreG, sperreG2, sperreG3,
-    Flamm1, Flamme1, glut1, wasserfall, welle1,
-    mauer01, mauer01zu, mauer01zo, mauer01zl, mauer01zr, fenster01, mauer02,
-    tuer,
-    Schluessel, Schluessel2, Schluesselkaputt, Schluesselmos, krone, harfe, kerzstaender,
-    Schwert, krug, axt, SternSchnuppe, kreuz,
-    WolkeL, WolkeM, WolkeR,
-    Schwarz, Schwarz2, Schwarz3, Schwarz4,
-    gruenlinks, gruenrechts, gruenmitte,
-    seule, seulezo, seulezu, seulewaage,
-    kette, kette2, metal, metalEL, metalER,
-    dachL, dachR, dach2L, dach2R, dach, dach2,
-    altwand, altwandzl, altwandzr, altwandblut, flammhalter,
-    altmauer, altmauerzl, altmauerzr, altmauerblut, altmauerrr, altmauerrl, altmauerfe,
-    Count
+#define SHARED_PICTURE(name, width, height, drawn, slot) name = slot,
+#define EDITOR_PICTURE(name, width, height, drawn, slot) name = slot,
+#include "common/pictures.def"
+    Count = static_cast<int>(kEditorPictureCount)
 };
-constexpr std::size_t kEditorImageCount = static_cast<std::size_t>(EdImg::Count);
-static_assert(kEditorImageCount == 79, "the editor holds 79 images");
+constexpr std::size_t kEditorImageCount = kEditorPictureCount;
 
-// Base names of "sprites\<name>.bmp", in load order (the order of EdImg).
-extern const char* const kEditorImageNames[kEditorImageCount];
-// Creates every image, 40 x 40 (Zaub10: 10 x 10) in the key colour, then
-// loads each from its file; a missing file leaves its image magenta.
+// The editor's image of a picture; EdImg::Count when the editor does not load it.
+constexpr EdImg editorImageOf(Picture p) {
+    return p == kNoPicture || pictureInfo(p).editorSlot < 0 ? EdImg::Count : static_cast<EdImg>(pictureInfo(p).editorSlot);
+}
+
+// Creates every image not yet there at its picture's size, in the key colour.
+// Tests and benchmarks call it to draw without files.
+void createEditorImages();
+// createEditorImages, then loads each image from "sprites\<name>.bmp" in
+// load order; a missing file leaves its image magenta.
 void loadEditorImages();
 // The handles, indexed by EdImg; null before loadEditorImages. Tests may put
 // images of their own here.
@@ -48,19 +43,9 @@ Image* editorImage(EdImg id);
 
 // ---- tile_pictures.cpp: the picture of each TileCode ----
 
-// One row of the code table: a TileCode, its image and whether the marker
-// (Zaub10, exclusive-or) goes into its top-left corner.
-struct TilePicture {
-    int code;     // the TileCode
-    EdImg image;  // drawn opaque
-    bool marked;  // the secret codes -2, -1, 4 and 5
-};
-extern const TilePicture kTilePictures[];
-extern const std::size_t kTilePictureCount;  // 77
-// The row of code, or nullptr when the editor has no picture for it.
-const TilePicture* findTilePicture(int code);
-// Draws code at screen cell (c, r), both 1-based; an unknown code draws
-// nothing and the cell keeps its pixels.
+// Draws code at screen cell (c, r), both 1-based, with the tile table's
+// editor picture; a code without one draws nothing and the cell keeps its
+// pixels.
 void drawCode(int code, int c, int r);
 
 // ---- map_view.cpp ----
@@ -77,7 +62,6 @@ void printInfoPanel();
 
 // ---- dialog_rows.cpp: where the dialogs print ----
 constexpr int kTextRows = 37;     // rows of the editor's text grid
-constexpr int kTextColumns = 100; // columns of the grid
 // Makes room for a dialog of `rows` lines at the next dialog row: when they
 // would reach past the grid's last row, blanks rows 1..rows and starts there.
 // Leaves the text cursor at the dialog's first row, column 1.

@@ -16,6 +16,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/creature_pictures.h"
 #include "platform/platform.h"
 
 namespace {
@@ -26,10 +27,10 @@ struct DrawnKind {
     EdImg image;            // the picture drawn on its cells
 };
 const DrawnKind kDrawingOrder[] = {
-    {FileCreatureKind::Pig, EdImg::Schwein},
-    {FileCreatureKind::FlameGhost, EdImg::tot40},
-    {FileCreatureKind::Eye, EdImg::auge1},
-    {FileCreatureKind::Cleaner, EdImg::putzenmannL1},
+    {FileCreatureKind::Pig, editorImageOf(kPigPictures.editor)},
+    {FileCreatureKind::FlameGhost, editorImageOf(kFlameGhostPictures.editor)},
+    {FileCreatureKind::Eye, editorImageOf(kEyePictures.editor)},
+    {FileCreatureKind::Cleaner, editorImageOf(kCleanerPictures.editor)},
 };
 
 void drawCreatures() {

@@ -104,7 +104,7 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
     LineEditor editor;
     editor.row = grid.row;
     editor.column = grid.column;
-    editor.width = grid.row <= grid.rows ? core::kTextColumns + 1 - grid.column : 0;
+    editor.width = grid.row <= grid.rows ? kTextColumns + 1 - grid.column : 0;
     editor.draw(true);
     for (;;) {
         const std::string key = takeKey();
@@ -125,7 +125,7 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
 
     grid.row = editor.row;
     grid.column = static_cast<int>(
-        std::min<std::size_t>(static_cast<std::size_t>(editor.column) + editor.text.size(), core::kTextColumns + 1));
+        std::min<std::size_t>(static_cast<std::size_t>(editor.column) + editor.text.size(), kTextColumns + 1));
     if (newlineAfter) printText("", true);
     setLineFieldSource(editor.text);
 }

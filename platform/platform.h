@@ -28,6 +28,8 @@ constexpr Colour kNewImageColour = 0xFFFF00FFu;
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
+// Columns of the text grid in every screen mode (8 pixels each).
+constexpr int kTextColumns = 100;
 
 // A rectangle of 32-bit pixels, row-major, top-left first. Owned by whoever
 // called createImage until destroyImage.

@@ -15,7 +15,6 @@
 namespace core {
 
 constexpr int kPagePixels = kScreenWidth * kScreenHeight;
-constexpr int kTextColumns = 100;
 
 struct TextGrid {
     int cellHeight = 8;           // 8 (openScreen) or 16 (mode 19)

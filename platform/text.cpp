@@ -32,7 +32,7 @@ void drawCell(int row, int column, unsigned char code, Colour foreground, Colour
 
 void setTextPos(int row, int column) {
     core::TextGrid& grid = core::screen.text;
-    if (row < 1 || row > grid.rows || column < 1 || column > core::kTextColumns) return;
+    if (row < 1 || row > grid.rows || column < 1 || column > kTextColumns) return;
     grid.row = row;
     grid.column = column;
 }
@@ -42,7 +42,7 @@ void setTextColour(Colour foreground) { core::screen.text.foreground = foregroun
 void printText(const std::string& text, bool newline) {
     core::TextGrid& grid = core::screen.text;
     for (unsigned char c : text) {
-        if (grid.column > core::kTextColumns) break;  // nothing more of this text can show
+        if (grid.column > kTextColumns) break;  // nothing more of this text can show
         core::drawCell(grid.row, grid.column, c, grid.foreground, grid.background);
         ++grid.column;
     }
@@ -50,7 +50,7 @@ void printText(const std::string& text, bool newline) {
         grid.column = 1;
         grid.row = std::min(grid.row + 1, grid.rows + 1);
     }
-    core::countCall(core::Lane::Drawing, 1 + static_cast<int>(std::min<std::size_t>(text.size(), core::kTextColumns)));
+    core::countCall(core::Lane::Drawing, 1 + static_cast<int>(std::min<std::size_t>(text.size(), kTextColumns)));
 }
 
 // The value right-aligned in as many columns as the picture has '#'; a minus

@@ -23,11 +23,7 @@ void setUpEditor(int perKind) {
     headless::reset();
     openScreenMode(19, 32, 1, 0);
     editor = EditorState{};
-    for (std::size_t i = 0; i < kEditorImageCount; ++i) {
-        Image*& img = editorImages()[i];
-        const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : kCell;
-        if (img == nullptr) img = createImage(size, size);
-    }
+    createEditorImages();
     for (int c = 1; c <= kViewColumns; ++c)
         for (int r = 1; r <= kViewRows; ++r) editor.level.map[c][r] = (c + r) % 3 == 0 ? tile::RedWall : tile::Floor2;
     editor.level.playerX = 3;

@@ -2,8 +2,8 @@
 // is played live or as a demonstration, and a lost live game passes through
 // game over before the next title screen.
 //
-// Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
-// demoStep, score (new game); playerOffsetX/Y (start of play).
+// Writes: World::mode; playerOffsetX/Y (start of play); a new game's fields
+// through resetForNewGame.
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
@@ -14,22 +14,10 @@
 
 namespace {
 
-// What a new game resets; everything else (the frame counter, a burst still
-// running) carries on.
-void newGameFields() {
-    world.heldItem = 0;
-    world.energy = 99;
-    world.sceneShown = 0;
-    world.deathKind = 0;
-    world.level = 1;
-    world.demoStep = 0;
-    world.score = 0;
-}
-
 // A new game: level 1 behind the title screen, which returns when play is to
 // begin (a start key, a demonstration loaded, a game loaded).
 void titleMode() {
-    newGameFields();
+    resetForNewGame();
     loadLevel();
     renderScene();
     titleScreen();

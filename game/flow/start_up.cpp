@@ -5,16 +5,13 @@
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
+#include "game/world/game_constants.h"
 #include "game/world/game_screen.h"
 #include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
 namespace {
-// The pointer is kept hidden at the screen's centre; live input and the
-// menu measure its pushes from there.
-constexpr int kPointerCentreX = 400;
-constexpr int kPointerCentreY = 300;
 constexpr const char* kWindowTitle = "Zauberlabyrinth";
 
 // --window or --fullscreen: this run opens its screen so, while the settings

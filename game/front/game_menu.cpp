@@ -22,13 +22,11 @@ namespace {
 
 constexpr int kPassPauseMs = 3;
 constexpr int kMovePauseMs = 50;     // after a move of the frame or a switch
-constexpr int kPointerX = 400, kPointerY = 300;
 constexpr int kBandTop = 289;        // the neutral band of the pointer: above
 constexpr int kBandBottom = 320;     // it the frame goes up, below it down
 constexpr int kLeftButtonOnly = 1;
-constexpr int kDissolvePoints = 1000000;
 
-void recentrePointer() { setMouse(kPointerX, kPointerY, false); }
+void recentrePointer() { setMouse(kPointerCentreX, kPointerCentreY, false); }
 
 // Back to play (or the title): the scene returns with its dissolve.
 void redrawScene() {
@@ -58,7 +56,7 @@ MenuExit chooseBack(const MenuLine&) {
 // ends. Points fall on x 1..800 and y 1..600: column 0 and row 0 stay, the
 // last ones fall off the page.
 [[noreturn]] MenuExit chooseQuit(const MenuLine&) {
-    for (int n = 0; n < kDissolvePoints; ++n) {
+    for (int n = 0; n < kDissolvePixels; ++n) {
         const int x = static_cast<int>(random01() * kScreenWidth) + 1;
         const int y = static_cast<int>(random01() * kScreenHeight) + 1;
         setPixel(x, y, kBlack);

@@ -6,6 +6,7 @@
 // Writes: nothing of World.
 #include "game/front/menu.h"
 
+#include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
 #include "platform/platform.h"
 
@@ -15,7 +16,6 @@ namespace {
 // y 80..439.
 constexpr int kBoxLeft = 5, kBoxRight = 15;   // cell columns
 constexpr int kBoxTop = 3, kBoxBottom = 11;   // cell rows
-constexpr int kCellSize = 40;
 constexpr int kHeadingRow = 18, kHeadingColumn = 44;
 constexpr int kFirstLineRow = 22, kLineColumn = 38;
 constexpr int kDrawPauseMs = 60;
@@ -34,7 +34,7 @@ void drawMenu() {
     for (int i = kBoxLeft; i <= kBoxRight; ++i) {
         for (int j = kBoxTop; j <= kBoxBottom; ++j) {
             const bool wall = i == kBoxLeft || i == kBoxRight || j == kBoxTop || j == kBoxBottom;
-            drawImage((i - 1) * kCellSize, (j - 1) * kCellSize, image(wall ? Img::altmauer : Img::Schwarz),
+            drawImage((i - 1) * kCell, (j - 1) * kCell, image(wall ? Img::altmauer : Img::Schwarz),
                       DrawMode::Opaque);
         }
     }

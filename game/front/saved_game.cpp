@@ -13,6 +13,7 @@
 #include "common/level_list.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
+#include "game/world/game_constants.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -24,12 +25,10 @@
 namespace {
 
 constexpr int kFile = 1;
-constexpr int kFullEnergy = 99;
 
 // Where the dialogs ask and show their messages.
 constexpr int kDialogRow = 37;
 constexpr int kDialogColumn = 38;
-constexpr int kTextColumns = 100;  // columns of the game's text grid
 constexpr const char* kNamePrompt = "Spielstand Name ";
 constexpr int kMessagePauseMs = 2000;
 constexpr const char* kSaveFailed = "Speichern fehlgeschlagen";

@@ -60,7 +60,7 @@ constexpr int kSignatureX = 390, kSignatureY = 345;  // zk, 100 x 40
 // The best players: a heading, then entry i on row 39 + 2i, each line with
 // blanks before and above it that wipe the credits.
 constexpr TitleText kTableHeading = {39, "    DIE BESTEN SPIELER     "};
-constexpr int kScoreColumn = 64;
+constexpr int kTableScoreColumn = 64;  // the scores of the table
 constexpr const char* kNameBlank = "                            ";   // 28 blanks
 constexpr const char* kGapBlank = "                             ";   // 29 blanks
 
@@ -86,8 +86,8 @@ void drawBestPlayers() {
         const int row = kTableHeading.row + 2 * i;
         printAt(row, kTextColumn, kNameBlank);
         printAt(row, kTextColumn, world.bestNames[i].c_str());
-        setTextPos(row, kScoreColumn);
-        printPicture("#######", world.bestScores[i]);
+        setTextPos(row, kTableScoreColumn);
+        printPicture(kScorePicture, world.bestScores[i]);
         printAt(row - 1, kTextColumn, kGapBlank);
     }
 }

@@ -10,6 +10,7 @@
 #include "game/rules/kill_table.h"
 #include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
+#include "game/world/tile_images.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -52,10 +53,11 @@ void killBySplinter(const KillRule& rule, Creature& c, int col, int row) {
     if (leaveCorpse(rule, c.x, c.y) && rule.burstDrawsCorpse) {
         const int px = (col - 1) * kCell;
         const int py = (row - 1) * kCell;
+        const Image* corpse = image(tileImages(rule.corpseCode).phaseA);
         setPages(kBackgroundPage, kVisiblePage);
-        drawImage(px, py, image(rule.corpseImage), DrawMode::Opaque);
+        drawImage(px, py, corpse, DrawMode::Opaque);
         setPages(kVisiblePage, kVisiblePage);
-        drawImage(px, py, image(rule.corpseImage), DrawMode::Opaque);
+        drawImage(px, py, corpse, DrawMode::Opaque);
     }
     emptyEntry(c);
     world.score += kBurstKillPoints;

@@ -3,6 +3,7 @@
 // per frame (20 frames per cell). They never move vertically.
 //
 // Writes: World::cleaners (x, offsetX).
+#include "game/rules/creature_chase.h"
 #include "game/rules/creature_glide.h"
 #include "game/rules/creatures.h"
 #include "game/world/scene.h"
@@ -27,14 +28,7 @@ void chaseCleaners() {
     for (int k = 1; k <= last; ++k) {
         Creature& c = world.cleaners[static_cast<std::size_t>(k)];
         if (!onCurrentScreen(c) || c.offsetX != 0) continue;
-        if (c.x > px && canWalkOnto(c.x - 1, c.y)) {
-            c.x -= 1;
-            c.offsetX = kCell;
-        }
-        if (c.x < px && canWalkOnto(c.x + 1, c.y)) {
-            c.x += 1;
-            c.offsetX = -kCell;
-        }
+        stepToward(c.x, c.offsetX, px, [&](int x) { return canWalkOnto(x, c.y); });
     }
 }
 

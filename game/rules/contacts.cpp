@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kFullEnergy = 99;
 constexpr int kEmbersFastBelow = 90;  // below this, embers give 2 more
 constexpr int kFlamePauseMs = 2;
 constexpr int kEmbersPauseMs = 3;

@@ -15,21 +15,8 @@ void chaseOnBothAxes(CreatureTable& table, int count, bool wallsBlock) {
     for (int k = 1; k <= last; ++k) {
         Creature& c = table[static_cast<std::size_t>(k)];
         if (!onCurrentScreen(c) || !creatureAtRest(c)) continue;
-        if (c.x > px && open(c.x - 1, c.y)) {
-            c.x -= 1;
-            c.offsetX = kCell;
-        }
-        if (c.x < px && open(c.x + 1, c.y)) {
-            c.x += 1;
-            c.offsetX = -kCell;
-        }
-        if (c.y > py && open(c.x, c.y - 1)) {
-            c.y -= 1;
-            c.offsetY = kCell;
-        }
-        if (c.y < py && open(c.x, c.y + 1)) {
-            c.y += 1;
-            c.offsetY = -kCell;
-        }
+        // The row step looks from the column the creature now has.
+        stepToward(c.x, c.offsetX, px, [&](int x) { return open(x, c.y); });
+        stepToward(c.y, c.offsetY, py, [&](int y) { return open(c.x, y); });
     }
 }

@@ -8,12 +8,10 @@
 #include "game/world/scene.h"
 
 const std::array<KillRule, 4> kKillTable = {{
-    {&World::pigs, &World::pigCount, tile::Axe, tile::DeadPig, Img::SchweinTot, true, Snd::Sterb, erasePigs},
-    {&World::cleaners, &World::cleanerCount, tile::Sword, tile::DeadCleaner, Img::putzenmanntot, true, Snd::schnitt,
-     eraseCleaners},
-    {&World::flameGhosts, &World::flameGhostCount, tile::Jug, tile::Smoke, Img::schmauch1, false, Snd::plop,
-     eraseFlameGhosts},
-    {&World::eyes, &World::eyeCount, tile::Cross, tile::DeadEye, Img::Augetot, true, Snd::plop, eraseEyes},
+    {&World::pigs, &World::pigCount, tile::Axe, tile::DeadPig, true, Snd::Sterb, erasePigs},
+    {&World::cleaners, &World::cleanerCount, tile::Sword, tile::DeadCleaner, true, Snd::schnitt, eraseCleaners},
+    {&World::flameGhosts, &World::flameGhostCount, tile::Jug, tile::Smoke, false, Snd::plop, eraseFlameGhosts},
+    {&World::eyes, &World::eyeCount, tile::Cross, tile::DeadEye, true, Snd::plop, eraseEyes},
 }};
 
 bool leaveCorpse(const KillRule& rule, int x, int y) {

@@ -1,10 +1,10 @@
 // kill_table.h — how each creature kind dies: the weapon that kills it, the
-// corpse it leaves, the sound and the points. One table drives both the
+// corpse it leaves (whose picture a splinter kill draws), the sound and the
+// points. One table drives both the
 // weapons and the shooting-star burst.
 #pragma once
 
 #include "game/world/sound_catalogue.h"
-#include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
 
 #include <array>
@@ -14,7 +14,6 @@ struct KillRule {
     int World::*count;            // and its count
     int weapon;                   // item code that kills one of them on the wizard's cell
     int corpseCode;               // written on the cell if its code is below 9
-    Img corpseImage;              // drawn on the cell by a splinter kill
     bool burstDrawsCorpse;        // smoke (flame ghosts) waits for the tile animation instead
     Snd sound;                    // played at the kill
     void (*erase)();              // scene operation erasing the whole kind

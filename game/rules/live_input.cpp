@@ -6,6 +6,7 @@
 #include "game/rules/player.h"
 
 #include "game/rules/contacts.h"
+#include "game/world/game_constants.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -14,12 +15,8 @@ namespace {
 constexpr double kStickDeadZone = 0.5;
 constexpr int kFirstButtonOnly = 1;
 constexpr int kActionPauseMs = 50;  // after an action from joystick or keyboard
-constexpr int kFullEnergy = 99;     // what the E key sets
 
-// The pointer is kept at the screen's centre; leaving the box around it
-// gives a move.
-constexpr int kPointerCentreX = 400;
-constexpr int kPointerCentreY = 300;
+// Leaving the box around the pointer's centre gives a move.
 constexpr int kPointerSlack = 20;
 
 // One key and the command it issues, in the order they are tested.

@@ -9,14 +9,11 @@
 // Writes: World::sceneShown (renderScene), World::turnHold (drawWizard).
 #pragma once
 
+#include "game/world/game_constants.h"
+
 constexpr int kVisiblePage = 0;
 constexpr int kBackgroundPage = 1;
 constexpr int kGamePages = 2;        // the game opens pages 0 and 1
-constexpr int kStatusRow = 72;        // text row of the status line
-constexpr int kEnergyColumn = 10;     // the energy value's column ("##") on it
-constexpr int kScoreColumn = 50;      // the score's column ("#######") on it
-constexpr const char* kEnergyPicture = "##";
-constexpr const char* kScorePicture = "#######";
 constexpr int kHeldItemX = 760;       // top-left of the held-item slot
 constexpr int kHeldItemY = 560;
 constexpr int kDissolvePixels = 1000000;

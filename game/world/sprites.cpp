@@ -7,6 +7,8 @@
 // Writes: World::turnHold (drawWizard).
 #include "game/world/scene.h"
 
+#include "common/creature_pictures.h"
+#include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -25,9 +27,12 @@ struct CreatureLook {
     Img phaseB;
 };
 
-constexpr CreatureLook kPigLook{&World::pigs, &World::pigCount, Img::Schwein, Img::Schwein2};
-constexpr CreatureLook kFlameGhostLook{&World::flameGhosts, &World::flameGhostCount, Img::tot41, Img::tot40};
-constexpr CreatureLook kEyeLook{&World::eyes, &World::eyeCount, Img::auge2, Img::auge1};
+constexpr CreatureLook kPigLook{&World::pigs, &World::pigCount, gameImage(kPigPictures.phaseA),
+                                gameImage(kPigPictures.phaseB)};
+constexpr CreatureLook kFlameGhostLook{&World::flameGhosts, &World::flameGhostCount,
+                                       gameImage(kFlameGhostPictures.phaseA), gameImage(kFlameGhostPictures.phaseB)};
+constexpr CreatureLook kEyeLook{&World::eyes, &World::eyeCount, gameImage(kEyePictures.phaseA),
+                                gameImage(kEyePictures.phaseB)};
 
 bool phaseA() { return world.frameCounter < 20; }
 
@@ -108,11 +113,12 @@ void drawCleaners() {
     // A cleaning man faces the wizard: the left images while the wizard is
     // to his left, else the right ones. He never moves vertically.
     forEachOnScreen(&World::cleaners, &World::cleanerCount, [](const Creature& c) {
-        Img img;
-        if (c.x > world.playerX) img = phaseA() ? Img::putzenmannL2 : Img::putzenmannL1;
-        else img = phaseA() ? Img::putzenmannR2 : Img::putzenmannR1;
+        const CreaturePictures& look = kCleanerPictures;
+        Picture picture;
+        if (c.x > world.playerX) picture = phaseA() ? look.phaseA : look.phaseB;
+        else picture = phaseA() ? look.rightA : look.rightB;
         const Pixel p = spritePixel(c.x, c.y, c.offsetX, 0);
-        drawImage(p.x, p.y, image(img), DrawMode::Xor);
+        drawImage(p.x, p.y, image(gameImage(picture)), DrawMode::Xor);
     });
 }
 

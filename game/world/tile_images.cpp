@@ -1,8 +1,7 @@
 // tile_images.cpp — maps tile codes to catalogue images.
 //
-// The tile table (common/tile_codes.cpp) names each code's images by file
-// name, since the editor shares it; the game resolves those names once into
-// a lookup by code so that a scene render costs no string work.
+// The tile table (common/tile_codes.cpp) gives each code's pictures; the game
+// turns them once into a lookup by code, so a scene render costs one index.
 #include "game/world/tile_images.h"
 
 #include "common/tile_codes.h"
@@ -21,8 +20,7 @@ struct TileImageTable {
         byCode.fill({Img::Count, Img::Count});
         for (std::size_t i = 0; i < kTileTableSize; ++i) {
             const TileInfo& t = kTileTable[i];
-            byCode[t.code - kLowestCode] = {findImage(t.image),
-                                            t.image2 ? findImage(t.image2) : Img::Count};
+            byCode[t.code - kLowestCode] = {gameImage(t.image), gameImage(t.image2)};
         }
     }
 };

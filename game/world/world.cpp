@@ -2,6 +2,7 @@
 #include "game/world/world.h"
 
 #include "common/tile_codes.h"
+#include "game/world/game_constants.h"
 
 World world;
 
@@ -66,4 +67,14 @@ void takeLevelFromWorld(LevelData& level) {
         }
         level.counts[kind] = world.*kCreatureKindFields[kind].count;
     }
+}
+
+void resetForNewGame() {
+    world.heldItem = 0;
+    world.energy = kFullEnergy;
+    world.sceneShown = 0;
+    world.deathKind = 0;
+    world.level = 1;
+    world.demoStep = 0;
+    world.score = 0;
 }

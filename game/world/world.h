@@ -133,6 +133,12 @@ bool isEmptyCreature(const Creature& c);
 bool onCurrentScreen(const Creature& c);
 // Both step offsets of the wizard are 0.
 bool playerAtRest();
+// What a new game resets, the one place it is written: nothing held, full
+// energy, level 1, score 0, no death, no demonstration step, and the scene
+// to be revealed afresh. Everything else (the frame counter, a burst still
+// running) carries on. Writes: heldItem, energy, sceneShown, deathKind,
+// level, demoStep, score.
+void resetForNewGame();
 
 // ---- The level part and the level file ----
 

@@ -1,8 +1,9 @@
 // generated_assets.h — runs the art generator once per test suite into a
 // scratch working directory, laid out as the programs expect it
-// (sprites/, wave/), and describes what the catalogue requires of it.
+// (sprites/, wave/).
 #pragma once
 
+#include "common/pictures.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/art/asset_build.h"
 
@@ -12,21 +13,12 @@
 #include <string>
 #include <vector>
 
-// How a picture is drawn, which decides what its pixels may hold.
-enum class Drawn { Opaque, Transparent, Xor };
+// The pictures the programs load are common/pictures.h's kPictures, whose
+// drawing mode decides what their pixels may hold.
 
-struct ExpectedPicture {
-    const char* name;
-    int width;
-    int height;
-    Drawn mode;
-};
-
-// The 102 pictures of the game in load order, then the 8 that only the
-// editor loads.
-const std::vector<ExpectedPicture>& expectedPictures();
-// Animation pairs: the two pictures that alternate.
-const std::vector<std::pair<const char*, const char*>>& animationPairs();
+// Animation pairs: the two pictures that alternate, the tile table's and the
+// creatures'.
+const std::vector<std::pair<Picture, Picture>>& animationPairs();
 // The nine sounds.
 const std::vector<std::string>& expectedSounds();
 

@@ -1,4 +1,4 @@
-// The generated pictures: the catalogue's names, sizes and bit depth, what
+// The generated pictures: the programs' picture list's names, sizes and bit depth, what
 // each drawing mode requires of the pixels, animation pairs that really
 // move, and the game's own BMP loader reading back what was meant.
 #include "tests/assets/generated_assets.h"
@@ -21,7 +21,7 @@ std::uint32_t le(const std::string& b, std::size_t at, int bytes) {
 
 // The picture as the game sees it: loaded by loadBmp from sprites\<name>.bmp
 // into an image of the catalogue's size, colours without the alpha byte.
-std::vector<Colour> loadAsGame(const ExpectedPicture& p) {
+std::vector<Colour> loadAsGame(const PictureInfo& p) {
     Image* image = createImage(p.width, p.height);
     loadBmp(std::string("sprites\\") + p.name + ".bmp", image);
     std::vector<Colour> rgb;
@@ -32,13 +32,13 @@ std::vector<Colour> loadAsGame(const ExpectedPicture& p) {
 
 class GeneratedPictures : public GeneratedAssetsTest {
 protected:
-    static const std::vector<Colour>& pixels(const ExpectedPicture& p) {
+    static const std::vector<Colour>& pixels(const PictureInfo& p) {
         auto it = cache_.find(p.name);
         if (it == cache_.end()) it = cache_.emplace(p.name, loadAsGame(p)).first;
         return it->second;
     }
-    static const ExpectedPicture& find(const std::string& name) {
-        for (const ExpectedPicture& p : expectedPictures())
+    static const PictureInfo& find(const std::string& name) {
+        for (const PictureInfo& p : kPictures)
             if (name == p.name) return p;
         throw std::runtime_error("not in the catalogue: " + name);
     }
@@ -54,14 +54,14 @@ std::map<std::string, std::vector<Colour>> GeneratedPictures::cache_;
 TEST_F(GeneratedPictures, WritesExactlyTheCataloguePictures) {
     std::set<std::string> written(report_.pictures.begin(), report_.pictures.end());
     std::set<std::string> expected;
-    for (const ExpectedPicture& p : expectedPictures()) expected.insert(p.name);
-    EXPECT_EQ(expectedPictures().size(), 110u);
+    for (const PictureInfo& p : kPictures) expected.insert(p.name);
+    EXPECT_EQ(kPictureCount, 110u);
     EXPECT_EQ(written, expected);
     EXPECT_EQ(report_.pictures.size(), written.size()) << "a picture was written twice";
 }
 
 TEST_F(GeneratedPictures, EveryFileIsA32BitBottomUpBmpOfItsCatalogueSize) {
-    for (const ExpectedPicture& p : expectedPictures()) {
+    for (const PictureInfo& p : kPictures) {
         SCOPED_TRACE(p.name);
         std::string b = scratch_->readFile(std::string("sprites/") + p.name + ".bmp");
         ASSERT_GE(b.size(), 54u);
@@ -81,7 +81,7 @@ TEST_F(GeneratedPictures, EveryFileIsA32BitBottomUpBmpOfItsCatalogueSize) {
 TEST_F(GeneratedPictures, TheLoaderReadsBackWhatTheGeneratorDrew) {
     zlart::ArtSources sources = zlart::readArtSources(artFolder());
     zlart::ArtRenderer renderer(sources);
-    for (const ExpectedPicture& p : expectedPictures()) {
+    for (const PictureInfo& p : kPictures) {
         SCOPED_TRACE(p.name);
         zlart::Canvas meant = renderer.render(p.name).canvas;
         ASSERT_EQ(meant.width, p.width);
@@ -96,11 +96,11 @@ TEST_F(GeneratedPictures, TheLoaderReadsBackWhatTheGeneratorDrew) {
 }
 
 TEST_F(GeneratedPictures, MagentaOnlyInTheWizardAndTheWizardIsKeyedAroundHisFigure) {
-    for (const ExpectedPicture& p : expectedPictures()) {
+    for (const PictureInfo& p : kPictures) {
         SCOPED_TRACE(p.name);
         const std::vector<Colour>& px = pixels(p);
         long keyed = std::count(px.begin(), px.end(), kKeyColour & 0x00FFFFFFu);
-        if (p.mode != Drawn::Transparent) {
+        if (p.drawn != DrawMode::Transparent) {
             EXPECT_EQ(keyed, 0) << "only the wizard pictures may hold the transparent colour";
             continue;
         }
@@ -126,8 +126,8 @@ TEST_F(GeneratedPictures, ShrunkenWizardsUseOnlyTheFullSizeColours) {
 }
 
 TEST_F(GeneratedPictures, ExclusiveOrPicturesHaveBlackCornersAndBrightFigures) {
-    for (const ExpectedPicture& p : expectedPictures()) {
-        if (p.mode != Drawn::Xor) continue;
+    for (const PictureInfo& p : kPictures) {
+        if (p.drawn != DrawMode::Xor) continue;
         SCOPED_TRACE(p.name);
         const std::vector<Colour>& px = pixels(p);
         int w = p.width, h = p.height;
@@ -158,9 +158,9 @@ TEST_F(GeneratedPictures, FloorsStayDarkSoExclusiveOrCreaturesKeepTheirColours) 
 
 TEST_F(GeneratedPictures, AnimationPairsMove) {
     for (const auto& [a, b] : animationPairs()) {
-        SCOPED_TRACE(std::string(a) + " / " + b);
-        const std::vector<Colour>& pa = pixels(find(a));
-        const std::vector<Colour>& pb = pixels(find(b));
+        SCOPED_TRACE(std::string(pictureInfo(a).name) + " / " + pictureInfo(b).name);
+        const std::vector<Colour>& pa = pixels(pictureInfo(a));
+        const std::vector<Colour>& pb = pixels(pictureInfo(b));
         int differing = 0;
         for (std::size_t i = 0; i < pa.size(); ++i) differing += pa[i] != pb[i];
         EXPECT_GE(differing, 40) << "the two frames must differ visibly";

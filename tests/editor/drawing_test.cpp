@@ -59,6 +59,19 @@ TEST_F(Drawing, UnknownCodesLeaveTheCellAndSecretCodesCarryTheMarker) {
     EXPECT_EQ(cellPixel(2, 1, 10, 5), fixtureColour(EdImg::mauer01));
 }
 
+TEST_F(Drawing, EveryCodeTheEditorPlacesShowsTheTileTablesEditorPicture) {
+    for (std::size_t i = 0; i < kTileTableSize; ++i) {
+        const TileInfo& t = kTileTable[i];
+        if (t.editorImage == kNoPicture) continue;
+        SCOPED_TRACE(t.name);
+        ASSERT_NE(editorImageOf(t.editorImage), EdImg::Count);
+        drawCode(t.code, 1, 1);
+        EXPECT_EQ(cellPixel(1, 1, 15, 15), fixtureColour(editorImageOf(t.editorImage)));
+    }
+    EXPECT_EQ(kEditorImageCount, 79u);
+    EXPECT_EQ(editorImageOf(findTile(tile::CrossBarrier3)->editorImage), EdImg::sperre203);
+}
+
 TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
     togglePanel();
     EXPECT_FALSE(showsText(4, 1, "Schweine 0")) << "F3 draws nothing itself";
@@ -87,7 +100,8 @@ TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
 }
 
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {
-    for (const char* name : kEditorImageNames) {
+    for (Picture p : kEditorPictures) {
+        const char* name = pictureInfo(p).name;
         EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(ZL_RUN_DIR) / "sprites" /
                                                      (std::string(name) + ".bmp")))
             << name;

@@ -29,10 +29,9 @@ protected:
         headless::reset();
         openScreenMode(19, 32, 1, 0);
         editor = EditorState{};
+        createEditorImages();
         for (std::size_t i = 0; i < kEditorImageCount; ++i) {
-            Image*& img = editorImages()[i];
-            const int size = static_cast<EdImg>(i) == EdImg::Zaub10 ? 10 : 40;
-            if (img == nullptr) img = createImage(size, size);
+            Image* img = editorImages()[i];
             std::fill(img->pixels.begin(), img->pixels.end(), fixtureColour(static_cast<EdImg>(i)));
         }
     }

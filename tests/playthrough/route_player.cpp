@@ -69,12 +69,8 @@ std::string describeWizard() {
 }
 
 void startLevel(int level) {
-    world.energy = 99;
+    resetForNewGame();
     world.level = level;
-    world.heldItem = 0;
-    world.score = 0;
-    world.deathKind = 0;
-    world.demoStep = 0;
     world.sceneShown = 1;  // no dissolve: it only takes time
     loadLevel();
     renderScene();

@@ -3,85 +3,84 @@
 #include "game/rules/creatures.h"
 #include "tests/rules/rules_fixture.h"
 
+#include <vector>
+
 namespace {
 
 using CreatureTest = RulesTest;
 
+// ---- one chase from rest, as a table ----
+
+enum class Kind { Pig, FlameGhost, Cleaner };
+struct SetCell {
+    int x, y, code;
+};
+// The wizard on (wizardX, wizardY), creature 1 of a kind at rest on (fromX,
+// fromY), the cells set, `passes` chases of that kind: where the creature
+// then stands and the offsets it glides in from. Cleaning men walk on a row
+// 6 of red wall, columns 1..20.
+struct ChaseCase {
+    const char* name;
+    Kind kind;
+    int wizardX, wizardY;
+    int fromX, fromY;
+    std::vector<SetCell> cells;
+    int passes;
+    int x, y, offsetX, offsetY;
+};
+
+const ChaseCase kChaseCases[] = {
+    {"PigStepsDiagonallyTowardTheWizard", Kind::Pig, 8, 9, 3, 3, {}, 1, 4, 4, -40, -40},
+    {"PigStepsLeftAndUpWithPositiveOffsets", Kind::Pig, 2, 2, 6, 6, {}, 1, 5, 5, 40, 40},
+    {"PigBlockedSidewaysStillStepsVertically", Kind::Pig, 8, 9, 3, 3, {{4, 3, tile::RedWall}}, 1, 3, 4, 0, -40},
+    // below the new column; (3, 4) is free
+    {"PigVerticalTestLooksBelowTheNewColumn", Kind::Pig, 8, 9, 3, 3, {{4, 4, tile::RedWall}}, 1, 4, 3, -40, 0},
+    {"PigBlockedOnBothAxesStaysForGood", Kind::Pig, 8, 9, 3, 3, {{4, 3, tile::Barrier}, {3, 4, tile::Pillar}}, 50,
+     3, 3, 0, 0},
+    {"PigLevelWithTheWizardMovesOnlySideways", Kind::Pig, 9, 5, 3, 5, {}, 1, 4, 5, -40, 0},
+    {"PigEntersSecretWalls", Kind::Pig, 9, 5, 3, 5, {{4, 5, tile::SecretOldWall}}, 1, 4, 5, -40, 0},
+    // Damaged positions: the wizard beyond the last column and row, or left
+    // of the map. Column 0 is Floor, column -1 outside the map.
+    {"PigAtTheMapsCornerStays", Kind::Pig, 225, 155, 220, 150, {}, 1, 220, 150, 0, 0},
+    {"PigEntersColumnZero", Kind::Pig, -3, 5, 1, 5, {}, 1, 0, 5, 40, 0},
+    {"PigNeverLeavesColumnZero", Kind::Pig, -3, 5, 0, 5, {}, 1, 0, 5, 0, 0},
+    {"FlameGhostFliesThroughWalls", Kind::FlameGhost, 8, 9, 3, 3,
+     {{4, 3, tile::RedWall}, {3, 4, tile::RedWall}, {4, 4, tile::CrossBarrier}}, 1, 4, 4, -40, -40},
+    // far above: cleaning men never change rows
+    {"CleanerWalksAlongSupportedFloorTowardTheWizardsColumn", Kind::Cleaner, 9, 2, 3, 5, {}, 1, 4, 5, -40, 0},
+    {"CleanerStopsAtAGap", Kind::Cleaner, 9, 5, 3, 5, {{4, 6, tile::Floor}}, 1, 3, 5, 0, 0},
+    {"CleanerIsNotCarriedByCodeFifty", Kind::Cleaner, 1, 5, 6, 5, {{5, 6, tile::Barrier}}, 1, 6, 5, 0, 0},
+    {"CleanerIsCarriedByCodeFiftyOne", Kind::Cleaner, 1, 5, 6, 5, {{5, 6, tile::Barrier2}}, 1, 5, 5, 40, 0},
+    {"CleanerStopsAtAWall", Kind::Cleaner, 9, 5, 3, 5, {{4, 5, tile::OldWall}}, 1, 3, 5, 0, 0},
+    {"CleanerStopsInTheWizardsColumn", Kind::Cleaner, 9, 5, 9, 5, {}, 1, 9, 5, 0, 0},
+    {"CleanerOnTheLastRowIsCarriedByTheOutside", Kind::Cleaner, 1, 5, 220, 150, {}, 1, 219, 150, 40, 0},
+    {"CleanerOnTheLastRowStopsRightOfTheMap", Kind::Cleaner, 225, 5, 220, 150, {}, 1, 220, 150, 0, 0},
+};
+
+class Chase : public RulesTest, public ::testing::WithParamInterface<ChaseCase> {};
+
+TEST_P(Chase, FromRest) {
+    const ChaseCase& c = GetParam();
+    world.playerX = c.wizardX;
+    world.playerY = c.wizardY;
+    if (c.kind == Kind::Cleaner)
+        for (int x = 1; x <= 20; ++x) setCell(x, 6, tile::RedWall);
+    for (const SetCell& s : c.cells) setCell(s.x, s.y, s.code);
+    Creature& creature = c.kind == Kind::Pig          ? pig(1, c.fromX, c.fromY)
+                         : c.kind == Kind::FlameGhost ? ghost(1, c.fromX, c.fromY)
+                                                      : cleaner(1, c.fromX, c.fromY);
+    void (*chase)() = c.kind == Kind::Pig ? chasePigs : c.kind == Kind::FlameGhost ? chaseFlameGhosts : chaseCleaners;
+    for (int pass = 0; pass < c.passes; ++pass) chase();
+    EXPECT_EQ(creature.x, c.x);
+    EXPECT_EQ(creature.y, c.y);
+    EXPECT_EQ(creature.offsetX, c.offsetX);
+    EXPECT_EQ(creature.offsetY, c.offsetY);
+}
+
+INSTANTIATE_TEST_SUITE_P(Creatures, Chase, ::testing::ValuesIn(kChaseCases),
+                         [](const ::testing::TestParamInfo<ChaseCase>& info) { return info.param.name; });
+
 // ---- pigs ----
-
-TEST_F(CreatureTest, PigStepsDiagonallyTowardTheWizard) {
-    world.playerX = 8;
-    world.playerY = 9;
-    Creature& p = pig(1, 3, 3);
-    chasePigs();
-    EXPECT_EQ(p.x, 4);
-    EXPECT_EQ(p.y, 4);
-    EXPECT_EQ(p.offsetX, -40);
-    EXPECT_EQ(p.offsetY, -40);
-}
-
-TEST_F(CreatureTest, PigStepsLeftAndUpWithPositiveOffsets) {
-    world.playerX = 2;
-    world.playerY = 2;
-    Creature& p = pig(1, 6, 6);
-    chasePigs();
-    EXPECT_EQ(p.x, 5);
-    EXPECT_EQ(p.y, 5);
-    EXPECT_EQ(p.offsetX, 40);
-    EXPECT_EQ(p.offsetY, 40);
-}
-
-TEST_F(CreatureTest, PigBlockedSidewaysStillStepsVertically) {
-    world.playerX = 8;
-    world.playerY = 9;
-    Creature& p = pig(1, 3, 3);
-    setCell(4, 3, tile::RedWall);
-    chasePigs();
-    EXPECT_EQ(p.x, 3);
-    EXPECT_EQ(p.y, 4);
-    EXPECT_EQ(p.offsetX, 0);
-    EXPECT_EQ(p.offsetY, -40);
-}
-
-TEST_F(CreatureTest, PigVerticalTestLooksBelowTheNewColumn) {
-    world.playerX = 8;
-    world.playerY = 9;
-    Creature& p = pig(1, 3, 3);
-    setCell(4, 4, tile::RedWall);  // below the new column; (3, 4) is free
-    chasePigs();
-    EXPECT_EQ(p.x, 4);
-    EXPECT_EQ(p.y, 3);
-    EXPECT_EQ(p.offsetY, 0);
-}
-
-TEST_F(CreatureTest, PigBlockedOnBothAxesStaysForGood) {
-    world.playerX = 8;
-    world.playerY = 9;
-    Creature& p = pig(1, 3, 3);
-    setCell(4, 3, tile::Barrier);
-    setCell(3, 4, tile::Pillar);
-    for (int pass = 0; pass < 50; ++pass) chasePigs();
-    EXPECT_EQ(p.x, 3);
-    EXPECT_EQ(p.y, 3);
-    EXPECT_TRUE(p.offsetX == 0 && p.offsetY == 0);
-}
-
-TEST_F(CreatureTest, PigLevelWithTheWizardMovesOnlySideways) {
-    world.playerX = 9;
-    Creature& p = pig(1, 3, 5);
-    chasePigs();
-    EXPECT_EQ(p.x, 4);
-    EXPECT_EQ(p.y, 5);
-    EXPECT_EQ(p.offsetY, 0);
-}
-
-TEST_F(CreatureTest, PigEntersSecretWalls) {
-    world.playerX = 9;
-    Creature& p = pig(1, 3, 5);
-    setCell(4, 5, tile::SecretOldWall);
-    chasePigs();
-    EXPECT_EQ(p.x, 4);
-}
 
 TEST_F(CreatureTest, ChaseTreatsOnlyResting) {
     world.playerX = 9;
@@ -130,20 +129,6 @@ TEST_F(CreatureTest, PigReachesTheWizardAndStaysOnHisCell) {
 
 // ---- flame ghosts and eyes ----
 
-TEST_F(CreatureTest, FlameGhostFliesThroughWalls) {
-    world.playerX = 8;
-    world.playerY = 9;
-    Creature& g = ghost(1, 3, 3);
-    setCell(4, 3, tile::RedWall);
-    setCell(3, 4, tile::RedWall);
-    setCell(4, 4, tile::CrossBarrier);
-    chaseFlameGhosts();
-    EXPECT_EQ(g.x, 4);
-    EXPECT_EQ(g.y, 4);
-    EXPECT_EQ(g.offsetX, -40);
-    EXPECT_EQ(g.offsetY, -40);
-}
-
 TEST_F(CreatureTest, EyeFliesThroughWallsAndGlidesFourPixels) {
     world.playerX = 2;
     Creature& e = eye(1, 6, 5);
@@ -176,50 +161,6 @@ protected:
         for (int x = 1; x <= 20; ++x) setCell(x, 6, tile::RedWall);
     }
 };
-
-TEST_F(CleanerTest, WalksAlongSupportedFloorTowardTheWizardsColumn) {
-    world.playerX = 9;
-    world.playerY = 2;  // far above: cleaning men never change rows
-    Creature& c = cleaner(1, 3, 5);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 4);
-    EXPECT_EQ(c.y, 5);
-    EXPECT_EQ(c.offsetX, -40);
-    EXPECT_EQ(c.offsetY, 0);
-}
-
-TEST_F(CleanerTest, StopsAtAGap) {
-    world.playerX = 9;
-    Creature& c = cleaner(1, 3, 5);
-    setCell(4, 6, tile::Floor);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 3);
-    EXPECT_EQ(c.offsetX, 0);
-}
-
-TEST_F(CleanerTest, CodeFiftyDoesNotCarryButFiftyOneDoes) {
-    world.playerX = 1;
-    Creature& c = cleaner(1, 6, 5);
-    setCell(5, 6, tile::Barrier);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 6);
-    setCell(5, 6, tile::Barrier2);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 5);
-    EXPECT_EQ(c.offsetX, 40);
-}
-
-TEST_F(CleanerTest, StopsAtAWallAndInTheWizardsColumn) {
-    world.playerX = 9;
-    Creature& c = cleaner(1, 3, 5);
-    setCell(4, 5, tile::OldWall);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 3);
-    Creature& d = cleaner(2, 9, 5);
-    chaseCleaners();
-    EXPECT_EQ(d.x, 9);
-    EXPECT_EQ(d.offsetX, 0);
-}
 
 TEST_F(CleanerTest, GlidesOnlySideways) {
     Creature& c = cleaner(1, 3, 5);
@@ -286,39 +227,6 @@ TEST_F(CreatureTest, DamagedCountsStayInsideTheTables) {
     stepEyes();
     stepCleaners();
     EXPECT_EQ(last.x, 4);  // entry 100 still takes part
-}
-
-// ---- the map border ----
-
-TEST_F(CreatureTest, BorderCellsOutsideTheMapCountAsSolid) {
-    // Damaged positions: the wizard beyond the last column and row.
-    world.playerX = 225;
-    world.playerY = 155;
-    Creature& p = pig(1, 220, 150);
-    chasePigs();
-    EXPECT_EQ(p.x, 220);
-    EXPECT_EQ(p.y, 150);
-
-    world.playerX = -3;
-    world.playerY = 5;
-    Creature& q = pig(2, 1, 5);
-    chasePigs();
-    EXPECT_EQ(q.x, 0);  // column 0 is Floor
-    q.offsetX = 0;
-    chasePigs();
-    EXPECT_EQ(q.x, 0);  // column -1 is outside the map
-}
-
-TEST_F(CreatureTest, CleanerOnTheLastRowIsCarriedByTheOutside) {
-    world.playerX = 1;
-    Creature& c = cleaner(1, 220, 150);
-    chaseCleaners();
-    EXPECT_EQ(c.x, 219);
-    world.playerX = 225;  // damaged: right of the map
-    c.x = 220;
-    c.offsetX = 0;
-    chaseCleaners();
-    EXPECT_EQ(c.x, 220);
 }
 
 }  // namespace

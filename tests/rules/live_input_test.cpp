@@ -2,22 +2,17 @@
 // nothing.
 #include "common/tile_codes.h"
 #include "game/rules/player.h"
+#include "platform/scancodes.h"
 #include "tests/rules/rules_fixture.h"
 
 namespace {
-
-constexpr int kRight = 77;
-constexpr int kLeft = 75;
-constexpr int kUp = 72;
-constexpr int kEnter = 28;
-constexpr int kE = 18;
 
 class LiveInputTest : public RulesTest {
 protected:
     // Scripted input arrives when the virtual clock reaches it.
     static void settle() { headless::advance(0.001); }
-    static void hold(int scancode) {
-        headless::keyDown(scancode, headless::clock());
+    static void hold(int code) {
+        headless::keyDown(code, headless::clock());
         settle();
     }
     static void pointer(int x, int y, int buttons) {
@@ -33,7 +28,7 @@ protected:
 
 TEST_F(LiveInputTest, ArrowKeysMove) {
     centredPointer();
-    hold(kRight);
+    hold(scancode::Right);
     liveInputStep();
     EXPECT_EQ(world.playerX, 6);
     EXPECT_EQ(world.playerOffsetX, -40);
@@ -41,8 +36,8 @@ TEST_F(LiveInputTest, ArrowKeysMove) {
 
 TEST_F(LiveInputTest, FirstMatchingKeyWins) {
     centredPointer();
-    hold(kUp);
-    hold(kLeft);
+    hold(scancode::Up);
+    hold(scancode::Left);
     liveInputStep();
     EXPECT_EQ(world.playerX, 4);
     EXPECT_EQ(world.playerY, 5);
@@ -50,7 +45,7 @@ TEST_F(LiveInputTest, FirstMatchingKeyWins) {
 
 TEST_F(LiveInputTest, KeyboardHidesTheMouse) {
     pointer(100, 300, 0);  // far left of the centre
-    hold(kRight);
+    hold(scancode::Right);
     liveInputStep();
     EXPECT_EQ(world.playerX, 6);
 }
@@ -90,7 +85,7 @@ TEST_F(LiveInputTest, MouseButtonActsWithoutPauseKeyboardActionPauses) {
     const double mouseTook = headless::clock() - before;
 
     pointer(400, 300, 0);
-    hold(kEnter);
+    hold(scancode::Enter);
     before = headless::clock();
     liveInputStep();
     const double keyTook = headless::clock() - before;
@@ -113,7 +108,7 @@ TEST_F(LiveInputTest, FailedJoystickIssuesNothingAndLeavesTheKeyboard) {
     EXPECT_EQ(world.playerX, 5);
     EXPECT_TRUE(playerAtRest());
 
-    hold(kRight);
+    hold(scancode::Right);
     liveInputStep();
     EXPECT_EQ(world.playerX, 6);
 }
@@ -121,7 +116,7 @@ TEST_F(LiveInputTest, FailedJoystickIssuesNothingAndLeavesTheKeyboard) {
 TEST_F(LiveInputTest, DeflectedJoystickHidesKeyboardAndMouse) {
     world.joystickOn = 1;
     stick(0, 1.0, 0.0);
-    hold(kLeft);
+    hold(scancode::Left);
     pointer(100, 300, 0);
     liveInputStep();
     EXPECT_EQ(world.playerX, 6);
@@ -138,7 +133,7 @@ TEST_F(LiveInputTest, CentredJoystickLeavesTheKeyboard) {
     world.joystickOn = 1;
     stick(0, 0.2, -0.3);
     centredPointer();
-    hold(kUp);
+    hold(scancode::Up);
     liveInputStep();
     EXPECT_EQ(world.playerY, 4);
 }
@@ -161,7 +156,7 @@ TEST_F(LiveInputTest, JoystickVerticalAndButton) {
 }
 
 TEST_F(LiveInputTest, EKeyFillsEnergyAndTheMouseStillMoves) {
-    hold(kE);
+    hold(scancode::E);
     pointer(400, 200, 0);
     liveInputStep();
     EXPECT_EQ(world.energy, 99);
@@ -170,8 +165,8 @@ TEST_F(LiveInputTest, EKeyFillsEnergyAndTheMouseStillMoves) {
 
 TEST_F(LiveInputTest, EKeyDoesNothingWhileAnArrowIsHeld) {
     centredPointer();
-    hold(kE);
-    hold(kRight);
+    hold(scancode::E);
+    hold(scancode::Right);
     liveInputStep();
     EXPECT_EQ(world.energy, 50);
     EXPECT_EQ(world.playerX, 6);

@@ -48,11 +48,11 @@ TEST_F(Catalogue, RowsFollowTheImageOrderWithUniqueNamesAndTheirSizes) {
 TEST_F(Catalogue, EveryTileImageNamedByTheTileTableIsInTheCatalogue) {
     for (std::size_t i = 0; i < kTileTableSize; ++i) {
         const TileInfo& t = kTileTable[i];
-        EXPECT_NE(findImage(t.image), Img::Count) << t.name;
-        if (t.image2) {
-            EXPECT_NE(findImage(t.image2), Img::Count) << t.name;
+        EXPECT_NE(gameImage(t.image), Img::Count) << t.name;
+        if (t.image2 != kNoPicture) {
+            EXPECT_NE(gameImage(t.image2), Img::Count) << t.name;
         }
-        EXPECT_EQ(isAnimatedTile(t.code), t.image2 != nullptr) << t.name;
+        EXPECT_EQ(isAnimatedTile(t.code), t.image2 != kNoPicture) << t.name;
     }
     EXPECT_EQ(tileImages(15).phaseA, Img::Count);
     EXPECT_EQ(tileImages(-3).phaseA, Img::Count);
