@@ -153,7 +153,7 @@ TEST_F(FileCommands, AHostileFileLoadsWithinTheMapAndTheTables) {
     EXPECT_EQ(editor.pigCount, 100);
     // Every command, many times over, stays inside the map and the tables
     // (the sanitizer build would catch a stray index).
-    holdKeys({scancode::Down, scancode::Right}, 220);
+    holdKeys({scancode::Down, scancode::Right}, 230);  // the first repeat waits 0.3 s
     for (int key : {scancode::Space, scancode::P, scancode::O, scancode::C, scancode::S}) holdKeys({key}, 30);
     EXPECT_LE(editor.viewX, kLastViewX);
     EXPECT_LE(editor.viewY, kLastViewY);
