@@ -28,7 +28,7 @@ constexpr const char* kWindowTitle = "Zauberlabyrinth \xE2\x80\x93 Editor";
 
 // One key of the command table and the command it runs while held.
 struct CommandKey {
-    int scancode;    // PC set-1 scancode, tested with isKeyDown
+    int scancode;    // PC set-1 scancode, tested with keyPressed
     void (*run)();   // the command
 };
 

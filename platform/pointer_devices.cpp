@@ -15,7 +15,7 @@ JoystickState readJoystick(int id) {
     return backend::joystick(0);
 }
 
-// A button spent by spendHeldKeys is left out until it has been let go.
+// A button spent by spendHeldKeys is left out until a read sees it let go.
 MouseState readMouse() {
     core::refreshIfDue(backend::now());
     MouseState mouse = backend::mouse();

@@ -162,6 +162,18 @@ TEST_F(FileCommands, AHostileFileLoadsWithinTheMapAndTheTables) {
     EXPECT_EQ(editor.startX, cursorMapX());
 }
 
+TEST_F(FileCommands, AKeyHeldAsTheNameIsEnteredActsOnlyWhenPressedAgain) {
+    headless::keyDown(scancode::P, headless::clock());
+    willType("x");
+    saveLevelCommand();
+    for (int pass = 0; pass < 10; ++pass) commandPass();
+    EXPECT_EQ(editor.pigCount, 0);
+    EXPECT_EQ(editor.levelChanged, 0) << "saved, and nothing added since";
+    headless::keyUp(scancode::P, headless::clock());
+    holdKeys({scancode::P});
+    EXPECT_EQ(editor.pigCount, 1);
+}
+
 TEST_F(FileCommands, DialogsFollowEachOtherAndStartAgainAtRowOneBeforeLeavingTheGrid) {
     willType("");
     saveLevelCommand();

@@ -120,6 +120,19 @@ TEST_F(Title, TheClockStartsAgainAfterTheMenuAndALoadedGameIsPlayedAtOnce) {
     EXPECT_EQ(world.demoStep, 0);
 }
 
+TEST_F(Title, TheKeyThatChoseInTheMenuStartsNoGameUntilPressedAgain) {
+    tap(scancode::Esc, in(1), kTitleKey);
+    tap(scancode::Down, in(1.5), 0.04);  // taps shorter than a pass act once
+    tap(scancode::Down, in(1.7), 0.04);  // 3: "Zurück zum Spiel"
+    tap(scancode::Space, in(2), 2.0);    // held on through the dissolve and beyond
+    tap(scancode::Space, in(6), kTitleKey);
+    const double took = timedTitle();
+    EXPECT_GT(took, 6.0);
+    EXPECT_LT(took, 6.2);
+    EXPECT_EQ(world.menuCursor, 3);
+    EXPECT_EQ(world.demoStep, 0);
+}
+
 TEST_F(Title, TheCloseButtonEndsTheProgramWithTheSettingsWritten) {
     headless::closeRequest(in(1));
     EXPECT_THROW(titleScreen(), headless::ProgramEnded);
