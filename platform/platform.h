@@ -137,8 +137,7 @@ constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
 // The key that made a choice is spent: every key and mouse button held now
 // reads as up (isKeyDown, keyPressed, readMouse) until it has been let go (a
 // button: until readMouse sees it up), and presses latched so far are
-// forgotten. Called when a typed line or a
-// menu choice ends.
+// forgotten. Called when a typed line or a menu choice ends.
 void spendHeldKeys();
 // "" when the buffer is empty; one character; or "\xFF" + code for an extended
 // key. The close request arrives as the extended key 107.
