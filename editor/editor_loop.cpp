@@ -1,10 +1,12 @@
 // editor_loop.cpp — the editor's record, its start-up and its command loop.
 //
 // The loop polls: every pass sleeps 80 ms, empties the key buffer unread and
-// tests the held keys of the command table in table order, so keys held
+// tests the keys of the command table in table order, so keys held
 // together all act in one pass, in that order: with Right and Space held
-// the cursor moves first and the brush lands on the new cell. A held key
-// repeats its command on every pass.
+// the cursor moves first and the brush lands on the new cell. A key that
+// went down acts once, in the next pass, even when it was let go during the
+// sleep; held on, it repeats its command on every pass from 0.3 s after that
+// (keyPressed), so a tap of a person's usual 100 to 150 ms acts once.
 //
 // Writes: the whole record at start-up (its start-up values); the commands
 // write the rest.
@@ -26,7 +28,7 @@ constexpr const char* kWindowTitle = "Zauberlabyrinth \xE2\x80\x93 Editor";
 
 // One key of the command table and the command it runs while held.
 struct CommandKey {
-    int scancode;    // PC set-1 scancode, tested with isKeyDown
+    int scancode;    // PC set-1 scancode, tested with keyPressed
     void (*run)();   // the command
 };
 
@@ -90,7 +92,7 @@ void commandPass() {
     sleepMs(kPassMs);
     flushKeys();
     for (const CommandKey& key : kCommandKeys) {
-        if (isKeyDown(key.scancode)) key.run();
+        if (keyPressed(key.scancode)) key.run();
     }
     // The close button reaches the key buffer, which the pass empties
     // unread; the platform keeps the request apart for us.

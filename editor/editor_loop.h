@@ -12,8 +12,9 @@ enum class ScreenChoice {
 // and the cursor.
 void startEditor(ScreenChoice screen);
 // One pass of the command loop: wait 80 ms, empty the key buffer, run the
-// command of every held key in table order, then the quit question if the
-// window's close button was pressed. Returns only while the editor goes on.
+// command of every key pressed (or held past the repeat delay) in table
+// order, then the quit question if the window's close button was pressed.
+// Returns only while the editor goes on.
 void commandPass();
 // startEditor, then command passes until the program ends.
 [[noreturn]] void runEditor(ScreenChoice screen);

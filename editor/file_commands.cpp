@@ -46,6 +46,12 @@ std::string askFileName(const char* title) {
     printDialogLine(title);
     inputLine("Datei Name", true, true);
     nextDialogRow();
+    // The close button ends the typing with the name so far; it cancels the
+    // command and asks the quit question at once.
+    if (takeCloseRequest()) {
+        quitCommand();
+        return "";
+    }
     const std::string name = typedFileName(readStringField());
     if (checkFileName(name) == NameCheck::Refused) {
         printDialogLine(kInvalidNameText);

@@ -1,10 +1,13 @@
 // data_files.cpp — the numbered data files: open, close, the field writer and
 // deleteFile.
 //
-// Paths come with "\" as separator and are mapped to "/". Every path must be
-// relative and free of ".." components; writing (Output, Append, deleteFile)
-// is further limited to paths below the folder "Data" (first component exactly
-// "Data", no empty or "." components). A refused path behaves like a file
+// Paths come in code page 437, like every text of the programs, with "\" as
+// separator; the host path is their UTF-8 form with "/". So a typed name
+// "gr\x81n" names the file "gr\xC3\xBCn", which file managers and shells
+// show and type as the word it is. Every path must be relative and free of
+// ".." components; writing (Output, Append, deleteFile) is further limited
+// to paths below the folder "Data" (first component exactly "Data", no
+// empty or "." components). A refused path behaves like a file
 // that cannot be opened: nothing happens and nothing is reported.
 //
 // A file opened for Input is read whole into memory; the field reader then
@@ -19,6 +22,7 @@
 // its scratch file behind: hidden, and beyond every name a dialog accepts
 // (none may begin with a dot), so it is never taken for a saved game or a
 // level; the next write of the same file removes it.
+#include "platform/cp437_unicode.h"
 #include "platform/field_source.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
@@ -106,7 +110,7 @@ std::vector<std::string> splitComponents(const std::string& path) {
 // a NUL byte, absolute, or with a ".." component.
 std::string readablePath(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) return "";
-    std::string host = path;
+    std::string host = core::cp437ToUtf8(path);
     for (char& c : host) {
         if (c == '\\') c = '/';
     }

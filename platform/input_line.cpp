@@ -6,9 +6,10 @@
 // right, End and Delete as the extended keys 71, 75, 77, 79 and 83. Enter
 // ends the line, Esc clears it, the others edit at the caret, which shows as
 // a cell in swapped colours. Other extended keys and other control characters
-// are ignored. The window's close request ends the input at once with an
-// empty line and stays pending, so that the program, asking
-// takeCloseRequest(), can end instead of waiting for Enter.
+// are ignored. The window's close request ends the input at once with the
+// line typed so far and stays pending, so that the program, asking
+// takeCloseRequest(), can keep what was typed or drop it, and end instead of
+// waiting for Enter.
 //
 // The line holds at most kMaxLineLength characters. It is echoed from the
 // cursor to the right edge of the grid; a longer line scrolls sideways so the
@@ -108,10 +109,7 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
     editor.draw(true);
     for (;;) {
         const std::string key = takeKey();
-        if (core::keyboard.closeRequested) {
-            editor.text.clear();
-            break;
-        }
+        if (core::keyboard.closeRequested) break;
         if (key.empty()) {
             sleepMs(kPollMs);
             continue;
@@ -128,4 +126,6 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
         std::min<std::size_t>(static_cast<std::size_t>(editor.column) + editor.text.size(), kTextColumns + 1));
     if (newlineAfter) printText("", true);
     setLineFieldSource(editor.text);
+    // Enter, or a command key held while typing, must not act again.
+    spendHeldKeys();
 }

@@ -1,9 +1,14 @@
-// keyboard.cpp — key state, key buffer and the key-pressed mark.
+// keyboard.cpp — key state, key buffer and the key-pressed mark; the
+// latched presses and the spent keys.
 //
 // The backend reports events through the core:: callbacks; the programs read
 // the state through isKeyDown and takeKey. The buffer is a ring of 16 slots
 // holding at most 15 keystrokes; when it is full the oldest is dropped, so a
 // program that never empties it still sees the latest keys.
+//
+// A key-down that is not an auto-repeat also latches the key, so a command
+// loop that polls every 80 ms still sees a tap of 40 ms (keyPressed). A key
+// spent by spendHeldKeys reads as up until its key-up event.
 #include "platform/backend.h"
 #include "platform/keyboard_state.h"
 #include "platform/platform.h"
@@ -27,9 +32,12 @@ Keyboard keyboard;
 
 // Every key-down, auto-repeats included, sets the mark, even for a scancode
 // outside 1..127, which is otherwise ignored.
-void keyEvent(int scancode, bool down, bool /*repeat*/) {
+void keyEvent(int scancode, bool down, bool repeat) {
     if (down) keyboard.pressedMark = true;
-    if (scancode >= 1 && scancode < kScancodes) keyboard.held[scancode] = down;
+    if (scancode < 1 || scancode >= kScancodes) return;
+    if (down && !repeat && !keyboard.held[scancode]) keyboard.latched[scancode] = true;
+    if (!down) keyboard.spent[scancode] = false;
+    keyboard.held[scancode] = down;
 }
 
 // A keystroke put into the buffer also counts as a key press, so that a
@@ -47,6 +55,7 @@ void extendedKey(unsigned char code) {
 
 void releaseAllKeys() {
     for (bool& held : keyboard.held) held = false;
+    for (bool& spent : keyboard.spent) spent = false;
 }
 
 bool takePressedMark() {
@@ -61,7 +70,32 @@ void resetKeyboard() { keyboard = Keyboard{}; }
 
 bool isKeyDown(int scancode) {
     core::refreshIfDue(backend::now());
-    return scancode >= 1 && scancode < core::kScancodes && core::keyboard.held[scancode];
+    return scancode >= 1 && scancode < core::kScancodes && core::keyboard.held[scancode] &&
+           !core::keyboard.spent[scancode];
+}
+
+bool keyPressed(int scancode) {
+    const double now = backend::now();
+    core::refreshIfDue(now);
+    if (scancode < 1 || scancode >= core::kScancodes) return false;
+    core::Keyboard& k = core::keyboard;
+    if (k.latched[scancode]) {
+        k.latched[scancode] = false;
+        k.pressedAt[scancode] = now;
+        return true;
+    }
+    return k.held[scancode] && !k.spent[scancode] && now - k.pressedAt[scancode] >= kKeyRepeatDelay;
+}
+
+void spendHeldKeys() {
+    core::refreshIfDue(backend::now());
+    core::Keyboard& k = core::keyboard;
+    for (int code = 1; code < core::kScancodes; ++code) {
+        k.latched[code] = false;
+        if (k.held[code]) k.spent[code] = true;
+    }
+    const int buttons = backend::mouse().buttons;
+    k.spentButtons = buttons > 0 ? buttons : 0;
 }
 
 std::string takeKey() {

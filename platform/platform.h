@@ -119,14 +119,28 @@ void printPicture(const std::string& picture, int value);
 void printInteger(int value, bool newline);
 // Prompt, "? " when question is set, then one typed line until Enter; the line
 // becomes the current field source (readIntField / readStringField). The
-// window's close request ends it with an empty line and stays pending for
-// takeCloseRequest().
+// window's close request ends it with the line typed so far and stays
+// pending for takeCloseRequest(). The keys still held at the end are spent
+// (spendHeldKeys).
 void inputLine(const std::string& prompt, bool question, bool newlineAfter);
 
 // ---- Keyboard, joystick, mouse, waits ---------------------------------------
 
-// PC set-1 scancode 1..127, true while held.
+// PC set-1 scancode 1..127, true while held (and not spent, see
+// spendHeldKeys).
 bool isKeyDown(int scancode);
+// For command loops, where a tap acts once and a hold repeats: true when the
+// key went down since the last call for it, however short the press (it is
+// latched beside the held state); then, while it stays held, again on every
+// call from kKeyRepeatDelay after that first true on. The loop's own pace
+// sets the rate of the repeats.
+bool keyPressed(int scancode);
+constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
+// The key that made a choice is spent: every key and mouse button held now
+// reads as up (isKeyDown, keyPressed, readMouse) until it has been let go (a
+// button: until readMouse sees it up), and presses latched so far are
+// forgotten. Called when a typed line or a menu choice ends.
+void spendHeldKeys();
 // "" when the buffer is empty; one character; or "\xFF" + code for an extended
 // key. The close request arrives as the extended key 107.
 std::string takeKey();
@@ -171,8 +185,10 @@ void playSound(const std::string& path);
 
 // ---- Data files ----------------------------------------------------------------
 
-// Paths use "\" as separator. Writing (Output, Append, deleteFile) is only
-// allowed below the folder "Data"; any other path is silently refused.
+// Paths use "\" as separator and are code page 437 like all texts; the file
+// on disk is named by their UTF-8 form ("\x81" becomes "\xC3\xBC"). Writing
+// (Output, Append, deleteFile) is only allowed below the folder "Data"; any
+// other path is silently refused.
 // Output and Append write to a scratch file that replaces the real one only
 // when closeFile completes, so an interrupted write never destroys the old copy.
 // The folder "Data" itself is created when a write needs it and it is missing.

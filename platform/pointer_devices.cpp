@@ -3,6 +3,7 @@
 // Both are polled in the programs' busy loops, so each read may also let the
 // backend handle events (at most once per sixtieth of a second).
 #include "platform/backend.h"
+#include "platform/keyboard_state.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
 
@@ -14,9 +15,15 @@ JoystickState readJoystick(int id) {
     return backend::joystick(0);
 }
 
+// A button spent by spendHeldKeys is left out until a read sees it let go.
 MouseState readMouse() {
     core::refreshIfDue(backend::now());
-    return backend::mouse();
+    MouseState mouse = backend::mouse();
+    int& spent = core::keyboard.spentButtons;
+    if (mouse.buttons < 0) return mouse;
+    spent &= mouse.buttons;
+    mouse.buttons &= ~spent;
+    return mouse;
 }
 
 void setMouse(int x, int y, bool visible) { backend::setMouse(x, y, visible); }

@@ -13,6 +13,7 @@
 #include "game/front/front.h"
 #include "game/front/saved_game.h"
 #include "game/world/game_screen.h"
+#include "game/world/paced_dissolve.h"
 #include "game/world/scene.h"
 #include "game/world/sound_catalogue.h"
 #include "game/world/world.h"
@@ -52,15 +53,15 @@ MenuExit chooseBack(const MenuLine&) {
     return MenuExit::Leave;
 }
 
-// The screen goes black in a random scatter of points, then the program
-// ends. Points fall on x 1..800 and y 1..600: column 0 and row 0 stay, the
-// last ones fall off the page.
+// The screen goes black in a random scatter of points, paced over about a
+// second (paced_dissolve.h), then the program ends. Points fall on x 1..800
+// and y 1..600: column 0 and row 0 stay, the last ones fall off the page.
 [[noreturn]] MenuExit chooseQuit(const MenuLine&) {
-    for (int n = 0; n < kDissolvePixels; ++n) {
+    pacedDissolve(kDissolvePixels, [] {
         const int x = static_cast<int>(random01() * kScreenWidth) + 1;
         const int y = static_cast<int>(random01() * kScreenHeight) + 1;
         setPixel(x, y, kBlack);
-    }
+    });
     quitGame();
 }
 
@@ -121,6 +122,8 @@ bool gameMenu() {
     drawMenu();
     world.menuCursor = 1;
     flushKeys();
+    // Esc, and whatever else play held, acts in the menu only once pressed anew.
+    spendHeldKeys();
     drawMenu();
     for (;;) {
         quitOnCloseRequest();
@@ -128,13 +131,21 @@ bool gameMenu() {
         const MouseState mouse = readMouse();
         // A failed read (all -1: window inactive, pointer outside) is no push.
         const bool pointer = mouse.x >= 0 && mouse.y >= 0;
-        if (isKeyDown(scancode::Down) || (pointer && mouse.y > kBandBottom)) moveFrame(1);
-        if (isKeyDown(scancode::Up) || (pointer && mouse.y < kBandTop)) moveFrame(-1);
-        if (isKeyDown(scancode::Space) || isKeyDown(scancode::Enter) || mouse.buttons == kLeftButtonOnly) {
+        // The keys act once per tap and repeat when held (keyPressed).
+        if (keyPressed(scancode::Down) || (pointer && mouse.y > kBandBottom)) moveFrame(1);
+        if (keyPressed(scancode::Up) || (pointer && mouse.y < kBandTop)) moveFrame(-1);
+        const bool space = keyPressed(scancode::Space);
+        const bool enter = keyPressed(scancode::Enter);
+        if (space || enter || mouse.buttons == kLeftButtonOnly) {
             recentrePointer();
             const MenuLine& line = kMenu[world.menuCursor];
             const MenuExit exit = line.choose(line);
-            if (exit != MenuExit::Stay) return exit == MenuExit::Loaded;
+            if (exit != MenuExit::Stay) {
+                // The key or button that chose does not also act where the
+                // menu returns to (the title would start a game).
+                spendHeldKeys();
+                return exit == MenuExit::Loaded;
+            }
         }
         flushKeys();
     }

@@ -22,15 +22,17 @@ constexpr int kMessageRow = 65, kMessageColumn = 35;
 constexpr int kInviteRow = 65, kInviteColumn = 25;  // covers the message
 constexpr int kNameRow = 67, kNameColumn = 35;
 
-// Asks for the player's name and files the score at place.
+// Asks for the player's name and files the score at place. The close
+// button ends the prompt with the name typed so far: the entry is filed and
+// written before the program ends.
 void enterBestPlayer(int place) {
     setTextPos(kInviteRow, kInviteColumn);
     printText("Du kannst Dich in die Bestenliste Eintragen!", true);
     setTextPos(kNameRow, kNameColumn);
     inputLine("Deinen Namen Bitte ?", false, true);
-    quitOnCloseRequest();
     insertBestPlayer(place, bestPlayerName(readStringField()), world.score);
     writeSettings();
+    quitOnCloseRequest();
 }
 
 }  // namespace

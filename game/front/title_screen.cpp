@@ -130,17 +130,21 @@ TitleExit titlePass(TitleState& state) {
         state.start = timerSeconds();  // the ten and twenty seconds count again
         if (loaded) return TitleExit::Loaded;
     }
-    if (isKeyDown(scancode::H)) {
+    // H and L act once per tap and repeat when held (keyPressed).
+    if (keyPressed(scancode::H)) {
         world.joystickOn = 0;
         resetBestPlayers();
     }
-    if (isKeyDown(scancode::L)) nextLabyrinth();
+    if (keyPressed(scancode::L)) nextLabyrinth();
     if (isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) return TitleExit::Start;
     return TitleExit::Stay;
 }
 
 void titleScreen() {
     flushKeys();
+    // Presses of H and L made before the title showed are forgotten.
+    keyPressed(scancode::H);
+    keyPressed(scancode::L);
     TitleState state;
     state.start = timerSeconds();
     // The music starts after the first pass, once; it is not repeated. The

@@ -4,6 +4,7 @@
 // Writes: World::sceneShown.
 #include "game/world/scene.h"
 
+#include "game/world/paced_dissolve.h"
 #include "game/world/tile_images.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -38,9 +39,9 @@ void printStatusLine() {
 }
 
 // Reveals the background page on the visible page one random pixel at a
-// time. The platform keeps the window refreshing during the loop.
+// time, paced over about a second so that it is seen (paced_dissolve.h).
 void dissolve() {
-    for (int n = 0; n < kDissolvePixels; ++n) {
+    pacedDissolve(kDissolvePixels, [] {
         const double r1 = random01();
         const double r2 = random01();
         const int x = static_cast<int>(r1 * kScreenWidth);
@@ -49,7 +50,7 @@ void dissolve() {
         const Colour c = getPixel(x, y);
         setPages(kVisiblePage, kVisiblePage);
         setPixel(x, y, c);
-    }
+    });
 }
 
 }  // namespace

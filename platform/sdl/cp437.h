@@ -3,12 +3,14 @@
 // tests include it.
 #pragma once
 
+#include "platform/cp437_unicode.h"
+
 #include <string>
 
 namespace sdl {
 
 // The Unicode code points of the code page 437 characters 0x80..0xFF.
-extern const char16_t kCp437UpperHalf[128];
+using core::kCp437UpperHalf;
 
 // The code page 437 byte of a Unicode code point; -1 when the code page has
 // no such character. Code points below 0x80 are their own byte.

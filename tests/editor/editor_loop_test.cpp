@@ -25,6 +25,14 @@ TEST_F(Loop, KeysHeldTogetherActInTableOrder) {
     EXPECT_EQ(editor.level.map[6][5], tile::RedWallZu);
 }
 
+TEST_F(Loop, ATapOfAPersonsLengthActsOnce) {
+    const double t = headless::clock();
+    headless::keyDown(scancode::Digit1, t + 0.01);
+    headless::keyUp(scancode::Digit1, t + 0.16);
+    for (int pass = 0; pass < 5; ++pass) commandPass();
+    EXPECT_EQ(editor.brush, 100) << "not 101";
+}
+
 TEST_F(Loop, StartUpOpensModeNineteenFullScreenOrInAWindow) {
     startEditor(ScreenChoice::Window);
     EXPECT_EQ(headless::windowTitle(), "Zauberlabyrinth \xE2\x80\x93 Editor");

@@ -145,13 +145,25 @@ TEST_F(FileCommands, AHostileFileLoadsWithinTheMapAndTheTables) {
     EXPECT_EQ(editor.level.pigCount(), 100);
     // Every command, many times over, stays inside the map and the tables
     // (the sanitizer build would catch a stray index).
-    holdKeys({scancode::Down, scancode::Right}, 220);
+    holdKeys({scancode::Down, scancode::Right}, 230);  // the first repeat waits 0.3 s
     for (int key : {scancode::Space, scancode::P, scancode::O, scancode::C, scancode::S}) holdKeys({key}, 30);
     EXPECT_LE(editor.viewX, kLastViewX);
     EXPECT_LE(editor.viewY, kLastViewY);
     EXPECT_EQ(cursorMapX(), kReachColumns);
     EXPECT_EQ(cursorMapY(), kReachRows);
     EXPECT_EQ(editor.level.playerX, cursorMapX());
+}
+
+TEST_F(FileCommands, AKeyHeldAsTheNameIsEnteredActsOnlyWhenPressedAgain) {
+    headless::keyDown(scancode::P, headless::clock());
+    willType("x");
+    saveLevelCommand();
+    for (int pass = 0; pass < 10; ++pass) commandPass();
+    EXPECT_EQ(editor.pigCount, 0);
+    EXPECT_EQ(editor.levelChanged, 0) << "saved, and nothing added since";
+    headless::keyUp(scancode::P, headless::clock());
+    holdKeys({scancode::P});
+    EXPECT_EQ(editor.pigCount, 1);
 }
 
 TEST_F(FileCommands, DialogsFollowEachOtherAndStartAgainAtRowOneBeforeLeavingTheGrid) {

@@ -46,10 +46,10 @@ TEST_F(StartUp, SwitchingInTheMenuStoresThePlayersChoiceOverTheCommandLine) {
     startUp(RunOptions{.fullScreen = 1});
     // Twice: from full screen to a window and back, then "Spiel beenden".
     tap(scancode::Up, in(0.3));  // 7: full screen
-    tap(scancode::Space, in(0.6));
-    tap(scancode::Space, in(0.9));
-    for (int k = 0; k < 3; ++k) tap(scancode::Up, in(1.2 + 0.3 * k));  // 4
-    tap(scancode::Space, in(2.4));
+    tap(scancode::Space, in(0.6));  // the scene is new: a second's dissolve
+    tap(scancode::Space, in(1.9));
+    for (int k = 0; k < 3; ++k) tap(scancode::Up, in(2.2 + 0.3 * k));  // 4
+    tap(scancode::Space, in(3.4));
     EXPECT_THROW(gameMenu(), headless::ProgramEnded);
     EXPECT_EQ(firstLine(), "1,0,1");
 }

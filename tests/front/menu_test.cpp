@@ -63,7 +63,9 @@ TEST_F(Menu, SpielBeendenDarkensTheScreenWritesTheSettingsAndEnds) {
     world.soundOn = 1;
     for (int k = 0; k < 4; ++k) tap(scancode::Up, in(0.3 + 0.3 * k));  // 4
     tap(scancode::Space, in(1.5));
+    const double start = headless::clock();
     EXPECT_THROW(gameMenu(), headless::ProgramEnded);
+    EXPECT_NEAR(headless::clock() - start, 2.55, 0.1) << "the scatter is seen for a second";
     EXPECT_EQ(dir.readFile("Data/Einstellung.dat").substr(0, 7), "1,0,0\r\n");
     long dark = 0;
     for (int y = 1; y < 600; ++y)

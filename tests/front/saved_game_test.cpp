@@ -108,6 +108,18 @@ TEST_F(SavedGames, TheDialogSavesUnderTheFirstFieldRefusesPathsAndCancelsOnEmpty
     EXPECT_EQ(files, 1u) << "nothing but Spiel1.sav was written";
 }
 
+TEST_F(SavedGames, ANameWithAnUmlautIsTheUtf8FileNameAndLoadsBack) {
+    world.score = 0;
+    world.energy = 42;
+    headless::typeText("gr\x81n\r", in(0.1));  // code page 437, as typed
+    saveGameDialog();
+    EXPECT_TRUE(fs::exists(dir.path() / "Data" / "gr\xC3\xBCn.sav"));
+    world.energy = 7;
+    headless::typeText("gr\x81n\r", in(0.1));
+    EXPECT_TRUE(loadGameDialog());
+    EXPECT_EQ(world.energy, 42);
+}
+
 TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsTheOldFile) {
     const std::string old = savedNow();
     world.energy = 3;

@@ -89,7 +89,7 @@ TEST_F(Title, HResetsTheTableAndSwitchesTheJoystickOffLShowsTheNextLabyrinth) {
     world.level = 8;
     tap(scancode::H, in(1), kTitleKey);
     tap(scancode::L, in(2), kTitleKey);
-    tap(scancode::Space, in(3), kTitleKey);
+    tap(scancode::Space, in(4), kTitleKey);  // after L's dissolve
     titleScreen();
     EXPECT_EQ(world.joystickOn, 0);
     EXPECT_EQ(world.bestNames[10], "Talvin");
@@ -115,8 +115,21 @@ TEST_F(Title, TheClockStartsAgainAfterTheMenuAndALoadedGameIsPlayedAtOnce) {
     tap(scancode::Down, in(1.5));
     tap(scancode::Space, in(1.8));
     headless::typeText("Spiel1\r", in(2.2));
-    EXPECT_LT(timedTitle(), 3.0);
+    EXPECT_LT(timedTitle(), 3.5) << "typed at 2.2 s, then the dissolve's second";
     EXPECT_EQ(world.playerX, 33);
+    EXPECT_EQ(world.demoStep, 0);
+}
+
+TEST_F(Title, TheKeyThatChoseInTheMenuStartsNoGameUntilPressedAgain) {
+    tap(scancode::Esc, in(1), kTitleKey);
+    tap(scancode::Down, in(1.5), 0.04);  // taps shorter than a pass act once
+    tap(scancode::Down, in(1.7), 0.04);  // 3: "Zurück zum Spiel"
+    tap(scancode::Space, in(2), 2.0);    // held on through the dissolve and beyond
+    tap(scancode::Space, in(6), kTitleKey);
+    const double took = timedTitle();
+    EXPECT_GT(took, 6.0);
+    EXPECT_LT(took, 6.2);
+    EXPECT_EQ(world.menuCursor, 3);
     EXPECT_EQ(world.demoStep, 0);
 }
 

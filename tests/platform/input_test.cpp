@@ -66,6 +66,48 @@ TEST_F(Input, AKeyDuringTheFirstSliceOf120EndsItAfterFiftyMs) {
     EXPECT_NEAR(headless::clock(), 0.05, kEps);
 }
 
+// A loop polling every 80 ms, as the editor's does: how often keyPressed
+// answers true for a press of the given length.
+TEST_F(Input, KeyPressedLatchesATapAndRepeatsAHoldFromThreeTenthsOn) {
+    struct Case {
+        double hold;  // seconds the key is down, from 0.01
+        int acts;     // polls at 0.08, 0.16, ... 1.6 that answer true
+    };
+    // 0.6 s: at 0.08, then from 0.38 on at 0.40, 0.48, 0.56.
+    for (const Case c : {Case{0.04, 1}, Case{0.15, 1}, Case{0.6, 4}}) {
+        headless::reset();
+        headless::keyDown(2, 0.01);
+        headless::keyUp(2, 0.01 + c.hold);
+        int acts = 0;
+        for (int poll = 1; poll <= 20; ++poll) {
+            sleepMs(80);
+            acts += keyPressed(2) ? 1 : 0;
+        }
+        EXPECT_EQ(acts, c.acts) << c.hold;
+    }
+}
+
+TEST_F(Input, SpentKeysAndButtonsReadAsUpUntilLetGo) {
+    headless::keyDown(28, 0.0);
+    headless::keyDown(57, 0.0);
+    headless::mouse(10, 10, 1, 0.0);
+    headless::advance(0.5);
+    spendHeldKeys();
+    EXPECT_FALSE(isKeyDown(28));
+    EXPECT_FALSE(keyPressed(57)) << "the latch is forgotten";
+    EXPECT_EQ(readMouse().buttons, 0);
+    headless::keyUp(28, 0.6);
+    headless::keyDown(28, 0.7);
+    headless::mouse(10, 10, 0, 0.6);
+    headless::mouse(10, 10, 1, 0.7);
+    headless::advance(0.15);
+    EXPECT_EQ(readMouse().buttons, 0) << "the button is seen let go";
+    headless::advance(0.15);
+    EXPECT_TRUE(isKeyDown(28));
+    EXPECT_FALSE(isKeyDown(57)) << "still held since the spend";
+    EXPECT_EQ(readMouse().buttons, 1);
+}
+
 TEST_F(Input, TheCloseRequestIsAnExtendedKeyThatCountsAsAKeyPress) {
     headless::closeRequest(0.5);
     sleepMs(2000);

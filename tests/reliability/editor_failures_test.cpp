@@ -80,7 +80,7 @@ TEST_F(EditorFailures, TenMegabytesOfGarbageLoadWithinTheMapAndEveryCommandStays
     }
     EXPECT_EQ(invariants::startAndView(cursorMapX(), cursorMapY(), editor.viewX, editor.viewY), "");
     // Walk the whole map with the brush down and creatures added and taken.
-    holdKeys({scancode::Down, scancode::Right, scancode::Space}, 220);
+    holdKeys({scancode::Down, scancode::Right, scancode::Space}, 230);  // the first repeat waits 0.3 s
     for (int key : {scancode::P, scancode::O, scancode::C, scancode::S, scancode::F3}) holdKeys({key}, 3);
     EXPECT_EQ(cursorMapX(), kReachColumns);
     EXPECT_EQ(cursorMapY(), kReachRows);

@@ -171,7 +171,7 @@ private:
             // Played to its end, or for the time the plan gives, then Space.
             if (demonstrationStart_ < 0) demonstrationStart_ = now;
             if (demonstrationSeconds_ > 0 && now - demonstrationStart_ >= demonstrationSeconds_) {
-                press(scancode::Space, now + 0.02, 0.05);
+                press(scancode::Space, now + 0.02, 0.2);  // longer than a step: seen at a rest
                 demonstrationStart_ = -1;
                 planEnd_ = now + 1.0;
                 return;

@@ -4,6 +4,8 @@
 #include "game/world/scene.h"
 #include "tests/world/game_fixture.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -44,6 +46,40 @@ TEST_F(Scene, FullRenderDrawsEachViewCellAtItsPlaceAndShowsItOnTheVisiblePage) {
     EXPECT_EQ(at(1, 10 * 40 + 20, 1 * 40 + 20) & 0xFFFFFF, 0u) << "unknown code keeps the cleared page";
     EXPECT_EQ(at(1, 40, 0), drawn(Img::Schwarz)) << "floor elsewhere";
     EXPECT_TRUE(pagesEqual()) << "the dissolve and final copy leave the visible page equal to the background";
+}
+
+TEST_F(Scene, TheDissolveIsSeenOverASecondInTheOrderOfTheRandomNumbers) {
+    const std::uint64_t seed = core::randomState;
+    const Colour* visible = headless::pagePixels(0);
+    std::vector<Colour> last(visible, visible + 800 * 600), half;
+    int pictures = 0;
+    const double start = headless::clock();
+    headless::setWatcher([&] {  // where a window would show the page
+        if (std::equal(last.begin(), last.end(), visible)) return;
+        ++pictures;
+        last.assign(visible, visible + 800 * 600);
+        if (half.empty() && headless::clock() - start >= 0.5) half = last;
+    });
+    renderScene();
+    headless::setWatcher({});
+    EXPECT_GE(pictures, 30);
+    EXPECT_NEAR(headless::clock() - start, 1.0, 0.05);
+    // Half-way, the view (floor tiles on black) shows exactly the pixels of
+    // the first draws of the random sequence.
+    ASSERT_FALSE(half.empty());
+    constexpr int kViewPixels = 800 * 560;
+    const long shown = std::count_if(half.begin(), half.begin() + kViewPixels, [](Colour c) { return (c & 0xFFFFFF) != 0; });
+    EXPECT_GT(shown, kViewPixels / 4);
+    EXPECT_LT(shown, kViewPixels * 3 / 4);
+    core::randomState = seed;
+    std::vector<char> revealed(kViewPixels, 0);
+    for (long marked = 0; marked < shown;) {
+        const int x = static_cast<int>(random01() * 800);
+        const int y = static_cast<int>(random01() * 600);
+        if (y < 560 && !revealed[static_cast<std::size_t>(y * 800 + x)]++) ++marked;
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kViewPixels); ++i)
+        ASSERT_EQ(revealed[i] != 0, (half[i] & 0xFFFFFF) != 0) << "pixel " << i;
 }
 
 TEST_F(Scene, UnknownCodeKeepsThePreviousScreensTileAfterAFlip) {
