@@ -3,10 +3,12 @@
 // game over before the next title screen.
 //
 // Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
-// demoStep, score (new game); playerOffsetX/Y (start of play).
+// demoStep, score (new game); playerOffsetX/Y (start of play); what the
+// recording writes (start of play, end of a game).
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
+#include "game/front/recording.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
@@ -43,6 +45,7 @@ void playMode() {
     double lastFrame = startPlay();
     while (loopPass(lastFrame)) {
     }
+    finishRecording();
     if (world.mode != GameMode::GameOver) world.mode = GameMode::Title;
 }
 
@@ -59,6 +62,7 @@ double startPlay() {
         world.sceneShown = 0;
         renderScene();
     }
+    startRecording();
     world.playerOffsetX = 0;
     world.playerOffsetY = 0;
     wizardAppear();

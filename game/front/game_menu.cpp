@@ -1,5 +1,5 @@
 // game_menu.cpp — the in-game menu: its lines, the frame moved by the
-// cursor keys or the mouse, and what each line does.
+// cursor keys, the mouse or the game pad, and what each line does.
 //
 // The menu is modal: it runs its own loop, about one pass every 3 ms, while
 // the game stands still. The mouse pointer is kept at the screen's centre; a
@@ -130,9 +130,12 @@ bool gameMenu() {
         const MouseState mouse = readMouse();
         // A failed read (all -1: window inactive, pointer outside) is no push.
         const bool pointer = mouse.x >= 0 && mouse.y >= 0;
-        if (isKeyDown(scancode::Down) || (pointer && mouse.y > kBandBottom)) moveFrame(1);
-        if (isKeyDown(scancode::Up) || (pointer && mouse.y < kBandTop)) moveFrame(-1);
-        if (isKeyDown(scancode::Space) || isKeyDown(scancode::Enter) || mouse.buttons == kLeftButtonOnly) {
+        // The game pad, while the joystick is on: up and down move, A chooses.
+        const GamePadState pad = world.joystickOn == 1 ? readGamePad() : GamePadState{};
+        if (isKeyDown(scancode::Down) || pad.down || (pointer && mouse.y > kBandBottom)) moveFrame(1);
+        if (isKeyDown(scancode::Up) || pad.up || (pointer && mouse.y < kBandTop)) moveFrame(-1);
+        if (isKeyDown(scancode::Space) || isKeyDown(scancode::Enter) || pad.south ||
+            mouse.buttons == kLeftButtonOnly) {
             recentrePointer();
             const MenuLine& line = kMenu[world.menuCursor];
             const MenuExit exit = line.choose(line);

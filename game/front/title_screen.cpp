@@ -5,7 +5,8 @@
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
 // draws the pass looks at the start keys, Esc (menu), H (reset the table)
-// and L (next labyrinth). The texts cycle through 1,001 colours, one step
+// and L (next labyrinth), F1 (the key help, during which the clock stands).
+// The status line names F1 meanwhile. The texts cycle through 1,001 colours, one step
 // per pass: the blue part changes every pass, so they flicker, while green
 // and red fall slowly from orange-red to red and on to yellow.
 //
@@ -15,6 +16,7 @@
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
+#include "game/front/key_help.h"
 #include "game/front/title.h"
 
 #include "common/level_list.h"
@@ -102,8 +104,12 @@ void nextLabyrinth() {
 
 bool startButtonPressed() {
     if (readMouse().buttons == kFirstButtonOnly) return true;
-    return world.joystickOn == 1 && readJoystick(0).buttons == kFirstButtonOnly;
+    if (world.joystickOn != 1) return false;
+    return readJoystick(0).buttons == kFirstButtonOnly || readGamePad().south;
 }
+
+// Esc, or the game pad's Start while the joystick is on.
+bool menuKeyHeld() { return isKeyDown(scancode::Esc) || (world.joystickOn == 1 && readGamePad().start); }
 
 }  // namespace
 
@@ -113,6 +119,7 @@ TitleExit titlePass(TitleState& state) {
     setTextColour(static_cast<Colour>(state.colour));
     if (state.now - state.start < kCreditsSeconds) drawCredits();
     if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
+    printKeyHelpHint();
     logFirstPicture();  // the diagnostic start-up mark, once per run
     state.now = timerSeconds();
     // The time-out is looked at before any key, so a start key held in the
@@ -125,11 +132,13 @@ TitleExit titlePass(TitleState& state) {
     sleepMs(kPassPauseMs);
     world.frameCounter = world.frameCounter == 0 ? 40 : 0;
     animateTiles();
-    if (isKeyDown(scancode::Esc)) {
+    if (menuKeyHeld()) {
         const bool loaded = gameMenu();
         state.start = timerSeconds();  // the ten and twenty seconds count again
         if (loaded) return TitleExit::Loaded;
     }
+    // The help holds the title's clock: its seconds are not counted.
+    if (isKeyDown(scancode::F1)) state.start += showKeyHelp();
     if (isKeyDown(scancode::H)) {
         world.joystickOn = 0;
         resetBestPlayers();
