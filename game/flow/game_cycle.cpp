@@ -4,7 +4,7 @@
 //
 // Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
 // demoStep, score (new game); playerOffsetX/Y (start of play); what the
-// recording writes (start of play, end of a game).
+// recording writes (a game started, a game ended).
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
@@ -34,8 +34,15 @@ void titleMode() {
     newGameFields();
     loadLevel();
     renderScene();
-    titleScreen();
+    const bool loaded = titleScreen();
     world.mode = world.demoStep == 1 ? GameMode::Demonstration : GameMode::Live;
+    // A recording is played from the labyrinth's start, so only a game
+    // started there is recorded, not a saved one.
+    if (loaded) {
+        dropRecording();
+    } else {
+        startRecording();
+    }
 }
 
 // The wizard appears and the frame loop runs until the game ends. A live
@@ -62,7 +69,6 @@ double startPlay() {
         world.sceneShown = 0;
         renderScene();
     }
-    startRecording();
     world.playerOffsetX = 0;
     world.playerOffsetY = 0;
     wizardAppear();

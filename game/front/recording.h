@@ -15,8 +15,8 @@
 
 // "Data\NAME.dat", the file a recording named NAME goes to.
 std::string recordingFilePath(const std::string& name);
-// Play begins: a live game is recorded from an empty list when the run
-// records (World::recordName); a demonstration never is.
+// A game starts from the title screen: a live one is recorded from an empty
+// list when the run records (World::recordName); a demonstration never is.
 void startRecording();
 // The command live input issued in this frame, looked at after it was
 // carried out: a move counts only when it started a step.

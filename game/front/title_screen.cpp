@@ -148,7 +148,7 @@ TitleExit titlePass(TitleState& state) {
     return TitleExit::Stay;
 }
 
-void titleScreen() {
+bool titleScreen() {
     flushKeys();
     TitleState state;
     state.start = timerSeconds();
@@ -161,4 +161,5 @@ void titleScreen() {
     // The scene wipes the title's texts.
     setTextColour(kWhite);
     renderScene();
+    return exit == TitleExit::Loaded;
 }

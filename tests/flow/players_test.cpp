@@ -85,6 +85,7 @@ TEST_F(Players, TwoStepsThenSpielBeendenLeaveTheirTwoCodesAndZeros) {
     loadLevel();
     renderScene();
     world.mode = GameMode::Live;
+    startRecording();
     // The wizard appears first.
     tap(scancode::Right, in(2.0), 0.1);
     tap(scancode::Right, in(2.5), 0.1);
