@@ -19,6 +19,7 @@
 // The window's close button ends the program from here (quitGame).
 #include "game/flow/flow.h"
 
+#include "common/level_list.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
 #include "game/front/recording.h"
@@ -30,7 +31,6 @@
 #include "game/world/scene.h"
 #include "game/world/sound_catalogue.h"
 #include "game/world/world.h"
-#include "common/level_list.h"
 #include "platform/platform.h"
 
 #include <algorithm>

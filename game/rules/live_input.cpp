@@ -25,9 +25,7 @@ constexpr int kPointerSlack = 20;
 // One key and the command it issues, in the order they are tested.
 struct KeyCommand {
     int scancode;
-    void (*command)();
-    bool pauseAfter;
-    Command issued;  // what the step reports it issued (None for the menu)
+    Command command;  // Command::None: the key asks for the menu
 };
 
 // The menu is not the rules' to open: Esc asks the flow for it, which opens
@@ -35,10 +33,9 @@ struct KeyCommand {
 void requestMenu() { world.menuRequested = 1; }
 
 constexpr KeyCommand kKeyCommands[] = {
-    {scancode::Right, moveRight, false, Command::Right}, {scancode::Left, moveLeft, false, Command::Left},
-    {scancode::Up, moveUp, false, Command::Up},          {scancode::Down, moveDown, false, Command::Down},
-    {scancode::Esc, requestMenu, false, Command::None},  {scancode::Enter, actionCommand, true, Command::Action},
-    {scancode::Space, actionCommand, true, Command::Action},
+    {scancode::Right, Command::Right}, {scancode::Left, Command::Left},    {scancode::Up, Command::Up},
+    {scancode::Down, Command::Down},   {scancode::Esc, Command::None},     {scancode::Enter, Command::Action},
+    {scancode::Space, Command::Action},
 };
 
 // A command as issued by live input: the move, or the action by its rule.
@@ -94,12 +91,22 @@ bool stickStep(Command& issued) {
 bool keyboardStep(Command& issued) {
     for (const KeyCommand& k : kKeyCommands) {
         if (!isKeyDown(k.scancode)) continue;
-        k.command();
-        if (k.pauseAfter) sleepMs(kActionPauseMs);
-        issued = k.issued;
+        if (k.command == Command::None) requestMenu();
+        issue(k.command);
+        if (k.command == Command::Action) sleepMs(kActionPauseMs);
+        issued = k.command;
         return true;
     }
     return false;
+}
+
+Command mouseCommand(const MouseState& m) {
+    if (m.x > kPointerCentreX + kPointerSlack) return Command::Right;
+    if (m.x < kPointerCentreX - kPointerSlack) return Command::Left;
+    if (m.y > kPointerCentreY + kPointerSlack) return Command::Down;
+    if (m.y < kPointerCentreY - kPointerSlack) return Command::Up;
+    if (m.buttons == kFirstButtonOnly) return Command::Action;
+    return Command::None;
 }
 
 Command mouseStep() {
@@ -107,20 +114,8 @@ Command mouseStep() {
     // A failed read (pointer off the window, window inactive, no mouse)
     // reports -1 and issues nothing.
     if (m.x < 0 || m.y < 0 || m.buttons < 0) return Command::None;
-    Command command = Command::None;
-    if (m.x > kPointerCentreX + kPointerSlack) {
-        command = Command::Right;
-    } else if (m.x < kPointerCentreX - kPointerSlack) {
-        command = Command::Left;
-    } else if (m.y > kPointerCentreY + kPointerSlack) {
-        command = Command::Down;
-    } else if (m.y < kPointerCentreY - kPointerSlack) {
-        command = Command::Up;
-    } else if (m.buttons == kFirstButtonOnly) {
-        command = Command::Action;
-    } else {
-        return Command::None;
-    }
+    const Command command = mouseCommand(m);
+    if (command == Command::None) return Command::None;
     setMouse(kPointerCentreX, kPointerCentreY, false);
     issue(command);
     return command;
