@@ -22,29 +22,34 @@ constexpr int kPanelTop = 3, kPanelBottom = 13;  // cell rows
 constexpr int kCellSize = 40;
 constexpr int kPassPauseMs = 20;
 
-// One line of the panel, in code page 437, padded to the key's column.
+// One line of the panel, in code page 437: a key and what it does, printed
+// apart so that no run of blanks paints over the black cells between them.
 struct HelpLine {
-    int row;     // text row; the panel's black area holds rows 16..60
-    int column;  // text column; the black area holds columns 21..80
-    const char* text;
+    int row;           // text row; the panel's black area holds rows 16..60 and columns 21..80
+    const char* keys;  // from column kKeyColumn; "" for none
+    const char* what;  // from column kWhatColumn; "" for none
 };
+constexpr int kKeyColumn = 22;
+constexpr int kWhatColumn = 42;
 constexpr HelpLine kHelpLines[] = {
-    {18, 45, "T A S T E N"},
-    {22, 22, "Pfeiltasten        Zauberer gehen"},
-    {24, 22, "Leertaste, Enter   Gegenstand nehmen oder benutzen"},
-    {26, 22, "Esc                Men\x81"},
-    {28, 22, "F1                 diese Hilfe"},
-    {30, 22, "E                  Energie wieder voll"},
-    {32, 22, "Maus               schieben: gehen,"},
-    {33, 22, "                   linke Taste: wie Leertaste"},
-    {35, 22, "Joystick, Gamepad  gehen, A: wie Leertaste,"},
-    {36, 22, "                   Start: Men\x81 (mit Joystick EIN)"},
-    {40, 22, "Im Titelbild:"},
-    {42, 22, "Leertaste, Enter   Spiel starten"},
-    {44, 22, "L                  n\x84" "chstes Labyrinth"},
-    {46, 22, "H                  Bestenliste zur\x81" "cksetzen"},
-    {54, 35, "F1 oder Esc schlie\xE1t die Hilfe."},
+    {22, "Pfeiltasten", "Zauberer gehen"},
+    {24, "Leertaste, Enter", "Gegenstand nehmen, benutzen"},
+    {26, "Esc", "Men\x81"},
+    {28, "F1", "diese Hilfe"},
+    {30, "E", "Energie wieder voll"},
+    {32, "Maus", "schieben: gehen, Taste: Leertaste"},
+    {34, "Joystick, Gamepad", "gehen, A: Leertaste, Start: Men\x81"},
+    {36, "", "(im Men\x81 Joystick EIN w\x84hlen)"},
+    {40, "Im Titelbild:", ""},
+    {42, "Leertaste, Enter", "Spiel starten"},
+    {44, "L", "n\x84" "chstes Labyrinth"},
+    {46, "H", "Bestenliste zur\x81" "cksetzen"},
 };
+// The heading and the closing line, centred over the black area.
+constexpr int kHeadingRow = 18, kHeadingColumn = 45;
+constexpr const char* kHeading = "T A S T E N";
+constexpr int kClosingRow = 54, kClosingColumn = 35;
+constexpr const char* kClosing = "F1 oder Esc schlie\xE1t die Hilfe.";
 
 // Where the title screen names the help: status line columns 86..100,
 // which only a demonstration's hint would use.
@@ -66,6 +71,11 @@ struct KeptBlock {
     KeptBlock& operator=(const KeptBlock&) = delete;
 };
 
+void printAt(int row, int column, const char* text) {
+    setTextPos(row, column);
+    printText(text, false);
+}
+
 void drawPanel() {
     for (int i = kPanelLeft; i <= kPanelRight; ++i) {
         for (int j = kPanelTop; j <= kPanelBottom; ++j) {
@@ -75,10 +85,12 @@ void drawPanel() {
         }
     }
     setTextColour(kWhite);
+    printAt(kHeadingRow, kHeadingColumn, kHeading);
     for (const HelpLine& line : kHelpLines) {
-        setTextPos(line.row, line.column);
-        printText(line.text, true);
+        printAt(line.row, kKeyColumn, line.keys);
+        printAt(line.row, kWhatColumn, line.what);
     }
+    printAt(kClosingRow, kClosingColumn, kClosing);
 }
 
 bool closeKeyHeld() { return isKeyDown(scancode::F1) || isKeyDown(scancode::Esc); }
