@@ -99,9 +99,6 @@ TEST_F(Players, TwoStepsThenSpielBeendenLeaveTheirTwoCodesAndZeros) {
 }
 
 TEST_F(Players, TheKeyHelpHoldsPlayAndGivesTheSceneBackAsItWas) {
-    world.energy = 99;
-    world.playerX = 5;
-    world.playerY = 5;
     renderScene();
     const std::vector<Colour> before(headless::pagePixels(0), headless::pagePixels(0) + 800 * 600);
     bool panelSeen = false;
