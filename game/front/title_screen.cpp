@@ -4,11 +4,12 @@
 // a pass draws depends on the time since the screen opened (or the menu last
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
-// draws the pass looks at the start keys, Esc (menu), H (reset the table)
-// and L (next labyrinth), F1 (the key help, during which the clock stands).
-// The status line names F1 meanwhile. The texts cycle through 1,001 colours, one step
-// per pass: the blue part changes every pass, so they flicker, while green
-// and red fall slowly from orange-red to red and on to yellow.
+// draws the pass looks at the start keys, Esc (menu), H (reset the table),
+// L (next labyrinth) and F1 (the key help, during which the clock stands);
+// the status line names F1 meanwhile. The texts cycle through 1,001
+// colours, one step per pass: the blue part changes every pass, so they
+// flicker, while green and red fall slowly from orange-red to red and on to
+// yellow.
 //
 // Writes: World::frameCounter (tile animation), joystickOn and the
 // best-player table (H), sceneShown and level (L); what the menu and
