@@ -1,6 +1,8 @@
 // command_line.cpp — the game's options, one row each.
 #include "game/command_line.h"
 
+#include "common/file_names.h"
+
 namespace {
 
 const CommandOption<RunOptions> kOptions[] = {
@@ -10,6 +12,8 @@ const CommandOption<RunOptions> kOptions[] = {
      [](RunOptions& options, const std::string&) { options.fullScreen = 1; }},
     {"--frame-log", nullptr, "schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)",
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
+    {"--record", "NAME", "nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)",
+     [](RunOptions& options, const std::string& value) { options.recordName = value; }},
 };
 
 const ProgramInfo kProgram = {
@@ -26,5 +30,13 @@ const ProgramInfo kProgram = {
 }  // namespace
 
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
-    return readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
+    CommandLineResult result = readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
+    // A recording is one file inside Data: the saved games' rule for names.
+    if (result.run && !options.recordName.empty() &&
+        checkFileName(options.recordName) != NameCheck::Valid) {
+        result = CommandLineResult{false, 2, "", std::string(kProgram.name) +
+                                                     ": --record braucht einen Dateinamen ohne Pfad"
+                                                     " (zum Beispiel Demo2 oder Meins)\n"};
+    }
+    return result;
 }

@@ -4,6 +4,7 @@
 #include "common/command_line.h"
 #include "game/flow/flow.h"
 
-// Reads the game's options (--window, --fullscreen, --frame-log, --help,
-// --version) into options.
+// Reads the game's options (--window, --fullscreen, --frame-log, --record,
+// --help, --version) into options; a --record name that is not a plain file
+// name is refused.
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options);

@@ -34,6 +34,9 @@ void sleepFor(int ms);
 // A plain wait until now() reaches `seconds`; returns at once if it has.
 void sleepUntil(double seconds);
 JoystickState joystick(int id);
+GamePadState gamePad();
+// False after the window lost the focus or was minimised, until it is back.
+bool windowActive();
 MouseState mouse();
 void setMouse(int x, int y, bool visible);
 void playSound(const std::string& path);

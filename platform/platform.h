@@ -57,6 +57,19 @@ struct JoystickState {
     double y = -1000;
 };
 
+// The first game pad the host knows by the standard layout of a game
+// controller (its mapping database): what is held now. All false when
+// none is attached.
+struct GamePadState {
+    bool attached = false;  // a game pad is plugged in
+    bool up = false;        // D-pad up, or the left stick pushed up past half way
+    bool down = false;      // likewise down
+    bool left = false;      // likewise left
+    bool right = false;     // likewise right
+    bool south = false;     // the bottom face button (A on most pads)
+    bool start = false;     // the Start button
+};
+
 struct MouseState {
     int x = -1;        // 0..799 in screen pixels; -1 when unavailable
     int y = -1;        // 0..599
@@ -151,8 +164,17 @@ void flushKeys();
 // program end on the close button although it empties the buffer unread.
 bool takeCloseRequest();
 JoystickState readJoystick(int id);
+// The game pad, read anew on every call; one plugged in or out while the
+// program runs is found or let go here. Called by the game's live input,
+// title screen and menu while the joystick is switched on; readJoystick
+// keeps reporting the same device as joystick 0 as it always did.
+GamePadState readGamePad();
 MouseState readMouse();
 void setMouse(int x, int y, bool visible);
+// False while the window has lost the input focus or is minimised, true
+// otherwise (and where there is no window). The keys are released when the
+// focus goes. The game stands still in play meanwhile.
+bool windowActive();
 // Below 100 ms an uninterrupted wait; from 100 ms on a key press ends it early.
 void sleepMs(int ms);
 // An uninterrupted wait until timerSeconds() reaches `seconds`, finer than a

@@ -1,4 +1,5 @@
-// pointer_devices.cpp — joystick and mouse, passed through to the backend.
+// pointer_devices.cpp — joystick, game pad, mouse and the window's focus,
+// passed through to the backend.
 //
 // Both are polled in the programs' busy loops, so each read may also let the
 // backend handle events (at most once per sixtieth of a second).
@@ -13,6 +14,16 @@ JoystickState readJoystick(int id) {
     core::refreshIfDue(backend::now());
     if (id != 0) return JoystickState{};
     return backend::joystick(0);
+}
+
+GamePadState readGamePad() {
+    core::refreshIfDue(backend::now());
+    return backend::gamePad();
+}
+
+bool windowActive() {
+    core::refreshIfDue(backend::now());
+    return backend::windowActive();
 }
 
 // A button spent by spendHeldKeys is left out until a read sees it let go.

@@ -14,12 +14,15 @@
 
 #include "game/world/frame_log.h"
 
+#include <string>
+
 constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 
 // What the command line chooses for one run (game/command_line.cpp).
 struct RunOptions {
     int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
     bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
+    std::string recordName{};  // --record NAME: live games are recorded into "Data\NAME.dat"; "" for none
 };
 
 // Settings (with the options over them), screen, mouse pointer, images,
@@ -45,3 +48,6 @@ double startPlay();
 bool loopPass(double& lastFrame);
 // The frame step; returns false when the game has ended.
 bool frameStep(double& lastFrame);
+// A live game stands still while the key help is open (F1) or the window is
+// without the focus; lastFrame moves on by the time that took.
+void holdPlayWhenAsked(double& lastFrame);

@@ -14,13 +14,16 @@
 // frame step stays the same, and so does every frame of play.
 //
 // Writes: World::frameCounter, turnHold, splinterTimer, deathKind, level
-// (level exit), sceneShown, menuRequested, mode (a live game lost, the menu).
+// (level exit), sceneShown, menuRequested, mode (a live game lost, the menu);
+// what the recording and the pauses write.
 // The window's close button ends the program from here (quitGame).
 #include "game/flow/flow.h"
 
 #include "common/move_check.h"
+#include "common/level_list.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
+#include "game/front/recording.h"
 #include "game/rules/contacts.h"
 #include "game/rules/creatures.h"
 #include "game/rules/items.h"
@@ -107,7 +110,7 @@ void openRequestedMenu() {
     world.menuRequested = 0;
     const GameMode playing = world.mode;
     world.mode = GameMode::Menu;
-    gameMenu();
+    if (gameMenu()) dropRecording();
     world.mode = playing;
 }
 
@@ -117,7 +120,7 @@ bool restStep() {
     contactStep();
     bool menuOpened = false;
     if (world.demoStep < 1) {
-        liveInputStep();
+        recordCommand(liveInputStep());
         if (world.menuRequested != 0) {
             openRequestedMenu();
             menuOpened = true;
@@ -170,11 +173,15 @@ bool loopPass(double& lastFrame) {
     // The pass empties the key buffer, where the close request also lands;
     // the request itself is kept apart and ends the program here.
     quitOnCloseRequest();
+    holdPlayWhenAsked(lastFrame);
     const double now = timerSeconds();
     chaseSteps();
     flushKeys();
     // The door is taken only at rest, so the wizard has fully arrived on it.
     if (playerAtRest() && cellAt(world.playerX, world.playerY) == tile::Door) {
+        // The last labyrinth's door ends what a recording can hold: play
+        // goes on in the first one, which no demonstration starts from.
+        if (world.level >= kLevelCount) finishRecording();
         ++world.level;
         loadLevel();
         world.sceneShown = 0;

@@ -3,10 +3,12 @@
 // game over before the next title screen.
 //
 // Writes: World::mode; playerOffsetX/Y (start of play); a new game's fields
-// through resetForNewGame.
+// through resetForNewGame; what the recording writes (a game started, a
+// game ended).
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
+#include "game/front/recording.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
@@ -20,8 +22,15 @@ void titleMode() {
     resetForNewGame();
     loadLevel();
     renderScene();
-    titleScreen();
+    const bool loaded = titleScreen();
     world.mode = world.demoStep == 1 ? GameMode::Demonstration : GameMode::Live;
+    // A recording is played from the labyrinth's start, so only a game
+    // started there is recorded, not a saved one.
+    if (loaded) {
+        dropRecording();
+    } else {
+        startRecording();
+    }
 }
 
 // The wizard appears and the frame loop runs until the game ends. A live
@@ -31,6 +40,7 @@ void playMode() {
     double lastFrame = startPlay();
     while (loopPass(lastFrame)) {
     }
+    finishRecording();
     if (world.mode != GameMode::GameOver) world.mode = GameMode::Title;
 }
 

@@ -1,7 +1,7 @@
 // start_up.cpp — what the game does once per run before the first game.
 //
 // Writes: what readSettings writes (switches, best players); fullScreen and
-// fullScreenStored when the command line chooses the screen.
+// fullScreenStored when the command line chooses the screen; recordName.
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
@@ -27,6 +27,7 @@ void startUp(const RunOptions& options) {
     setFrameLog(options.frameLog);
     readSettings();
     chooseScreenForThisRun(options.fullScreen);
+    world.recordName = options.recordName;
     // The window opens with its name; the wizard becomes its icon once the
     // images are loaded.
     nameWindow(kWindowTitle, nullptr);

@@ -6,8 +6,9 @@
 #include "common/commands.h"
 
 // Title screen with attract mode; returns when play is to begin: a start
-// key, a demonstration loaded (demoStep 1) or a saved game loaded.
-void titleScreen();
+// key, a demonstration loaded (demoStep 1) or a saved game loaded (then
+// true).
+bool titleScreen();
 // Closing scene, message and best-player entry after a live game is lost.
 void gameOver();
 // The in-game menu, opened by Esc. Returns after "Spielstand abspeichern",

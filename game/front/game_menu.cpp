@@ -1,5 +1,5 @@
 // game_menu.cpp — the in-game menu: its lines, the frame moved by the
-// cursor keys or the mouse, and what each line does.
+// cursor keys, the mouse or the game pad, and what each line does.
 //
 // The menu is modal: it runs its own loop, about one pass every 3 ms, while
 // the game stands still. The mouse pointer is kept at the screen's centre; a
@@ -131,12 +131,14 @@ bool gameMenu() {
         const MouseState mouse = readMouse();
         // A failed read (all -1: window inactive, pointer outside) is no push.
         const bool pointer = mouse.x >= 0 && mouse.y >= 0;
-        // The keys act once per tap and repeat when held (keyPressed).
-        if (keyPressed(scancode::Down) || (pointer && mouse.y > kBandBottom)) moveFrame(1);
-        if (keyPressed(scancode::Up) || (pointer && mouse.y < kBandTop)) moveFrame(-1);
+        // The keys act once per tap and repeat when held (keyPressed). The
+        // game pad, while the joystick is on: up and down move, A chooses.
+        const GamePadState pad = world.joystickOn == 1 ? readGamePad() : GamePadState{};
+        if (keyPressed(scancode::Down) || pad.down || (pointer && mouse.y > kBandBottom)) moveFrame(1);
+        if (keyPressed(scancode::Up) || pad.up || (pointer && mouse.y < kBandTop)) moveFrame(-1);
         const bool space = keyPressed(scancode::Space);
         const bool enter = keyPressed(scancode::Enter);
-        if (space || enter || mouse.buttons == kLeftButtonOnly) {
+        if (space || enter || pad.south || mouse.buttons == kLeftButtonOnly) {
             recentrePointer();
             const MenuLine& line = kMenu[world.menuCursor];
             const MenuExit exit = line.choose(line);

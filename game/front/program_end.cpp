@@ -1,13 +1,15 @@
-// program_end.cpp — the one way the game ends: the settings are written,
-// then the program ends. The menu's "Spiel beenden" comes here after its
+// program_end.cpp — the one way the game ends: a recording running is
+// written, and the settings, then the program ends. The menu's "Spiel beenden" comes here after its
 // dissolve, the window's close button directly.
 //
-// Writes: nothing of World.
+// Writes: what finishRecording writes.
 #include "game/front/front.h"
+#include "game/front/recording.h"
 
 #include "platform/platform.h"
 
 void quitGame() {
+    finishRecording();
     writeSettings();
     endProgram();
 }

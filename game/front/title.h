@@ -19,7 +19,8 @@ enum class TitleExit {
 };
 
 // One pass: colour step; the credits (below ten seconds) or the best
-// players (above ten); the time-out, which starts a demonstration; the
-// mouse and joystick buttons; a pause of 120 ms and a step of the tile
-// animation; Esc (menu), H, L, and the start keys Enter and Space.
+// players (above ten), and the F1 hint; the time-out, which starts a
+// demonstration; the mouse, joystick and game pad buttons; a pause of 120 ms
+// and a step of the tile animation; Esc or the pad's Start (menu), F1 (key
+// help), H, L, and the start keys Enter and Space.
 TitleExit titlePass(TitleState& state);

@@ -4,10 +4,12 @@
 // a pass draws depends on the time since the screen opened (or the menu last
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
-// draws the pass looks at the start keys, Esc (menu), H (reset the table)
-// and L (next labyrinth). The texts cycle through 1,001 colours, one step
-// per pass: the blue part changes every pass, so they flicker, while green
-// and red fall slowly from orange-red to red and on to yellow.
+// draws the pass looks at the start keys, Esc (menu), H (reset the table),
+// L (next labyrinth) and F1 (the key help, during which the clock stands);
+// the status line names F1 meanwhile. The texts cycle through 1,001
+// colours, one step per pass: the blue part changes every pass, so they
+// flicker, while green and red fall slowly from orange-red to red and on to
+// yellow.
 //
 // Writes: World::frameCounter (tile animation), joystickOn and the
 // best-player table (H), sceneShown and level (L); what the menu and
@@ -15,6 +17,7 @@
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
+#include "game/front/key_help.h"
 #include "game/front/title.h"
 
 #include "common/level_list.h"
@@ -102,8 +105,12 @@ void nextLabyrinth() {
 
 bool startButtonPressed() {
     if (readMouse().buttons == kFirstButtonOnly) return true;
-    return world.joystickOn == 1 && readJoystick(0).buttons == kFirstButtonOnly;
+    if (world.joystickOn != 1) return false;
+    return readJoystick(0).buttons == kFirstButtonOnly || readGamePad().south;
 }
+
+// Esc, or the game pad's Start while the joystick is on.
+bool menuKeyHeld() { return isKeyDown(scancode::Esc) || (world.joystickOn == 1 && readGamePad().start); }
 
 }  // namespace
 
@@ -113,6 +120,7 @@ TitleExit titlePass(TitleState& state) {
     setTextColour(static_cast<Colour>(state.colour));
     if (state.now - state.start < kCreditsSeconds) drawCredits();
     if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
+    printKeyHelpHint();
     logFirstPicture();  // the diagnostic start-up mark, once per run
     state.now = timerSeconds();
     // The time-out is looked at before any key, so a start key held in the
@@ -125,11 +133,13 @@ TitleExit titlePass(TitleState& state) {
     sleepMs(kPassPauseMs);
     world.frameCounter = world.frameCounter == 0 ? 40 : 0;
     animateTiles();
-    if (isKeyDown(scancode::Esc)) {
+    if (menuKeyHeld()) {
         const bool loaded = gameMenu();
         state.start = timerSeconds();  // the ten and twenty seconds count again
         if (loaded) return TitleExit::Loaded;
     }
+    // The help holds the title's clock: its seconds are not counted.
+    if (isKeyDown(scancode::F1)) state.start += showKeyHelp();
     // H and L act once per tap and repeat when held (keyPressed).
     if (keyPressed(scancode::H)) {
         world.joystickOn = 0;
@@ -140,7 +150,7 @@ TitleExit titlePass(TitleState& state) {
     return TitleExit::Stay;
 }
 
-void titleScreen() {
+bool titleScreen() {
     flushKeys();
     // Presses of H and L made before the title showed are forgotten.
     keyPressed(scancode::H);
@@ -156,4 +166,5 @@ void titleScreen() {
     // The scene wipes the title's texts.
     setTextColour(kWhite);
     renderScene();
+    return exit == TitleExit::Loaded;
 }

@@ -1,5 +1,5 @@
-// live_input.cpp — turns joystick, keyboard and mouse into at most one
-// command per frame while the wizard is at rest in a live game.
+// live_input.cpp — turns joystick, game pad, keyboard and mouse into at most
+// one command per frame while the wizard is at rest in a live game.
 //
 // Writes: World::energy (E key), World::menuRequested (Esc); everything the
 // commands write.
@@ -22,8 +22,7 @@ constexpr int kPointerSlack = 20;
 // One key and the command it issues, in the order they are tested.
 struct KeyCommand {
     int scancode;
-    void (*command)();
-    bool pauseAfter;
+    Command command;  // Command::None: the key asks for the menu
 };
 
 // The menu is not the rules' to open: Esc asks the flow for it, which opens
@@ -31,77 +30,105 @@ struct KeyCommand {
 void requestMenu() { world.menuRequested = 1; }
 
 constexpr KeyCommand kKeyCommands[] = {
-    {scancode::Right, moveRight, false},     {scancode::Left, moveLeft, false},
-    {scancode::Up, moveUp, false},           {scancode::Down, moveDown, false},
-    {scancode::Esc, requestMenu, false},     {scancode::Enter, actionCommand, true},
-    {scancode::Space, actionCommand, true},
+    {scancode::Right, Command::Right}, {scancode::Left, Command::Left},    {scancode::Up, Command::Up},
+    {scancode::Down, Command::Down},   {scancode::Esc, Command::None},     {scancode::Enter, Command::Action},
+    {scancode::Space, Command::Action},
 };
 
-bool joystickStep() {
+// A command as issued by live input: the move, or the action by its rule.
+void issue(Command command) {
+    switch (command) {
+        case Command::Up: moveUp(); break;
+        case Command::Right: moveRight(); break;
+        case Command::Down: moveDown(); break;
+        case Command::Left: moveLeft(); break;
+        case Command::Action: actionCommand(); break;
+        case Command::None: break;
+    }
+}
+
+// The joystick's command, or None when it rests (or is missing) and the
+// keyboard may act.
+Command joystickCommand() {
     const JoystickState s = readJoystick(0);
     // A failed read (no joystick 0) reports buttons -1 and axes -1000; it
     // issues nothing, so the keyboard works as without a joystick.
-    if (s.buttons < 0) return false;
-    if (s.x > kStickDeadZone) {
-        moveRight();
-    } else if (s.x < -kStickDeadZone) {
-        moveLeft();
-    } else if (s.y > kStickDeadZone) {
-        moveDown();
-    } else if (s.y < -kStickDeadZone) {
-        moveUp();
-    } else if (s.buttons == kFirstButtonOnly) {
-        actionCommand();
-        sleepMs(kActionPauseMs);
-    } else {
-        return false;
-    }
+    if (s.buttons < 0) return Command::None;
+    if (s.x > kStickDeadZone) return Command::Right;
+    if (s.x < -kStickDeadZone) return Command::Left;
+    if (s.y > kStickDeadZone) return Command::Down;
+    if (s.y < -kStickDeadZone) return Command::Up;
+    if (s.buttons == kFirstButtonOnly) return Command::Action;
+    return Command::None;
+}
+
+// The game pad's command: the left stick or the D-pad walks, the south
+// button acts, Start asks for the menu (which is no command).
+Command gamePadCommand() {
+    const GamePadState pad = readGamePad();
+    if (pad.right) return Command::Right;
+    if (pad.left) return Command::Left;
+    if (pad.down) return Command::Down;
+    if (pad.up) return Command::Up;
+    if (pad.south) return Command::Action;
+    if (pad.start) requestMenu();
+    return Command::None;
+}
+
+// Joystick, then game pad: the first that issues a command ends the step.
+bool stickStep(Command& issued) {
+    issued = joystickCommand();
+    if (issued == Command::None) issued = gamePadCommand();
+    if (issued == Command::None) return world.menuRequested != 0;
+    issue(issued);
+    if (issued == Command::Action) sleepMs(kActionPauseMs);
     return true;
 }
 
-bool keyboardStep() {
+bool keyboardStep(Command& issued) {
     for (const KeyCommand& k : kKeyCommands) {
         if (!isKeyDown(k.scancode)) continue;
-        k.command();
-        if (k.pauseAfter) sleepMs(kActionPauseMs);
+        if (k.command == Command::None) requestMenu();
+        issue(k.command);
+        if (k.command == Command::Action) sleepMs(kActionPauseMs);
+        issued = k.command;
         return true;
     }
     return false;
 }
 
-void mouseStep() {
+Command mouseCommand(const MouseState& m) {
+    if (m.x > kPointerCentreX + kPointerSlack) return Command::Right;
+    if (m.x < kPointerCentreX - kPointerSlack) return Command::Left;
+    if (m.y > kPointerCentreY + kPointerSlack) return Command::Down;
+    if (m.y < kPointerCentreY - kPointerSlack) return Command::Up;
+    if (m.buttons == kFirstButtonOnly) return Command::Action;
+    return Command::None;
+}
+
+Command mouseStep() {
     const MouseState m = readMouse();
     // A failed read (pointer off the window, window inactive, no mouse)
     // reports -1 and issues nothing.
-    if (m.x < 0 || m.y < 0 || m.buttons < 0) return;
-    void (*command)() = nullptr;
-    if (m.x > kPointerCentreX + kPointerSlack) {
-        command = moveRight;
-    } else if (m.x < kPointerCentreX - kPointerSlack) {
-        command = moveLeft;
-    } else if (m.y > kPointerCentreY + kPointerSlack) {
-        command = moveDown;
-    } else if (m.y < kPointerCentreY - kPointerSlack) {
-        command = moveUp;
-    } else if (m.buttons == kFirstButtonOnly) {
-        command = actionCommand;
-    } else {
-        return;
-    }
+    if (m.x < 0 || m.y < 0 || m.buttons < 0) return Command::None;
+    const Command command = mouseCommand(m);
+    if (command == Command::None) return Command::None;
     setMouse(kPointerCentreX, kPointerCentreY, false);
-    command();
+    issue(command);
+    return command;
 }
 
 }  // namespace
 
-void liveInputStep() {
+Command liveInputStep() {
     // Commands come from the held state of keys, never from the buffer.
     flushKeys();
-    if (world.joystickOn == 1 && joystickStep()) return;
-    if (keyboardStep()) return;
+    Command issued = Command::None;
+    if (world.joystickOn == 1 && stickStep(issued)) return issued;
+    if (keyboardStep(issued)) return issued;
     if (isKeyDown(scancode::E)) {
         world.energy = kFullEnergy;
         showEnergy();
     }
-    mouseStep();
+    return mouseStep();
 }

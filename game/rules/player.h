@@ -7,8 +7,10 @@
 
 #include "common/commands.h"
 
-// Reads joystick, keyboard and mouse and issues at most one command.
-void liveInputStep();
+// Reads joystick, game pad, keyboard and mouse and issues at most one
+// command; returns it (None when nothing was issued or Esc asked for the
+// menu), so that a recording can keep it.
+Command liveInputStep();
 void moveRight();
 void moveLeft();
 void moveUp();

@@ -63,6 +63,7 @@ struct RunState {
     int demoCycle = 0;    // 0..3: which demonstration the title screen plays next (title screen)
     std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
     std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
+    std::string recordName;  // --record NAME: each live game is recorded into "Data\NAME.dat"; "" records nothing (start-up)
 };
 
 // ---- One game: set by each new game ----
@@ -74,6 +75,8 @@ struct GameState {
     int deathKind = 0;  // 0 alive, 1 energy ran out, 2 drowned; above 0 the loader reads "ende" (new game, flow)
     int demoStep = 0;   // 0 live game; 1..1000 index of the next demonstration move; above 999 ends it (new game, title screen, demonstration playback)
     std::array<int, kDemoMoves + 1> demoMoves{};  // moves 1..1000: 1 up, 2 right, 3 down, 4 left, 5 use (title screen)
+    int recordedCount = -1;  // codes recorded in this game, 0..999; -1 when it is not recorded or already written (recording)
+    RecordingMoves recordedMoves{};  // the codes 1..999 recorded so far, zeros after them (recording)
 };
 
 // ---- The labyrinth: loaded from its file, changed by play ----

@@ -1,4 +1,5 @@
-// devices.cpp — the headless window (its name too), joystick, mouse, sound
+// devices.cpp — the headless window (its name and focus too), joystick, game
+// pad, mouse, sound
 // and program end.
 //
 // Nothing is shown or heard: the calls are recorded for the tests to inspect.
@@ -23,6 +24,10 @@ void nameWindow(const std::string& title, const Image* icon) {
 }
 
 JoystickState joystick(int id) { return id == 0 ? headless::state.joystick : JoystickState{}; }
+
+GamePadState gamePad() { return headless::state.gamePad; }
+
+bool windowActive() { return headless::state.windowActive; }
 
 MouseState mouse() { return headless::state.mouse; }
 

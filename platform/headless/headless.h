@@ -19,7 +19,8 @@ namespace headless {
 struct ProgramEnded {};
 
 // Back to the start state: no screen, clock 0, empty script, no keys held,
-// empty key buffer, no sounds recorded, no joystick, mouse unavailable, random
+// empty key buffer, no sounds recorded, no joystick, no game pad, the window
+// in focus, mouse unavailable, random
 // numbers from their fixed start, no window name, no current field source (data files opened
 // earlier stay open). Images made earlier stay valid.
 void reset();
@@ -40,6 +41,11 @@ void mouse(int x, int y, int buttons, double at);
 // Joystick 0 attached with this state; detachJoystick makes reads fail again.
 void joystick(int buttons, double x, double y, double at);
 void detachJoystick(double at);
+// The game pad as held from then on; GamePadState{} unplugs it.
+void gamePad(const GamePadState& pad, double at);
+// The window gains (true) or loses (false) the focus; losing it releases
+// every key, as a window does.
+void focus(bool active, double at);
 
 // Called each time the backend has delivered the due events (at every
 // refresh, sleep and advance), where a window's events would be handled: at

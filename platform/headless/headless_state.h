@@ -21,13 +21,14 @@ Nanoseconds toNanoseconds(double seconds);
 
 // One scripted input event.
 struct ScriptEvent {
-    enum class Kind { KeyDown, KeyUp, Text, Extended, Mouse, Joystick, DetachJoystick };
+    enum class Kind { KeyDown, KeyUp, Text, Extended, Mouse, Joystick, DetachJoystick, GamePad, Focus };
     Nanoseconds at = 0;       // virtual time
     Kind kind = Kind::KeyDown;
     int code = 0;             // scancode or extended key code
     std::string text;         // characters for Kind::Text
     MouseState mouse;         // for Kind::Mouse
     JoystickState joystick;   // for Kind::Joystick
+    GamePadState gamePad;     // for Kind::GamePad
 };
 
 struct State {
@@ -36,6 +37,8 @@ struct State {
     std::vector<ScriptEvent> script;       // ordered by time, then by insertion
     std::size_t nextEvent = 0;             // first undelivered entry of script
     JoystickState joystick;                // defaults: no joystick
+    GamePadState gamePad;                  // defaults: no game pad
+    bool windowActive = true;              // the window has the focus
     MouseState mouse;                      // defaults: unavailable
     MouseState setMouseCall;               // last setMouse; -1 before any
     bool setMouseVisible = true;

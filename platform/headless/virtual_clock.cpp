@@ -52,6 +52,14 @@ void deliver(const ScriptEvent& event) {
         case ScriptEvent::Kind::DetachJoystick:
             state.joystick = JoystickState{};
             break;
+        case ScriptEvent::Kind::GamePad:
+            state.gamePad = event.gamePad;
+            break;
+        case ScriptEvent::Kind::Focus:
+            state.windowActive = event.code != 0;
+            // As in a window: keys released elsewhere send no key-up.
+            if (!state.windowActive) core::releaseAllKeys();
+            break;
     }
 }
 
@@ -142,6 +150,14 @@ void joystick(int buttons, double x, double y, double at) {
 }
 
 void detachJoystick(double at) { schedule(eventAt(at, ScriptEvent::Kind::DetachJoystick)); }
+
+void gamePad(const GamePadState& pad, double at) {
+    ScriptEvent e = eventAt(at, ScriptEvent::Kind::GamePad);
+    e.gamePad = pad;
+    schedule(std::move(e));
+}
+
+void focus(bool active, double at) { scheduleCode(at, ScriptEvent::Kind::Focus, active ? 1 : 0); }
 
 }  // namespace headless
 

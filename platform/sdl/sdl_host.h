@@ -25,6 +25,7 @@ struct Host {
     int fullScreen = -1;            // mode of the open window; -1 before the first
     Uint64 lastPresent = 0;         // performance counter at the last present
     int wheel = 0;                  // sum of the mouse wheel's vertical steps
+    bool active = true;             // false from a focus loss or minimising until the window is back
     std::string title;              // window title (UTF-8) as named; "" for the default
     int iconWidth = 0;              // size of the named icon; 0 for none
     int iconHeight = 0;
@@ -49,7 +50,9 @@ void handleKey(const SDL_KeyboardEvent& key);
 void handleText(const char* utf8);
 // Sound, in sdl_sound.cpp: stops playback and releases the device.
 void closeAudio();
-// Joystick, in sdl_joystick.cpp: closes the opened device.
+// Joystick, in sdl_input.cpp: closes the opened device.
 void closeJoystick();
+// Game pad, in sdl_gamepad.cpp: closes the opened device.
+void closeGamePad();
 
 }  // namespace sdl

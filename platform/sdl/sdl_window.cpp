@@ -190,13 +190,19 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
         core::extendedKey(kCloseRequestKey);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
         // Key-up events of keys released elsewhere never reach us.
         core::releaseAllKeys();
+        host.active = false;
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        host.active = true;
         break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED:
         host.lastPresent = 0;  // show the page again at the next refresh
+        if (event.event == SDL_WINDOWEVENT_RESTORED) host.active = true;
         break;
     default:
         break;
@@ -254,6 +260,8 @@ void handleEvent(const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        // Keys reach only a window with the focus, whatever was missed.
+        if (event.type == SDL_KEYDOWN) host.active = true;
         handleKey(event.key);
         break;
     case SDL_TEXTINPUT:
@@ -327,9 +335,12 @@ void refresh() {
     }
 }
 
+bool windowActive() { return sdl::host.active; }
+
 void endProgram() {
     sdl::closeAudio();
     sdl::closeJoystick();
+    sdl::closeGamePad();
     sdl::destroyWindow();
     SDL_Quit();
     std::exit(0);

@@ -159,3 +159,20 @@ TEST_F(Title, DemonstrationsFollowInTurnAndAMissingRecordingPlaysAsZeros) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Title, TheStatusLineNamesF1AndItsHelpHoldsTheClockOfTheTwentySeconds) {
+    TitleState state;
+    state.start = timerSeconds();
+    ASSERT_EQ(titlePass(state), TitleExit::Stay);
+    EXPECT_TRUE(textShown(kStatusRow, 86, "F1: Tastenhilfe", static_cast<Colour>(state.colour)));
+    // Open for thirty seconds: the demonstration still waits its twenty.
+    tap(scancode::F1, in(1), kTitleKey);
+    tap(scancode::F1, in(31), kTitleKey);
+    const double took = timedTitle();
+    EXPECT_GT(took, 50.0);
+    EXPECT_EQ(world.demoStep, 1);
+}
+
+}  // namespace

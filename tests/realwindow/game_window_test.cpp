@@ -1,6 +1,8 @@
 // The game in a real window, as a player meets it: the title picture in its
-// place, Space brings the wizard, the right arrow walks him, Esc opens the
-// menu, and "Spiel beenden" stores the settings and ends the program.
+// place, Space brings the wizard, the right arrow walks him, F1 shows the
+// keys and F1 again the scene, Esc opens the menu, and "Spiel beenden"
+// stores the settings and the recording the game was started for, and ends
+// the program.
 #include "tests/realwindow/real_window_fixture.h"
 
 namespace fs = std::filesystem;
@@ -25,7 +27,7 @@ bool titleShown(const Picture& window) {
 
 TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     const fs::path run = makeRunFolder("run");
-    const pid_t game = start(ZL_GAME_PROGRAM, {"--window"}, run);
+    const pid_t game = start(ZL_GAME_PROGRAM, {"--window", "--record", "Mine"}, run);
     const std::string window = windowOf(game);
     ASSERT_FALSE(window.empty());
     named(window, "Zauberlabyrinth");
@@ -53,6 +55,14 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     display.keyUp("Right");
     ASSERT_TRUE(walked);
 
+    // F1: the key help's masonry panel over the scene; F1 again: the scene.
+    static const Picture wall = sprite("altmauer");
+    display.tap("F1", 0.1);
+    ASSERT_TRUE(waitToSee(
+        window, [](const Picture& p) { return shareShown(p, wall, 120, 80, false) >= kTitleShare; }, "the key help"));
+    display.tap("F1", 0.1);
+    ASSERT_TRUE(waitToSee(window, [](const Picture& p) { return wizardCell(p).has_value(); }, "the scene again"));
+
     // Esc opens the menu, its frame on the first line.
     display.keyDown("Escape");
     const std::optional<Picture> menu =
@@ -72,6 +82,15 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     std::size_t lines = 0;
     for (std::size_t at = settings.find("\r\n"); at != std::string::npos; at = settings.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 11u);
+    // The recording: a 5 for each action of the Space still held as play
+    // began, a 2 for each step right, then zeros to 1000 fields.
+    const std::string recording = dir.readFile("run/Data/Mine.dat");
+    const std::size_t actions = recording.find_first_not_of("5\r\n") / 3;
+    const std::size_t steps = recording.find("0\r\n") / 3 - actions;
+    EXPECT_GE(steps, 1u);
+    std::string expected;
+    for (std::size_t k = 0; k < 1000; ++k) expected += k < actions ? "5\r\n" : k < actions + steps ? "2\r\n" : "0\r\n";
+    EXPECT_EQ(recording, expected);
 }
 
 }  // namespace

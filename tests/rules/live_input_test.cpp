@@ -181,3 +181,36 @@ TEST_F(LiveInputTest, PendingKeyPressesAreDiscarded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LiveInputTest, TheGamePadWalksActsAndAsksForTheMenuWhileTheJoystickIsOn) {
+    struct Case {
+        GamePadState pad;
+        int joystickOn;
+        Command issued;
+        int menuRequested;
+    };
+    const Case cases[] = {
+        {{.attached = true, .right = true}, 1, Command::Right, 0},
+        {{.attached = true, .up = true, .left = true}, 1, Command::Left, 0},
+        {{.attached = true, .south = true}, 1, Command::Action, 0},
+        {{.attached = true, .start = true}, 1, Command::None, 1},
+        {{.attached = true}, 1, Command::Down, 0},                // at rest it leaves the keyboard
+        {{.attached = true, .right = true}, 0, Command::Down, 0}, // ignored while switched off
+    };
+    centredPointer();
+    hold(scancode::Down);
+    for (const Case& c : cases) {
+        world.playerX = world.playerY = 5;
+        world.playerOffsetX = world.playerOffsetY = 0;
+        world.menuRequested = 0;
+        world.joystickOn = c.joystickOn;
+        headless::gamePad(c.pad, headless::clock());
+        settle();
+        EXPECT_EQ(liveInputStep(), c.issued) << "case " << (&c - cases);
+        EXPECT_EQ(world.menuRequested, c.menuRequested) << "case " << (&c - cases);
+    }
+}
+
+}  // namespace

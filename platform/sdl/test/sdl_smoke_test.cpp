@@ -217,10 +217,15 @@ TEST_F(SdlBackend, KeyEventsReachKeyStateAndBuffer) {
     EXPECT_FALSE(isKeyDown(21));
     EXPECT_TRUE(isKeyDown(75));
 
-    // Losing the focus releases every key.
+    // Losing the focus releases every key, and the window is inactive until
+    // the focus comes back.
     pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     pump();
     EXPECT_FALSE(isKeyDown(75));
+    EXPECT_FALSE(windowActive());
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    pump();
+    EXPECT_TRUE(windowActive());
 
     pushText("\xC3\xBC\xE2\x82\xAC" "a");  // u umlaut, euro sign, a
     pushKey(SDL_SCANCODE_RETURN, true);
