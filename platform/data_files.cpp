@@ -19,6 +19,7 @@
 // its scratch file behind: hidden, and beyond every name a dialog accepts
 // (none may begin with a dot), so it is never taken for a saved game or a
 // level; the next write of the same file removes it.
+#include "platform/commit_hook.h"
 #include "platform/field_source.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
@@ -283,6 +284,7 @@ bool commit(OpenFile& file) {
     file.fd = -1;
     if (ok && ::rename(file.scratchPath.c_str(), file.targetPath.c_str()) == 0) {
         syncFolderOf(file.targetPath);
+        if (core::afterFileCommitted) core::afterFileCommitted();
     } else {
         ::unlink(file.scratchPath.c_str());
         ok = false;
@@ -350,5 +352,5 @@ void deleteFile(const std::string& path) {
     if (host.empty()) return;
     struct stat info {};
     if (::lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
-    ::unlink(host.c_str());
+    if (::unlink(host.c_str()) == 0 && core::afterFileCommitted) core::afterFileCommitted();
 }
