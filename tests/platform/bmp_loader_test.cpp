@@ -29,13 +29,13 @@ Colour patternColour(int x, int y) {
 struct BmpLayout {
     int width = 4;
     int height = 3;
-    int bitsPerPixel = 24;     // 8, 24 or 32
+    int bitsPerPixel = 24;     // 4, 8, 24 or 32
     bool topDown = false;      // negative height in the header
     std::uint8_t alpha = 0;    // alpha byte of 32-bit pixels
 };
 
-// A BITMAPINFOHEADER bitmap of the test pattern. 8-bit bitmaps use a palette
-// of one entry per pixel of the pattern (the sizes used here fit in 256).
+// A BITMAPINFOHEADER bitmap of the test pattern. 4- and 8-bit bitmaps use a
+// palette of one entry per pixel of the pattern (the sizes used here fit).
 std::string makeBmp(const BmpLayout& layout) {
     std::vector<Colour> palette;
     auto indexOf = [&](Colour c) {
@@ -52,7 +52,10 @@ std::string makeBmp(const BmpLayout& layout) {
         std::string row;
         for (int x = 0; x < layout.width; ++x) {
             Colour c = patternColour(x, y);
-            if (layout.bitsPerPixel == 8) {
+            if (layout.bitsPerPixel == 4) {
+                if (x % 2 == 0) row.push_back(0);
+                row.back() = static_cast<char>(row.back() | indexOf(c) << (x % 2 == 0 ? 4 : 0));
+            } else if (layout.bitsPerPixel == 8) {
                 row.push_back(static_cast<char>(indexOf(c)));
             } else {
                 row.push_back(static_cast<char>(c & 0xFF));
@@ -122,6 +125,7 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
         {"32-bit alpha 0x80", {4, 3, 32, false, 0x80}},
         {"32-bit top-down", {4, 3, 32, true, 0}},
         {"8-bit palette", {5, 3, 8, false, 0}},
+        {"4-bit palette", {5, 3, 4, true, 0}},
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
@@ -129,6 +133,31 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
         Image* img = image(v.layout.width, v.layout.height);
         loadBmp("sprites\\pic.bmp", img);
         expectPattern(img, v.layout.width, v.layout.height);
+    }
+}
+
+TEST_F(LoadBmp, WidensSixteenBitColoursToFullBrightness) {
+    const struct {
+        const char* name;
+        std::uint32_t compression;  // 0: 5-5-5, 3: the 5-6-5 masks below
+        std::uint32_t pixel;
+        Colour expected;
+    } cases[] = {
+        {"5-5-5 white", 0, 0x7FFF, 0xFFFFFFFFu},
+        {"5-5-5 red 22 of 31", 0, 22u << 10, 0xFFB40000u},
+        {"5-6-5 masks", 3, 31u << 11 | 32u << 5 | 1u, 0xFFFF8108u},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bmp = "BM";
+        for (std::uint32_t v : {70u, 0u, 66u, 40u, 1u, 1u}) putLe(bmp, v, 4);
+        putLe(bmp, 1, 2);
+        putLe(bmp, 16, 2);
+        for (std::uint32_t v : {c.compression, 4u, 0u, 0u, 0u, 0u, 0xF800u, 0x07E0u, 0x001Fu, c.pixel}) putLe(bmp, v, 4);
+        dir_.writeFile("pic.bmp", bmp);
+        Image* img = image(1, 1);
+        loadBmp("pic.bmp", img);
+        EXPECT_EQ(img->pixels[0], c.expected);
     }
 }
 
@@ -170,6 +199,9 @@ TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
         hugeClaim[at + 2] = static_cast<char>(0x01);
         hugeClaim[at + 3] = 0;
     }
+    // A palette of 14 colours whose last pixel names the 15th.
+    std::string outsidePalette = makeBmp({5, 3, 8, true, 0});
+    outsidePalette[46] = 14;
     std::string garbage;
     for (int i = 0; i < 500; ++i) garbage.push_back(static_cast<char>((i * 37 + 11) & 0xFF));
     const struct {
@@ -182,6 +214,7 @@ TEST_F(LoadBmp, LeavesTheImageAloneWhenTheFileIsNoBitmap) {
         {"header only", good.substr(0, 54)},
         {"cut in the pixels", good.substr(0, good.size() - 20)},
         {"huge size claim", hugeClaim},
+        {"colour outside the palette", outsidePalette},
     };
     for (const auto& d : damaged) {
         SCOPED_TRACE(d.name);
