@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need
 # (xvfb, xdotool and x11-apps for the tests in a real window,
-# desktop-file-utils to check the desktop entries).
+# desktop-file-utils to check the desktop entries; emscripten, chromium and
+# node for the browser edition and its tests) and the browser tests' npm
+# packages.
 # Does nothing when all are there; otherwise one apt-get update and one
 # install, as root or through sudo.
 set -euo pipefail
@@ -12,7 +14,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-apps desktop-file-utils python3
+  emscripten nodejs chromium
 )
+# npm comes with some builds of node; Debian packs it separately.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,7 +26,15 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The browser tests' driver, pinned by tests/web/package-lock.json.
+install_browser_driver() {
+  if [ ! -d tests/web/node_modules/puppeteer-core ] && command -v npm >/dev/null; then
+    (cd tests/web && npm ci --no-audit --no-fund)
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_browser_driver
   exit 0
 fi
 
@@ -33,3 +46,4 @@ else
 fi
 "${as_root[@]}" apt-get update
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+install_browser_driver
