@@ -1,5 +1,5 @@
-// web_input.cpp — the page's event handlers, the mouse on the canvas and the
-// first gamepad as joystick 0.
+// web_input.cpp — the page's event handlers, storing the player's files,
+// the mouse on the canvas and the first gamepad as joystick 0.
 //
 // The mouse is read in the 800 x 600 picture's own pixels, whatever size the
 // page scales the canvas to; a pointer outside the canvas reads as
@@ -7,8 +7,10 @@
 // instead: from then on the pointer reads as (x, y) plus how far it moved
 // since, which is all the game needs of a recentred pointer.
 //
-// Writes: web::host (pointer, buttons, wheel, warp offset, handlers).
+// Writes: web::host (pointer, buttons, wheel, warp offset, handlers), the
+// data-file writer's commit hook.
 #include "platform/backend.h"
+#include "platform/commit_hook.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_js.h"
 
@@ -73,6 +75,12 @@ double axisValue(double raw) {
 void ensureHandlers() {
     if (host.handlersSet) return;
     host.handlersSet = true;
+    // The player's Data lives in the page's IndexedDB: every file the data
+    // file writer commits is stored there at once, so a page closed a moment
+    // after saving keeps the save; and what the start brought into Data (the
+    // shipped levels, the default settings) is stored now.
+    core::afterFileCommitted = [] { zl_js_store_files(); };
+    zl_js_store_files();
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(window, nullptr, EM_TRUE, onKeyDown);
     emscripten_set_keyup_callback(window, nullptr, EM_TRUE, onKeyUp);

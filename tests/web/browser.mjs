@@ -3,7 +3,7 @@
 // Serves the site on a free local port, starts Debian's chromium headless
 // with a fresh profile (no network: every background connection switched
 // off), runs one case and exits 0 when it passed.
-import { serve, launch, open, canvasPixels, pngPixels, differingPixels, settled, press } from './chromium.mjs';
+import { serve, launch, open, sleep, canvasPixels, pngPixels, differingPixels, settled, press } from './chromium.mjs';
 
 const [caseName, siteDir, titlePicture] = process.argv.slice(2);
 
@@ -16,14 +16,36 @@ function check(condition, what) {
   console.log('ok: ' + what);
 }
 
-// The title after its dissolve, labyrinth 1 behind it, as the headless
-// backend draws the same moment.
+// The title three seconds in, labyrinth 1 behind it, as the headless
+// backend draws that moment (docs/title.png). The page's clock is real and
+// two things on it move: the colour of the title's text lines and the
+// glowing coals left of the start. Everything else must equal the headless
+// picture exactly, read every 100 ms from two to six seconds after the first
+// picture, the closest reading counting.
+const titleAnimations = [
+  { left: 340, top: 308, right: 560, bottom: 340 },  // "programmiert in Nordlicht von"
+  { left: 340, top: 404, right: 560, bottom: 436 },  // "Drücke Leertaste um das Spiel zu Starten."
+  { left: 40, top: 360, right: 80, bottom: 400 },    // the coals
+];
+
 async function title(browser, base) {
   const page = await open(browser, base, 'index.html');
-  const shown = await settled(page);
   const expected = await pngPixels(page, titlePicture);
-  const differing = differingPixels(shown, expected);
-  check(differing === 0, `the title equals the headless picture (${differing} pixels differ)`);
+  const moving = (x, y) => titleAnimations.some((r) => x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+  let fewest = Infinity;
+  await sleep(2000);
+  for (let i = 0; i < 40 && fewest > 0; ++i) {
+    const shown = await canvasPixels(page);
+    let differing = 0;
+    for (let p = 0; p < 800 * 600; ++p) {
+      if (moving(p % 800, Math.floor(p / 800))) continue;
+      const k = 3 * p;
+      if (shown[k] !== expected[k] || shown[k + 1] !== expected[k + 1] || shown[k + 2] !== expected[k + 2]) ++differing;
+    }
+    fewest = Math.min(fewest, differing);
+    await sleep(100);
+  }
+  check(fewest === 0, `the title and labyrinth 1 equal the headless picture (${fewest} pixels differ)`);
 }
 
 // Space starts a game, an arrow walks, Esc opens the menu.
@@ -68,7 +90,7 @@ async function saveAndLoad(browser, base) {
   await settled(page);
   await press(page, 'Escape');
   await settled(page);
-  await press(page, 'ArrowDown');
+  await press(page, 'ArrowDown', 30);  // one line: the frame moves every 50 ms while held
   await press(page, 'Enter');  // "Spielstand laden"
   await settled(page);
   await type(page, 'web');

@@ -109,7 +109,7 @@ export async function open(browser, base, file, query = '') {
 }
 
 // Debian's chromium, headless, with a fresh profile that is removed when
-// the browser closes. This machine class has no network: every background
+// the script ends. This machine class has no network: every background
 // connection is switched off, or chromium waits on them.
 export async function launch() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zl-chromium-'));
@@ -120,6 +120,12 @@ export async function launch() {
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
            `--user-data-dir=${profile}`],
   });
-  browser.on('disconnected', () => fs.rmSync(profile, { recursive: true, force: true }));
+  process.on('exit', () => {
+    try {
+      fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+    } catch (error) {
+      // A profile chromium still writes to is left for the system's cleaning.
+    }
+  });
   return browser;
 }
