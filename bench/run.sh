@@ -37,7 +37,7 @@ bash bench/xvfb_bench.sh "$build" "$out/xvfb.json"
 echo "== browser edition in chromium"
 bash tools/web.sh --build-only
 NODE_PATH=/usr/share/nodejs cmake --build --preset web --target zl_frame_step
-node bench/web/web_bench.mjs build/web/site build/web/bench "$out/web.json" "${ZL_XVFB_SECONDS:-20}"
+node bench/web/web_bench.mjs build/web/site build/web/bench/zl_frame_step.js "$out/web.json" "${ZL_XVFB_SECONDS:-20}"
 
 python3 bench/make_table.py --bench "$out/zl_bench.json" "$out/zl_bench_editor.json" "$out/zl_bench_sdl.json" \
   --xvfb "$out/xvfb.json" --web "$out/web.json" --readme bench/README.md

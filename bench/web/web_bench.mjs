@@ -1,15 +1,17 @@
 // web_bench.mjs — the browser edition's figures for bench/README.md, in
 // Debian's chromium (bench/run.sh runs it):
-//   node web_bench.mjs <site folder> <frame-step bench folder> <out.json> [seconds]
+//   node web_bench.mjs <site folder> <zl_frame_step.js> <out.json> [seconds]
 // site_bytes: every file of the site; first_picture_ms: from starting to
 // load the page to the title's first picture on the canvas, median of five
 // loads from localhost; the frame log of a walking wizard (index.html?framelog,
-// the route of bench/xvfb_probe.py); frame_step_us: bench/web/frame_step.cpp.
+// the route of bench/xvfb_probe.py); frame_step_us: bench/web/frame_step.cpp
+// under node.
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { serve, launch, open, sleep, settled } from '../../tests/web/chromium.mjs';
 
-const [siteDir, benchDir, outFile, secondsArg] = process.argv.slice(2);
+const [siteDir, frameStepProgram, outFile, secondsArg] = process.argv.slice(2);
 const seconds = Number(secondsArg || 20);
 
 function folderBytes(folder) {
@@ -35,7 +37,6 @@ async function hold(page, key, ms) {
 
 const site = await serve(siteDir);
 const siteBase = `http://127.0.0.1:${site.address().port}`;
-const benches = await serve(benchDir);
 const browser = await launch();
 const result = { site_bytes: folderBytes(siteDir) };
 try {
@@ -66,17 +67,11 @@ try {
   result.frame_interval_max_ms = Math.max(...intervals);
   await page.close();
 
-  const bench = await browser.newPage();
-  const printed = new Promise((resolve) => bench.on('console', (message) => {
-    const [name, value] = message.text().split(' ');
-    if (name === 'frame_step_us') resolve(Number(value));
-  }));
-  await bench.goto(`http://127.0.0.1:${benches.address().port}/frame_step.html`);
-  result.frame_step_us = await printed;
 } finally {
   await browser.close();
   site.close();
-  benches.close();
 }
+const printed = execFileSync(process.execPath, [frameStepProgram], { encoding: 'utf8' });
+result.frame_step_us = Number(/frame_step_us ([0-9.]+)/.exec(printed)[1]);
 fs.writeFileSync(outFile, JSON.stringify(result, null, 1) + '\n');
 console.log(JSON.stringify(result));

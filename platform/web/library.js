@@ -65,6 +65,7 @@ mergeInto(LibraryManager.library, {
 
   zl_js_present__deps: ['$zlCanvas'],
   zl_js_present: function (rgba) {
+    if (typeof document === 'undefined') return;  // a benchmark under node
     if (!zlCanvas.context) {
       var canvas = document.getElementById('screen');
       zlCanvas.context = canvas.getContext('2d', { alpha: false });

@@ -4,8 +4,10 @@
 // from the program's start. A wait hands the thread to the browser for its
 // whole length: the page shows the canvas and runs its event handlers while
 // the program sleeps, and the program resumes where it waited. The browser's
-// timers wake a little late rather than early; what is left of a wait after
-// waking (less than a millisecond) is spent reading the clock.
+// timers wake about a millisecond late, and the game's frame loop starts
+// each frame's wait when the last one ended, so lateness would add to every
+// frame: the browser is asked to wake the program kEarlyWakeMs early, and
+// the rest of the wait is spent reading the clock.
 //
 // Writes: nothing of its own (yieldToBrowser notes the yield time).
 #include "platform/backend.h"
@@ -17,6 +19,7 @@
 
 namespace {
 const double kOriginMs = emscripten_get_now();
+constexpr double kEarlyWakeMs = 2.0;
 }  // namespace
 
 namespace backend {
@@ -33,7 +36,7 @@ void sleepUntil(double seconds) {
     // that was drawn before it.
     refresh();
     const double leftMs = (seconds - now()) * 1000.0;
-    if (leftMs >= 1.0) web::yieldToBrowser(static_cast<int>(std::floor(leftMs)));
+    if (leftMs >= 1.0 + kEarlyWakeMs) web::yieldToBrowser(static_cast<int>(std::floor(leftMs - kEarlyWakeMs)));
     while (now() < seconds) {
     }
 }

@@ -25,7 +25,6 @@ struct Host {
     double warpY = 0.0;          //   added to every reading (a page cannot move the pointer)
     int wheel = 0;               // sum of the wheel's steps, away from the user positive
     bool handlersSet = false;    // the event handlers are registered
-    double refreshSeconds = 0.0; // time spent inside refresh (presents, yields), summed
 };
 
 inline Host host;

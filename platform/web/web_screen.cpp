@@ -8,7 +8,7 @@
 // drawing calls refreshes sixty times a second and should keep the page
 // alive, not wait for the display at every call.
 //
-// Writes: web::host (screen, mode, present and yield times, time in refresh).
+// Writes: web::host (screen, mode, present and yield times).
 #include "platform/backend.h"
 #include "platform/refresh.h"
 #include "platform/web/web_host.h"
@@ -98,11 +98,6 @@ void refresh() {
     using web::host;
     if (!host.screenOpen) return;
     const double t = now();
-    // Counted for the benchmark of the frame step, which leaves this out.
-    struct Count {
-        double start;
-        ~Count() { host.refreshSeconds += now() - start; }
-    } count{t};
     const double sinceLast = t - host.lastPresent;
     if (host.lastPresent < 0) {
         web::present();
