@@ -13,10 +13,10 @@
 // Output and Append never write the real file. They write a scratch file
 // beside it (".<name>.tmp-<process id>"; Append first copies the old content
 // into it), and closeFile flushes it, syncs it to disk and renames it over
-// the real file (then tells the backend's commit hook, commit_hook.h, as
-// deleteFile does after a deletion). Until that rename the previous copy stays whole; a write
-// that fails, or a file still open when the program ends, leaves it as it was
-// and removes the scratch file. A program killed before the rename leaves
+// the real file, then calls the commit hook (commit_hook.h; deleteFile too,
+// after a deletion). Until that rename the previous copy stays whole; a
+// write that fails, or a file still open when the program ends, leaves it as
+// it was and removes the scratch file. A program killed before the rename leaves
 // its scratch file behind: hidden, and beyond every name a dialog accepts
 // (none may begin with a dot), so it is never taken for a saved game or a
 // level; the next write of the same file removes it.
