@@ -79,7 +79,7 @@ def ratio_row(table, bench, figure, limit, measured, reference, most, extra_cont
     table.add(figure, limit, r, f"{r:.2f}x", f"within {most:g}x", r <= most, context)
 
 
-def build(bench, xvfb):
+def build(bench, xvfb, web=None):
     t = Table()
     g = xvfb.get("game") if xvfb else None
     bare = xvfb.get("bare") if xvfb else None
@@ -183,13 +183,41 @@ def build(bench, xvfb):
     else:
         t.add("start-up", "bare SDL program", None, "not measured (no Xvfb run)", "within 1.5x", None, "")
         t.add("resident memory", "bare SDL program", None, "not measured (no Xvfb run)", "within 1.5x", None, "")
+    web_rows(t, bench, web)
     return t
+
+
+def web_rows(t, bench, web):
+    """The browser edition in chromium (bench/web/web_bench.mjs)."""
+    if not web:
+        t.add("browser edition", "—", None, "not measured (no chromium run)", "—", None, "")
+        return
+    mib = web["site_bytes"] / (1 << 20)
+    t.add("browser edition: size of the site (pages, programs, data package)", "4 MiB", None,
+          f"{mib:.2f} MiB", "at most 4 MiB", mib <= 4.0, f"{web['site_bytes']:,} bytes")
+    ms = web["first_picture_ms"]
+    t.add("browser edition: loading the page to the title's first picture, localhost, chromium", "2 s", None,
+          f"{ms:.0f} ms", "under 2 s", ms < 2000,
+          "median of 5 loads: " + ", ".join(f"{v:.0f}" for v in web["first_picture_all_ms"]) + " ms")
+    med, p99 = web["frame_interval_median_ms"], web["frame_interval_p99_ms"]
+    t.add("browser edition: frame pacing while walking, the page's frame log (`?framelog`)", "20 ms", None,
+          f"median {med:.2f} ms, 99th percentile {p99:.2f} ms", "median 20 ms, 99th percentile under 25 ms",
+          abs(med - 20.0) < 0.5 and p99 < 25.0,
+          f"{web['walk_frames']} frame steps, longest {web['frame_interval_max_ms']:.2f} ms")
+    native = bench.get("BM_FrameStep/100", {}).get("cpu")
+    wasm = web["frame_step_us"] * 1e3
+    if native:
+        r = wasm / native
+        t.add("browser edition: one frame step, 100 creatures of each kind, in WebAssembly",
+              "the native frame step (`BM_FrameStep/100`)", None, f"{r:.2f}x", "within 3x", r <= 3.0,
+              f"{fmt_time(wasm)} vs {fmt_time(native)}")
 
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--bench", nargs="+", required=True, help="Google Benchmark JSON files")
     ap.add_argument("--xvfb", help="JSON of bench/xvfb_probe.py")
+    ap.add_argument("--web", help="JSON of bench/web/web_bench.mjs")
     ap.add_argument("--readme", required=True)
     args = ap.parse_args()
 
@@ -201,7 +229,14 @@ def main():
                 xvfb = json.load(f)
         except (OSError, ValueError):
             xvfb = None
-    table = build(bench, xvfb)
+    web = None
+    if args.web:
+        try:
+            with open(args.web) as f:
+                web = json.load(f)
+        except (OSError, ValueError):
+            web = None
+    table = build(bench, xvfb, web)
     load = context.get("load_avg", [])
     machine = (f"Measured {context.get('date', '')[:10]} on {context.get('num_cpus', '?')} processors of "
                f"{context.get('mhz_per_cpu', '?')} MHz ({platform.machine()}, {platform.system()}), "

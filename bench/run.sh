@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one command behind bench/README.md: builds the release preset, runs
 # every benchmark program with several repetitions (JSON into
-# build/release/bench), runs the game under Xvfb (bench/xvfb_bench.sh), and
+# build/release/bench), runs the game under Xvfb (bench/xvfb_bench.sh), the
+# browser edition in chromium (bench/web/web_bench.mjs), and
 # writes the table into bench/README.md.
 #
 #   bash bench/run.sh
@@ -33,5 +34,10 @@ SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy run zl_bench_sdl
 echo "== Xvfb"
 bash bench/xvfb_bench.sh "$build" "$out/xvfb.json"
 
+echo "== browser edition in chromium"
+bash tools/web.sh --build-only
+NODE_PATH=/usr/share/nodejs cmake --build --preset web --target zl_frame_step
+node bench/web/web_bench.mjs build/web/site build/web/bench/zl_frame_step.js "$out/web.json" "${ZL_XVFB_SECONDS:-20}"
+
 python3 bench/make_table.py --bench "$out/zl_bench.json" "$out/zl_bench_editor.json" "$out/zl_bench_sdl.json" \
-  --xvfb "$out/xvfb.json" --readme bench/README.md
+  --xvfb "$out/xvfb.json" --web "$out/web.json" --readme bench/README.md

@@ -8,6 +8,7 @@
 // The frame step's argument is the number of creatures of each of the four
 // kinds on the screen (the tables hold 100 each): 100 is 400 creatures in
 // all, 25 is 100 in all.
+#include "bench/scene_setup.h"
 #include "common/tile_codes.h"
 #include "game/flow/flow.h"
 #include "game/world/scene.h"
@@ -23,35 +24,8 @@
 
 namespace {
 
-// A screen with tiles everywhere, every image made, and `perKind`
-// creatures of each kind spread over the current screen.
-void setUpScene(int perKind) {
-    headless::reset();
-    world = World{};
-    openScreen(kScreenWidth, kScreenHeight, 32, 2, 0);
-    for (const SpriteInfo& s : kSpriteCatalogue) {
-        if (spriteImages()[static_cast<std::size_t>(s.id)] == nullptr)
-            spriteImages()[static_cast<std::size_t>(s.id)] = createImage(s.width, s.height);
-    }
-    for (int x = 1; x <= 20; ++x)
-        for (int y = 1; y <= 14; ++y) world.map[x][y] = (x + y) % 5 == 0 ? tile::Flame : tile::Floor2;
-    world.playerX = 10;
-    world.playerY = 7;
-    world.energy = 99;
-    // Spread evenly over the 280 cells, the kinds taking turns, so that a
-    // larger crowd covers the screen more densely rather than more of it.
-    CreatureTable* tables[] = {&world.pigs, &world.flameGhosts, &world.cleaners, &world.eyes};
-    const int all = 4 * perKind;
-    for (int k = 1; k <= perKind; ++k) {
-        for (int kind = 0; kind < 4; ++kind) {
-            const int cell = ((k - 1) * 4 + kind) * (kViewColumns * kViewRows) / all;
-            (*tables[kind])[k] = {1 + cell % kViewColumns, 1 + cell / kViewColumns, 0, 0, 0, 0};
-        }
-    }
-    world.pigCount = world.flameGhostCount = world.cleanerCount = world.eyeCount = perKind;
-}
-
 void BM_RenderSceneWithoutDissolve(benchmark::State& state) {
+    headless::reset();
     setUpScene(100);
     world.sceneShown = 1;
     for (auto _ : state) renderScene();
@@ -80,6 +54,7 @@ void BM_RenderReference(benchmark::State& state) {
 BENCHMARK(BM_RenderReference)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderSceneWithDissolve(benchmark::State& state) {
+    headless::reset();
     setUpScene(100);
     for (auto _ : state) {
         world.sceneShown = 0;
@@ -94,17 +69,12 @@ BENCHMARK(BM_RenderSceneWithDissolve)->Unit(benchmark::kMillisecond);
 // play, so the time is an average over the frame counter's cycle.
 void BM_FrameStep(benchmark::State& state) {
     const int perKind = static_cast<int>(state.range(0));
+    headless::reset();
     setUpScene(perKind);
     world.sceneShown = 1;
     renderScene();
     double last = 0;
-    for (auto _ : state) {
-        world.energy = 99;  // creatures on the wizard's cell would end the game
-        for (CreatureTable* t : {&world.pigs, &world.flameGhosts, &world.eyes})
-            for (int k = 1; k <= perKind; ++k) (*t)[k].offsetX = 20, (*t)[k].offsetY = 20;
-        for (int k = 1; k <= perKind; ++k) world.cleaners[k].offsetX = 20;
-        benchmark::DoNotOptimize(frameStep(last));
-    }
+    for (auto _ : state) benchmark::DoNotOptimize(glidingFrameStep(perKind, last));
     state.counters["creatures"] = 4 * perKind;
 }
 BENCHMARK(BM_FrameStep)->Arg(10)->Arg(25)->Arg(50)->Arg(75)->Arg(100)->Unit(benchmark::kMicrosecond);

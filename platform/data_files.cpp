@@ -16,13 +16,15 @@
 // Output and Append never write the real file. They write a scratch file
 // beside it (".<name>.tmp-<process id>"; Append first copies the old content
 // into it), and closeFile flushes it, syncs it to disk and renames it over
-// the real file. Until that rename the previous copy stays whole; a write
-// that fails, or a file still open when the program ends, leaves it as it was
-// and removes the scratch file. A program killed before the rename leaves
+// the real file, then calls the commit hook (commit_hook.h; deleteFile too,
+// after a deletion). Until that rename the previous copy stays whole; a
+// write that fails, or a file still open when the program ends, leaves it as
+// it was and removes the scratch file. A program killed before the rename leaves
 // its scratch file behind: hidden, and beyond every name a dialog accepts
 // (none may begin with a dot), so it is never taken for a saved game or a
 // level; the next write of the same file removes it.
 #include "platform/cp437_unicode.h"
+#include "platform/commit_hook.h"
 #include "platform/field_source.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
@@ -287,6 +289,7 @@ bool commit(OpenFile& file) {
     file.fd = -1;
     if (ok && ::rename(file.scratchPath.c_str(), file.targetPath.c_str()) == 0) {
         syncFolderOf(file.targetPath);
+        if (core::afterFileCommitted) core::afterFileCommitted();
     } else {
         ::unlink(file.scratchPath.c_str());
         ok = false;
@@ -354,5 +357,5 @@ void deleteFile(const std::string& path) {
     if (host.empty()) return;
     struct stat info {};
     if (::lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
-    ::unlink(host.c_str());
+    if (::unlink(host.c_str()) == 0 && core::afterFileCommitted) core::afterFileCommitted();
 }

@@ -22,8 +22,9 @@
 #include "platform/field_source.h"
 #include "platform/platform.h"
 
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -122,7 +123,7 @@ int parseFloating(const std::string& field) {
         negative = field[i] == '-';
         ++i;
     }
-    std::string text;  // what from_chars sees: no sign, exponent letter 'e'
+    std::string text;  // what strtod sees: no sign, exponent letter 'e'
     bool anyDigit = false;
     bool nonZero = false;
     for (; i < field.size() && isDigit(field[i]); ++i) {
@@ -142,12 +143,10 @@ int parseFloating(const std::string& field) {
         if (text.size() == fractionStart) text.push_back('0');  // "5." as "5.0"
     }
     if (!anyDigit || !nonZero) return 0;
-    bool negativeExponent = false;
     if (i < field.size() && isExponentLetter(field[i])) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (j < field.size() && (field[j] == '+' || field[j] == '-')) {
-            negativeExponent = field[j] == '-';
             exponent.push_back(field[j]);
             ++j;
         }
@@ -155,16 +154,17 @@ int parseFloating(const std::string& field) {
         for (; j < field.size() && isDigit(field[j]); ++j) exponent.push_back(field[j]);
         if (j > firstDigit) text += exponent;  // a bare letter is no exponent
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // The mantissa has at most 67 digits, so the exponent's sign tells
-        // overflow from underflow.
-        if (negativeExponent) return 0;
-        return negative ? kIntMin : kIntMax;
+    // strtod rounds correctly like from_chars, which not every standard
+    // library has for floating point; it reads the decimal point of the C
+    // library's number locale, so the text is given that one. A result beyond
+    // the double range comes back as infinity, below it as zero or a tiny
+    // subnormal: both saturate or round to the same integers as before.
+    const char* point = std::localeconv()->decimal_point;
+    if (point && *point && *point != '.') {
+        const std::size_t dot = text.find('.');
+        if (dot != std::string::npos) text.replace(dot, 1, point);
     }
-    if (error != std::errc()) return 0;
+    const double value = std::strtod(text.c_str(), nullptr);
     return roundToInt(negative ? -value : value);
 }
 

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a task needs:
 #   bash tools/bootstrap.sh play      building and playing (tools/play.sh)
-#   bash tools/bootstrap.sh package   that and making the package (tools/package.sh)
+#   bash tools/bootstrap.sh web       that and the browser edition (tools/web.sh)
+#   bash tools/bootstrap.sh package   building, playing and making the package (tools/package.sh)
 #   bash tools/bootstrap.sh           everything: testing too (tools/test.sh)
 # Testing adds GoogleTest, Google Benchmark, clang for the fuzz targets,
-# xvfb, xdotool and x11-apps for the tests in a real window, and the
-# package's tools for the tests of what ships.
+# xvfb, xdotool and x11-apps for the tests in a real window, the package's
+# tools for the tests of what ships, chromium and the npm packages of the
+# browser tests.
 # Does nothing when all are there; otherwise one apt-get update and one
 # install, as root or through sudo.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 play_packages=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev libpng-dev
+)
+web_packages=(
+  emscripten nodejs python3
 )
 package_packages=(
   dpkg-dev file lintian appstream desktop-file-utils
@@ -21,14 +27,22 @@ test_packages=(
   git
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps python3
+  xvfb xauth xdotool x11-apps
+  chromium
 )
 
+browser_tests=no
 case "${1:-test}" in
   play) packages=("${play_packages[@]}") ;;
+  web) packages=("${play_packages[@]}" "${web_packages[@]}") ;;
   package) packages=("${play_packages[@]}" "${package_packages[@]}") ;;
-  test) packages=("${play_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "bootstrap.sh: play, package or nothing (everything), not '$1'" >&2; exit 2 ;;
+  test)
+    packages=("${play_packages[@]}" "${web_packages[@]}" "${package_packages[@]}" "${test_packages[@]}")
+    browser_tests=yes
+    # npm comes with some builds of node; Debian packs it separately.
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
+  *) echo "bootstrap.sh: play, web, package or nothing (everything), not '$1'" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -38,7 +52,15 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The browser tests' driver, pinned by tests/web/package-lock.json.
+install_browser_driver() {
+  if [ "$browser_tests" = yes ] && [ ! -d tests/web/node_modules/puppeteer-core ]; then
+    (cd tests/web && npm ci --no-audit --no-fund)
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_browser_driver
   exit 0
 fi
 
@@ -50,3 +72,4 @@ else
 fi
 "${as_root[@]}" apt-get update
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+install_browser_driver

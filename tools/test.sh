@@ -4,7 +4,7 @@
 # warnings as errors), one iteration of every benchmark, the fuzz targets
 # with their corpora replayed and 20 s of fuzzing each, and every test in
 # the debug and sanitizer builds (the soak among them, a few virtual
-# minutes).
+# minutes), and the browser edition built and played in chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/bootstrap.sh
@@ -38,5 +38,8 @@ for preset in debug asan; do
   step "tests ($preset)"
   ctest --preset "$preset" -j2 || status=1
 done
+step "browser edition: build, then play it in chromium"
+bash tools/web.sh --build-only
+ctest --test-dir build/web -L browser --output-on-failure || status=1
 step "done"
 exit $status

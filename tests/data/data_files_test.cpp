@@ -1,5 +1,6 @@
 // Data files: the field writer, the modes, the limits on paths, and writes
 // that replace the old file only once they are complete.
+#include "platform/commit_hook.h"
 #include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
 
@@ -251,6 +252,23 @@ TEST_F(DataFiles, ReadingIsAllowedForRelativePathsOnly) {
     fs::current_path(dir.path() / "inner");
     EXPECT_EQ(readFrom("..\\top.dat"), 0);
     EXPECT_EQ(readFrom("..\\Data\\d.dat"), 0);
+}
+
+// The browser keeps the player's files by storing them after each change:
+// the hook hears of every committed write and deletion, and of nothing else.
+int commits = 0;
+
+TEST_F(DataFiles, TheCommitHookHearsOfCommittedWritesAndDeletionsOnly) {
+    commits = 0;
+    core::afterFileCommitted = [] { ++commits; };
+    writeOne("Data\\a.dat", FileMode::Output);
+    writeOne("Data\\a.dat", FileMode::Append);
+    writeOne("elsewhere.dat", FileMode::Output);  // refused: outside Data
+    openFile("Data\\open.dat", FileMode::Output, 2);  // still open: nothing committed yet
+    deleteFile("Data\\a.dat");
+    deleteFile("Data\\missing.dat");
+    core::afterFileCommitted = nullptr;
+    EXPECT_EQ(commits, 3);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+// frame_step.cpp — the frame step of the desktop benchmark (BM_FrameStep/100:
+// 400 creatures gliding) in WebAssembly on the browser backend, run under
+// node so that its processor time can be read (a page has only the wall
+// clock, which a busy machine stretches). As with the headless backend of
+// the desktop figure, refresh shows nothing and yields nothing here: the
+// figure is the game's own work. Prints "frame_step_us <microseconds of
+// processor time per step>".
+#include "bench/scene_setup.h"
+#include "game/world/scene.h"
+#include "game/world/world.h"
+#include "platform/platform.h"
+#include "platform/web/web_host.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+
+// Processor time of the node process in microseconds, user and system.
+EM_JS(double, processorMicroseconds, (), {
+    const used = process.cpuUsage();
+    return used.user + used.system;
+});
+
+int main() {
+    constexpr int kPerKind = 100;
+    constexpr int kWarmUp = 500;
+    constexpr int kSteps = 5000;
+    web::host.handlersSet = true;  // node has no page to take events from
+    setUpScene(kPerKind);
+    world.sceneShown = 1;
+    renderScene();
+    web::host.screenOpen = false;  // refresh returns at once from here on
+    double last = 0;
+    for (int i = 0; i < kWarmUp; ++i) glidingFrameStep(kPerKind, last);
+    const double start = processorMicroseconds();
+    for (int i = 0; i < kSteps; ++i) glidingFrameStep(kPerKind, last);
+    std::printf("frame_step_us %.2f\n", (processorMicroseconds() - start) / kSteps);
+    return 0;
+}

@@ -1,0 +1,127 @@
+// library.js — the page-side half of the browser backend: the canvas, the
+// page's title and pointer, sound through the Web Audio API, storing the
+// player's files and the end of the program. Linked into both programs
+// with --js-library; the C++ side declares these in web_js.h.
+
+mergeInto(LibraryManager.library, {
+  // The canvas's 2D context and the picture's ImageData, made once.
+  $zlCanvas: { context: null, image: null },
+
+  // Sound: one AudioContext, made at the first key or click (browsers allow
+  // sound only from then on); every file decoded once, kept by path.
+  $zlSound: {
+    context: null,     // the AudioContext, once allowed
+    buffers: {},       // path -> decoded AudioBuffer
+    bytes: {},         // path -> the file's bytes, until decoded
+    playing: null,     // the AudioBufferSourceNode playing now
+    wanted: null,      // the path asked for last, while it waits to be decoded or allowed
+    start: function (path) {
+      var sound = zlSound;
+      if (sound.playing) {
+        try { sound.playing.stop(); } catch (e) {}
+        sound.playing = null;
+      }
+      var buffer = sound.buffers[path];
+      if (!sound.context || !buffer) {
+        sound.wanted = path;
+        if (sound.context) sound.decode(path);
+        return;
+      }
+      sound.wanted = null;
+      var source = sound.context.createBufferSource();
+      source.buffer = buffer;
+      source.connect(sound.context.destination);
+      source.onended = function () { if (sound.playing === source) sound.playing = null; };
+      source.start();
+      sound.playing = source;
+    },
+    decode: function (path) {
+      var sound = zlSound;
+      var bytes = sound.bytes[path];
+      if (!bytes || !sound.context) return;
+      delete sound.bytes[path];
+      sound.context.decodeAudioData(bytes.buffer).then(function (buffer) {
+        sound.buffers[path] = buffer;
+        // Played only if nothing else was asked for meanwhile.
+        if (sound.wanted === path) sound.start(path);
+      }, function () {});
+    },
+    // The first key or click: sound is allowed from now on, and the sound
+    // asked for before (the title music) starts now.
+    allow: function () {
+      var sound = zlSound;
+      if (sound.context) return;
+      var Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return;
+      sound.context = new Context();
+      for (var path in sound.bytes) sound.decode(path);
+      if (sound.wanted) sound.start(sound.wanted);
+    },
+  },
+
+  // Storing the player's files: one write to IndexedDB at a time; a request
+  // while one runs is served by one more write right after it.
+  $zlStore: { running: false, again: false },
+
+  zl_js_present__deps: ['$zlCanvas'],
+  zl_js_present: function (rgba) {
+    if (typeof document === 'undefined') return;  // a benchmark under node
+    if (!zlCanvas.context) {
+      var canvas = document.getElementById('screen');
+      zlCanvas.context = canvas.getContext('2d', { alpha: false });
+      zlCanvas.image = zlCanvas.context.createImageData(800, 600);
+    }
+    zlCanvas.image.data.set(HEAPU8.subarray(rgba, rgba + 800 * 600 * 4));
+    zlCanvas.context.putImageData(zlCanvas.image, 0, 0);
+    if (Module['onPresent']) Module['onPresent']();
+  },
+
+  zl_js_set_title: function (title) {
+    document.title = UTF8ToString(title);
+  },
+
+  zl_js_show_pointer: function (visible) {
+    document.getElementById('screen').style.cursor = visible ? '' : 'none';
+  },
+
+  zl_js_play_sound__deps: ['$zlSound'],
+  zl_js_play_sound: function (path, bytes, size) {
+    var name = UTF8ToString(path);
+    if (bytes) zlSound.bytes[name] = HEAPU8.slice(bytes, bytes + size);
+    if (!zlSound.listening) {
+      zlSound.listening = true;
+      var allow = function () { zlSound.allow(); };
+      window.addEventListener('keydown', allow, true);
+      window.addEventListener('mousedown', allow, true);
+      window.addEventListener('touchstart', allow, true);
+    }
+    if (zlSound.context) zlSound.decode(name);
+    zlSound.start(name);
+  },
+
+  zl_js_store_files__deps: ['$zlStore'],
+  zl_js_store_files: function () {
+    if (typeof IDBFS === 'undefined') return;
+    if (zlStore.running) {
+      zlStore.again = true;
+      return;
+    }
+    zlStore.running = true;
+    FS.syncfs(false, function () {
+      zlStore.running = false;
+      if (Module['onStored']) Module['onStored']();
+      if (zlStore.again) {
+        zlStore.again = false;
+        _zl_js_store_files();
+      }
+    });
+  },
+
+  zl_js_program_ended: function () {
+    if (zlSound.playing) {
+      try { zlSound.playing.stop(); } catch (e) {}
+    }
+    if (Module['onProgramEnded']) Module['onProgramEnded']();
+  },
+  zl_js_program_ended__deps: ['$zlSound'],
+});

@@ -1,0 +1,144 @@
+// web_input.cpp — the page's event handlers, storing the player's files,
+// the mouse on the canvas and the first gamepad as joystick 0.
+//
+// The mouse is read in the 800 x 600 picture's own pixels, whatever size the
+// page scales the canvas to; a pointer outside the canvas reads as
+// unavailable. A page cannot move the pointer, so setMouse moves the reading
+// instead: from then on the pointer reads as (x, y) plus how far it moved
+// since, which is all the game needs of a recentred pointer.
+//
+// Writes: web::host (pointer, buttons, wheel, warp offset, handlers), the
+// data-file writer's commit hook.
+#include "platform/backend.h"
+#include "platform/commit_hook.h"
+#include "platform/web/web_host.h"
+#include "platform/web/web_js.h"
+
+#include <emscripten/html5.h>
+
+#include <cmath>
+
+namespace web {
+
+namespace {
+
+constexpr const char* kCanvas = "#screen";
+
+EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) { return handleKey(*event, true); }
+EM_BOOL onKeyUp(int, const EmscriptenKeyboardEvent* event, void*) { return handleKey(*event, false); }
+
+EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
+    double width = 0;
+    double height = 0;
+    emscripten_get_element_css_size(kCanvas, &width, &height);
+    if (width > 0 && height > 0) {
+        host.pointerX = event->targetX * kScreenWidth / width;
+        host.pointerY = event->targetY * kScreenHeight / height;
+    }
+    host.pointerInside = type != EMSCRIPTEN_EVENT_MOUSELEAVE;
+    host.pointerButtons = event->buttons & 7;
+    return type == EMSCRIPTEN_EVENT_MOUSEDOWN;  // no text selection by dragging
+}
+
+EM_BOOL onWheel(int, const EmscriptenWheelEvent* event, void*) {
+    if (event->deltaY < 0) ++host.wheel;
+    if (event->deltaY > 0) --host.wheel;
+    return EM_TRUE;  // the page does not scroll under the game
+}
+
+// Key-up events of keys released elsewhere never reach the page.
+EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
+    core::releaseAllKeys();
+    return EM_FALSE;
+}
+
+// A hidden page may be closed without a further word: the player's files
+// are stored now.
+EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+    if (event->hidden) {
+        core::releaseAllKeys();
+        zl_js_store_files();
+    }
+    return EM_FALSE;
+}
+
+// A gamepad axis in -1..1 as the desktop reads it: the nearest of the
+// 65,536 steps of a device axis.
+double axisValue(double raw) {
+    if (!(raw >= -1.0)) return -1.0;
+    if (raw > 1.0) return 1.0;
+    return std::round(raw * 32768.0) / 32768.0;
+}
+
+}  // namespace
+
+void ensureHandlers() {
+    if (host.handlersSet) return;
+    host.handlersSet = true;
+    // The player's Data lives in the page's IndexedDB: every file the data
+    // file writer commits is stored there at once, so a page closed a moment
+    // after saving keeps the save; and what the start brought into Data (the
+    // shipped levels, the default settings) is stored now.
+    core::afterFileCommitted = [] { zl_js_store_files(); };
+    zl_js_store_files();
+    const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(window, nullptr, EM_TRUE, onKeyDown);
+    emscripten_set_keyup_callback(window, nullptr, EM_TRUE, onKeyUp);
+    emscripten_set_blur_callback(window, nullptr, EM_TRUE, onBlur);
+    emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, onVisibility);
+    emscripten_set_mousemove_callback(kCanvas, nullptr, EM_TRUE, onMouse);
+    emscripten_set_mousedown_callback(kCanvas, nullptr, EM_TRUE, onMouse);
+    emscripten_set_mouseup_callback(kCanvas, nullptr, EM_TRUE, onMouse);
+    emscripten_set_mouseenter_callback(kCanvas, nullptr, EM_TRUE, onMouse);
+    emscripten_set_mouseleave_callback(kCanvas, nullptr, EM_TRUE, onMouse);
+    emscripten_set_wheel_callback(kCanvas, nullptr, EM_TRUE, onWheel);
+}
+
+}  // namespace web
+
+namespace backend {
+
+JoystickState joystick(int id) {
+    JoystickState none;  // buttons -1, axes -1000
+    if (id != 0 || emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return none;
+    if (emscripten_get_num_gamepads() < 1) return none;
+    EmscriptenGamepadEvent pad{};
+    if (emscripten_get_gamepad_status(0, &pad) != EMSCRIPTEN_RESULT_SUCCESS || !pad.connected) return none;
+    JoystickState state;
+    state.buttons = 0;
+    for (int b = 0; b < pad.numButtons && b < 31; ++b) {
+        if (pad.digitalButton[b]) state.buttons |= 1 << b;
+    }
+    // A pad without an axis reads as centred on it.
+    state.x = pad.numAxes > 0 ? web::axisValue(pad.axis[0]) : 0.0;
+    state.y = pad.numAxes > 1 ? web::axisValue(pad.axis[1]) : 0.0;
+    return state;
+}
+
+MouseState mouse() {
+    using web::host;
+    MouseState none;  // every field -1
+    if (!host.pointerInside) return none;
+    // The nudge keeps a pointer on the first canvas pixel of a picture pixel
+    // in that pixel despite rounding in the scale.
+    constexpr double kNudge = 1e-3;
+    const int x = static_cast<int>(std::floor(host.pointerX + host.warpX + kNudge));
+    const int y = static_cast<int>(std::floor(host.pointerY + host.warpY + kNudge));
+    if (x < 0 || x >= kScreenWidth || y < 0 || y >= kScreenHeight) return none;
+    MouseState state;
+    state.x = x;
+    state.y = y;
+    state.wheel = host.wheel;
+    state.buttons = host.pointerButtons;
+    return state;
+}
+
+void setMouse(int x, int y, bool visible) {
+    using web::host;
+    zl_js_show_pointer(visible ? 1 : 0);
+    // Aim at the middle of the picture's pixel, as the desktop does.
+    host.warpX = x + 0.5 - host.pointerX;
+    host.warpY = y + 0.5 - host.pointerY;
+}
+
+}  // namespace backend

@@ -1,0 +1,21 @@
+// web_js.h — the functions of the page's JavaScript library
+// (platform/web/library.js) that the browser backend calls. Private to
+// platform/web/.
+#pragma once
+
+extern "C" {
+// Puts 800 x 600 RGBA bytes into the canvas.
+void zl_js_present(const unsigned char* rgba);
+// The page's title (UTF-8).
+void zl_js_set_title(const char* title);
+// Shows or hides the pointer over the canvas.
+void zl_js_show_pointer(int visible);
+// Plays one sound (the file's bytes; null when they were handed over
+// before under the same path), stopping the one playing.
+void zl_js_play_sound(const char* path, const unsigned char* bytes, int size);
+// Writes the player's files to the browser's storage (when no write is
+// running, else right after it).
+void zl_js_store_files();
+// Leaves the closing line and the restart button on the page.
+void zl_js_program_ended();
+}

@@ -1,0 +1,79 @@
+// web_keyboard.cpp — the browser's key events into the shared key state and
+// key buffer, as the desktop backend hands them over.
+//
+// Key state: every key with a set-1 code, by its place on the keyboard
+// (KeyboardEvent.code), so the German layout's Z and Y are where the
+// programs expect them whatever layout the user has. Key buffer: the
+// character a key types (KeyboardEvent.key, the user's own layout, umlauts
+// included) as code page 437; Enter, Backspace, Esc and Tab as their control
+// characters; cursor, editing and function keys as extended keys.
+//
+// Writes: the shared key state and key buffer (through core::keyEvent and
+// friends).
+#include "platform/backend.h"
+#include "platform/sdl/cp437.h"
+#include "platform/web/key_codes.h"
+#include "platform/web/web_host.h"
+
+#include <cstring>
+#include <string>
+
+namespace web {
+
+namespace {
+
+// True when `text` is exactly one UTF-8 character: what the browser reports
+// for a key that types, where other keys report a name ("ArrowUp", "Dead").
+bool oneCharacter(const char* text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead == 0) return false;
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return std::strlen(text) == length;
+}
+
+// Keys whose meaning to the page (scrolling, going back, reloading, the
+// browser's help and search) would otherwise disturb the game.
+bool pageKey(const char* code) {
+    static const char* const kKeys[] = {"Space", "ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "Backspace",
+                                        "F1",    "F2",      "F3",        "F4",        "F5",         "F6"};
+    for (const char* key : kKeys) {
+        if (std::strcmp(key, code) == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
+    const KeyMapping* mapping = findKeyMapping(key.code);
+    const bool typed = oneCharacter(key.key);
+    if (mapping) {
+        core::keyEvent(mapping->pc, down, key.repeat != 0);
+        if (down) {
+            switch (mapping->buffer) {
+            case BufferEntry::Character:
+                core::typedChar(mapping->typed);
+                break;
+            case BufferEntry::Extended:
+                core::extendedKey(mapping->pc);
+                break;
+            case BufferEntry::KeypadNav:
+                if (!typed) core::extendedKey(mapping->pc);
+                break;
+            case BufferEntry::None:
+                break;
+            }
+        }
+    }
+    // A character typed with Ctrl or the system key is a shortcut, not text;
+    // Ctrl with Alt is AltGr on some systems and types.
+    if (down && typed && !key.metaKey && (!key.ctrlKey || key.altKey)) {
+        for (char c : sdl::utf8ToCp437(key.key)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x20 && byte != 0x7F) core::typedChar(byte);
+        }
+    }
+    return pageKey(key.code);
+}
+
+}  // namespace web
