@@ -159,11 +159,11 @@ TEST_F(FileCommands, AKeyHeldAsTheNameIsEnteredActsOnlyWhenPressedAgain) {
     willType("x");
     saveLevelCommand();
     for (int pass = 0; pass < 10; ++pass) commandPass();
-    EXPECT_EQ(editor.pigCount, 0);
+    EXPECT_EQ(editor.level.pigCount(), 0);
     EXPECT_EQ(editor.levelChanged, 0) << "saved, and nothing added since";
     headless::keyUp(scancode::P, headless::clock());
     holdKeys({scancode::P});
-    EXPECT_EQ(editor.pigCount, 1);
+    EXPECT_EQ(editor.level.pigCount(), 1);
 }
 
 TEST_F(FileCommands, DialogsFollowEachOtherAndStartAgainAtRowOneBeforeLeavingTheGrid) {
