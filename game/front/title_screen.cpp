@@ -146,15 +146,18 @@ TitleExit titlePass(TitleState& state) {
         resetBestPlayers();
     }
     if (keyPressed(scancode::L)) nextLabyrinth();
-    if (isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) return TitleExit::Start;
+    // A start key held now starts (also the Space still held after a
+    // demonstration), and so does one tapped and let go within the pass.
+    const bool tapped = keyPressed(scancode::Enter) | keyPressed(scancode::Space);
+    if (tapped || isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) return TitleExit::Start;
     return TitleExit::Stay;
 }
 
 bool titleScreen() {
     flushKeys();
-    // Presses of H and L made before the title showed are forgotten.
-    keyPressed(scancode::H);
-    keyPressed(scancode::L);
+    // Presses made before the title showed are forgotten (a key still held
+    // is still seen as held).
+    for (const int key : {scancode::H, scancode::L, scancode::Enter, scancode::Space}) keyPressed(key);
     TitleState state;
     state.start = timerSeconds();
     // The music starts after the first pass, once; it is not repeated. The

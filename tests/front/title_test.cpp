@@ -67,7 +67,7 @@ TEST_F(Title, WithoutAStartTheMusicPlaysOnceAndADemonstrationBeginsAfterTwentySe
 }
 
 TEST_F(Title, SpaceAndTheLeftButtonAloneStartAtOnce) {
-    tap(scancode::Space, in(2), kTitleKey);
+    tap(scancode::Space, in(2), 0.04);  // let go again within one pass
     double took = timedTitle();
     EXPECT_GT(took, 2.0);
     EXPECT_LT(took, 2.2);
