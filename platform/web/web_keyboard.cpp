@@ -9,7 +9,7 @@
 // characters; cursor, editing and function keys as extended keys.
 //
 // Writes: the shared key state and key buffer (through core::keyEvent and
-// friends).
+// friends); web::host.pageActive (a key press).
 #include "platform/backend.h"
 #include "platform/sdl/cp437.h"
 #include "platform/web/key_codes.h"
@@ -47,6 +47,7 @@ bool pageKey(const char* code) {
 bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
     const KeyMapping* mapping = findKeyMapping(key.code);
     const bool typed = oneCharacter(key.key);
+    if (down) host.pageActive = true;  // a key reaches only a page in use
     if (mapping) {
         core::keyEvent(mapping->pc, down, key.repeat != 0);
         if (down) {
