@@ -57,9 +57,9 @@ TEST(SdlScancodes, TableIsWellFormed) {
     for (int i = 0; i < sdl::kKeyMappingCount; ++i) {
         const sdl::KeyMapping& m = sdl::kKeyMappings[i];
         EXPECT_TRUE(seen.insert(m.sdl).second) << "twice: " << SDL_GetScancodeName(m.sdl);
-        EXPECT_GE(m.pc, 1);
-        EXPECT_LE(m.pc, 127);
-        EXPECT_EQ(m.typed != 0, m.buffer == sdl::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
+        EXPECT_GE(m.key.pc, 1);
+        EXPECT_LE(m.key.pc, 127);
+        EXPECT_EQ(m.key.typed != 0, m.key.buffer == core::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
     }
 }
 
