@@ -213,6 +213,17 @@ def web_rows(t, bench, web):
               f"{fmt_time(wasm)} vs {fmt_time(native)}")
 
 
+def load_optional_json(path):
+    """The JSON in the file at path; None without a path, or when it cannot be read."""
+    if not path:
+        return None
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except (OSError, ValueError):
+        return None
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--bench", nargs="+", required=True, help="Google Benchmark JSON files")
@@ -222,21 +233,7 @@ def main():
     args = ap.parse_args()
 
     bench, context = load_benchmarks(args.bench)
-    xvfb = None
-    if args.xvfb:
-        try:
-            with open(args.xvfb) as f:
-                xvfb = json.load(f)
-        except (OSError, ValueError):
-            xvfb = None
-    web = None
-    if args.web:
-        try:
-            with open(args.web) as f:
-                web = json.load(f)
-        except (OSError, ValueError):
-            web = None
-    table = build(bench, xvfb, web)
+    table = build(bench, load_optional_json(args.xvfb), load_optional_json(args.web))
     load = context.get("load_avg", [])
     machine = (f"Measured {context.get('date', '')[:10]} on {context.get('num_cpus', '?')} processors of "
                f"{context.get('mhz_per_cpu', '?')} MHz ({platform.machine()}, {platform.system()}), "

@@ -19,22 +19,7 @@ namespace sdl {
 void handleKey(const SDL_KeyboardEvent& key) {
     const KeyMapping* mapping = findKeyMapping(key.keysym.scancode);
     if (!mapping) return;
-    bool down = key.state == SDL_PRESSED;
-    core::keyEvent(mapping->pc, down, key.repeat != 0);
-    if (!down) return;
-    switch (mapping->buffer) {
-    case BufferEntry::Character:
-        core::typedChar(mapping->typed);
-        break;
-    case BufferEntry::Extended:
-        core::extendedKey(mapping->pc);
-        break;
-    case BufferEntry::KeypadNav:
-        if (!(key.keysym.mod & KMOD_NUM)) core::extendedKey(mapping->pc);
-        break;
-    case BufferEntry::None:
-        break;
-    }
+    core::mappedKeyEvent(mapping->key, key.state == SDL_PRESSED, key.repeat != 0, (key.keysym.mod & KMOD_NUM) != 0);
 }
 
 void handleText(const char* utf8) {

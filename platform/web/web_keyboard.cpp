@@ -48,24 +48,7 @@ bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
     const KeyMapping* mapping = findKeyMapping(key.code);
     const bool typed = oneCharacter(key.key);
     if (down) host.pageActive = true;  // a key reaches only a page in use
-    if (mapping) {
-        core::keyEvent(mapping->pc, down, key.repeat != 0);
-        if (down) {
-            switch (mapping->buffer) {
-            case BufferEntry::Character:
-                core::typedChar(mapping->typed);
-                break;
-            case BufferEntry::Extended:
-                core::extendedKey(mapping->pc);
-                break;
-            case BufferEntry::KeypadNav:
-                if (!typed) core::extendedKey(mapping->pc);
-                break;
-            case BufferEntry::None:
-                break;
-            }
-        }
-    }
+    if (mapping) core::mappedKeyEvent(mapping->key, down, key.repeat != 0, typed);
     // A character typed with Ctrl or the system key is a shortcut, not text;
     // Ctrl with Alt is AltGr on some systems and types.
     if (down && typed && !key.metaKey && (!key.ctrlKey || key.altKey)) {

@@ -108,30 +108,18 @@ TEST_F(FieldReader, TextFieldLongerThan4096CharactersIsSplit) {
 }
 
 TEST_F(FieldReader, DecimalsAndExponentsRoundToNearestEven) {
-    EXPECT_EQ(intOf("2.5"), 2);
-    EXPECT_EQ(intOf("3.5"), 4);
-    EXPECT_EQ(intOf("-2.5"), -2);
-    EXPECT_EQ(intOf("-3.5"), -4);
-    EXPECT_EQ(intOf("0.5"), 0);
-    EXPECT_EQ(intOf("1.5"), 2);
-    EXPECT_EQ(intOf("2.4999"), 2);
-    EXPECT_EQ(intOf("2.5001"), 3);
-    EXPECT_EQ(intOf("1e3"), 1000);
-    EXPECT_EQ(intOf("1E3"), 1000);
-    EXPECT_EQ(intOf("1d3"), 1000);
-    EXPECT_EQ(intOf("1D+2"), 100);
-    EXPECT_EQ(intOf("25e-1"), 2);
-    EXPECT_EQ(intOf("1.5e1"), 15);
-    EXPECT_EQ(intOf(".5"), 0);
-    EXPECT_EQ(intOf(".6"), 1);
-    EXPECT_EQ(intOf("-.6"), -1);
-    EXPECT_EQ(intOf("+7.0"), 7);
-    EXPECT_EQ(intOf("5."), 5);
-    EXPECT_EQ(intOf("4e"), 4) << "a letter without exponent digits";
-    EXPECT_EQ(intOf("3.7xyz"), 4);
-    EXPECT_EQ(intOf("."), 0);
-    EXPECT_EQ(intOf("e5"), 0);
-    EXPECT_EQ(intOf("12de"), 12);
+    // "4e": a letter without exponent digits.
+    const struct {
+        const char* text;
+        int value;
+    } kCases[] = {
+        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"0.5", 0},
+        {"1.5", 2}, {"2.4999", 2}, {"2.5001", 3}, {"1e3", 1000}, {"1E3", 1000},
+        {"1d3", 1000}, {"1D+2", 100}, {"25e-1", 2}, {"1.5e1", 15}, {".5", 0},
+        {".6", 1}, {"-.6", -1}, {"+7.0", 7}, {"5.", 5}, {"4e", 4},
+        {"3.7xyz", 4}, {".", 0}, {"e5", 0}, {"12de", 12},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(intOf(c.text), c.value) << c.text;
 }
 
 TEST_F(FieldReader, IntegerParseStopsAtFirstNonDigit) {

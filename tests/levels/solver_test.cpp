@@ -75,6 +75,15 @@ protected:
         }
         return ::testing::AssertionSuccess();
     }
+
+    // The solver finishes the level along `route`, and walking that route
+    // again with the game's rules reaches the door.
+    static void expectSolvedAlong(const LevelData& level, const std::string& route) {
+        const SolverResult r = solveLevel(level);
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(text(r.route), route);
+        EXPECT_TRUE(walksToTheDoor(level, r.route));
+    }
 };
 
 }  // namespace
@@ -120,10 +129,7 @@ TEST_F(Solver, SideBarrierOpensSidewaysOnlyAndCrossBarrierVerticallyOnly) {
                                    "#@k.#\n"
                                    "###1#\n"
                                    "###D#\n");
-    SolverResult r = solveLevel(cross);
-    ASSERT_TRUE(r.finished);
-    EXPECT_EQ(text(r.route), "R A R D2");
-    EXPECT_TRUE(walksToTheDoor(cross, r.route));
+    expectSolvedAlong(cross, "R A R D2");
     // ... but not from the side.
     EXPECT_FALSE(solveLevel(level("######\n"
                                   "#@k1D#\n"
@@ -135,10 +141,7 @@ TEST_F(Solver, SideBarrierOpensSidewaysOnlyAndCrossBarrierVerticallyOnly) {
                                   "####.#\n"
                                   "##DK.#\n"
                                   "######\n");
-    r = solveLevel(side);
-    ASSERT_TRUE(r.finished);
-    EXPECT_EQ(text(r.route), "R A R2 D2 L2");
-    EXPECT_TRUE(walksToTheDoor(side, r.route));
+    expectSolvedAlong(side, "R A R2 D2 L2");
 }
 
 TEST_F(Solver, ExchangeLeavesTheKeyBehindAndTheRouteFetchesIt) {
@@ -148,10 +151,7 @@ TEST_F(Solver, ExchangeLeavesTheKeyBehindAndTheRouteFetchesIt) {
     const LevelData& l = level("###########\n"
                                "#@kr.R.K.D#\n"
                                "###########\n");
-    SolverResult r = solveLevel(l);
-    ASSERT_TRUE(r.finished);
-    EXPECT_EQ(text(r.route), "R A R A R2 L2 A R6");
-    EXPECT_TRUE(walksToTheDoor(l, r.route));
+    expectSolvedAlong(l, "R A R A R2 L2 A R6");
 }
 
 TEST_F(Solver, WaterOnTheOnlyWayDrowns) {
@@ -187,19 +187,13 @@ TEST_F(Solver, DoorBehindTheViewsEdgeTakesOneMoreMove) {
     std::string row = "#" + std::string(16, '#') + "@..D#\n";
     std::string wall(row.size() - 1, '#');
     const LevelData& l = level(wall + "\n" + row + wall + "\n");
-    SolverResult r = solveLevel(l);
-    ASSERT_TRUE(r.finished);
-    EXPECT_EQ(text(r.route), "R4");
-    EXPECT_TRUE(walksToTheDoor(l, r.route));
+    expectSolvedAlong(l, "R4");
 
     // Below row 14 likewise: the door in row 15, the start in row 13.
     std::string grid;
     for (int y = 1; y <= 16; ++y) grid += y == 13 ? "#@#\n" : y == 14 ? "#.#\n" : y == 15 ? "#D#\n" : "###\n";
     const LevelData& down = level(grid);
-    r = solveLevel(down);
-    ASSERT_TRUE(r.finished);
-    EXPECT_EQ(text(r.route), "D3");
-    EXPECT_TRUE(walksToTheDoor(down, r.route));
+    expectSolvedAlong(down, "D3");
 }
 
 TEST_F(Solver, ListsWhatIsNeverReachedOrUsed) {

@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
@@ -76,6 +77,11 @@ protected:
         EXPECT_EQ(r.error, "");
         return playRoute(1, r.steps);
     }
+    // The route failed, and the failure says each of `reasons`.
+    static void expectFailure(const PlayResult& r, std::initializer_list<const char*> reasons) {
+        EXPECT_FALSE(r.finished);
+        for (const char* reason : reasons) EXPECT_NE(r.failure.find(reason), std::string::npos) << r.failure;
+    }
     ScratchDir dir;
 };
 
@@ -94,26 +100,20 @@ TEST_F(RoutePlayer, AMoveWithoutEffectOrARouteThatStopsShortOrRunsOnFails) {
     LevelData level = corridor();
     level.map[6][3] = tile::Door;
     PlayResult r = play(level, "R\nU");
-    EXPECT_FALSE(r.finished);
-    EXPECT_NE(r.failure.find("command #2 'U' (route line 2)"), std::string::npos) << r.failure;
-    EXPECT_NE(r.failure.find("no effect within 3 frames"), std::string::npos) << r.failure;
-    EXPECT_NE(r.failure.find("wizard at (4,3)"), std::string::npos) << r.failure;
+    expectFailure(r, {"command #2 'U' (route line 2)", "no effect within 3 frames", "wizard at (4,3)"});
 
     r = play(level, "R2");
-    EXPECT_FALSE(r.finished);
-    EXPECT_NE(r.failure.find("the route ended before the door"), std::string::npos) << r.failure;
+    expectFailure(r, {"the route ended before the door"});
 
     r = play(level, "R3 L");
-    EXPECT_FALSE(r.finished);
-    EXPECT_NE(r.failure.find("door was reached with 1 command(s) still to give"), std::string::npos) << r.failure;
+    expectFailure(r, {"door was reached with 1 command(s) still to give"});
 }
 
 TEST_F(RoutePlayer, DrowningOrEnergyBelowTheReserveFails) {
     LevelData level = corridor();
     level.map[5][3] = tile::Water;
     PlayResult r = play(level, "R2");
-    EXPECT_FALSE(r.finished);
-    EXPECT_NE(r.failure.find("the wizard drowned"), std::string::npos) << r.failure;
+    expectFailure(r, {"the wizard drowned"});
 
     level = corridor();
     for (int x = 4; x <= 12; ++x) level.map[x][3] = tile::Flame;
@@ -122,8 +122,7 @@ TEST_F(RoutePlayer, DrowningOrEnergyBelowTheReserveFails) {
     startLevel(1);
     world.energy = kEnergyReserve + 3;
     r = playRoute(1, parseRoute("R10").steps);
-    EXPECT_FALSE(r.finished);
-    EXPECT_NE(r.failure.find("energy below the reserve"), std::string::npos) << r.failure;
+    expectFailure(r, {"energy below the reserve"});
 }
 
 TEST_F(RoutePlayer, HoldingEnterWaitsForThePigToWalkOntoTheAxe) {

@@ -90,29 +90,29 @@ TEST_F(MoveTest, NoFlipTowardASolidCell) {
 }
 
 TEST_F(MoveTest, TheReachableBoundsStopStepsAndFlips) {
-    world.viewX = 190;
-    world.playerX = 210;
-    moveRight();
-    EXPECT_EQ(world.viewX, 190);
-    EXPECT_EQ(world.playerX, 210);
-    EXPECT_EQ(world.playerOffsetX, 0);
-
-    world.viewX = 0;
-    world.playerX = 1;
-    moveLeft();
-    EXPECT_EQ(world.playerX, 1);
-
-    world.viewY = 130;
-    world.playerY = 144;
-    moveDown();
-    EXPECT_EQ(world.viewY, 130);
-    EXPECT_EQ(world.playerY, 144);
-
-    world.viewY = 0;
-    world.playerY = 1;
-    moveUp();
-    EXPECT_EQ(world.playerY, 1);
-    EXPECT_EQ(world.playerOffsetY, 0);
+    // A move against each bound changes nothing: no step, no glide, no flip.
+    const struct {
+        int viewX, playerX, viewY, playerY;
+        void (*move)();
+    } kBounds[] = {
+        {190, 210, 0, 5, moveRight},
+        {0, 1, 0, 5, moveLeft},
+        {0, 5, 130, 144, moveDown},
+        {0, 5, 0, 1, moveUp},
+    };
+    for (const auto& b : kBounds) {
+        world.viewX = b.viewX;
+        world.playerX = b.playerX;
+        world.viewY = b.viewY;
+        world.playerY = b.playerY;
+        b.move();
+        EXPECT_EQ(world.viewX, b.viewX);
+        EXPECT_EQ(world.playerX, b.playerX);
+        EXPECT_EQ(world.viewY, b.viewY);
+        EXPECT_EQ(world.playerY, b.playerY);
+        EXPECT_EQ(world.playerOffsetX, 0);
+        EXPECT_EQ(world.playerOffsetY, 0);
+    }
 }
 
 TEST_F(MoveTest, KeyOpensBarrierFromTheSideAndWalksIn) {

@@ -57,6 +57,16 @@ void commonVoice(const Options& o, Voice& v) {
     if (v.vol < 0 || v.vol > 4) failAt(o.file, o.line, "vol must be 0..4");
 }
 
+// The options of a voice command, parsed from its words: the command's `own`
+// and the ones every voice reads (commonVoice); any other is an error.
+Options voiceOptions(const std::vector<std::string>& words, const std::string& fileName, int lineNo,
+                     std::vector<std::string> own) {
+    Options o = parseOptions(words, 1, fileName, lineNo);
+    own.insert(own.end(), {"wave", "duty", "vol", "attack", "release", "decay", "vib", "trem", "lp", "hp", "seed"});
+    o.allowOnly(own);
+    return o;
+}
+
 }  // namespace
 
 int SoundDef::sampleCount() const {
@@ -108,9 +118,7 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
         } else if (op == "fadeout") {
             d.fadeOut = std::clamp(single(), 0.0, 60.0);
         } else if (op == "tone") {
-            Options o = parseOptions(w, 1, fileName, lineNo);
-            o.allowOnly({"at", "dur", "wave", "f", "curve", "duty", "vol", "attack", "release", "decay", "vib", "trem",
-                         "lp", "hp", "hold", "seed"});
+            Options o = voiceOptions(w, fileName, lineNo, {"at", "dur", "f", "curve", "hold"});
             Voice v;
             commonVoice(o, v);
             v.at = o.number("at", 0);
@@ -123,9 +131,7 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             if (v.f0 <= 0 || v.f1 <= 0 || v.f0 > 11000 || v.f1 > 11000) failAt(fileName, lineNo, "f must be 0..11000 Hz");
             d.voices.push_back(v);
         } else if (op == "melody") {
-            Options o = parseOptions(w, 1, fileName, lineNo);
-            o.allowOnly({"at", "bpm", "wave", "duty", "vol", "gate", "attack", "release", "decay", "vib", "trem", "lp",
-                         "hp", "octave", "notes", "seed"});
+            Options o = voiceOptions(w, fileName, lineNo, {"at", "bpm", "gate", "octave", "notes"});
             Voice base;
             commonVoice(o, base);
             double at = o.number("at", 0), bpm = o.number("bpm", 120), gate = o.number("gate", 0.9);

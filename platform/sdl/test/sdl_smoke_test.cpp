@@ -57,9 +57,9 @@ TEST(SdlScancodes, TableIsWellFormed) {
     for (int i = 0; i < sdl::kKeyMappingCount; ++i) {
         const sdl::KeyMapping& m = sdl::kKeyMappings[i];
         EXPECT_TRUE(seen.insert(m.sdl).second) << "twice: " << SDL_GetScancodeName(m.sdl);
-        EXPECT_GE(m.pc, 1);
-        EXPECT_LE(m.pc, 127);
-        EXPECT_EQ(m.typed != 0, m.buffer == sdl::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
+        EXPECT_GE(m.key.pc, 1);
+        EXPECT_LE(m.key.pc, 127);
+        EXPECT_EQ(m.key.typed != 0, m.key.buffer == core::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
     }
 }
 
@@ -84,6 +84,17 @@ TEST(SdlCp437, UpperHalfRoundTrips) {
 }
 
 // ---- the backend with a window ------------------------------------------------
+
+// The size SDL reports through `size` (a window's size, a renderer's
+// logical size) is width x height.
+template <typename Object>
+void expectSize(void (*size)(Object*, int*, int*), Object* object, int width, int height) {
+    int w = 0;
+    int h = 0;
+    size(object, &w, &h);
+    EXPECT_EQ(w, width);
+    EXPECT_EQ(h, height);
+}
 
 class SdlBackend : public ::testing::Test {
 protected:
@@ -143,11 +154,7 @@ TEST_F(SdlBackend, WindowShowsTheVisiblePage) {
     // renderer behind it.
     ASSERT_TRUE(sdl::host.direct);
     EXPECT_EQ(sdl::host.renderer, nullptr);
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(sdl::host.window, &w, &h);
-    EXPECT_EQ(w, 800);
-    EXPECT_EQ(h, 600);
+    expectSize(SDL_GetWindowSize, sdl::host.window, 800, 600);
     EXPECT_STREQ(SDL_GetWindowTitle(sdl::host.window), "Zauberlabyrinth");
 
     setPages(1, 0);
@@ -183,19 +190,11 @@ TEST_F(SdlBackend, FullScreenScalesThePicture) {
     openScreen(800, 600, 32, 2, 1);
     ASSERT_NE(sdl::host.window, nullptr);
     EXPECT_TRUE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN_DESKTOP);
-    int lw = 0;
-    int lh = 0;
-    SDL_RenderGetLogicalSize(sdl::host.renderer, &lw, &lh);
-    EXPECT_EQ(lw, 800);
-    EXPECT_EQ(lh, 600);
+    expectSize(SDL_RenderGetLogicalSize, sdl::host.renderer, 800, 600);
     // Back to a window of 800 x 600.
     openScreen(800, 600, 32, 2, 0);
     EXPECT_FALSE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN);
-    int w = 0;
-    int h = 0;
-    SDL_GetWindowSize(sdl::host.window, &w, &h);
-    EXPECT_EQ(w, 800);
-    EXPECT_EQ(h, 600);
+    expectSize(SDL_GetWindowSize, sdl::host.window, 800, 600);
 }
 
 TEST_F(SdlBackend, KeyEventsReachKeyStateAndBuffer) {
