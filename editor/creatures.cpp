@@ -7,10 +7,11 @@
 // the next add of that kind overwrites it. The cell's code and other
 // creatures are not looked at: creatures may share a cell or stand on a
 // wall. A table holds at most 100; an add to a full table and a remove from
-// an empty one do nothing.
+// an empty one do nothing. Each add and remove is one step of the undo
+// history.
 //
 // Writes: editor.pigs, flameGhosts, cleaners, eyes (entries 1..100),
-// pigCount, flameGhostCount, cleanerCount, eyeCount, levelChanged.
+// pigCount, flameGhostCount, cleanerCount, eyeCount.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -25,10 +26,11 @@ void addCreature(FileCreatureKind kind) {
     const EditorCreatureFields& fields = kEditorCreatureFields[static_cast<int>(kind)];
     int& count = editor.*fields.count;
     if (count >= kMaxCreatures) return;
+    noteLevelExtras();
     count = count < 0 ? 1 : count + 1;
     (editor.*fields.table)[count] = {editor.viewX + editor.cursorX, editor.viewY + editor.cursorY, editor.viewX,
                                      editor.viewY};
-    editor.levelChanged = 1;
+    finishStep();
     drawMapView();
     sleepMs(kAddMs);
     flushKeys();
@@ -38,8 +40,9 @@ void addCreature(FileCreatureKind kind) {
 void removeCreature(FileCreatureKind kind) {
     int& count = editor.*kEditorCreatureFields[static_cast<int>(kind)].count;
     if (count <= 0) return;
+    noteLevelExtras();
     count -= 1;
-    editor.levelChanged = 1;
+    finishStep();
     sleepMs(kRemoveMs);
     drawMapView();
 }

@@ -20,7 +20,7 @@
 //
 // Writes: editor.map, startX, startY, startViewX, startViewY, pigs,
 // flameGhosts, cleaners, eyes, the four counts, cursorX, cursorY, viewX,
-// viewY (load); levelChanged (both); textRow (through the dialog rows).
+// viewY (load); history (both, through markSaved and clearHistory); textRow (through the dialog rows).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -90,7 +90,7 @@ void saveLevelCommand() {
         printDialogLine(kSaveFailed);
         return;
     }
-    editor.levelChanged = 0;
+    markSaved();
     drawMapView();
 }
 
@@ -117,6 +117,6 @@ void loadLevelCommand() {
         editor.startViewX = 0;
         editor.startViewY = 0;
     }
-    editor.levelChanged = 0;
+    clearHistory();
     drawMapView();
 }

@@ -1,8 +1,10 @@
 // placing.cpp — the brush on the map (Space places it, the C key picks a
 // cell's code up into it) and the wizard's start (S).
 //
-// Writes: editor.map, brush, startX, startY, startViewX, startViewY,
-// levelChanged.
+// Each change is one step of the undo history.
+//
+// Writes: editor.map (through the history), brush, startX, startY,
+// startViewX, startViewY.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -21,10 +23,8 @@ int cursorMapY() { return editor.viewY + editor.cursorY; }
 void placeBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y) && editor.map[x][y] != editor.brush) {
-        editor.map[x][y] = editor.brush;
-        editor.levelChanged = 1;
-    }
+    changeCell(x, y, editor.brush);
+    finishStep();
     // Nothing is redrawn: the cursor cell already shows the brush.
     sleepMs(kPlaceMs);
 }
@@ -39,15 +39,13 @@ void pickUpBrush() {
 void setStart() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (x != editor.startX || y != editor.startY || editor.viewX != editor.startViewX ||
-        editor.viewY != editor.startViewY) {
-        editor.levelChanged = 1;
-    }
+    noteLevelExtras();
     // One start: setting it again moves it.
     editor.startX = x;
     editor.startY = y;
     editor.startViewX = editor.viewX;
     editor.startViewY = editor.viewY;
+    finishStep();
     drawMapView();
     sleepMs(kStartMs);
 }

@@ -57,6 +57,9 @@ void typedChar(unsigned char cp437);
 // request, 72/75/77/80 for the arrows. inputLine also understands Home 71,
 // End 79 and Delete 83 (their set-1 codes).
 void extendedKey(unsigned char code);
+// The key labelled `letter` (a..z) in the user's keyboard layout went down or
+// up; the same key also reaches keyEvent by its position.
+void letterEvent(char letter, bool down);
 // Every key of the key state released (the window lost focus).
 void releaseAllKeys();
 

@@ -45,8 +45,13 @@ void extendedKey(unsigned char code) {
     if (code == kCloseRequestKey) keyboard.closeRequested = true;
 }
 
+void letterEvent(char letter, bool down) {
+    if (letter >= 'a' && letter <= 'z') keyboard.letterHeld[letter - 'a'] = down;
+}
+
 void releaseAllKeys() {
     for (bool& held : keyboard.held) held = false;
+    for (bool& held : keyboard.letterHeld) held = false;
 }
 
 bool takePressedMark() {
@@ -62,6 +67,12 @@ void resetKeyboard() { keyboard = Keyboard{}; }
 bool isKeyDown(int scancode) {
     core::refreshIfDue(backend::now());
     return scancode >= 1 && scancode < core::kScancodes && core::keyboard.held[scancode];
+}
+
+bool isLetterKeyDown(char letter) {
+    core::refreshIfDue(backend::now());
+    if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+    return letter >= 'a' && letter <= 'z' && core::keyboard.letterHeld[letter - 'a'];
 }
 
 std::string takeKey() {

@@ -125,6 +125,11 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter);
 
 // PC set-1 scancode 1..127, true while held.
 bool isKeyDown(int scancode);
+// True while the key labelled `letter` (a..z, either case) in the user's
+// keyboard layout is held: its label, not its position, so a shortcut like
+// Ctrl+Z works on the key marked Z on any keyboard. Called by the editor for
+// its Ctrl shortcuts.
+bool isLetterKeyDown(char letter);
 // "" when the buffer is empty; one character; or "\xFF" + code for an extended
 // key. The close request arrives as the extended key 107.
 std::string takeKey();

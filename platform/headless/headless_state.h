@@ -25,6 +25,7 @@ struct ScriptEvent {
     Nanoseconds at = 0;       // virtual time
     Kind kind = Kind::KeyDown;
     int code = 0;             // scancode or extended key code
+    char label = 0;           // KeyDown, KeyUp: the key's letter a..z in the layout, or 0
     std::string text;         // characters for Kind::Text
     MouseState mouse;         // for Kind::Mouse
     JoystickState joystick;   // for Kind::Joystick
