@@ -42,9 +42,11 @@ const char* const kSaveFailed = "Speichern fehlgeschlagen";
 
 // The dialog's title line and the typed name; "" when the user cancelled or
 // the name was refused (the refusal is shown).
-std::string askFileName(const char* title) {
-    beginDialog(kDialogRows);
+// The load dialog lists the level files first.
+std::string askFileName(const char* title, const std::vector<std::string>& list = {}) {
+    beginDialog(kDialogRows + static_cast<int>(list.size()));
     printDialogLine(title);
+    for (const std::string& line : list) printDialogLine(line);
     inputLine("Datei Name", true, true);
     nextDialogRow();
     const std::string name = typedFileName(readStringField());
@@ -95,7 +97,7 @@ void saveLevelCommand() {
 }
 
 void loadLevelCommand() {
-    const std::string name = askFileName("Laden");
+    const std::string name = askFileName("Laden", levelFileListLines());
     if (name.empty()) return;
     auto level = std::make_unique<LevelData>();
     if (!readLevelFile(levelFilePath(name), *level)) {

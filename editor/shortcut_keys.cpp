@@ -56,11 +56,11 @@ bool runShortcuts() {
         if (!kShortcuts[i].held()) continue;
         held |= 1 << i;
         if (editor.shortcutsHeld & (1 << i)) continue;
-        // Recorded first: a command that waits (F4, F5) returns with its key
-        // perhaps still held, which must not run it again.
-        editor.shortcutsHeld |= 1 << i;
         kShortcuts[i].run();
         ran = true;
+        // A command that waits (F4, F5) may return with its key let go, or
+        // still held, which must not run it again.
+        if (!kShortcuts[i].held()) held &= ~(1 << i);
     }
     editor.shortcutsHeld = held;
     return ran;

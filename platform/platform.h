@@ -198,6 +198,17 @@ int readIntField();
 std::string readStringField();
 void deleteFile(const std::string& path);
 
+// One file of the folder Data.
+struct DataFileEntry {
+    std::string name;        // its name without the extension asked for
+    long long modified = 0;  // when it was last written, seconds on the host's file clock
+};
+// The regular files directly in "Data" whose names end with `extension`
+// (".dat"), in no particular order; hidden files (a leading dot) are left
+// out, and a missing folder lists nothing. Called by the editor's load
+// dialog.
+std::vector<DataFileEntry> listDataFiles(const std::string& extension);
+
 // setPages, getPixel and setPixel are defined inline here: the dissolve
 // effects call them millions of times in a row.
 #include "platform/pixel_access.h"
