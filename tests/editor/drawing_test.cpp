@@ -86,6 +86,14 @@ TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
     EXPECT_EQ(editor.textRow, 10) << "the next dialog prints below the panel";
 }
 
+TEST_F(Drawing, ThePanelListsTheOtherKeysInAColumnOfTheirOwn) {
+    editor.panelVisible = 1;
+    drawMapView();
+    EXPECT_TRUE(showsText(1, 64, "Leer - Setzen"));
+    EXPECT_TRUE(showsText(11, 64, "Strg+Z - Rueckgaengig"));
+    EXPECT_TRUE(showsText(17, 64, "Esc - Ende"));
+}
+
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {
     for (const char* name : kEditorImageNames) {
         EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(ZL_RUN_DIR) / "sprites" /
