@@ -174,6 +174,7 @@ bool loopPass(double& lastFrame) {
     flushKeys();
     // The door is taken only at rest, so the wizard has fully arrived on it.
     if (playerAtRest() && cellAt(world.playerX, world.playerY) == tile::Door) {
+        if (world.oneLevel != 0) return false;  // one level played: its door ends the run
         ++world.level;
         loadLevel();
         world.sceneShown = 0;

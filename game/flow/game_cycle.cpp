@@ -12,8 +12,6 @@
 #include "game/world/world.h"
 #include "platform/platform.h"
 
-namespace {
-
 // What a new game resets; everything else (the frame counter, a burst still
 // running) carries on.
 void newGameFields() {
@@ -25,6 +23,8 @@ void newGameFields() {
     world.demoStep = 0;
     world.score = 0;
 }
+
+namespace {
 
 // A new game: level 1 behind the title screen, which returns when play is to
 // begin (a start key, a demonstration loaded, a game loaded).
@@ -84,6 +84,7 @@ void runMode() {
 
 void runGameProgram(const RunOptions& options) {
     startUp(options);
+    if (!options.levelName.empty()) playOneLevel(options.levelName);
     world.mode = GameMode::Title;
     for (;;) runMode();
 }
