@@ -94,3 +94,5 @@ void nextDialogRow();
 // files of Data, newest first, the shipped ones starred; none when Data
 // holds no level file.
 std::vector<std::string> levelFileListLines();
+// The scratch level F5 saves for the game to play; the list leaves it out.
+constexpr const char* kProbeLevelName = "_probelauf";

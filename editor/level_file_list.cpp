@@ -26,6 +26,7 @@ bool isShipped(const std::string& name) {
 
 std::vector<std::string> levelFileListLines() {
     std::vector<DataFileEntry> files = listDataFiles(".dat");
+    std::erase_if(files, [](const DataFileEntry& file) { return file.name == kProbeLevelName; });
     if (files.empty()) return {};
     std::stable_sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) {
         return a.modified != b.modified ? a.modified > b.modified : a.name < b.name;

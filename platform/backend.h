@@ -12,6 +12,7 @@
 #include "platform.h"
 
 #include <string>
+#include <vector>
 
 namespace backend {
 
@@ -38,6 +39,8 @@ MouseState mouse();
 void setMouse(int x, int y, bool visible);
 void playSound(const std::string& path);
 [[noreturn]] void endProgram();
+// runProgram of platform.h.
+int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 
 }  // namespace backend
 

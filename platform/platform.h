@@ -150,6 +150,12 @@ void sleepMs(int ms);
 void sleepUntil(double seconds);
 // Ends the program with exit code 0, closing the window.
 [[noreturn]] void endProgram();
+// Starts the program `name`, found beside the running program's own file or
+// else on the PATH, with these arguments in the same working directory, and
+// waits until it ends while the window keeps handling its events. Returns
+// its exit code; -1 when it could not be started or did not end normally.
+// Called by the editor's F5, which starts the game on the level.
+int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 // Makes the folder the program works in the current directory; called first
 // by both programs. A ready-to-run folder (one holding "sprites" and "Data")
 // is used as it is: the working directory when it is one, else the program's

@@ -64,6 +64,7 @@ std::string windowTitle();                       // as last named (nameWindow); 
 const Image* windowIcon();                       // a copy of the last icon named; nullptr for none
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
 void clearSounds();
+std::vector<std::string> programsRun();          // runProgram calls, each "name arg1 arg2 ..."; none is started
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.

@@ -42,6 +42,7 @@ struct State {
     bool setMouseVisible = true;
     bool fullScreen = false;
     std::vector<std::string> sounds;
+    std::vector<std::string> programsRun;  // runProgram calls: the name and the arguments, blank-separated
     std::string windowTitle;               // as last given to nameWindow; "" before
     bool windowIconSet = false;            // nameWindow was given an icon last time
     Image windowIcon;                      // a copy of that icon
