@@ -57,15 +57,7 @@ std::unique_ptr<LevelData> fullLevel() {
 std::vector<int> fileValues(const LevelData& level) {
     std::vector<int> values;
     values.reserve(kLevelFileValues);
-    for (int x = 1; x <= kLevelColumns; ++x)
-        for (int y = 1; y <= kLevelRows; ++y) values.push_back(level.map[x][y]);
-    for (int v : {level.playerX, level.playerY, level.viewX, level.viewY}) values.push_back(v);
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        for (const StoredCreature& c : level.creatures[kind]) {
-            for (int v : {c.x, c.y, c.homeViewX, c.homeViewY}) values.push_back(v);
-        }
-        values.push_back(level.counts[kind]);
-    }
+    forEachLevelValue(level, [&values](int value, bool) { values.push_back(value); });
     return values;
 }
 

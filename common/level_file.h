@@ -47,6 +47,32 @@ struct LevelData {
     std::array<int, kCreatureKinds> counts{};  // used entries 1..count per kind
 };
 
+// Calls visit(value, lineEnd) on every value of the level, in file order:
+// the map by columns, the start cell and view, then per creature kind its
+// 101 entries and its count. lineEnd is false for the map codes (each
+// followed by ",") and true for the rest (a line each). Level is LevelData
+// or const LevelData; the reader, the writer, the saved game and the
+// benchmark all walk the file with it.
+template <typename Level, typename Visit>
+void forEachLevelValue(Level& level, Visit visit) {
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) visit(level.map[x][y], false);
+    }
+    visit(level.playerX, true);
+    visit(level.playerY, true);
+    visit(level.viewX, true);
+    visit(level.viewY, true);
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        for (auto& c : level.creatures[kind]) {
+            visit(c.x, true);
+            visit(c.y, true);
+            visit(c.homeViewX, true);
+            visit(c.homeViewY, true);
+        }
+        visit(level.counts[kind], true);
+    }
+}
+
 // Writes level to path ("Data\..." form) in the level file layout, through
 // the field writer on file number 1. The previous file is replaced only once
 // the new one is complete. True when the new file stands in place.

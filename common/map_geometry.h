@@ -29,6 +29,10 @@ constexpr int kReachRows = 144;     // and rows 1..144
 constexpr int kLastViewX = kLevelColumns - kViewColumns;  // 200
 constexpr int kLastViewY = kLevelRows - kViewRows;        // 136
 
+// A cell of the map arrays (columns 0..220, rows 0..150); whatever lies
+// outside reads as wall.
+constexpr bool isMapCell(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }
+
 // A cell the wizard's steps can reach.
 constexpr bool isReachable(int x, int y) { return x >= 1 && x <= kReachColumns && y >= 1 && y <= kReachRows; }
 

@@ -5,6 +5,9 @@
 
 #include "common/level_file.h"
 
+#include <string>
+#include <vector>
+
 // ---- cursor_moves.cpp: the cursor and the view ----
 void cursorUp();
 void cursorDown();
@@ -99,6 +102,15 @@ void playLevelCommand();  // F5: the game plays the level from a scratch file
 
 // ---- level_check.cpp ----
 void checkLevelCommand();  // F6: can the level be finished?
+// One finding of the check: a German line and the cell it is about.
+struct LevelFinding {
+    std::string text;  // as the panel shows it (code page 437)
+    int x = 0;         // the cell, 0 and 0 for none
+    int y = 0;
+};
+// The check itself: the problems in order, or the one line saying the level
+// can be finished (and in how many steps) or could not be decided.
+std::vector<LevelFinding> checkLevel();
 
 // ---- start_hint.cpp ----
 void showStartHint();  // the hint over the empty level at start-up

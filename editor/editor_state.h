@@ -71,6 +71,3 @@ inline constexpr std::array<EditorCreatureFields, kCreatureKinds> kEditorCreatur
     {&EditorState::eyes, &EditorState::eyeCount},
 }};
 
-// A cell of the map array (columns 0..220, rows 0..150): the only cells any
-// editor operation reads or writes.
-constexpr bool insideMap(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }

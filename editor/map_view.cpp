@@ -41,7 +41,7 @@ void drawCreatures() {
         for (int k = 0; k <= last && k < kCreatureSlots; ++k) {
             const int mc = table[k].x;
             const int mr = table[k].y;
-            if (!insideView(mc, mr, editor.viewX, editor.viewY) || !insideMap(mc, mr)) continue;
+            if (!insideView(mc, mr, editor.viewX, editor.viewY) || !isMapCell(mc, mr)) continue;
             drawImage(kCell * (mc - editor.viewX - 1), kCell * (mr - editor.viewY - 1), picture, DrawMode::Opaque);
         }
     }
@@ -54,7 +54,7 @@ void drawMapView() {
         for (int r = 1; r <= kViewRows; ++r) {
             const int mc = editor.viewX + c;
             const int mr = editor.viewY + r;
-            if (!insideMap(mc, mr)) continue;
+            if (!isMapCell(mc, mr)) continue;
             const int px = kCell * (c - 1);
             const int py = kCell * (r - 1);
             drawCode(editor.map[mc][mr], c, r);

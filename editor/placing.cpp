@@ -32,7 +32,7 @@ void placeBrush() {
 void pickUpBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (insideMap(x, y)) editor.brush = editor.map[x][y];
+    if (isMapCell(x, y)) editor.brush = editor.map[x][y];
     drawCursorCell();
 }
 

@@ -52,7 +52,7 @@ void redraw() {
 }  // namespace
 
 void changeCell(int x, int y, int code) {
-    if (!insideMap(x, y) || editor.map[x][y] == code) return;
+    if (!isMapCell(x, y) || editor.map[x][y] == code) return;
     std::vector<CellChange>& cells = editor.history.open.cells;
     bool known = false;
     for (CellChange& change : cells) {

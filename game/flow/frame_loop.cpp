@@ -18,6 +18,7 @@
 // The window's close button ends the program from here (quitGame).
 #include "game/flow/flow.h"
 
+#include "common/move_check.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
 #include "game/rules/contacts.h"
@@ -150,7 +151,7 @@ bool frameStep(double& lastFrame) {
         if (world.demoStep <= 0) dieOfExhaustion();
         return false;
     }
-    if (cellAt(world.playerX, world.playerY) == tile::Water && world.playerOffsetY == 0) {
+    if (drownsOn(cellAt(world.playerX, world.playerY)) && world.playerOffsetY == 0) {
         drown();
         return false;
     }

@@ -48,29 +48,6 @@ constexpr int SavedGame::*kLastLine[] = {&SavedGame::score, &SavedGame::heldItem
                                          &SavedGame::level};
 constexpr int kLastLineValues = static_cast<int>(std::size(kLastLine));
 
-// Calls visit on every value of the level part, in file order: the map by
-// columns, the start cell and view, then per creature kind its 101 entries
-// and its count.
-template <typename Level, typename Visit>
-void forEachLevelValue(Level& level, Visit visit) {
-    for (int x = 1; x <= kLevelColumns; ++x) {
-        for (int y = 1; y <= kLevelRows; ++y) visit(level.map[x][y]);
-    }
-    visit(level.playerX);
-    visit(level.playerY);
-    visit(level.viewX);
-    visit(level.viewY);
-    for (int kind = 0; kind < kCreatureKinds; ++kind) {
-        for (auto& c : level.creatures[kind]) {
-            visit(c.x);
-            visit(c.y);
-            visit(c.homeViewX);
-            visit(c.homeViewY);
-        }
-        visit(level.counts[kind]);
-    }
-}
-
 // The game fields of a damaged file brought into the ranges play uses. An
 // energy below 0 is a dead wizard, as 0 is; taken as it stands, a value near
 // the lowest integer would overflow at the first cost.
@@ -119,7 +96,9 @@ bool saveGame(const std::string& path) {
     game->level = world.level;
 
     openFile(path, FileMode::Output, kFile);
-    forEachLevelValue(std::as_const(game->labyrinth), [](int value) { writeIntField(kFile, value, true); });
+    // Unlike the level file, the saved game puts every level value on a line
+    // of its own.
+    forEachLevelValue(std::as_const(game->labyrinth), [](int value, bool) { writeIntField(kFile, value, true); });
     for (int k = 0; k < kLastLineValues; ++k) writeIntField(kFile, (*game).*kLastLine[k], k == kLastLineValues - 1);
     return closeFile(kFile);
 }
@@ -127,7 +106,7 @@ bool saveGame(const std::string& path) {
 bool loadGame(const std::string& path) {
     const auto game = std::make_unique<SavedGame>();
     openFile(path, FileMode::Input, kFile);
-    forEachLevelValue(game->labyrinth, [](int& value) {
+    forEachLevelValue(game->labyrinth, [](int& value, bool) {
         beginFieldRead(kFile);
         value = readIntField();
     });

@@ -2,13 +2,13 @@
 // cells with code 10 or more, use it on the others.
 //
 // Writes: nothing itself (see items.h).
-#include "common/tile_codes.h"
+#include "common/move_check.h"
 #include "game/rules/items.h"
 #include "game/rules/player.h"
 #include "game/world/world.h"
 
 void actionCommand() {
-    if (cellAt(world.playerX, world.playerY) >= tile::Flame) {
+    if (actionExchanges(cellAt(world.playerX, world.playerY))) {
         swapHeldItem();
     } else {
         useHeldItem();

@@ -6,6 +6,6 @@
 #include "game/world/world.h"
 
 void writeCell(int x, int y, int code) {
-    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return;
+    if (!isMapCell(x, y)) return;
     world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = code;
 }

@@ -6,7 +6,7 @@
 World world;
 
 int cellAt(int x, int y) {
-    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return tile::RedWall;
+    if (!isMapCell(x, y)) return tile::RedWall;
     return world.map[x][y];
 }
 

@@ -40,7 +40,7 @@ TEST(ArtLanguage, FaultsNameFileAndLine) {
               std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill q\nend\n", "a").find("t.art:2: colour 'q'"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  box 1 1 x 2 r\nend\n", "a").find("t.art:2:"), std::string::npos);
-    EXPECT_NE(renderError("picture a 4 4 tile\n  grid 0 0\nrr\nrq\nendgrid\nend\n", "a").find("t.art:4:"),
+    EXPECT_NE(renderError("picture a 4 4 tile\n  fill r\n\n  pixels r 1\nend\n", "a").find("t.art:4: expected: pixels"),
               std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill r\n", "a").find("has no 'end'"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\nend\npicture a 4 4 tile\nend\n", "a").find("defined twice"),
@@ -69,7 +69,7 @@ TEST(ArtLanguage, DrawingBeyondThePictureIsClippedNotAFault) {
     zlart::ArtSources s = withPalette();
     zlart::parseArtText(
         "picture a 4 4 tile\n  box -100 -100 1000 3 r\n  disc 900 900 2000 g\n  line -50 2 50 2 r\n"
-        "  poly r -9 -9 99 -9 99 99\n  shift 4001 -4001\n  grid 3 3 16\nrrrrrrrrrrrrrrrr\nendgrid\n"
+        "  poly r -9 -9 99 -9 99 99\n  shift 4001 -4001\n  noise 1 -50 -50 400 400 rg\n"
         "  bricks x=-40 w=400 bw=2 bh=2 mortar=0 colours=rg\n  stones rows=3,3 minw=3 maxw=3 mortar=0 colours=g\n"
         "end\n",
         "t.art", s);

@@ -4,14 +4,14 @@
 // content they promise (a gentle first, a last with everything).
 #include "common/level_file.h"
 #include "common/tile_codes.h"
+#include "common/wizard_walk.h"
 #include "game/world/level_loader.h"
 #include "game/world/world.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
-#include "tools/levels/solver.h"
-#include "tools/levels/wizard_walk.h"
+#include "tools/levels/solution_text.h"
 #include "tests/support/read_whole_file.h"
 
 #include <gtest/gtest.h>
@@ -164,8 +164,8 @@ TEST_P(ShippedLabyrinth, SolverProvesItAndItsRouteIsNoLongerThanTheRecordedOne) 
     Walker w = startWalker(level);
     for (std::size_t i = 0; i < solved.route.size(); ++i) {
         const WalkStep step = walkCommand(w, solved.route[i], map, false);
-        ASSERT_FALSE(step.drowned) << "command " << i + 1;
-        ASSERT_EQ(step.door, i + 1 == solved.route.size()) << "command " << i + 1;
+        ASSERT_FALSE(step.move.drowned) << "command " << i + 1;
+        ASSERT_EQ(step.move.door, i + 1 == solved.route.size()) << "command " << i + 1;
     }
 
     // A recorded route is a way through, so no shorter than the shortest.

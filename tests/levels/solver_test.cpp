@@ -4,11 +4,11 @@
 // walked again, ends on the door. Its lists name what can never be reached or
 // used.
 #include "common/tile_codes.h"
+#include "common/wizard_walk.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/level_text.h"
 #include "tools/levels/route_text.h"
-#include "tools/levels/solver.h"
-#include "tools/levels/wizard_walk.h"
+#include "tools/levels/solution_text.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,8 @@ protected:
             const WalkStep step = walkCommand(w, route[i], map, false);
             if (w == before && !step.exchanged)
                 return ::testing::AssertionFailure() << "command " << i + 1 << " does nothing";
-            if (step.drowned) return ::testing::AssertionFailure() << "command " << i + 1 << " drowns";
-            if (step.door != (i + 1 == route.size()))
+            if (step.move.drowned) return ::testing::AssertionFailure() << "command " << i + 1 << " drowns";
+            if (step.move.door != (i + 1 == route.size()))
                 return ::testing::AssertionFailure() << "the door at command " << i + 1 << " of " << route.size();
         }
         return ::testing::AssertionSuccess();
@@ -277,7 +277,7 @@ TEST_F(Solver, DamagedLevelsNeverLeadOutsideATable) {
             WalkMap map(l);
             Walker w = startWalker(l);
             bool door = false;
-            for (Command c : r.route) door = walkCommand(w, c, map, false).door;
+            for (Command c : r.route) door = walkCommand(w, c, map, false).move.door;
             EXPECT_TRUE(door) << round;
         }
         describeSolution(r);

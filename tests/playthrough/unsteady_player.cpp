@@ -1,10 +1,9 @@
 // unsteady_player.cpp — the unsteady player of unsteady_player.h.
 #include "tests/playthrough/unsteady_player.h"
 
-#include "common/tile_codes.h"
+#include "common/move_check.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
-#include "tools/levels/wizard_walk.h"
 
 #include <climits>
 #include <cstdlib>
@@ -144,7 +143,7 @@ private:
             const int nx = from.x + (c == RouteCommand::Right) - (c == RouteCommand::Left);
             const int ny = from.y + (c == RouteCommand::Down) - (c == RouteCommand::Up);
             const int code = cellAt(nx, ny);
-            if (!isEnterableCode(code) || drownsOn(code)) continue;
+            if (!isSafeFooting(code)) continue;
             key = c;
             return true;
         }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -41,22 +42,12 @@ void parseArtText(const std::string& text, const std::string& fileName, ArtSourc
     std::string raw;
     int lineNo = 0;
     PictureDef* current = nullptr;
-    Command* grid = nullptr;
     Glyph* glyph = nullptr;
     std::set<std::string> known;
     for (const PictureDef& d : sources.pictures) known.insert(d.name);
     while (std::getline(in, raw)) {
         ++lineNo;
         std::string line = trimRight(raw);
-        if (grid) {
-            if (line.find_first_not_of(" \t") != std::string::npos &&
-                line.substr(line.find_first_not_of(" \t")) == "endgrid") {
-                grid = nullptr;
-                continue;
-            }
-            grid->rows.push_back(line);
-            continue;
-        }
         if (glyph) {
             if (line == "endglyph") {
                 glyph = nullptr;
@@ -101,10 +92,8 @@ void parseArtText(const std::string& text, const std::string& fileName, ArtSourc
         c.file = fileName;
         c.line = lineNo;
         current->commands.push_back(c);
-        if (w[0] == "grid") grid = &current->commands.back();
     }
     if (current) failAt(fileName, current->line, "picture '" + current->name + "' has no 'end'");
-    if (grid) failAt(fileName, grid->line, "grid has no 'endgrid'");
     if (glyph) failAt(fileName, lineNo, "glyph has no 'endglyph'");
 }
 
@@ -157,293 +146,357 @@ struct ArtRenderer::Impl {
 
 namespace {
 
-struct Args {
-    const Command& c;
-    const Palette& pal;
+// What a command's handler works on: the command, the sources, the layer
+// stack of its picture, and the other pictures by name.
+struct Step {
+    const Command& command;
+    const ArtSources& sources;
+    const PictureDef& picture;
+    std::vector<Layer>& stack;
+    const std::function<const Layer&(const std::string&)>& pictureNamed;
 
-    std::size_t size() const { return c.words.size(); }
-    void need(std::size_t n, const char* usage) const {
-        if (c.words.size() != n) failAt(c.file, c.line, std::string("expected: ") + usage);
-    }
-    void atLeast(std::size_t n, const char* usage) const {
-        if (c.words.size() < n) failAt(c.file, c.line, std::string("expected: ") + usage);
-    }
+    Layer& layer() const { return stack.back(); }
+    std::size_t words() const { return command.words.size(); }
+    [[noreturn]] void fail(const std::string& message) const { failAt(command.file, command.line, message); }
+
     // Coordinates and sizes are bounded so that no source can make a
     // command loop for ages or overflow; drawing is clipped to the picture.
-    int i(std::size_t k) const {
-        int v = toInt(c.words[k], c.file, c.line);
-        if (v < -kLimit || v > kLimit) failAt(c.file, c.line, "'" + c.words[k] + "' is out of range");
-        return v;
-    }
-    double d(std::size_t k) const {
-        double v = toNumber(c.words[k], c.file, c.line);
-        if (v < -kLimit || v > kLimit) failAt(c.file, c.line, "'" + c.words[k] + "' is out of range");
-        return v;
-    }
     static constexpr int kLimit = 4096;
-    Rgb col(std::size_t k) const {
-        const std::string& w = c.words[k];
-        if (w.size() != 1) failAt(c.file, c.line, "a colour is one palette character, not '" + w + "'");
-        return pal.colour(w[0], c.file, c.line);
+    int integer(std::size_t k) const {
+        const int v = toInt(command.words[k], command.file, command.line);
+        if (v < -kLimit || v > kLimit) fail("'" + command.words[k] + "' is out of range");
+        return v;
+    }
+    double number(std::size_t k) const {
+        const double v = toNumber(command.words[k], command.file, command.line);
+        if (v < -kLimit || v > kLimit) fail("'" + command.words[k] + "' is out of range");
+        return v;
+    }
+    Rgb colourOf(char ch) const { return sources.palette.colour(ch, command.file, command.line); }
+    Rgb colour(std::size_t k) const {
+        const std::string& w = command.words[k];
+        if (w.size() != 1) fail("a colour is one palette character, not '" + w + "'");
+        return colourOf(w[0]);
     }
     std::vector<double> numbers(std::size_t from) const {
         std::vector<double> v;
-        for (std::size_t k = from; k < c.words.size(); ++k) v.push_back(d(k));
+        for (std::size_t k = from; k < words(); ++k) v.push_back(number(k));
         return v;
+    }
+    Options options() const { return parseOptions(command.words, 1, command.file, command.line); }
+};
+
+// A rectangle of the layer, narrowed to the part that lies on it.
+struct Region {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    Region(const Layer& l, int x0, int y0, int w, int h) {
+        const int x1 = std::min(x0 + w, l.width), y1 = std::min(y0 + h, l.height);
+        x = std::max(x0, 0);
+        y = std::max(y0, 0);
+        width = std::max(0, x1 - x);
+        height = std::max(0, y1 - y);
+    }
+    // The region from the words first..first+3 of the command.
+    Region(const Step& s, std::size_t first)
+        : Region(s.layer(), s.integer(first), s.integer(first + 1), s.integer(first + 2), s.integer(first + 3)) {}
+
+    template <typename Visit>
+    void forEachPixel(Visit visit) const {
+        for (int j = y; j < y + height; ++j)
+            for (int i = x; i < x + width; ++i) visit(i, j);
     }
 };
 
-// Narrows a rectangle to the part that lies on the layer.
-void clipRegion(const Layer& l, int& x, int& y, int& w, int& h) {
-    int x1 = std::min(x + w, l.width), y1 = std::min(y + h, l.height);
-    x = std::max(x, 0);
-    y = std::max(y, 0);
-    w = std::max(0, x1 - x);
-    h = std::max(0, y1 - y);
+template <typename Visit>
+void forEachPixel(const Layer& l, Visit visit) {
+    for (int y = 0; y < l.height; ++y)
+        for (int x = 0; x < l.width; ++x) visit(x, y);
 }
 
-void pasteLayer(Layer& target, const Layer& source, int x, int y, bool skipKey) {
-    for (int j = 0; j < source.height; ++j)
-        for (int i = 0; i < source.width; ++i)
-            if (source.isDrawn(i, j) && !(skipKey && source.get(i, j) == kKeyRgb)) target.put(x + i, y + j, source.get(i, j));
+void pasteLayer(Layer& target, const Layer& source, int x, int y) {
+    forEachPixel(source, [&](int i, int j) {
+        if (source.isDrawn(i, j) && source.get(i, j) != kKeyRgb) target.put(x + i, y + j, source.get(i, j));
+    });
+}
+
+// ---- The commands, in the order of the table below ----
+
+void fillCommand(Step& s) { fillBox(s.layer(), 0, 0, s.layer().width, s.layer().height, s.colour(1)); }
+
+void boxCommand(Step& s) { fillBox(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5)); }
+
+void frameCommand(Step& s) {
+    frameBox(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5));
+}
+
+void pixelsCommand(Step& s) {
+    const Rgb colour = s.colour(1);
+    for (std::size_t k = 2; k + 1 < s.words(); k += 2) s.layer().put(s.integer(k), s.integer(k + 1), colour);
+}
+
+void lineCommand(Step& s) {
+    drawLine(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5));
+}
+
+void linesCommand(Step& s) {
+    const Rgb colour = s.colour(1);
+    for (std::size_t k = 2; k + 3 < s.words(); k += 2)
+        drawLine(s.layer(), s.integer(k), s.integer(k + 1), s.integer(k + 2), s.integer(k + 3), colour);
+}
+
+void discCommand(Step& s) { fillEllipse(s.layer(), s.number(1), s.number(2), s.number(3), s.number(3), s.colour(4)); }
+
+void ellipseCommand(Step& s) {
+    fillEllipse(s.layer(), s.number(1), s.number(2), s.number(3), s.number(4), s.colour(5));
+}
+
+void ringCommand(Step& s) { ringCircle(s.layer(), s.number(1), s.number(2), s.number(3), s.colour(4)); }
+
+void polyCommand(Step& s) { fillPolygon(s.layer(), s.numbers(2), s.colour(1)); }
+
+void curveCommand(Step& s) {
+    if (s.number(2) > 64) s.fail("curve width is at most 64");
+    strokeCurve(s.layer(), s.numbers(3), s.number(2), s.colour(1));
+}
+
+void textCommand(Step& s) {
+    drawTinyText(s.layer(), s.integer(1), s.integer(2), s.command.words[4], s.colour(3),
+                 s.words() == 6 ? std::max(1, s.integer(5)) : 1);
+}
+
+// Glyphs of a font read from the art sources; a blank without a glyph is an
+// advance of 6 pixels.
+void writeCommand(Step& s) {
+    const auto font = s.sources.fonts.find(s.command.words[1]);
+    if (font == s.sources.fonts.end()) s.fail("no font named '" + s.command.words[1] + "'");
+    int x = s.integer(2);
+    const int y = s.integer(3), spacing = s.words() == 7 ? s.integer(6) : 1;
+    const Rgb colour = s.colour(4);
+    for (char ch : s.command.words[5]) {
+        const auto glyph = font->second.find(ch);
+        if (glyph == font->second.end()) {
+            if (ch != ' ') s.fail(std::string("font has no glyph '") + ch + "'");
+            x += 6;
+            continue;
+        }
+        int width = 0;
+        for (std::size_t r = 0; r < glyph->second.rows.size(); ++r) {
+            const std::string& row = glyph->second.rows[r];
+            width = std::max(width, int(row.size()));
+            for (std::size_t k = 0; k < row.size(); ++k)
+                if (row[k] != '.' && row[k] != ' ') s.layer().put(x + int(k), y + int(r), colour);
+        }
+        x += width + spacing;
+    }
+}
+
+void layerCommand(Step& s) { s.stack.emplace_back(s.picture.width, s.picture.height); }
+
+void mergeCommand(Step& s) {
+    if (s.stack.size() < 2) s.fail("merge without layer");
+    Options o = s.options();
+    o.allowOnly({"outline", "outline8", "shadow", "dx", "dy"});
+    const auto colourOption = [&](const std::string& key) {
+        const std::string v = o.text(key, "");
+        if (v.size() != 1) s.fail(key + " takes one palette character");
+        return s.colourOf(v[0]);
+    };
+    const bool shadow = o.has("shadow"), outline = o.has("outline") || o.has("outline8");
+    const Rgb shadowColour = shadow ? colourOption("shadow") : 0;
+    const Rgb outlineColour = o.has("outline") ? colourOption("outline") : o.has("outline8") ? colourOption("outline8") : 0;
+    Layer top = std::move(s.stack.back());
+    s.stack.pop_back();
+    compositeLayer(s.stack.back(), top, shadow, shadowColour, int(o.number("dx", 1)), int(o.number("dy", 1)), outline,
+                   outlineColour, o.has("outline8"));
+}
+
+void outlineCommand(Step& s) { outlineLayer(s.layer(), s.colour(1), false); }
+
+// Recolours the drawn pixels of rows from..to in equal bands.
+void bandsCommand(Step& s) {
+    const int from = s.integer(1), to = s.integer(2);
+    if (to < from) s.fail("bands: <to> must not be below <from>");
+    std::vector<Rgb> colours;
+    for (std::size_t k = 3; k < s.words(); ++k) colours.push_back(s.colour(k));
+    const int span = to - from + 1;
+    Layer& l = s.layer();
+    forEachPixel(l, [&](int x, int y) {
+        if (y < from || y > to || !l.isDrawn(x, y)) return;
+        l.put(x, y, colours[std::size_t((y - from) * int(colours.size()) / span)]);
+    });
+}
+
+void replaceCommand(Step& s) {
+    std::vector<std::pair<Rgb, Rgb>> pairs;
+    for (std::size_t k = 1; k + 1 < s.words(); k += 2) pairs.emplace_back(s.colour(k), s.colour(k + 1));
+    Layer& l = s.layer();
+    forEachPixel(l, [&](int x, int y) {
+        if (!l.isDrawn(x, y)) return;
+        const Rgb v = l.get(x, y);
+        for (auto [from, to] : pairs) {
+            if (v != from) continue;
+            l.put(x, y, to);
+            break;
+        }
+    });
+}
+
+void copyCommand(Step& s) {
+    const Layer& source = s.pictureNamed(s.command.words[1]);
+    if (source.width != s.layer().width || source.height != s.layer().height)
+        s.fail("copy needs a picture of the same size; use paste or scale");
+    s.layer() = source;
+}
+
+void pasteCommand(Step& s) { pasteLayer(s.layer(), s.pictureNamed(s.command.words[1]), s.integer(2), s.integer(3)); }
+
+// Shrinks (or grows) another picture to this one's size without blending its
+// transparent edge.
+void scaleCommand(Step& s) {
+    const Layer& source = s.pictureNamed(s.command.words[1]);
+    Canvas flat(source.width, source.height, kKeyRgb);
+    forEachPixel(source, [&](int x, int y) {
+        if (source.isDrawn(x, y)) flat.at(x, y) = source.get(x, y);
+    });
+    Layer& l = s.layer();
+    const Canvas small = modeDownscale(flat, l.width, l.height, kKeyRgb, 0.55);
+    forEachPixel(l, [&](int x, int y) {
+        if (small.at(x, y) != kKeyRgb) l.put(x, y, small.at(x, y));
+    });
+}
+
+void mirrorCommand(Step& s) { mirrorLayer(s.layer()); }
+
+void flipCommand(Step& s) { flipLayer(s.layer()); }
+
+void turnCommand(Step& s) {
+    if (s.layer().width != s.layer().height) s.fail("turn needs a square picture");
+    turnLayer(s.layer());
+}
+
+void shiftCommand(Step& s) { shiftLayer(s.layer(), s.integer(1), s.integer(2)); }
+
+// Clears what lies outside the polygon.
+void keepCommand(Step& s) {
+    Layer& l = s.layer();
+    Layer inside(l.width, l.height);
+    fillPolygon(inside, s.numbers(1), 1);
+    forEachPixel(l, [&](int x, int y) {
+        if (!inside.isDrawn(x, y)) l.erase(x, y);
+    });
+}
+
+void eraseCommand(Step& s) {
+    Layer& l = s.layer();
+    Region(s, 1).forEachPixel([&](int x, int y) { l.erase(x, y); });
+}
+
+void speckleCommand(Step& s) {
+    const Rgb colour = s.colour(1);
+    const double chance = s.number(2);
+    const auto seed = std::uint32_t(s.integer(3));
+    Layer& l = s.layer();
+    const Region region = s.words() == 8 ? Region(s, 4) : Region(l, 0, 0, l.width, l.height);
+    region.forEachPixel([&](int x, int y) {
+        if (hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, colour);
+    });
+}
+
+void stainCommand(Step& s) {
+    const Rgb colour = s.colour(1);
+    const double chance = s.number(2);
+    const auto seed = std::uint32_t(s.integer(3));
+    Layer& l = s.layer();
+    forEachPixel(l, [&](int x, int y) {
+        if (l.isDrawn(x, y) && hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, colour);
+    });
+}
+
+void noiseCommand(Step& s) {
+    std::vector<Rgb> colours;
+    for (char ch : s.command.words[6]) colours.push_back(s.colourOf(ch));
+    if (colours.empty()) s.fail("noise needs at least one colour");
+    const auto seed = std::uint32_t(s.integer(1));
+    Layer& l = s.layer();
+    Region(s, 2).forEachPixel([&](int x, int y) {
+        l.put(x, y, colours[hashMix(seed, std::uint32_t(x), std::uint32_t(y)) % colours.size()]);
+    });
+}
+
+void bricksCommand(Step& s) { drawBricks(s.layer(), s.options(), s.sources.palette); }
+
+void stonesCommand(Step& s) { drawStones(s.layer(), s.options(), s.sources.palette); }
+
+// One command of the language.
+struct Opcode {
+    const char* name;          // the command's first word
+    std::size_t fewestWords;   // words a line holds at least, the name included
+    std::size_t mostWords;     // and at most (kAnyCount: no limit)
+    std::size_t wordStep;      // the counts between go by this step (2: pairs)
+    const char* usage;         // shown when the words do not fit
+    void (*run)(Step&);        // draws the command
+};
+
+constexpr std::size_t kAnyCount = 1 << 16;
+
+constexpr Opcode kOpcodes[] = {
+    {"fill", 2, 2, 1, "fill <c>", fillCommand},
+    {"box", 6, 6, 1, "box <x> <y> <w> <h> <c>", boxCommand},
+    {"frame", 6, 6, 1, "frame <x> <y> <w> <h> <c>", frameCommand},
+    {"pixels", 4, kAnyCount, 2, "pixels <c> <x> <y> ...", pixelsCommand},
+    {"line", 6, 6, 1, "line <x0> <y0> <x1> <y1> <c>", lineCommand},
+    {"lines", 6, kAnyCount, 2, "lines <c> <x> <y> <x> <y> ...", linesCommand},
+    {"disc", 5, 5, 1, "disc <cx> <cy> <r> <c>", discCommand},
+    {"ellipse", 6, 6, 1, "ellipse <cx> <cy> <rx> <ry> <c>", ellipseCommand},
+    {"ring", 5, 5, 1, "ring <cx> <cy> <r> <c>", ringCommand},
+    {"poly", 8, kAnyCount, 2, "poly <c> <x> <y> <x> <y> <x> <y> ...", polyCommand},
+    {"curve", 5, kAnyCount, 2, "curve <c> <width> <x> <y> ...", curveCommand},
+    {"text", 5, 6, 1, "text <x> <y> <c> \"text\" [scale]", textCommand},
+    {"write", 6, 7, 1, "write <font> <x> <y> <c> \"text\" [spacing]", writeCommand},
+    {"layer", 1, 1, 1, "layer", layerCommand},
+    {"merge", 1, kAnyCount, 1, "merge [outline=c] [outline8=c] [shadow=c dx= dy=]", mergeCommand},
+    {"outline", 2, 2, 1, "outline <c>", outlineCommand},
+    {"bands", 4, kAnyCount, 1, "bands <from> <to> <c> [<c> ...]", bandsCommand},
+    {"replace", 3, kAnyCount, 2, "replace <from> <to> [<from> <to> ...]", replaceCommand},
+    {"copy", 2, 2, 1, "copy <picture>", copyCommand},
+    {"paste", 4, 4, 1, "paste <picture> <x> <y>", pasteCommand},
+    {"scale", 2, 2, 1, "scale <picture>", scaleCommand},
+    {"mirror", 1, 1, 1, "mirror", mirrorCommand},
+    {"flip", 1, 1, 1, "flip", flipCommand},
+    {"turn", 1, 1, 1, "turn", turnCommand},
+    {"shift", 3, 3, 1, "shift <dx> <dy>", shiftCommand},
+    {"keep", 7, kAnyCount, 2, "keep <x> <y> <x> <y> <x> <y> ...", keepCommand},
+    {"erase", 5, 5, 1, "erase <x> <y> <w> <h>", eraseCommand},
+    {"speckle", 4, 8, 4, "speckle <c> <chance> <seed> [<x> <y> <w> <h>]", speckleCommand},
+    {"stain", 4, 4, 1, "stain <c> <chance> <seed>", stainCommand},
+    {"noise", 7, 7, 1, "noise <seed> <x> <y> <w> <h> <colours>", noiseCommand},
+    {"bricks", 1, kAnyCount, 1, "bricks <option>=<value> ...", bricksCommand},
+    {"stones", 1, kAnyCount, 1, "stones <option>=<value> ...", stonesCommand},
+};
+
+const Opcode* findOpcode(const std::string& name) {
+    for (const Opcode& op : kOpcodes)
+        if (name == op.name) return &op;
+    return nullptr;
 }
 
 }  // namespace
 
 void ArtRenderer::Impl::execute(const PictureDef& def, const Command& c, std::vector<Layer>& stack) {
-    Args a{c, src.palette};
-    Layer& l = stack.back();
-    const std::string& op = c.words[0];
-    if (op == "fill") {
-        a.need(2, "fill <c>");
-        fillBox(l, 0, 0, l.width, l.height, a.col(1));
-    } else if (op == "box") {
-        a.need(6, "box <x> <y> <w> <h> <c>");
-        fillBox(l, a.i(1), a.i(2), a.i(3), a.i(4), a.col(5));
-    } else if (op == "frame") {
-        a.need(6, "frame <x> <y> <w> <h> <c>");
-        frameBox(l, a.i(1), a.i(2), a.i(3), a.i(4), a.col(5));
-    } else if (op == "pixels") {
-        a.atLeast(4, "pixels <c> <x> <y> ...");
-        if (a.size() % 2 != 0) failAt(c.file, c.line, "pixels needs pairs of coordinates");
-        Rgb col = a.col(1);
-        for (std::size_t k = 2; k + 1 < a.size(); k += 2) l.put(a.i(k), a.i(k + 1), col);
-    } else if (op == "line") {
-        a.need(6, "line <x0> <y0> <x1> <y1> <c>");
-        drawLine(l, a.i(1), a.i(2), a.i(3), a.i(4), a.col(5));
-    } else if (op == "lines") {
-        a.atLeast(6, "lines <c> <x> <y> <x> <y> ...");
-        if (a.size() % 2 != 0) failAt(c.file, c.line, "lines needs pairs of coordinates");
-        Rgb col = a.col(1);
-        for (std::size_t k = 2; k + 3 < a.size(); k += 2) drawLine(l, a.i(k), a.i(k + 1), a.i(k + 2), a.i(k + 3), col);
-    } else if (op == "disc") {
-        a.need(5, "disc <cx> <cy> <r> <c>");
-        fillEllipse(l, a.d(1), a.d(2), a.d(3), a.d(3), a.col(4));
-    } else if (op == "ellipse") {
-        a.need(6, "ellipse <cx> <cy> <rx> <ry> <c>");
-        fillEllipse(l, a.d(1), a.d(2), a.d(3), a.d(4), a.col(5));
-    } else if (op == "ring") {
-        a.need(5, "ring <cx> <cy> <r> <c>");
-        ringCircle(l, a.d(1), a.d(2), a.d(3), a.col(4));
-    } else if (op == "poly") {
-        a.atLeast(8, "poly <c> <x> <y> <x> <y> <x> <y> ...");
-        if (a.size() % 2 != 0) failAt(c.file, c.line, "poly needs pairs of coordinates");
-        fillPolygon(l, a.numbers(2), a.col(1));
-    } else if (op == "curve") {
-        a.atLeast(5, "curve <c> <width> <x> <y> ...");
-        if (a.size() % 2 != 1) failAt(c.file, c.line, "curve needs pairs of coordinates");
-        if (a.d(2) > 64) failAt(c.file, c.line, "curve width is at most 64");
-        strokeCurve(l, a.numbers(3), a.d(2), a.col(1));
-    } else if (op == "grid") {
-        if (a.size() != 3 && a.size() != 4) failAt(c.file, c.line, "expected: grid <x> <y> [scale]");
-        int gx = a.i(1), gy = a.i(2), s = a.size() == 4 ? a.i(3) : 1;
-        if (c.rows.size() > 4096) failAt(c.file, c.line, "grid has too many rows");
-        if (s < 1 || s > 16) failAt(c.file, c.line, "grid scale must be 1..16");
-        for (std::size_t r = 0; r < c.rows.size(); ++r)
-            for (std::size_t k = 0; k < c.rows[r].size(); ++k) {
-                char ch = c.rows[r][k];
-                if (ch == '.' || ch == ' ') continue;
-                Rgb col = src.palette.colour(ch, c.file, c.line + 1 + int(r));
-                fillBox(l, gx + int(k) * s, gy + int(r) * s, s, s, col);
-            }
-    } else if (op == "text") {
-        if (a.size() != 5 && a.size() != 6) failAt(c.file, c.line, "expected: text <x> <y> <c> \"text\" [scale]");
-        drawTinyText(l, a.i(1), a.i(2), c.words[4], a.col(3), a.size() == 6 ? std::max(1, a.i(5)) : 1);
-    } else if (op == "write") {
-        if (a.size() != 6 && a.size() != 7) failAt(c.file, c.line, "expected: write <font> <x> <y> <c> \"text\" [spacing]");
-        auto f = src.fonts.find(c.words[1]);
-        if (f == src.fonts.end()) failAt(c.file, c.line, "no font named '" + c.words[1] + "'");
-        int x = a.i(2), y = a.i(3), spacing = a.size() == 7 ? a.i(6) : 1;
-        Rgb col = a.col(4);
-        for (char ch : c.words[5]) {
-            auto g = f->second.find(ch);
-            if (g == f->second.end()) {
-                if (ch == ' ') {
-                    x += 6;
-                    continue;
-                }
-                failAt(c.file, c.line, std::string("font has no glyph '") + ch + "'");
-            }
-            int width = 0;
-            for (std::size_t r = 0; r < g->second.rows.size(); ++r) {
-                const std::string& row = g->second.rows[r];
-                width = std::max(width, int(row.size()));
-                for (std::size_t k = 0; k < row.size(); ++k)
-                    if (row[k] != '.' && row[k] != ' ') l.put(x + int(k), y + int(r), col);
-            }
-            x += width + spacing;
-        }
-    } else if (op == "layer") {
-        a.need(1, "layer");
-        stack.emplace_back(def.width, def.height);
-    } else if (op == "merge") {
-        if (stack.size() < 2) failAt(c.file, c.line, "merge without layer");
-        Options o = parseOptions(c.words, 1, c.file, c.line);
-        o.allowOnly({"outline", "outline8", "shadow", "dx", "dy"});
-        auto colourOpt = [&](const std::string& key) {
-            std::string v = o.text(key, "");
-            if (v.size() != 1) failAt(c.file, c.line, key + " takes one palette character");
-            return src.palette.colour(v[0], c.file, c.line);
-        };
-        bool sh = o.has("shadow"), ol = o.has("outline") || o.has("outline8");
-        Rgb shc = sh ? colourOpt("shadow") : 0;
-        Rgb olc = o.has("outline") ? colourOpt("outline") : o.has("outline8") ? colourOpt("outline8") : 0;
-        Layer top = std::move(stack.back());
-        stack.pop_back();
-        compositeLayer(stack.back(), top, sh, shc, int(o.number("dx", 1)), int(o.number("dy", 1)), ol, olc,
-                       o.has("outline8"));
-    } else if (op == "outline" || op == "outline8") {
-        a.need(2, "outline <c>");
-        outlineLayer(l, a.col(1), op == "outline8");
-    } else if (op == "bands" || op == "hbands") {
-        a.atLeast(4, "bands <from> <to> <c> [<c> ...]");
-        int from = a.i(1), to = a.i(2);
-        if (to < from) failAt(c.file, c.line, "bands: <to> must not be below <from>");
-        std::vector<Rgb> cols;
-        for (std::size_t k = 3; k < a.size(); ++k) cols.push_back(a.col(k));
-        int span = to - from + 1;
-        for (int y = 0; y < l.height; ++y)
-            for (int x = 0; x < l.width; ++x) {
-                int v = op == "bands" ? y : x;
-                if (v < from || v > to || !l.isDrawn(x, y)) continue;
-                l.put(x, y, cols[std::size_t((v - from) * int(cols.size()) / span)]);
-            }
-    } else if (op == "replace") {
-        a.atLeast(3, "replace <from> <to> [<from> <to> ...]");
-        if (a.size() % 2 != 1) failAt(c.file, c.line, "replace needs pairs of colours");
-        std::vector<std::pair<Rgb, Rgb>> pairs;
-        for (std::size_t k = 1; k + 1 < a.size(); k += 2) pairs.emplace_back(a.col(k), a.col(k + 1));
-        for (int y = 0; y < l.height; ++y)
-            for (int x = 0; x < l.width; ++x) {
-                if (!l.isDrawn(x, y)) continue;
-                Rgb v = l.get(x, y);
-                for (auto [f, t] : pairs)
-                    if (v == f) {
-                        l.put(x, y, t);
-                        break;
-                    }
-            }
-    } else if (op == "copy") {
-        a.need(2, "copy <picture>");
-        const Layer& s = layerOf(c.words[1], c);
-        if (s.width != l.width || s.height != l.height)
-            failAt(c.file, c.line, "copy needs a picture of the same size; use paste or scale");
-        l = s;
-    } else if (op == "paste") {
-        a.need(4, "paste <picture> <x> <y>");
-        const Layer& s = layerOf(c.words[1], c);
-        pasteLayer(l, s, a.i(2), a.i(3), true);
-    } else if (op == "scale") {
-        a.need(2, "scale <picture>");
-        const Layer& s = layerOf(c.words[1], c);
-        Canvas flat(s.width, s.height, kKeyRgb);
-        for (int y = 0; y < s.height; ++y)
-            for (int x = 0; x < s.width; ++x)
-                if (s.isDrawn(x, y)) flat.at(x, y) = s.get(x, y);
-        Canvas small = modeDownscale(flat, l.width, l.height, kKeyRgb, 0.55);
-        for (int y = 0; y < l.height; ++y)
-            for (int x = 0; x < l.width; ++x)
-                if (small.at(x, y) != kKeyRgb) l.put(x, y, small.at(x, y));
-    } else if (op == "mirror") {
-        a.need(1, "mirror");
-        mirrorLayer(l);
-    } else if (op == "flip") {
-        a.need(1, "flip");
-        flipLayer(l);
-    } else if (op == "turn") {
-        a.need(1, "turn");
-        if (l.width != l.height) failAt(c.file, c.line, "turn needs a square picture");
-        turnLayer(l);
-    } else if (op == "shift") {
-        a.need(3, "shift <dx> <dy>");
-        shiftLayer(l, a.i(1), a.i(2));
-    } else if (op == "keep" || op == "cut") {
-        a.atLeast(7, "keep|cut <x> <y> <x> <y> <x> <y> ...");
-        if (a.size() % 2 != 1) failAt(c.file, c.line, "keep and cut need pairs of coordinates");
-        Layer inside(l.width, l.height);
-        fillPolygon(inside, a.numbers(1), 1);
-        bool keep = op == "keep";
-        for (int y = 0; y < l.height; ++y)
-            for (int x = 0; x < l.width; ++x)
-                if (inside.isDrawn(x, y) != keep) l.erase(x, y);
-    } else if (op == "erase") {
-        a.need(5, "erase <x> <y> <w> <h>");
-        int x0 = a.i(1), y0 = a.i(2), w = a.i(3), h = a.i(4);
-        clipRegion(l, x0, y0, w, h);
-        for (int y = y0; y < y0 + h; ++y)
-            for (int x = x0; x < x0 + w; ++x) l.erase(x, y);
-    } else if (op == "speckle") {
-        if (a.size() != 4 && a.size() != 8) failAt(c.file, c.line, "expected: speckle <c> <chance> <seed> [<x> <y> <w> <h>]");
-        Rgb col = a.col(1);
-        double chance = a.d(2);
-        std::uint32_t seed = std::uint32_t(a.i(3));
-        int x0 = 0, y0 = 0, w = l.width, h = l.height;
-        if (a.size() == 8) {
-            x0 = a.i(4);
-            y0 = a.i(5);
-            w = a.i(6);
-            h = a.i(7);
-        }
-        clipRegion(l, x0, y0, w, h);
-        for (int y = y0; y < y0 + h; ++y)
-            for (int x = x0; x < x0 + w; ++x)
-                if (hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, col);
-    } else if (op == "stain") {
-        a.need(4, "stain <c> <chance> <seed>");
-        Rgb col = a.col(1);
-        double chance = a.d(2);
-        std::uint32_t seed = std::uint32_t(a.i(3));
-        for (int y = 0; y < l.height; ++y)
-            for (int x = 0; x < l.width; ++x)
-                if (l.isDrawn(x, y) && hashUnit(seed, std::uint32_t(x), std::uint32_t(y)) < chance) l.put(x, y, col);
-    } else if (op == "noise") {
-        a.need(7, "noise <seed> <x> <y> <w> <h> <colours>");
-        const std::string& chars = c.words[6];
-        std::vector<Rgb> cols;
-        for (char ch : chars) cols.push_back(src.palette.colour(ch, c.file, c.line));
-        if (cols.empty()) failAt(c.file, c.line, "noise needs at least one colour");
-        std::uint32_t seed = std::uint32_t(a.i(1));
-        int x0 = a.i(2), y0 = a.i(3), w = a.i(4), h = a.i(5);
-        clipRegion(l, x0, y0, w, h);
-        for (int y = y0; y < y0 + h; ++y)
-            for (int x = x0; x < x0 + w; ++x)
-                l.put(x, y, cols[hashMix(seed, std::uint32_t(x), std::uint32_t(y)) % cols.size()]);
-    } else if (op == "dither") {
-        if (a.size() != 6 && a.size() != 7) failAt(c.file, c.line, "expected: dither <x> <y> <w> <h> <c> [phase]");
-        int phase = a.size() == 7 ? a.i(6) : 0;
-        Rgb col = a.col(5);
-        int x0 = a.i(1), y0 = a.i(2), w = a.i(3), h = a.i(4);
-        clipRegion(l, x0, y0, w, h);
-        for (int y = y0; y < y0 + h; ++y)
-            for (int x = x0; x < x0 + w; ++x)
-                if (((x + y + phase) & 1) == 0) l.put(x, y, col);
-    } else if (op == "bricks") {
-        drawBricks(l, parseOptions(c.words, 1, c.file, c.line), src.palette);
-    } else if (op == "stones") {
-        drawStones(l, parseOptions(c.words, 1, c.file, c.line), src.palette);
-    } else {
-        failAt(c.file, c.line, "unknown command '" + op + "'");
-    }
+    const Opcode* op = findOpcode(c.words[0]);
+    if (op == nullptr) failAt(c.file, c.line, "unknown command '" + c.words[0] + "'");
+    const std::size_t n = c.words.size();
+    if (n < op->fewestWords || n > op->mostWords || (n - op->fewestWords) % op->wordStep != 0)
+        failAt(c.file, c.line, std::string("expected: ") + op->usage);
+    const std::function<const Layer&(const std::string&)> pictureNamed = [&](const std::string& name) -> const Layer& {
+        return layerOf(name, c);
+    };
+    Step step{c, src, def, stack, pictureNamed};
+    op->run(step);
 }
 
 Layer ArtRenderer::Impl::run(const PictureDef& def) {

@@ -30,7 +30,6 @@ enum class PictureKind { Tile, Key, Xor, Part };
 
 struct Command {
     std::vector<std::string> words;  // the command and its arguments
-    std::vector<std::string> rows;   // the rows of a grid block
     std::string file;
     int line = 0;
 };

@@ -4,7 +4,7 @@
 
 #include "common/map_geometry.h"
 #include "common/tile_codes.h"
-#include "tools/levels/wizard_walk.h"
+#include "common/wizard_walk.h"
 
 #include <memory>
 #include <set>
@@ -64,13 +64,13 @@ public:
                      cellText(before.x, before.y) + " does not step: " + whyNoStep(done, *map_));
                 break;
             }
-            if (done.drowned) {
+            if (done.move.drowned) {
                 fail("the step to " + cellText(walker_.x, walker_.y) + " drowns the wizard");
                 break;
             }
             const WalkDirection& d = *walkDirection(command);
             const bool edge = atViewEdge(d, walker_);
-            if (done.door) enter(labyrinth_ % static_cast<int>(levels_.size()) + 1);
+            if (done.move.door) enter(labyrinth_ % static_cast<int>(levels_.size()) + 1);
             noteEnd();
             if (edge) repeatForTheTurn(command, step.command);
             noteScreen();

@@ -9,7 +9,7 @@
 // 20, row 1 or 14), standing for the turn that the next move that way makes.
 //
 // The maker walks the source through the level by the game's rules
-// (wizard_walk.h), on through the door into the next labyrinth, so that a
+// (common/wizard_walk.h), on through the door into the next labyrinth, so that a
 // step that would not step, or a repeated code that would step, is reported
 // with its line instead of making a recording that goes astray. Creatures
 // and energy are not followed here, so a run of actions with a weapon in

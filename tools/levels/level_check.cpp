@@ -6,8 +6,9 @@
 
 #include "common/barrier_keys.h"
 #include "common/map_geometry.h"
+#include "common/move_check.h"
+#include "common/solver.h"
 #include "common/tile_codes.h"
-#include "tools/levels/solver.h"
 
 #include <algorithm>
 #include <deque>
@@ -122,21 +123,16 @@ Reachability exploreLevel(const LevelData& level) {
         std::deque<std::pair<int, int>> queue;
         r.reached[level.playerX][level.playerY] = true;
         queue.emplace_back(level.playerX, level.playerY);
-        constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
         while (!queue.empty()) {
             auto [x, y] = queue.front();
             queue.pop_front();
-            for (const auto& step : kSteps) {
-                int nx = x + step[0], ny = y + step[1];
+            for (const WalkDirection& d : kWalkDirections) {
+                int nx = x + d.dx, ny = y + d.dy;
                 if (!insideReach(nx, ny) || r.reached[nx][ny]) continue;
                 int code = level.map[nx][ny];
-                bool sideways = step[1] == 0;
-                bool enter = false;
-                if (isEnterableCode(code)) {
-                    enter = code != tile::Water;
-                } else if (const BarrierKey* barrier = findBarrier(code)) {
-                    enter = barrier->approach == (sideways ? Approach::Sideways : Approach::Vertical) &&
-                            have[barrier->item];
+                bool enter = isSafeFooting(code);
+                if (const BarrierKey* barrier = findBarrier(code)) {
+                    enter = barrier->approach == d.approach && have[barrier->item];
                 }
                 if (!enter) continue;
                 r.reached[nx][ny] = true;

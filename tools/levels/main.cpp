@@ -31,7 +31,7 @@
 #include "tools/levels/level_source.h"
 #include "tools/levels/level_text.h"
 #include "tools/levels/route_text.h"
-#include "tools/levels/solver.h"
+#include "tools/levels/solution_text.h"
 
 #include <filesystem>
 #include <fstream>

@@ -4,7 +4,7 @@
 // The search runs over the states of play that decide where the wizard can
 // go: his cell and view, the item in his hand, and the changes that
 // exchanges and barrier openings have made to the map. From each state it
-// tries the four moves and the action, by the game's rules (wizard_walk.h):
+// tries the four moves and the action, by the game's rules (move_check.h):
 // barriers open only from their side with their item, which is used up; the
 // action exchanges the held item with the item on the wizard's cell; a move
 // at the view's edge turns the view without moving; a step into water
@@ -26,12 +26,12 @@
 #include "common/level_file.h"
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 struct SolverOptions {
     // Each of the two searches gives up after this many states (the result
-    // says so).
+    // says so); a caller that must answer quickly, as the editor's level
+    // check, gives a small limit.
     std::size_t stateLimit = 4'000'000;
     // Also search for a shortest route (only when the door can be reached).
     bool findRoute = true;
@@ -62,6 +62,3 @@ struct SolverResult {
 // start outside the reachable cells finds nothing.
 SolverResult solveLevel(const LevelData& level, const SolverOptions& options = {});
 
-// A few lines for people: whether and how the door is reached (the route in
-// route text) and what is never reached or used.
-std::string describeSolution(const SolverResult& result);

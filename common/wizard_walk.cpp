@@ -1,11 +1,10 @@
 // wizard_walk.cpp — a walk over a copy of a level's map, one command at a
 // time. No global state.
-#include "tools/levels/wizard_walk.h"
+#include "common/wizard_walk.h"
 
 namespace {
 
 std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x) * kMapRows + static_cast<std::size_t>(y); }
-bool inMap(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }
 
 }  // namespace
 
@@ -14,10 +13,10 @@ WalkMap::WalkMap(const LevelData& level) : cells_(cellIndex(kMapColumns, 0)) {
         for (int y = 0; y < kMapRows; ++y) cells_[cellIndex(x, y)] = level.map[x][y];
 }
 
-int WalkMap::cell(int x, int y) const { return inMap(x, y) ? cells_[cellIndex(x, y)] : tile::RedWall; }
+int WalkMap::cell(int x, int y) const { return isMapCell(x, y) ? cells_[cellIndex(x, y)] : tile::RedWall; }
 
 void WalkMap::setCell(int x, int y, int code) {
-    if (inMap(x, y)) cells_[cellIndex(x, y)] = code;
+    if (isMapCell(x, y)) cells_[cellIndex(x, y)] = code;
 }
 
 Walker startWalker(const LevelData& level) { return {level.playerX, level.playerY, level.viewX, level.viewY, 0}; }
@@ -26,14 +25,10 @@ WalkStep walkCommand(Walker& w, Command command, WalkMap& map, bool recorded) {
     WalkStep step;
     if (const WalkDirection* d = walkDirection(command)) {
         step.move = moveWalker(w, *d, map);
-        if (step.move.result == MoveResult::Stepped) {
-            step.drowned = drownsOn(map.cell(w.x, w.y));
-            step.door = map.cell(w.x, w.y) == tile::Door;
-        }
         return step;
     }
     if (command != Command::Action) return step;
-    const bool exchange = recorded || map.cell(w.x, w.y) >= tile::Flame;
+    const bool exchange = recorded || actionExchanges(map.cell(w.x, w.y));
     if (exchange) step.exchanged = exchangeItem(w, map);
     if ((recorded || !exchange) && w.held == tile::ShootingStar) {
         w.held = 0;

@@ -5,19 +5,17 @@
 // open, for an item cell the code it now holds, with every item that opens
 // nothing still shut written as the axe (kAnyItem). They are interned, so a
 // state refers to them by index. No global state.
-#include "tools/levels/solver.h"
+#include "common/solver.h"
 
 #include "common/barrier_keys.h"
 #include "common/map_geometry.h"
 #include "common/tile_codes.h"
-#include "tools/levels/route_text.h"
-#include "tools/levels/wizard_walk.h"
+#include "common/wizard_walk.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
-#include <sstream>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -54,12 +52,12 @@ public:
 
     const std::vector<SolverCell>& cells() const { return cells_; }
     // Index of the cell in cells() + 1, or 0 when the cell never changes.
-    int indexOf(int x, int y) const { return inMap(x, y) ? index_[cellIndex(x, y)] : 0; }
+    int indexOf(int x, int y) const { return isMapCell(x, y) ? index_[cellIndex(x, y)] : 0; }
     bool isBarrier(std::size_t i) const { return findBarrier(cells_[i].code) != nullptr; }
 
     // The code a cell shows under the given changes; outside the map a wall.
     int code(const std::string& changes, int x, int y) const {
-        if (!inMap(x, y)) return tile::RedWall;
+        if (!isMapCell(x, y)) return tile::RedWall;
         const int i = index_[cellIndex(x, y)];
         if (i == 0) return level_.map[x][y];
         const auto k = static_cast<std::size_t>(i - 1);
@@ -106,8 +104,6 @@ public:
     }
 
 private:
-    static bool inMap(int x, int y) { return x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows; }
-
     const LevelData& level_;
     std::vector<int> index_;  // [cellIndex(x, y)]
     std::vector<SolverCell> cells_;
@@ -247,7 +243,7 @@ private:
         if (!isReachable(x, y)) return false;
         if (x == level_.playerX && y == level_.playerY) return true;
         const int code = changeables_.code(changes, x, y);
-        return isEnterableCode(code) && !drownsOn(code) && code != tile::Door;
+        return isSafeFooting(code) && code != tile::Door;
     }
 
     Regions buildRegions(const std::string& changes) const {
@@ -409,7 +405,7 @@ private:
                 const int nx = x - d.dx, ny = y - d.dy;
                 if (!isReachable(nx, ny) || distance_[cellIndex(nx, ny)] != kFar) continue;
                 const int code = level_.map[nx][ny];
-                const bool passable = (isEnterableCode(code) && !drownsOn(code)) || findBarrier(code) != nullptr ||
+                const bool passable = isSafeFooting(code) || findBarrier(code) != nullptr ||
                                       (nx == level_.playerX && ny == level_.playerY);
                 if (!passable) continue;
                 distance_[cellIndex(nx, ny)] = distance_[cellIndex(x, y)] + 1;
@@ -497,20 +493,6 @@ private:
     std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> open_;
 };
 
-std::string tileName(int code) {
-    const TileInfo* t = findTile(code);
-    return t ? t->name : "code " + std::to_string(code);
-}
-
-std::string cellList(const std::vector<SolverCell>& cells) {
-    std::string text;
-    for (const SolverCell& c : cells) {
-        if (!text.empty()) text += ", ";
-        text += tileName(c.code) + " at (" + std::to_string(c.x) + ", " + std::to_string(c.y) + ")";
-    }
-    return text;
-}
-
 }  // namespace
 
 SolverResult solveLevel(const LevelData& level, const SolverOptions& options) {
@@ -537,29 +519,4 @@ SolverResult solveLevel(const LevelData& level, const SolverOptions& options) {
     // cell by cell without that freedom.
     if (result.finished && options.findRoute) RouteSearch(level, changeables, options.stateLimit).run(result);
     return result;
-}
-
-std::string describeSolution(const SolverResult& result) {
-    std::ostringstream s;
-    if (result.finished && result.route.empty()) {
-        s << "the door can be reached (" << result.states << " states searched)";
-        if (result.routeStates > 0) s << "; no shortest route within " << result.routeStates << " states";
-        s << "\n";
-    } else if (result.finished) {
-        std::vector<RouteCommand> route;
-        for (Command c : result.route) route.push_back(routeCommandOf(c));
-        s << "door reached in " << result.route.size() << " commands (" << result.states << " + "
-          << result.routeStates << " states searched):\n"
-          << formatRoute(route) << "\n";
-    } else if (result.complete) {
-        s << "the door cannot be reached (" << result.states << " states searched)\n";
-    } else {
-        s << "no way to the door found within " << result.states << " states; the search gave up\n";
-    }
-    if (!result.complete) return s.str();
-    if (!result.itemsNeverReached.empty()) s << "never reached: " << cellList(result.itemsNeverReached) << "\n";
-    if (!result.barriersNeverOpened.empty()) s << "never opened: " << cellList(result.barriersNeverOpened) << "\n";
-    if (!result.keysNeverUsed.empty())
-        s << "reached but never opening a barrier: " << cellList(result.keysNeverUsed) << "\n";
-    return s.str();
 }
