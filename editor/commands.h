@@ -90,6 +90,9 @@ bool runShortcuts();
 // removes the creature under it; the right button picks the cell's code up.
 // True when the pointer did something.
 bool followPointer();
+// The pointer as it is now counts as seen: after F4 or F5 neither where it
+// was left nor a button still held acts on the map.
+void takePointerAsSeen();
 
 // ---- new_level.cpp ----
 void newLevelCommand();  // Ctrl+N: asks first when there are unsaved changes

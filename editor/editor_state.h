@@ -21,6 +21,9 @@ using EditorCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // inde
 constexpr int kStartCursorX = 5;
 constexpr int kStartCursorY = 5;
 constexpr int kFirstTextRow = 1;
+// The pointer has not been looked at yet: where it rests at start-up does
+// not move the cursor.
+constexpr int kPointerNotRead = -2;
 
 struct EditorState {
     // ---- The level content: what a level file holds ----
@@ -49,8 +52,8 @@ struct EditorState {
     int textRow = kFirstTextRow;  // text row 1..38 where the next dialog prints (info_panel, dialog_rows)
     UndoHistory history;          // the steps Ctrl+Z takes back and Ctrl+Y puts back (undo_history, file_commands, new_level)
     int shortcutsHeld = 0;        // bit i: the added command key i (shortcut_keys.cpp) was held at the last pass; a command runs when its key goes down (shortcut_keys)
-    int pointerCellX = 0;         // screen column 1..20 under the mouse pointer at the last pass, 0 off the view (mouse_painting)
-    int pointerCellY = 0;         // screen row 1..14 under the pointer, 0 off the view (mouse_painting)
+    int pointerX = kPointerNotRead;  // the mouse pointer's pixel column at the last look, -1 when unavailable, kPointerNotRead before the first (mouse_painting)
+    int pointerY = kPointerNotRead;  // its pixel row, likewise (mouse_painting)
     int pointerButtons = 0;       // mouse buttons held at the last pass: 1 left, 2 right (mouse_painting)
     int hintShown = 0;            // 1: the start-up hint is on the screen until the first command, else 0 (start_hint)
 };

@@ -1,8 +1,8 @@
 // mouse_painting.cpp — the mouse over the map view.
 //
-// The cursor follows the pointer's cell. The left button puts the brush on
-// the cell under the pointer, and while it stays down every cell the pointer
-// crosses is painted too: the stroke is one step of the undo history. The
+// The cursor follows the pointer's cell while the pointer moves. The left
+// button puts the brush on the cell under the pointer, and while it stays
+// down every cell the pointer crosses is painted too: the stroke is one step of the undo history. The
 // pointer is read about every 15 ms during a stroke and the cells between
 // two readings are filled along a line, so a quick drag leaves no gaps. The
 // right button picks the cell's code up as the brush, as the C key does.
@@ -15,8 +15,8 @@
 //
 // Only cells the cursor may reach (columns 1..210, rows 1..144) are touched.
 //
-// Writes: editor.cursorX, cursorY, pointerCellX, pointerCellY,
-// pointerButtons; editor.map (through the history), brush (pick-up), the
+// Writes: editor.cursorX, cursorY, pointerX, pointerY, pointerButtons;
+// editor.map (through the history), brush (pick-up), the
 // creature tables and counts (removal).
 #include "editor/commands.h"
 #include "editor/drawing.h"
@@ -100,8 +100,8 @@ void paintStroke(ScreenCell cell) {
         moveCursorTo(cell);
         redraw();
     }
-    editor.pointerCellX = cell.c;
-    editor.pointerCellY = cell.r;
+    editor.pointerX = mouse.x;
+    editor.pointerY = mouse.y;
     editor.pointerButtons = buttonsOf(mouse);
     finishStep();
 }
@@ -142,16 +142,26 @@ void removeCreatureAt(ScreenCell cell) {
 
 }  // namespace
 
+void takePointerAsSeen() {
+    const MouseState mouse = readMouse();
+    editor.pointerX = mouse.x;
+    editor.pointerY = mouse.y;
+    editor.pointerButtons = buttonsOf(mouse);
+}
+
 bool followPointer() {
     const MouseState mouse = readMouse();
     const ScreenCell cell = cellUnder(mouse);
     const int buttons = buttonsOf(mouse);
     const int pressed = buttons & ~editor.pointerButtons;
-    const bool moved = cell.c != editor.pointerCellX || cell.r != editor.pointerCellY;
-    editor.pointerCellX = cell.c;
-    editor.pointerCellY = cell.r;
+    // Only a pointer that moves, or a button, moves the cursor: one resting
+    // over the window leaves the keyboard's cursor alone.
+    const bool moved = editor.pointerX != kPointerNotRead && (mouse.x != editor.pointerX || mouse.y != editor.pointerY);
+    editor.pointerX = mouse.x;
+    editor.pointerY = mouse.y;
     editor.pointerButtons = buttons;
-    if (cell.c == 0) return false;
+    if (cell.c == 0 || (!moved && pressed == 0)) return false;
+    const ScreenCell before = {editor.cursorX, editor.cursorY};
     const bool onReachable = moveCursorTo(cell);
     if (onReachable && (pressed & kLeftButton) && shiftHeld()) {
         removeCreatureAt(cell);
@@ -160,7 +170,7 @@ bool followPointer() {
     } else if (onReachable && (pressed & kRightButton)) {
         drawMapView();  // the frame leaves the old cell
         pickUpBrush();
-    } else if (moved && onReachable) {
+    } else if (onReachable && (before.c != cell.c || before.r != cell.r)) {
         redraw();
     } else {
         return false;

@@ -9,7 +9,8 @@
 // once; F4, Esc or Enter go back with the framed page. The cursor keeps its
 // place on the screen where its map cell may be reached.
 //
-// Writes: editor.viewX, viewY, cursorX, cursorY.
+// Writes: editor.viewX, viewY, cursorX, cursorY; pointerX, pointerY,
+// pointerButtons (through takePointerAsSeen).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -138,7 +139,7 @@ void overviewCommand() {
     }
     // Esc must not reach the command loop, nor the click the map.
     while (anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter})) sleepMs(kPollMs);
-    editor.pointerButtons = std::max(readMouse().buttons, 0);
+    takePointerAsSeen();
     editor.viewX = viewX;
     editor.viewY = viewY;
     editor.cursorX = std::min(editor.cursorX, kReachColumns - viewX);

@@ -8,7 +8,8 @@
 // untouched. F5 runs once per press (shortcut_keys.cpp), so a key still
 // held when the game ends starts nothing.
 //
-// Writes: editor.textRow (through the dialog rows), pointerButtons.
+// Writes: editor.textRow (through the dialog rows); pointerX, pointerY,
+// pointerButtons (through takePointerAsSeen).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -38,7 +39,7 @@ void playLevelCommand() {
     printDialogLine(kPlaying);
     const int exitCode = runProgram(kGameProgram, {"--level", kProbeLevelName});
     flushKeys();
-    editor.pointerButtons = std::max(readMouse().buttons, 0);
+    takePointerAsSeen();
     drawMapView();
     drawCursorCell();
     if (exitCode < 0) printDialogLine(kNotStarted);
