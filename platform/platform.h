@@ -59,7 +59,7 @@ struct MouseState {
     int x = -1;        // 0..799 in screen pixels; -1 when unavailable
     int y = -1;        // 0..599
     int wheel = -1;    // wheel count
-    int buttons = -1;  // 1 left, 2 right, 4 middle
+    int buttons = -1;  // 1 left, 2 right, 4 middle: held, or pressed since the last read
 };
 
 // ---- Screen and pages -------------------------------------------------------
