@@ -100,7 +100,15 @@ void newLevelCommand();  // Ctrl+N: asks first when there are unsaved changes
 // ---- overview.cpp ----
 void overviewCommand();  // F4: the whole map small; arrows or a click choose the view
 
+// ---- level_file_list.cpp ----
+// The lines the load dialog shows above its prompt: a header and the level
+// files of Data, newest first, the shipped ones starred; none when Data
+// holds no level file.
+std::vector<std::string> levelFileListLines();
+
 // ---- play_level.cpp ----
+// The scratch level F5 saves for the game to play; the list leaves it out.
+constexpr const char* kProbeLevelName = "_probelauf";
 void playLevelCommand();  // F5: the game plays the level from a scratch file
 
 // ---- level_check.cpp ----

@@ -9,7 +9,6 @@
 #include <array>
 #include <cstddef>
 #include <string>
-#include <vector>
 
 struct Image;
 
@@ -88,11 +87,3 @@ void printDialogLine(const std::string& text);
 // A dialog line was printed (or typed, by inputLine): moves the dialog row
 // down by one.
 void nextDialogRow();
-
-// ---- level_file_list.cpp ----
-// The lines the load dialog shows above its prompt: a header and the level
-// files of Data, newest first, the shipped ones starred; none when Data
-// holds no level file.
-std::vector<std::string> levelFileListLines();
-// The scratch level F5 saves for the game to play; the list leaves it out.
-constexpr const char* kProbeLevelName = "_probelauf";

@@ -20,7 +20,8 @@
 //
 // Writes: editor.map, startX, startY, startViewX, startViewY, pigs,
 // flameGhosts, cleaners, eyes, the four counts, cursorX, cursorY, viewX,
-// viewY (load); history (both, through markSaved and clearHistory); textRow (through the dialog rows).
+// viewY (load); history (both, through markSaved and clearHistory); textRow
+// (through the dialog rows).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"

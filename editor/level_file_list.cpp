@@ -6,6 +6,7 @@
 // shows names.
 //
 // Writes: nothing of the record.
+#include "editor/commands.h"
 #include "editor/drawing.h"
 
 #include "common/level_list.h"
