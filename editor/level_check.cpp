@@ -104,6 +104,9 @@ void jumpTo(int x, int y) {
 }  // namespace
 
 void checkLevelCommand() {
+    // The search may take a moment on a large level.
+    beginDialog(1);
+    printText("Pr\x81" "fe ...", false);
     const std::vector<LevelFinding> findings = checkLevel();
     const LevelFinding* target = nullptr;
     for (const LevelFinding& finding : findings) {

@@ -110,9 +110,12 @@ void overviewCommand() {
     constexpr int kSteps[][2] = {{0, -kViewStepY}, {0, kViewStepY}, {-kViewStepX, 0}, {kViewStepX, 0}};
     bool backHeld = true;
     int buttons = readMouse().buttons;
+    bool closing = false;
     for (;;) {
         sleepMs(kPollMs);
         flushKeys();
+        closing = takeCloseRequest();
+        if (closing) break;
         const bool back = anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter});
         if (back && !backHeld) break;
         backHeld = back;
@@ -146,4 +149,6 @@ void overviewCommand() {
     editor.cursorY = std::min(editor.cursorY, kReachRows - viewY);
     drawMapView();
     drawCursorCell();
+    // The window's close button asks as Esc does on the map.
+    if (closing) quitCommand();
 }
