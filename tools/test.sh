@@ -40,6 +40,6 @@ for preset in debug asan; do
 done
 step "browser edition: build, then play it in chromium"
 bash tools/web.sh --build-only
-ctest --test-dir build/web -L browser --output-on-failure || status=1
+ctest --test-dir build/web -L browser --no-tests=error --output-on-failure || status=1
 step "done"
 exit $status

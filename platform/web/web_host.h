@@ -25,6 +25,7 @@ struct Host {
     double warpY = 0.0;          //   added to every reading (a page cannot move the pointer)
     int wheel = 0;               // sum of the wheel's steps, away from the user positive
     bool handlersSet = false;    // the event handlers are registered
+    bool pageActive = true;      // the page has the focus and is shown (false from a blur or hiding to a focus or key)
 };
 
 inline Host host;

@@ -7,8 +7,11 @@
 // instead: from then on the pointer reads as (x, y) plus how far it moved
 // since, which is all the game needs of a recentred pointer.
 //
-// Writes: web::host (pointer, buttons, wheel, warp offset, handlers), the
-// data-file writer's commit hook.
+// The game pad is the first gamepad the browser maps to its standard layout
+// (D-pad buttons 12..15, A button 0, Start 9, left stick axes 0 and 1).
+//
+// Writes: web::host (pointer, buttons, wheel, warp offset, handlers, page
+// active), the data-file writer's commit hook.
 #include "platform/backend.h"
 #include "platform/commit_hook.h"
 #include "platform/web/web_host.h"
@@ -17,6 +20,7 @@
 #include <emscripten/html5.h>
 
 #include <cmath>
+#include <string_view>
 
 namespace web {
 
@@ -49,6 +53,12 @@ EM_BOOL onWheel(int, const EmscriptenWheelEvent* event, void*) {
 // Key-up events of keys released elsewhere never reach the page.
 EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
     core::releaseAllKeys();
+    host.pageActive = false;
+    return EM_FALSE;
+}
+
+EM_BOOL onFocus(int, const EmscriptenFocusEvent*, void*) {
+    host.pageActive = true;
     return EM_FALSE;
 }
 
@@ -59,6 +69,7 @@ EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
         core::releaseAllKeys();
         zl_js_store_files();
     }
+    host.pageActive = !event->hidden;
     return EM_FALSE;
 }
 
@@ -85,6 +96,7 @@ void ensureHandlers() {
     emscripten_set_keydown_callback(window, nullptr, EM_TRUE, onKeyDown);
     emscripten_set_keyup_callback(window, nullptr, EM_TRUE, onKeyUp);
     emscripten_set_blur_callback(window, nullptr, EM_TRUE, onBlur);
+    emscripten_set_focus_callback(window, nullptr, EM_TRUE, onFocus);
     emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, onVisibility);
     emscripten_set_mousemove_callback(kCanvas, nullptr, EM_TRUE, onMouse);
     emscripten_set_mousedown_callback(kCanvas, nullptr, EM_TRUE, onMouse);
@@ -98,12 +110,21 @@ void ensureHandlers() {
 
 namespace backend {
 
+namespace {
+
+// The first gamepad's state; false when there is none.
+bool firstGamepad(EmscriptenGamepadEvent& pad) {
+    if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return false;
+    if (emscripten_get_num_gamepads() < 1) return false;
+    return emscripten_get_gamepad_status(0, &pad) == EMSCRIPTEN_RESULT_SUCCESS && pad.connected;
+}
+
+}  // namespace
+
 JoystickState joystick(int id) {
     JoystickState none;  // buttons -1, axes -1000
-    if (id != 0 || emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return none;
-    if (emscripten_get_num_gamepads() < 1) return none;
     EmscriptenGamepadEvent pad{};
-    if (emscripten_get_gamepad_status(0, &pad) != EMSCRIPTEN_RESULT_SUCCESS || !pad.connected) return none;
+    if (id != 0 || !firstGamepad(pad)) return none;
     JoystickState state;
     state.buttons = 0;
     for (int b = 0; b < pad.numButtons && b < 31; ++b) {
@@ -114,6 +135,26 @@ JoystickState joystick(int id) {
     state.y = pad.numAxes > 1 ? web::axisValue(pad.axis[1]) : 0.0;
     return state;
 }
+
+GamePadState gamePad() {
+    GamePadState state;
+    EmscriptenGamepadEvent pad{};
+    if (!firstGamepad(pad) || std::string_view(pad.mapping) != "standard") return state;
+    const auto button = [&pad](int b) { return b < pad.numButtons && pad.digitalButton[b] != 0; };
+    constexpr double kHalfWay = 0.5;
+    const double x = pad.numAxes > 0 ? pad.axis[0] : 0.0;
+    const double y = pad.numAxes > 1 ? pad.axis[1] : 0.0;
+    state.attached = true;
+    state.up = button(12) || y < -kHalfWay;
+    state.down = button(13) || y > kHalfWay;
+    state.left = button(14) || x < -kHalfWay;
+    state.right = button(15) || x > kHalfWay;
+    state.south = button(0);
+    state.start = button(9);
+    return state;
+}
+
+bool windowActive() { return web::host.pageActive; }
 
 MouseState mouse() {
     using web::host;

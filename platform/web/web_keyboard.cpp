@@ -11,7 +11,7 @@
 // shortcuts.
 //
 // Writes: the shared key state and key buffer (through core::keyEvent and
-// friends).
+// friends); web::host.pageActive (a key press).
 #include "platform/backend.h"
 #include "platform/sdl/cp437.h"
 #include "platform/web/key_codes.h"
@@ -50,6 +50,7 @@ bool pageKey(const char* code) {
 bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
     const KeyMapping* mapping = findKeyMapping(key.code);
     const bool typed = oneCharacter(key.key);
+    if (down) host.pageActive = true;  // a key reaches only a page in use
     if (mapping) {
         core::keyEvent(mapping->pc, down, key.repeat != 0);
         if (down) {

@@ -43,7 +43,7 @@ protected:
 TEST_F(Players, ARecordedLiveGamePlaysBackAsADemonstrationOverTheSameCells) {
     world.recordName = "Demo";
     world.mode = GameMode::Title;
-    tap(scancode::Space, in(0.5), 0.2);
+    tap(scancode::Space, in(1.5), 0.2);  // after the second-long dissolve
     runMode();
     ASSERT_EQ(world.mode, GameMode::Live);
     // Right across the view's edge at column 20, the action, down, then Esc

@@ -18,14 +18,15 @@ function check(condition, what) {
 
 // The title three seconds in, labyrinth 1 behind it, as the headless
 // backend draws that moment (docs/title.png). The page's clock is real and
-// two things on it move: the colour of the title's text lines and the
-// glowing coals left of the start. Everything else must equal the headless
+// two things on it move: the colour of the title's text lines (the key help
+// hint among them) and the glowing coals left of the start. Everything else must equal the headless
 // picture exactly, read every 100 ms from two to six seconds after the first
 // picture, the closest reading counting.
 const titleAnimations = [
   { left: 340, top: 308, right: 560, bottom: 340 },  // "programmiert in Nordlicht von"
   { left: 340, top: 404, right: 560, bottom: 436 },  // "Drücke Leertaste um das Spiel zu Starten."
   { left: 40, top: 360, right: 80, bottom: 400 },    // the coals
+  { left: 680, top: 568, right: 800, bottom: 576 },  // "F1: Tastenhilfe" in the status line
 ];
 
 async function title(browser, base) {
