@@ -10,7 +10,8 @@ const CommandOption<EditorOptions> kOptions[] = {
 
 const ProgramInfo kProgram = {
     "zauberlabyrinth-editor",
-    "Der Level-Editor des Zauberlabyrinths: Labyrinthe bauen, speichern (F1) und laden (F2).",
+    "Der Level-Editor des Zauberlabyrinths: Labyrinthe bauen, speichern (F1), laden (F2), "
+    "pr\xC3\xBC" "fen (F6) und spielen (F5); F3 zeigt alle Tasten.",
     ZL_VERSION,
     "Der Editor arbeitet im selben Spielordner wie das Spiel: Labyrinthe liegen in\n"
     "Data/<Name>.dat; als 001 .. 008 gespeichert, spielt das Spiel sie als Labyrinth 1 .. 8.\n",

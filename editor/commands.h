@@ -5,6 +5,9 @@
 
 #include "common/level_file.h"
 
+#include <string>
+#include <vector>
+
 // ---- cursor_moves.cpp: the cursor and the view ----
 void cursorUp();
 void cursorDown();
@@ -59,3 +62,60 @@ void loadLevelCommand();  // F2
 // Esc or the window's close button: ends the program at once when the level
 // is unchanged since the last save or load, otherwise only after the answer J.
 void quitCommand();
+// Prints the question as a one-line dialog and waits for J (true) or N
+// (false); no other key answers. Nothing is redrawn.
+bool askYesNo(const char* question);
+
+// ---- shortcut_keys.cpp: the commands added beside the command table ----
+// True for the scancode of a letter key: with Ctrl held such a key is a
+// shortcut, and its command of the table does not run.
+bool isLetterPosition(int scancode);
+bool controlHeld();  // either Ctrl key
+bool shiftHeld();    // either Shift key
+// Runs the command of each added key that went down since the last pass:
+// Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+N new level, F4 overview,
+// F5 play the level, F6 check it. True when one ran.
+bool runShortcuts();
+
+// ---- mouse_painting.cpp ----
+// The pointer over the map view: the cursor follows its cell; the left
+// button paints with the brush (a drag is one undo step), with Shift held it
+// removes the creature under it; the right button picks the cell's code up.
+// True when the pointer did something.
+bool followPointer();
+// The pointer as it is now counts as seen: after F4 or F5 neither where it
+// was left nor a button still held acts on the map.
+void takePointerAsSeen();
+
+// ---- new_level.cpp ----
+void newLevelCommand();  // Ctrl+N: asks first when there are unsaved changes
+
+// ---- overview.cpp ----
+void overviewCommand();  // F4: the whole map small; arrows or a click choose the view
+
+// ---- level_file_list.cpp ----
+// The lines the load dialog shows above its prompt: a header and the level
+// files of Data, newest first, the shipped ones starred; none when Data
+// holds no level file.
+std::vector<std::string> levelFileListLines();
+
+// ---- play_level.cpp ----
+// The scratch level F5 saves for the game to play; the list leaves it out.
+constexpr const char* kProbeLevelName = "_probelauf";
+void playLevelCommand();  // F5: the game plays the level from a scratch file
+
+// ---- level_check.cpp ----
+void checkLevelCommand();  // F6: can the level be finished?
+// One finding of the check: a German line and the cell it is about.
+struct LevelFinding {
+    std::string text;  // as the panel shows it (code page 437)
+    int x = 0;         // the cell, 0 and 0 for none
+    int y = 0;
+};
+// The check itself: the problems in order, or the one line saying the level
+// can be finished (and in how many steps) or could not be decided.
+std::vector<LevelFinding> checkLevel();
+
+// ---- start_hint.cpp ----
+void showStartHint();  // the hint over the empty level at start-up
+void dropStartHint();  // the first command: the hint goes with a redraw

@@ -7,10 +7,11 @@
 // the next add of that kind overwrites it. The cell's code and other
 // creatures are not looked at: creatures may share a cell or stand on a
 // wall. A table holds at most 100; an add to a full table and a remove from
-// an empty one do nothing.
+// an empty one do nothing. Each add and remove is one step of the undo
+// history.
 //
-// Writes: editor.level's creature tables (entries 1..100) and counts,
-// levelChanged.
+// Writes: editor.level's creature tables (entries 1..100) and counts, and
+// history and levelChanged (through the history).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -24,10 +25,11 @@ constexpr int kRemoveMs = 10;
 void addCreature(FileCreatureKind kind) {
     int& count = editor.level.counts[static_cast<int>(kind)];
     if (count >= kMaxCreatures) return;
+    noteLevelExtras();
     count = count < 0 ? 1 : count + 1;
     editor.level.creatures[static_cast<int>(kind)][count] = {editor.viewX + editor.cursorX,
                                                              editor.viewY + editor.cursorY, editor.viewX, editor.viewY};
-    editor.levelChanged = 1;
+    finishStep();
     drawMapView();
     sleepMs(kAddMs);
     flushKeys();
@@ -37,8 +39,9 @@ void addCreature(FileCreatureKind kind) {
 void removeCreature(FileCreatureKind kind) {
     int& count = editor.level.counts[static_cast<int>(kind)];
     if (count <= 0) return;
+    noteLevelExtras();
     count -= 1;
-    editor.levelChanged = 1;
+    finishStep();
     sleepMs(kRemoveMs);
     drawMapView();
 }

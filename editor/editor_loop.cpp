@@ -86,14 +86,26 @@ void startEditor(ScreenChoice screen) {
     nameWindow(kWindowTitle, editorImage(EdImg::Zaub1));
     drawMapView();
     drawCursorCell();
+    showStartHint();
 }
 
 void commandPass() {
     sleepMs(kPassMs);
     flushKeys();
+    // With Ctrl held a letter key is a shortcut (shortcut_keys.cpp), not its
+    // command of the table.
+    const bool control = controlHeld();
+    bool ran = false;
     for (const CommandKey& key : kCommandKeys) {
-        if (keyPressed(key.scancode)) key.run();
+        // The press is taken either way, so that a Ctrl letter does not run
+        // its table command once Ctrl is let go.
+        if (!keyPressed(key.scancode) || (control && isLetterPosition(key.scancode))) continue;
+        key.run();
+        ran = true;
     }
+    ran = runShortcuts() || ran;
+    ran = followPointer() || ran;
+    if (ran) dropStartHint();
     // The close button reaches the key buffer, which the pass empties
     // unread; the platform keeps the request apart for us.
     if (takeCloseRequest()) quitCommand();

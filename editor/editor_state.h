@@ -11,6 +11,7 @@
 
 #include "common/level_file.h"
 #include "common/map_geometry.h"
+#include "editor/undo_history.h"
 
 #include <array>
 
@@ -18,6 +19,9 @@
 constexpr int kStartCursorX = 5;
 constexpr int kStartCursorY = 5;
 constexpr int kFirstTextRow = 1;
+// The pointer has not been looked at yet: where it rests at start-up does
+// not move the cursor.
+constexpr int kPointerNotRead = -2;
 
 struct EditorState {
     // ---- The level content: what a level file holds ----
@@ -36,8 +40,14 @@ struct EditorState {
     int viewY = 0;                // screen row r shows map row viewY + r; 0..136, steps of 13 from a load's value (cursor_moves, file_commands)
     int brush = 0;                // the TileCode Space places; any integer after a pick-up (placing, brush_groups)
     int panelVisible = 0;         // 1: drawMapView also prints the info panel, else 0 (info_panel's F3)
-    int levelChanged = 0;         // 1: the level content changed since start-up or the last save or load, else 0 (placing, creatures, file_commands)
+    int levelChanged = 0;         // 1: the level differs from the one at start-up or the last save or load, as the history tells, else 0 (undo_history)
     int textRow = kFirstTextRow;  // text row 1..38 where the next dialog prints (info_panel, dialog_rows)
+    UndoHistory history;          // the steps Ctrl+Z takes back and Ctrl+Y puts back (undo_history, file_commands, new_level)
+    int shortcutsHeld = 0;        // bit i: the keys of Ctrl shortcut i (shortcut_keys.cpp) were held at the last pass; a command runs when its keys go down (shortcut_keys)
+    int pointerX = kPointerNotRead;  // the mouse pointer's pixel column at the last look, -1 when unavailable, kPointerNotRead before the first (mouse_painting)
+    int pointerY = kPointerNotRead;  // its pixel row, likewise (mouse_painting)
+    int pointerButtons = 0;       // mouse buttons held at the last pass: 1 left, 2 right (mouse_painting)
+    int hintShown = 0;            // 1: the start-up hint is on the screen until the first command, else 0 (start_hint)
 };
 
 // The one record of the editor.

@@ -18,8 +18,9 @@
 // table. A start never set (0, 0) stays unset. After a load the cursor
 // stands on the start in the start's view.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); levelChanged
-// (both); textRow (through the dialog rows).
+// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); history and
+// levelChanged (both, through markSaved and clearHistory); textRow (through
+// the dialog rows).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -41,9 +42,11 @@ const char* const kSaveFailed = "Speichern fehlgeschlagen";
 
 // The dialog's title line and the typed name; "" when the user cancelled or
 // the name was refused (the refusal is shown).
-std::string askFileName(const char* title) {
-    beginDialog(kDialogRows);
+// The load dialog lists the level files first.
+std::string askFileName(const char* title, const std::vector<std::string>& list = {}) {
+    beginDialog(kDialogRows + static_cast<int>(list.size()));
     printDialogLine(title);
+    for (const std::string& line : list) printDialogLine(line);
     inputLine("Datei Name", true, true);
     nextDialogRow();
     // The close button ends the typing with the name so far; it cancels the
@@ -69,12 +72,12 @@ void saveLevelCommand() {
         printDialogLine(kSaveFailed);
         return;
     }
-    editor.levelChanged = 0;
+    markSaved();
     drawMapView();
 }
 
 void loadLevelCommand() {
-    const std::string name = askFileName("Laden");
+    const std::string name = askFileName("Laden", levelFileListLines());
     if (name.empty()) return;
     auto level = std::make_unique<LevelData>();
     if (!readLevelFile(levelFilePath(name), *level)) {
@@ -96,6 +99,6 @@ void loadLevelCommand() {
         editor.level.viewX = 0;
         editor.level.viewY = 0;
     }
-    editor.levelChanged = 0;
+    clearHistory();
     drawMapView();
 }

@@ -1,7 +1,8 @@
 // info_panel.cpp — the text panel over the top left of the map (F3): the
-// cursor and view, the brush, the four creature counts, and a short key
-// help beside them. Every character is printed white on black, so the panel
-// blanks the map under it until the next redraw without the panel.
+// cursor and view, the brush, the four creature counts, and the key help
+// beside them: the classic lines, then a column with every other key.
+// Every character is printed white on black, so the panel blanks the map
+// under it until the next redraw without the panel.
 //
 // Numbers are printed signed: a blank before a value of 0 or more, a minus
 // sign before a negative one. With the cursor on screen cell (5, 5) of view
@@ -57,6 +58,28 @@ const HelpLine kHelpLines[] = {
     {8, 40, "z  - PutzenMann"},
     {9, 40, "a  - Auge"},
 };
+// The keys the lines above leave out, and those added beside the command
+// table, in a column of their own to the right.
+constexpr int kMoreColumn = 64;
+const char* const kMoreHelpLines[] = {
+    "Leer - Setzen",
+    "c  - Feld aufnehmen",
+    "s  - Start setzen",
+    "o u t y - letzte Figur weg",
+    "w  - Gegenstand",
+    "e  - Tuer",
+    "F3 - Hilfe an/aus",
+    "F4 - Uebersicht",
+    "F5 - Level spielen",
+    "F6 - Level pruefen",
+    "Strg+Z - Rueckgaengig",
+    "Strg+Y - Wiederholen",
+    "Strg+N - Neues Level",
+    "Maus - links malen",
+    "       rechts aufnehmen",
+    "Umschalt+Klick - Figur weg",
+    "Esc - Ende",
+};
 // The last help line ends on this row: the next dialog prints here.
 constexpr int kRowAfterPanel = 10;
 
@@ -74,6 +97,11 @@ void printInfoPanel() {
         setTextPos(row++, 1);
         printText(line.label, false);
         printInteger(editor.level.counts[static_cast<int>(line.kind)], true);
+    }
+    int moreRow = 1;
+    for (const char* text : kMoreHelpLines) {
+        setTextPos(moreRow++, kMoreColumn);
+        printText(text, false);
     }
     for (const HelpLine& line : kHelpLines) {
         setTextPos(line.row, line.column);

@@ -1,8 +1,10 @@
 // placing.cpp — the brush on the map (Space places it, the C key picks a
 // cell's code up into it) and the wizard's start (S).
 //
-// Writes: editor.level.map, playerX, playerY, viewX, viewY (the start),
-// brush, levelChanged.
+// Each change is one step of the undo history.
+//
+// Writes: editor.level.map (through the history), playerX, playerY, viewX,
+// viewY (the start), brush; history and levelChanged (through the history).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -21,10 +23,8 @@ int cursorMapY() { return editor.viewY + editor.cursorY; }
 void placeBrush() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (isMapCell(x, y) && editor.level.map[x][y] != editor.brush) {
-        editor.level.map[x][y] = editor.brush;
-        editor.levelChanged = 1;
-    }
+    changeCell(x, y, editor.brush);
+    finishStep();
     // Nothing is redrawn: the cursor cell already shows the brush.
     sleepMs(kPlaceMs);
 }
@@ -39,15 +39,13 @@ void pickUpBrush() {
 void setStart() {
     const int x = cursorMapX();
     const int y = cursorMapY();
-    if (x != editor.level.playerX || y != editor.level.playerY || editor.viewX != editor.level.viewX ||
-        editor.viewY != editor.level.viewY) {
-        editor.levelChanged = 1;
-    }
+    noteLevelExtras();
     // One start: setting it again moves it.
     editor.level.playerX = x;
     editor.level.playerY = y;
     editor.level.viewX = editor.viewX;
     editor.level.viewY = editor.viewY;
+    finishStep();
     drawMapView();
     sleepMs(kStartMs);
 }

@@ -19,17 +19,21 @@ const char* const kQuestion = "Level nicht gespeichert. Beenden (J/N)?";
 
 }  // namespace
 
-void quitCommand() {
-    if (editor.levelChanged == 0) endProgram();
+bool askYesNo(const char* question) {
     beginDialog(1);
-    printDialogLine(kQuestion);
+    printDialogLine(question);
     for (;;) {
         sleepMs(kAnswerPollMs);
         flushKeys();
         takeCloseRequest();  // asked already; only J ends
-        if (isKeyDown(scancode::J)) endProgram();
-        if (isKeyDown(scancode::N)) break;
+        if (isKeyDown(scancode::J)) return true;
+        if (isKeyDown(scancode::N)) return false;
     }
+}
+
+void quitCommand() {
+    if (editor.levelChanged == 0) endProgram();
+    if (askYesNo(kQuestion)) endProgram();
     drawMapView();
     drawCursorCell();
 }

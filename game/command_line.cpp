@@ -10,6 +10,8 @@ const CommandOption<RunOptions> kOptions[] = {
      [](RunOptions& options, const std::string&) { options.fullScreen = 0; }},
     {"--fullscreen", nullptr, "diesmal im Vollbild spielen (die Einstellung im Menü bleibt)",
      [](RunOptions& options, const std::string&) { options.fullScreen = 1; }},
+    {"--level", "NAME", "spielt nur das Labyrinth Data/NAME.dat, ohne Titel, bis zur T\xC3\xBCr oder zum Tod (F5 im Editor)",
+     [](RunOptions& options, const std::string& value) { options.levelName = value; }},
     {"--frame-log", nullptr, "schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)",
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
     {"--record", "NAME", "nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)",

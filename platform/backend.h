@@ -12,6 +12,7 @@
 #include "platform.h"
 
 #include <string>
+#include <vector>
 
 namespace backend {
 
@@ -41,6 +42,8 @@ MouseState mouse();
 void setMouse(int x, int y, bool visible);
 void playSound(const std::string& path);
 [[noreturn]] void endProgram();
+// runProgram of platform.h.
+int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 
 }  // namespace backend
 
@@ -60,6 +63,9 @@ void typedChar(unsigned char cp437);
 // request, 72/75/77/80 for the arrows. inputLine also understands Home 71,
 // End 79 and Delete 83 (their set-1 codes).
 void extendedKey(unsigned char code);
+// The key labelled `letter` (a..z) in the user's keyboard layout went down or
+// up; the same key also reaches keyEvent by its position.
+void letterEvent(char letter, bool down);
 // Every key of the key state released (the window lost focus).
 void releaseAllKeys();
 

@@ -53,9 +53,14 @@ void extendedKey(unsigned char code) {
     if (code == kCloseRequestKey) keyboard.closeRequested = true;
 }
 
+void letterEvent(char letter, bool down) {
+    if (letter >= 'a' && letter <= 'z') keyboard.letterHeld[letter - 'a'] = down;
+}
+
 void releaseAllKeys() {
     for (bool& held : keyboard.held) held = false;
     for (bool& spent : keyboard.spent) spent = false;
+    for (bool& held : keyboard.letterHeld) held = false;
 }
 
 bool takePressedMark() {
@@ -96,6 +101,12 @@ void spendHeldKeys() {
     }
     const int buttons = backend::mouse().buttons;
     k.spentButtons = buttons > 0 ? buttons : 0;
+}
+
+bool isLetterKeyDown(char letter) {
+    core::refreshIfDue(backend::now());
+    if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+    return letter >= 'a' && letter <= 'z' && core::keyboard.letterHeld[letter - 'a'];
 }
 
 std::string takeKey() {

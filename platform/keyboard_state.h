@@ -20,6 +20,7 @@ struct Keyboard {
     int tail = 0;                 // next free slot; head == tail: empty
     bool pressedMark = false;     // a key went down since the last takeKey / check
     bool closeRequested = false;  // the window's close request came since takeCloseRequest
+    bool letterHeld[26] = {};     // the keys labelled a..z in the user's layout, true while held
 };
 
 // Defined in keyboard.cpp.

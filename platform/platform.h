@@ -74,7 +74,7 @@ struct MouseState {
     int x = -1;        // 0..799 in screen pixels; -1 when unavailable
     int y = -1;        // 0..599
     int wheel = -1;    // wheel count
-    int buttons = -1;  // 1 left, 2 right, 4 middle
+    int buttons = -1;  // 1 left, 2 right, 4 middle: held, or pressed since the last read
 };
 
 // ---- Screen and pages -------------------------------------------------------
@@ -154,6 +154,11 @@ constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
 // button: until readMouse sees it up), and presses latched so far are
 // forgotten. Called when a typed line or a menu choice ends.
 void spendHeldKeys();
+// True while the key labelled `letter` (a..z, either case) in the user's
+// keyboard layout is held: its label, not its position, so a shortcut like
+// Ctrl+Z works on the key marked Z on any keyboard. Called by the editor for
+// its Ctrl shortcuts.
+bool isLetterKeyDown(char letter);
 // "" when the buffer is empty; one character; or "\xFF" + code for an extended
 // key. The close request arrives as the extended key 107.
 std::string takeKey();
@@ -183,6 +188,12 @@ void sleepMs(int ms);
 void sleepUntil(double seconds);
 // Ends the program with exit code 0, closing the window.
 [[noreturn]] void endProgram();
+// Starts the program `name`, found beside the running program's own file or
+// else on the PATH, with these arguments in the same working directory, and
+// waits until it ends while the window keeps handling its events. Returns
+// its exit code; -1 when it could not be started or did not end normally.
+// Called by the editor's F5, which starts the game on the level.
+int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 // Makes the folder the program works in the current directory; called first
 // by both programs. A ready-to-run folder (one holding "sprites" and "Data")
 // is used as it is: the working directory when it is one, else the program's
@@ -232,6 +243,17 @@ void beginFieldRead(int source);
 int readIntField();
 std::string readStringField();
 void deleteFile(const std::string& path);
+
+// One file of the folder Data.
+struct DataFileEntry {
+    std::string name;        // its name without the extension asked for
+    long long modified = 0;  // when it was last written, seconds on the host's file clock
+};
+// The regular files directly in "Data" whose names end with `extension`
+// (".dat"), in no particular order; hidden files (a leading dot) are left
+// out, and a missing folder lists nothing. Called by the editor's load
+// dialog.
+std::vector<DataFileEntry> listDataFiles(const std::string& extension);
 
 // setPages, getPixel and setPixel are defined inline here: the dissolve
 // effects call them millions of times in a row.

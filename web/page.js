@@ -35,6 +35,8 @@
 
   var args = [];
   if (params.has('framelog')) args.push('--frame-log');
+  // The editor's F5 opens the game on the level it saved.
+  if (window.zlProgram === 'zauberlabyrinth' && params.has('level')) args.push('--level', params.get('level'));
 
   window.Module = {
     canvas: canvas,

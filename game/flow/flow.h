@@ -23,6 +23,7 @@ struct RunOptions {
     int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
     bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
     std::string recordName{};  // --record NAME: live games are recorded into "Data\NAME.dat"; "" for none
+    std::string levelName{};  // --level: play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
 };
 
 // Settings (with the options over them), screen, mouse pointer, images,
@@ -32,6 +33,10 @@ void startUp(const RunOptions& options = {});
 // program ends inside the front end: the menu's "Spiel beenden" or the
 // window's close button (quitGame).
 [[noreturn]] void runGameProgram(const RunOptions& options = {});
+// One level file, "Data\<name>.dat", played from its start with no title
+// screen (the --level option): the program ends when the wizard reaches the
+// door or dies, or the game is ended from the menu or with Esc and a move.
+[[noreturn]] void playOneLevel(const std::string& name);
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();

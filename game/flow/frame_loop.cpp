@@ -179,6 +179,7 @@ bool loopPass(double& lastFrame) {
     flushKeys();
     // The door is taken only at rest, so the wizard has fully arrived on it.
     if (playerAtRest() && cellAt(world.playerX, world.playerY) == tile::Door) {
+        if (world.oneLevel != 0) return false;  // one level played: its door ends the run
         // The last labyrinth's door ends what a recording can hold: play
         // goes on in the first one, which no demonstration starts from.
         if (world.level >= kLevelCount) finishRecording();

@@ -82,6 +82,7 @@ void runMode() {
 
 void runGameProgram(const RunOptions& options) {
     startUp(options);
+    if (!options.levelName.empty()) playOneLevel(options.levelName);
     world.mode = GameMode::Title;
     for (;;) runMode();
 }

@@ -148,8 +148,11 @@ TitleExit titlePass(TitleState& state) {
     if (keyPressed(scancode::L)) nextLabyrinth();
     // A start key held now starts (also the Space still held after a
     // demonstration), and so does one tapped and let go within the pass.
-    const bool tapped = keyPressed(scancode::Enter) | keyPressed(scancode::Space);
-    if (tapped || isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) return TitleExit::Start;
+    const bool enterTapped = keyPressed(scancode::Enter);
+    const bool spaceTapped = keyPressed(scancode::Space);
+    if (enterTapped || spaceTapped || isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) {
+        return TitleExit::Start;
+    }
     return TitleExit::Stay;
 }
 

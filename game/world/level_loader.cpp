@@ -32,8 +32,13 @@ std::string chosenName() {
 void loadLevel() {
     const std::string name = chosenName();
     if (name.empty()) return;
+    loadNamedLevel(name);
+}
+
+bool loadNamedLevel(const std::string& name) {
     // A missing file reads as zeros: an empty floor with the wizard on (1, 1).
-    readLevelFile(levelFilePath(name), loaded);
+    const bool read = readLevelFile(levelFilePath(name), loaded);
     makeLevelSafe(loaded);
     putLevelIntoWorld(loaded);
+    return read;
 }

@@ -61,6 +61,7 @@ struct RunState {
     int fullScreenStored = -1;  // while the command line overrides fullScreen for this run: the settings file's 0 or 1, written back in its place; -1 otherwise (start-up, menu)
     int menuCursor = 0;   // highlighted line 1..7 of the in-game menu (menu)
     int demoCycle = 0;    // 0..3: which demonstration the title screen plays next (title screen)
+    int oneLevel = 0;     // 1: the run plays one level file (--level) and ends at its door, 0 the whole game (flow's playOneLevel)
     std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
     std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
     std::string recordName;  // --record NAME: each live game is recorded into "Data\NAME.dat"; "" records nothing (start-up)

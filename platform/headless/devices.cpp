@@ -45,6 +45,14 @@ void setMouse(int x, int y, bool visible) {
 
 void playSound(const std::string& path) { headless::state.sounds.push_back(path); }
 
+// Nothing is started: the call is recorded and reads as a clean end.
+int runProgram(const std::string& name, const std::vector<std::string>& arguments) {
+    std::string call = name;
+    for (const std::string& argument : arguments) call += " " + argument;
+    headless::state.programsRun.push_back(call);
+    return 0;
+}
+
 void endProgram() { throw headless::ProgramEnded{}; }
 
 }  // namespace backend
@@ -77,6 +85,7 @@ std::string windowTitle() { return state.windowTitle; }
 const Image* windowIcon() { return state.windowIconSet ? &state.windowIcon : nullptr; }
 std::vector<std::string> soundsPlayed() { return state.sounds; }
 void clearSounds() { state.sounds.clear(); }
+std::vector<std::string> programsRun() { return state.programsRun; }
 
 MouseState lastSetMouse(bool* visible) {
     if (visible) *visible = state.setMouseVisible;

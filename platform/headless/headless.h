@@ -31,8 +31,11 @@ void advance(double seconds);         // moves the clock on, delivering due even
 void setTimerStep(double seconds);    // advance per timerSeconds call (default 1e-5)
 
 // ---- Scripted input, delivered at virtual time `at` (seconds) ----
-void keyDown(int scancode, double at);
-void keyUp(int scancode, double at);
+// A letter key also bears its label (a..z) in the keyboard layout, which
+// isLetterKeyDown reads; label 0 gives it the German layout's letter at that
+// position (scancode 21 is z, 44 is y), another letter plays another layout.
+void keyDown(int scancode, double at, char label = 0);
+void keyUp(int scancode, double at, char label = 0);
 void typeText(const std::string& cp437, double at);  // characters for the key buffer
 void extendedKey(int code, double at);               // e.g. 107, the close request
 void closeRequest(double at);
@@ -67,6 +70,7 @@ std::string windowTitle();                       // as last named (nameWindow); 
 const Image* windowIcon();                       // a copy of the last icon named; nullptr for none
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
 void clearSounds();
+std::vector<std::string> programsRun();          // runProgram calls, each "name arg1 arg2 ..."; none is started
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.

@@ -25,6 +25,7 @@ struct ScriptEvent {
     Nanoseconds at = 0;       // virtual time
     Kind kind = Kind::KeyDown;
     int code = 0;             // scancode or extended key code
+    char label = 0;           // KeyDown, KeyUp: the key's letter a..z in the layout, or 0
     std::string text;         // characters for Kind::Text
     MouseState mouse;         // for Kind::Mouse
     JoystickState joystick;   // for Kind::Joystick
@@ -44,6 +45,7 @@ struct State {
     bool setMouseVisible = true;
     bool fullScreen = false;
     std::vector<std::string> sounds;
+    std::vector<std::string> programsRun;  // runProgram calls: the name and the arguments, blank-separated
     std::string windowTitle;               // as last given to nameWindow; "" before
     bool windowIconSet = false;            // nameWindow was given an icon last time
     Image windowIcon;                      // a copy of that icon

@@ -32,10 +32,12 @@ void deliver(const ScriptEvent& event) {
         case ScriptEvent::Kind::KeyDown: {
             const bool repeat = event.code >= 1 && event.code < core::kScancodes && core::keyboard.held[event.code];
             core::keyEvent(event.code, true, repeat);
+            if (event.label != 0) core::letterEvent(event.label, true);
             break;
         }
         case ScriptEvent::Kind::KeyUp:
             core::keyEvent(event.code, false, false);
+            if (event.label != 0) core::letterEvent(event.label, false);
             break;
         case ScriptEvent::Kind::Text:
             for (unsigned char c : event.text) core::typedChar(c);
@@ -121,11 +123,26 @@ void scheduleCode(double at, ScriptEvent::Kind kind, int code) {
     schedule(std::move(e));
 }
 
+// The letter on each set-1 position of a German keyboard, from scancode 16.
+constexpr const char kGermanLetters[] = "qwertzuiop\0\0\0\0asdfghjkl\0\0\0\0\0yxcvbnm";
+
+char germanLabel(int scancode) {
+    const int index = scancode - 16;
+    return index >= 0 && index < static_cast<int>(sizeof kGermanLetters) - 1 ? kGermanLetters[index] : '\0';
+}
+
+void scheduleKey(double at, ScriptEvent::Kind kind, int scancode, char label) {
+    ScriptEvent e = eventAt(at, kind);
+    e.code = scancode;
+    e.label = label != 0 ? label : germanLabel(scancode);
+    schedule(std::move(e));
+}
+
 }  // namespace
 
-void keyDown(int scancode, double at) { scheduleCode(at, ScriptEvent::Kind::KeyDown, scancode); }
+void keyDown(int scancode, double at, char label) { scheduleKey(at, ScriptEvent::Kind::KeyDown, scancode, label); }
 
-void keyUp(int scancode, double at) { scheduleCode(at, ScriptEvent::Kind::KeyUp, scancode); }
+void keyUp(int scancode, double at, char label) { scheduleKey(at, ScriptEvent::Kind::KeyUp, scancode, label); }
 
 void typeText(const std::string& cp437, double at) {
     ScriptEvent e = eventAt(at, ScriptEvent::Kind::Text);

@@ -26,6 +26,7 @@ struct Host {
     Uint64 lastPresent = 0;         // performance counter at the last present
     int wheel = 0;                  // sum of the mouse wheel's vertical steps
     bool active = true;             // false from a focus loss or minimising until the window is back
+    int clickedButtons = 0;         // buttons pressed since the last mouse read: 1 left, 2 right, 4 middle
     std::string title;              // window title (UTF-8) as named; "" for the default
     int iconWidth = 0;              // size of the named icon; 0 for none
     int iconHeight = 0;

@@ -83,6 +83,9 @@ JoystickState joystick(int id) {
 MouseState mouse() {
     using sdl::host;
     MouseState none;  // every field -1
+    // A click between two reads shows as held in the next one.
+    const int clicked = host.clickedButtons;
+    host.clickedButtons = 0;
     if (!sdl::windowShowsPage()) return none;
     if (!(SDL_GetWindowFlags(host.window) & SDL_WINDOW_INPUT_FOCUS)) return none;
     if (SDL_GetMouseFocus() != host.window) return none;
@@ -106,7 +109,7 @@ MouseState mouse() {
     state.y = y;
     state.wheel = host.wheel;
     state.buttons = ((pressed & SDL_BUTTON_LMASK) ? 1 : 0) | ((pressed & SDL_BUTTON_RMASK) ? 2 : 0) |
-                    ((pressed & SDL_BUTTON_MMASK) ? 4 : 0);
+                    ((pressed & SDL_BUTTON_MMASK) ? 4 : 0) | clicked;
     return state;
 }
 

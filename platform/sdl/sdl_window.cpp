@@ -14,7 +14,7 @@
 // SDL prefers its video calls on the main thread anyway.
 //
 // Writes: sdl::host (window, renderer, texture, mode, present time, wheel,
-// title and icon).
+// clickedButtons, title and icon).
 #include "platform/backend.h"
 #include "platform/refresh.h"
 #include "platform/sdl/sdl_host.h"
@@ -266,6 +266,12 @@ void handleEvent(const SDL_Event& event) {
         break;
     case SDL_TEXTINPUT:
         handleText(event.text.text);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        host.clickedButtons |= event.button.button == SDL_BUTTON_LEFT    ? 1
+                               : event.button.button == SDL_BUTTON_RIGHT ? 2
+                               : event.button.button == SDL_BUTTON_MIDDLE ? 4
+                                                                          : 0;
         break;
     case SDL_MOUSEWHEEL: {
         int steps = event.wheel.y;

@@ -61,7 +61,7 @@ mergeInto(LibraryManager.library, {
 
   // Storing the player's files: one write to IndexedDB at a time; a request
   // while one runs is served by one more write right after it.
-  $zlStore: { running: false, again: false },
+  $zlStore: { running: false, again: false, then: null },
 
   zl_js_present__deps: ['$zlCanvas'],
   zl_js_present: function (rgba) {
@@ -113,8 +113,21 @@ mergeInto(LibraryManager.library, {
       if (zlStore.again) {
         zlStore.again = false;
         _zl_js_store_files();
+      } else if (zlStore.then) {
+        var then = zlStore.then;
+        zlStore.then = null;
+        then();
       }
     });
+  },
+
+  // The game's page on a level, opened after the files are stored so that
+  // it reads the level just saved.
+  zl_js_open_game_level__deps: ['$zlStore', 'zl_js_store_files'],
+  zl_js_open_game_level: function (name) {
+    var url = 'index.html?level=' + encodeURIComponent(UTF8ToString(name));
+    zlStore.then = function () { window.open(url, '_blank'); };
+    _zl_js_store_files();
   },
 
   zl_js_program_ended: function () {

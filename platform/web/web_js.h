@@ -16,6 +16,9 @@ void zl_js_play_sound(const char* path, const unsigned char* bytes, int size);
 // Writes the player's files to the browser's storage (when no write is
 // running, else right after it).
 void zl_js_store_files();
+// Opens the game's page on the level "Data/<name>.dat" in a new tab, once
+// the player's files are stored.
+void zl_js_open_game_level(const char* name);
 // Leaves the closing line and the restart button on the page.
 void zl_js_program_ended();
 }

@@ -6,7 +6,9 @@
 // programs expect them whatever layout the user has. Key buffer: the
 // character a key types (KeyboardEvent.key, the user's own layout, umlauts
 // included) as code page 437; Enter, Backspace, Esc and Tab as their control
-// characters; cursor, editing and function keys as extended keys.
+// characters; cursor, editing and function keys as extended keys. Letter
+// labels: the letter a key types (KeyboardEvent.key), for the editor's Ctrl
+// shortcuts.
 //
 // Writes: the shared key state and key buffer (through core::keyEvent and
 // friends); web::host.pageActive (a key press).
@@ -15,6 +17,7 @@
 #include "platform/web/key_codes.h"
 #include "platform/web/web_host.h"
 
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -49,6 +52,11 @@ bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
     const bool typed = oneCharacter(key.key);
     if (down) host.pageActive = true;  // a key reaches only a page in use
     if (mapping) core::mappedKeyEvent(mapping->key, down, key.repeat != 0, typed);
+    // The letter on the key as the user's layout labels it, for the Ctrl
+    // shortcuts; Ctrl with such a letter is the program's, not the page's.
+    const bool letter = typed && std::isalpha(static_cast<unsigned char>(key.key[0])) != 0;
+    if (letter) core::letterEvent(static_cast<char>(std::tolower(static_cast<unsigned char>(key.key[0]))), down);
+    const bool shortcut = letter && key.ctrlKey && !key.altKey;
     // A character typed with Ctrl or the system key is a shortcut, not text;
     // Ctrl with Alt is AltGr on some systems and types.
     if (down && typed && !key.metaKey && (!key.ctrlKey || key.altKey)) {
@@ -57,7 +65,7 @@ bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
             if (byte >= 0x20 && byte != 0x7F) core::typedChar(byte);
         }
     }
-    return pageKey(key.code);
+    return shortcut || pageKey(key.code);
 }
 
 }  // namespace web

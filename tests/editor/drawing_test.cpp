@@ -99,6 +99,14 @@ TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
     EXPECT_EQ(editor.textRow, 10) << "the next dialog prints below the panel";
 }
 
+TEST_F(Drawing, ThePanelListsTheOtherKeysInAColumnOfTheirOwn) {
+    editor.panelVisible = 1;
+    drawMapView();
+    EXPECT_TRUE(showsText(1, 64, "Leer - Setzen"));
+    EXPECT_TRUE(showsText(11, 64, "Strg+Z - Rueckgaengig"));
+    EXPECT_TRUE(showsText(17, 64, "Esc - Ende"));
+}
+
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {
     for (Picture p : kEditorPictures) {
         const char* name = pictureInfo(p).name;

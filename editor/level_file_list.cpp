@@ -1,0 +1,49 @@
+// level_file_list.cpp — the labyrinths in Data that the load dialog (F2)
+// shows above its prompt, so nobody has to remember a file name.
+//
+// Newest first, as many as fit in a few rows; the names the game ships
+// (001 .. 008 and ende) carry a star. Typing works as before: the list only
+// shows names.
+//
+// Writes: nothing of the record.
+#include "editor/commands.h"
+#include "editor/drawing.h"
+
+#include "common/level_list.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kMaxListRows = 4;
+constexpr const char* kHeader = "Labyrinthe in Data, neueste zuerst (* mitgeliefert):";
+
+bool isShipped(const std::string& name) {
+    return name == kClosingSceneName || std::find(std::begin(kLevelNames), std::end(kLevelNames), name) != std::end(kLevelNames);
+}
+
+}  // namespace
+
+std::vector<std::string> levelFileListLines() {
+    std::vector<DataFileEntry> files = listDataFiles(".dat");
+    std::erase_if(files, [](const DataFileEntry& file) { return file.name == kProbeLevelName; });
+    if (files.empty()) return {};
+    std::stable_sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) {
+        return a.modified != b.modified ? a.modified > b.modified : a.name < b.name;
+    });
+    std::vector<std::string> lines = {kHeader};
+    std::string line;
+    for (const DataFileEntry& file : files) {
+        const std::string item = file.name + (isShipped(file.name) ? "*" : "");
+        if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
+            if (lines.size() == kMaxListRows) break;
+            lines.push_back(line);
+            line.clear();
+        }
+        if (!line.empty()) line += "  ";
+        line += item;
+    }
+    if (!line.empty() && lines.size() <= kMaxListRows) lines.push_back(line);
+    return lines;
+}

@@ -1,0 +1,39 @@
+// new_level.cpp — Ctrl+N: an empty level in place of the one in memory.
+//
+// With unsaved changes the editor asks first, as Esc does, and only J goes
+// on. The new level has no start, no creatures and every cell 0; the view
+// and the cursor go back to where they stand at start-up, the brush and the
+// panel stay. The history starts afresh.
+//
+// Writes: editor.level, cursorX, cursorY, viewX, viewY; history and
+// levelChanged (through clearHistory).
+#include "editor/commands.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+
+#include "platform/platform.h"
+
+namespace {
+
+const char* const kQuestion = "Level nicht gespeichert. Neues Level (J/N)?";
+
+}  // namespace
+
+void newLevelCommand() {
+    // The N of Ctrl+N, still held, is no answer.
+    spendHeldKeys();
+    if (editor.levelChanged != 0 && !askYesNo(kQuestion)) {
+        drawMapView();
+        drawCursorCell();
+        return;
+    }
+    const EditorState fresh{};
+    editor.level = fresh.level;
+    editor.cursorX = fresh.cursorX;
+    editor.cursorY = fresh.cursorY;
+    editor.viewX = fresh.viewX;
+    editor.viewY = fresh.viewY;
+    clearHistory();
+    drawMapView();
+    drawCursorCell();
+}

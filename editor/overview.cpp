@@ -1,0 +1,159 @@
+// overview.cpp — F4: the whole map drawn small, to find one's way around the
+// 220 x 150 cells that the view shows 20 x 14 at a time.
+//
+// Each cell is a 3 x 3 pixel square in its tile's main colour (the mean of
+// its picture's pixels), the start a white square, the creatures dots of a
+// colour per kind, and the current view a yellow frame. The arrow keys move
+// the frame by a page (19 columns, 13 rows, on the page grid the cursor keys
+// reach); a click on a cell chooses the page that shows it and goes back at
+// once; F4, Esc or Enter go back with the framed page. The cursor keeps its
+// place on the screen where its map cell may be reached.
+//
+// Writes: editor.viewX, viewY, cursorX, cursorY; pointerX, pointerY,
+// pointerButtons (through takePointerAsSeen).
+#include "editor/commands.h"
+#include "editor/drawing.h"
+#include "editor/editor_state.h"
+
+#include "common/tile_codes.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr int kDot = 3;  // pixels per cell side
+constexpr int kLeft = (kScreenWidth - kDot * kLevelColumns) / 2;  // 70
+constexpr int kTop = 48;
+constexpr int kPollMs = 20;
+constexpr Colour kFrameColour = 0xFFFFFF00u;
+constexpr Colour kStartColour = kWhite;
+// The creature dots in the order of the level file: pigs, flame ghosts,
+// cleaning men, eyes.
+constexpr Colour kCreatureColours[kCreatureKinds] = {0xFFFF80C0u, 0xFFFF8000u, 0xFF00E000u, 0xFF40C0FFu};
+const char* const kTitle = "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4 oder Esc: zur\x81" "ck";
+
+// The mean colour of each picture, by code.
+std::map<int, Colour> mainColours() {
+    std::map<int, Colour> colours;
+    for (std::size_t i = 0; i < kTileTableSize; ++i) {
+        const TileInfo& tile = kTileTable[i];
+        if (tile.editorImage == kNoPicture) continue;
+        const Image* image = editorImage(editorImageOf(tile.editorImage));
+        if (image == nullptr || image->pixels.empty()) continue;
+        unsigned long long red = 0, green = 0, blue = 0;
+        for (Colour p : image->pixels) {
+            red += (p >> 16) & 0xFF;
+            green += (p >> 8) & 0xFF;
+            blue += p & 0xFF;
+        }
+        const unsigned long long n = image->pixels.size();
+        colours[tile.code] =
+            0xFF000000u | static_cast<Colour>(red / n) << 16 | static_cast<Colour>(green / n) << 8 | static_cast<Colour>(blue / n);
+    }
+    return colours;
+}
+
+void fillCell(int x, int y, Colour colour) {
+    const int px = kLeft + kDot * (x - 1);
+    const int py = kTop + kDot * (y - 1);
+    for (int dy = 0; dy < kDot; ++dy) {
+        for (int dx = 0; dx < kDot; ++dx) setPixel(px + dx, py + dy, colour);
+    }
+}
+
+void drawOverview(const std::map<int, Colour>& colours, int viewX, int viewY) {
+    clearPage();
+    setTextPos(1, 2);
+    printText(kTitle, false);
+    for (int x = 1; x <= kLevelColumns; ++x) {
+        for (int y = 1; y <= kLevelRows; ++y) {
+            const auto found = colours.find(editor.level.map[x][y]);
+            fillCell(x, y, found == colours.end() ? kBlack : found->second);
+        }
+    }
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        const StoredCreatureTable& table = editor.level.creatures[kind];
+        const int count = std::min(editor.level.counts[kind], kMaxCreatures);
+        for (int k = 1; k <= count; ++k) {
+            if (isStoredCell(table[k].x, table[k].y)) fillCell(table[k].x, table[k].y, kCreatureColours[kind]);
+        }
+    }
+    if (isStoredCell(editor.level.playerX, editor.level.playerY)) {
+        const int px = kLeft + kDot * (editor.level.playerX - 1);
+        const int py = kTop + kDot * (editor.level.playerY - 1);
+        drawBox(px - 1, py - 1, px + kDot, py + kDot, kStartColour);
+        fillCell(editor.level.playerX, editor.level.playerY, kStartColour);
+    }
+    const int x1 = kLeft + kDot * viewX;
+    const int y1 = kTop + kDot * viewY;
+    drawBox(x1, y1, x1 + kDot * kViewColumns - 1, y1 + kDot * kViewRows - 1, kFrameColour);
+}
+
+// The page that shows map cell (x, y), or the page of the grid nearest to a
+// loaded view off the grid.
+int pageColumn(int viewX) { return std::clamp(viewX / kViewStepX * kViewStepX, 0, kMaxViewX); }
+int pageRow(int viewY) { return std::clamp(viewY / kViewStepY * kViewStepY, 0, kMaxViewY); }
+
+bool anyKeyDown(std::initializer_list<int> keys) {
+    return std::any_of(keys.begin(), keys.end(), [](int key) { return isKeyDown(key); });
+}
+
+}  // namespace
+
+void overviewCommand() {
+    const std::map<int, Colour> colours = mainColours();
+    int viewX = editor.viewX;
+    int viewY = editor.viewY;
+    drawOverview(colours, viewX, viewY);
+    // Keys held when the overview opened (F4 itself) act only once let go.
+    int held = 0;
+    constexpr int kKeys[] = {scancode::Up, scancode::Down, scancode::Left, scancode::Right};
+    constexpr int kSteps[][2] = {{0, -kViewStepY}, {0, kViewStepY}, {-kViewStepX, 0}, {kViewStepX, 0}};
+    bool backHeld = true;
+    int buttons = readMouse().buttons;
+    bool closing = false;
+    for (;;) {
+        sleepMs(kPollMs);
+        flushKeys();
+        closing = takeCloseRequest();
+        if (closing) break;
+        const bool back = anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter});
+        if (back && !backHeld) break;
+        backHeld = back;
+        int nowHeld = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (!isKeyDown(kKeys[i])) continue;
+            nowHeld |= 1 << i;
+            if (held & (1 << i)) continue;
+            viewX = std::clamp(pageColumn(viewX) + kSteps[i][0], 0, kMaxViewX);
+            viewY = std::clamp(pageRow(viewY) + kSteps[i][1], 0, kMaxViewY);
+            drawOverview(colours, viewX, viewY);
+        }
+        held = nowHeld;
+        const MouseState mouse = readMouse();
+        const bool pressed = mouse.buttons > 0 && (mouse.buttons & 1) && !(buttons > 0 && (buttons & 1));
+        buttons = mouse.buttons;
+        const int x = (mouse.x - kLeft) / kDot + 1;
+        const int y = (mouse.y - kTop) / kDot + 1;
+        if (pressed && mouse.x >= kLeft && mouse.y >= kTop && isStoredCell(x, y)) {
+            viewX = screenOfColumn(std::min(x, kReachColumns));
+            viewY = screenOfRow(std::min(y, kReachRows));
+            break;
+        }
+    }
+    // Esc must not reach the command loop, nor the click the map, nor an
+    // arrow tapped here move the cursor.
+    while (anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter})) sleepMs(kPollMs);
+    spendHeldKeys();
+    takePointerAsSeen();
+    editor.viewX = viewX;
+    editor.viewY = viewY;
+    editor.cursorX = std::min(editor.cursorX, kReachColumns - viewX);
+    editor.cursorY = std::min(editor.cursorY, kReachRows - viewY);
+    drawMapView();
+    drawCursorCell();
+    // The window's close button asks as Esc does on the map.
+    if (closing) quitCommand();
+}
