@@ -11,5 +11,8 @@ constexpr const char* kLevelNames[kLevelCount] = {"001", "002", "003", "004", "0
 // The closing scene shown behind the game-over text; an ordinary level file.
 constexpr const char* kClosingSceneName = "ende";
 
+// The settings file shares the ".dat" ending with the levels: "Data\Einstellung.dat".
+constexpr const char* kSettingsName = "Einstellung";
+
 // "Data\<name>.dat", the path of a level file.
 inline std::string levelFilePath(const std::string& name) { return "Data\\" + name + ".dat"; }

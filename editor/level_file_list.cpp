@@ -9,6 +9,7 @@
 #include "editor/commands.h"
 #include "editor/drawing.h"
 
+#include "common/demo_file.h"
 #include "common/level_list.h"
 #include "platform/platform.h"
 
@@ -19,6 +20,16 @@ namespace {
 constexpr std::size_t kMaxListRows = 4;
 constexpr const char* kHeader = "Labyrinthe in Data, neueste zuerst (* mitgeliefert):";
 
+// The other files in Data that end in ".dat": the settings and the title's
+// demonstrations, which the editor cannot load as labyrinths.
+bool isLevelFile(const std::string& name) {
+    if (name == kProbeLevelName || name == kSettingsName) return false;
+    for (int n = 1; n <= kRecordings; ++n) {
+        if (levelFilePath(name) == recordingPath(n)) return false;
+    }
+    return true;
+}
+
 bool isShipped(const std::string& name) {
     return name == kClosingSceneName || std::find(std::begin(kLevelNames), std::end(kLevelNames), name) != std::end(kLevelNames);
 }
@@ -27,7 +38,7 @@ bool isShipped(const std::string& name) {
 
 std::vector<std::string> levelFileListLines() {
     std::vector<DataFileEntry> files = listDataFiles(".dat");
-    std::erase_if(files, [](const DataFileEntry& file) { return file.name == kProbeLevelName; });
+    std::erase_if(files, [](const DataFileEntry& file) { return !isLevelFile(file.name); });
     if (files.empty()) return {};
     std::stable_sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) {
         return a.modified != b.modified ? a.modified > b.modified : a.name < b.name;

@@ -9,6 +9,7 @@
 #include "game/front/best_players.h"
 #include "game/front/front.h"
 
+#include "common/level_list.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -17,7 +18,7 @@
 namespace {
 
 constexpr int kFile = 1;
-constexpr const char* kSettingsPath = "Data\\Einstellung.dat";
+const std::string kSettingsPath = levelFilePath(kSettingsName);
 
 // The switches of the first line, in file order. Each is 0 (off, window) or
 // 1 (on, full screen).

@@ -38,7 +38,7 @@ TEST_F(Overview, ArrowsMoveTheFrameByPagesAndAClickChoosesThePage) {
     EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map, the cursor where it was";
 }
 
-TEST(LevelFileList, NewestFirstWithTheShippedOnesStarred) {
+TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordings) {
     ScratchDir dir;
     const auto now = std::filesystem::file_time_type::clock::now();
     int age = 0;
@@ -48,6 +48,7 @@ TEST(LevelFileList, NewestFirstWithTheShippedOnesStarred) {
     }
     dir.writeFile("Data/.001.dat.part", "0");
     dir.writeFile("Data/settings.txt", "0");
+    for (const char* other : {"Einstellung", "Demo", "Demo4"}) dir.writeFile(std::string("Data/") + other + ".dat", "0");
     const std::vector<std::string> lines = levelFileListLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "meins  001*  alt");
