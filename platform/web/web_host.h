@@ -26,6 +26,8 @@ struct Host {
     int wheel = 0;               // sum of the wheel's steps, away from the user positive
     bool handlersSet = false;    // the event handlers are registered
     bool pageActive = true;      // the page has the focus and is shown (false from a blur or hiding to a focus or key)
+    bool waitsSkipped = false;   // waits return at once (set only by the frame-step benchmark, whose
+                                 //   desktop counterpart waits on the headless backend's virtual clock)
 };
 
 inline Host host;
