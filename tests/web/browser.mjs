@@ -91,7 +91,7 @@ async function saveAndLoad(browser, base) {
   await settled(page);
   await press(page, 'Escape');
   await settled(page);
-  await press(page, 'ArrowDown', 30);  // one line: the frame moves every 50 ms while held
+  await press(page, 'ArrowDown');  // one line: a tap moves the frame once
   await press(page, 'Enter');  // "Spielstand laden"
   await settled(page);
   await type(page, 'web');
@@ -99,7 +99,9 @@ async function saveAndLoad(browser, base) {
   const loaded = await settled(page);
   const fromSaved = differingPixels(loaded, saved);
   const fromFresh = differingPixels(loaded, fresh);
-  check(fromSaved * 4 < fromFresh,
+  // Creatures and glowing tiles go on moving after the load, so the two
+  // pictures are alike, not equal; a failed load shows the new game instead.
+  check(fromSaved * 2 < fromFresh,
         `the loaded game stands where it was saved (${fromSaved} pixels differ, ${fromFresh} from a new game)`);
 }
 
