@@ -149,9 +149,10 @@ bool isKeyDown(int scancode);
 // sets the rate of the repeats.
 bool keyPressed(int scancode);
 constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
-// The key that made a choice is spent: every key and mouse button held now
-// reads as up (isKeyDown, keyPressed, readMouse) until it has been let go (a
-// button: until readMouse sees it up), and presses latched so far are
+// The key that made a choice is spent: every key, mouse button and game pad
+// button or direction held now reads as up (isKeyDown, keyPressed,
+// readMouse, readGamePad) until it has been let go (a button: until
+// readMouse or readGamePad sees it up), and presses latched so far are
 // forgotten. Called when a typed line or a menu choice ends.
 void spendHeldKeys();
 // True while the key labelled `letter` (a..z, either case) in the user's
