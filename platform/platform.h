@@ -197,8 +197,9 @@ void sleepUntil(double seconds);
 int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 // Makes the folder the program works in the current directory; called first
 // by both programs. A ready-to-run folder (one holding "sprites" and "Data")
-// is used as it is: the working directory when it is one, else the program's
-// own folder when that is one. Otherwise the per-user folder
+// is used as it is, only the shipped files deleted from its Data brought
+// back from Data/.shipped: the working directory when it is one, else the
+// program's own folder when that is one. Otherwise the per-user folder
 // $XDG_DATA_HOME/<folderName> (~/.local/share/<folderName> without it),
 // made on first use: its "sprites" and "wave" lead to the installed
 // <program folder>/../share/<folderName>, and the installed data files are
