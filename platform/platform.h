@@ -218,6 +218,16 @@ double timerSeconds();
 // or broken file, or no audio device, is silent.
 void playSound(const std::string& path);
 
+// ---- Text of the host -----------------------------------------------------------
+
+// Text of the host in UTF-8 (a command-line argument, a file name listed
+// from Data) as code page 437, the character set of every text of the
+// programs. False when it holds a character the code page lacks or bytes
+// that are not UTF-8; each of those becomes `missing` (0: left out).
+bool textFromHost(const std::string& utf8, std::string& cp437, char missing = 0);
+// Code page 437 text in UTF-8, for the terminal.
+std::string textForHost(const std::string& cp437);
+
 // ---- Data files ----------------------------------------------------------------
 
 // Paths use "\" as separator and are code page 437 like all texts; the file
@@ -248,7 +258,7 @@ void deleteFile(const std::string& path);
 
 // One file of the folder Data.
 struct DataFileEntry {
-    std::string name;        // its name without the extension asked for
+    std::string name;        // its name without the extension asked for, as on disk (UTF-8: textFromHost)
     long long modified = 0;  // when it was last written, seconds on the host's file clock
 };
 // The regular files directly in "Data" whose names end with `extension`

@@ -37,6 +37,10 @@ void startUp(const RunOptions& options = {});
 // screen (the --level option): the program ends when the wizard reaches the
 // door or dies, or the game is ended from the menu or with Esc and a move.
 [[noreturn]] void playOneLevel(const std::string& name);
+// What the player is told on standard error, before any window opens, when
+// --level names a file the game folder does not hold: "" when
+// "Data\<name>.dat" can be read.
+std::string oneLevelMissing(const std::string& name);
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();
