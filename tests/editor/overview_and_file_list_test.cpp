@@ -54,4 +54,21 @@ TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordi
     EXPECT_EQ(lines[1], "meins  001*  alt");
 }
 
+TEST(LevelFileList, NamesAreShownInCodePage437AndWhatItLacksIsMarked) {
+    ScratchDir dir;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    int age = 0;
+    // As the files lie on disk: Mühle (UTF-8, as the editor saves it),
+    // Kr✓te (a check mark: not in the code page) and Müll from an old
+    // system (Latin-1, not UTF-8).
+    for (const char* name : {"M\xC3\xBChle", "Kr\xE2\x9C\x93te", "M\xFCll"}) {
+        dir.writeFile(std::string("Data/") + name + ".dat", "0");
+        std::filesystem::last_write_time(dir.path() / "Data" / (std::string(name) + ".dat"),
+                                         now - std::chrono::hours(++age));
+    }
+    const std::vector<std::string> lines = levelFileListLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "M\x81hle  Kr\xFEte  M\xFEll");
+}
+
 }  // namespace
