@@ -22,8 +22,8 @@ constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 struct RunOptions {
     int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
     bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
-    std::string recordName{};  // --record NAME: live games are recorded into "Data\NAME.dat"; "" for none
-    std::string levelName{};  // --level: play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
+    std::string recordName{};  // --record NAME (code page 437): live games are recorded into "Data\NAME.dat"; "" for none
+    std::string levelName{};  // --level (code page 437): play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
 };
 
 // Settings (with the options over them), screen, mouse pointer, images,
