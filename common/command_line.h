@@ -8,6 +8,8 @@
 // page 437).
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -21,6 +23,14 @@ struct ProgramInfo {
     const char* footer;   // lines after the options ("" for none), each ending in "\n"
 };
 
+// What an option's value is to the program.
+enum class OptionValue {
+    Text,  // handed on as typed (UTF-8)
+    Name,  // a name the program uses as its own texts (a file in Data): converted
+           // from the terminal's UTF-8 to code page 437 once, here, and refused
+           // when the code page lacks one of its characters
+};
+
 // One option. `Options` is the program's record of what its command line
 // chose; apply sets its field.
 template <class Options>
@@ -29,6 +39,7 @@ struct CommandOption {
     const char* value;  // the name of its value in the help ("DATEI"); nullptr when it takes none
     const char* help;   // one line for --help
     void (*apply)(Options& options, const std::string& value);
+    OptionValue kind = OptionValue::Text;  // what apply receives of the value
 };
 
 // What the program does after reading its command line.
@@ -104,6 +115,14 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
                 result = CommandLineResult{false, 2, "", invoked + ": " + name + " braucht " + found->value + hint};
                 return result;
             }
+        }
+        const std::string typed = value;
+        if (found->kind == OptionValue::Name && !textFromHost(typed, value)) {
+            result = CommandLineResult{false, 2, "",
+                                       invoked + ": " + name + " \"" + typed +
+                                           "\": der Name enth\xC3\xA4lt ein Zeichen, das sich nicht darstellen l\xC3\xA4sst"
+                                           " (Buchstaben, Ziffern, Umlaute und \xC3\x9F gehen)\n"};
+            return result;
         }
         found->apply(options, value);
     }

@@ -3,7 +3,10 @@
 //
 // Newest first, as many as fit in a few rows; the names the game ships
 // (001 .. 008 and ende) carry a star. Typing works as before: the list only
-// shows names.
+// shows names. A name is stored in UTF-8 on disk and shown in code page 437,
+// as it is typed; a character the code page lacks (a name from elsewhere),
+// or a byte that is not UTF-8, shows as a small square, the usual mark of a
+// character that cannot be drawn, so the rest of the name stays readable.
 //
 // Writes: nothing of the record.
 #include "editor/commands.h"
@@ -18,6 +21,7 @@
 namespace {
 
 constexpr std::size_t kMaxListRows = 4;
+constexpr char kUnshowable = '\xFE';  // the small square of code page 437
 constexpr const char* kHeader = "Labyrinthe in Data, neueste zuerst (* mitgeliefert):";
 
 // The other files in Data that end in ".dat": the settings and the title's
@@ -46,7 +50,9 @@ std::vector<std::string> levelFileListLines() {
     std::vector<std::string> lines = {kHeader};
     std::string line;
     for (const DataFileEntry& file : files) {
-        const std::string item = file.name + (isShipped(file.name) ? "*" : "");
+        std::string shown;
+        textFromHost(file.name, shown, kUnshowable);
+        const std::string item = shown + (isShipped(file.name) ? "*" : "");
         if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
             if (lines.size() == kMaxListRows) break;
             lines.push_back(line);

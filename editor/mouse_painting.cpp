@@ -12,6 +12,8 @@
 // not only the last: the entries after it move down one and the count drops
 // by one. The entry that was last stays above the count, as the remove keys
 // leave it, so the table keeps its 101 entries and the file its format.
+// Entry 0, which the view draws too although the game never plays it (a
+// loaded file may hold one), is emptied instead: the count stays.
 //
 // Only cells the cursor may reach (columns 1..210, rows 1..144) are touched.
 //
@@ -114,7 +116,7 @@ bool findTopCreature(int x, int y, int& kind, int& entry) {
                                               FileCreatureKind::FlameGhost, FileCreatureKind::Pig};
     for (FileCreatureKind k : kTopFirst) {
         const StoredCreatureTable& table = editor.level.creatures[static_cast<int>(k)];
-        for (int e = std::min(editor.level.counts[static_cast<int>(k)], kMaxCreatures); e >= 1; --e) {
+        for (int e = std::min(editor.level.counts[static_cast<int>(k)], kMaxCreatures); e >= 0; --e) {
             if (table[e].x == x && table[e].y == y) {
                 kind = static_cast<int>(k);
                 entry = e;
@@ -132,8 +134,12 @@ void removeCreatureAt(ScreenCell cell) {
     StoredCreatureTable& table = editor.level.creatures[kind];
     int& count = editor.level.counts[kind];
     noteLevelExtras();
-    for (int e = entry; e < count; ++e) table[e] = table[e + 1];
-    count -= 1;
+    if (entry == 0) {
+        table[0] = {};
+    } else {
+        for (int e = entry; e < count; ++e) table[e] = table[e + 1];
+        count -= 1;
+    }
     finishStep();
     redraw();
 }

@@ -11,11 +11,11 @@ const CommandOption<RunOptions> kOptions[] = {
     {"--fullscreen", nullptr, "diesmal im Vollbild spielen (die Einstellung im Menü bleibt)",
      [](RunOptions& options, const std::string&) { options.fullScreen = 1; }},
     {"--level", "NAME", "spielt nur das Labyrinth Data/NAME.dat, ohne Titel, bis zur T\xC3\xBCr oder zum Tod (F5 im Editor)",
-     [](RunOptions& options, const std::string& value) { options.levelName = value; }},
+     [](RunOptions& options, const std::string& value) { options.levelName = value; }, OptionValue::Name},
     {"--frame-log", nullptr, "schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)",
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
     {"--record", "NAME", "nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)",
-     [](RunOptions& options, const std::string& value) { options.recordName = value; }},
+     [](RunOptions& options, const std::string& value) { options.recordName = value; }, OptionValue::Name},
 };
 
 const ProgramInfo kProgram = {
@@ -33,12 +33,22 @@ const ProgramInfo kProgram = {
 
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
     CommandLineResult result = readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
-    // A recording is one file inside Data: the saved games' rule for names.
-    if (result.run && !options.recordName.empty() &&
-        checkFileName(options.recordName) != NameCheck::Valid) {
-        result = CommandLineResult{false, 2, "", std::string(kProgram.name) +
-                                                     ": --record braucht einen Dateinamen ohne Pfad"
-                                                     " (zum Beispiel Demo2 oder Meins)\n"};
+    // A recording and a level are one file inside Data each: the saved
+    // games' rule for names.
+    const struct {
+        const char* option;
+        const std::string& name;
+        const char* examples;
+    } kFileNames[] = {
+        {"--record", options.recordName, "Demo2 oder Meins"},
+        {"--level", options.levelName, "001 oder Meins"},
+    };
+    for (const auto& file : kFileNames) {
+        if (result.run && !file.name.empty() && checkFileName(file.name) != NameCheck::Valid) {
+            result = CommandLineResult{false, 2, "",
+                                       std::string(kProgram.name) + ": " + file.option +
+                                           " braucht einen Dateinamen ohne Pfad (zum Beispiel " + file.examples + ")\n"};
+        }
     }
     return result;
 }

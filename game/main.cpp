@@ -9,5 +9,9 @@ int main(int argc, char** argv) {
     const CommandLineResult commandLine = readGameCommandLine(argc, argv, options);
     if (!commandLine.run) return finishCommandLine(commandLine);
     enterGameFolder("zauberlabyrinth");
+    if (!options.levelName.empty()) {
+        const std::string missing = oneLevelMissing(options.levelName);
+        if (!missing.empty()) return finishCommandLine(CommandLineResult{false, 1, "", missing});
+    }
     runGameProgram(options);
 }

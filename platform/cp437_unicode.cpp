@@ -1,5 +1,9 @@
-// cp437_unicode.cpp — the code page 437 table and the conversion to UTF-8.
+// cp437_unicode.cpp — the code page 437 table and the conversions between
+// it and UTF-8; the seam's textFromHost and textForHost.
 #include "platform/cp437_unicode.h"
+#include "platform/platform.h"
+
+#include <utility>
 
 namespace core {
 
@@ -51,4 +55,72 @@ std::string cp437ToUtf8(const std::string& cp437) {
     return out;
 }
 
+int cp437FromCodePoint(char32_t codePoint) {
+    if (codePoint < 0x80) return static_cast<int>(codePoint);
+    for (int i = 0; i < 128; ++i) {
+        if (kCp437UpperHalf[i] == codePoint) return 0x80 + i;
+    }
+    return -1;
+}
+
+namespace {
+
+// Decodes the sequence at text[i] and advances i past it. Returns -1 for a
+// malformed, cut or overlong sequence, having advanced past its first byte
+// only: each of its bytes then counts as one that is not UTF-8.
+long decodeUtf8(const std::string& text, std::size_t& i) {
+    const std::size_t lead = i;
+    const auto first = static_cast<unsigned char>(text[i++]);
+    if (first < 0x80) return first;
+    int extra;
+    long codePoint;
+    long smallest;
+    if ((first & 0xE0) == 0xC0) {
+        extra = 1, codePoint = first & 0x1F, smallest = 0x80;
+    } else if ((first & 0xF0) == 0xE0) {
+        extra = 2, codePoint = first & 0x0F, smallest = 0x800;
+    } else if ((first & 0xF8) == 0xF0) {
+        extra = 3, codePoint = first & 0x07, smallest = 0x10000;
+    } else {
+        return -1;  // a continuation byte or an invalid lead byte
+    }
+    for (int k = 0; k < extra; ++k) {
+        const auto next = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+        if ((next & 0xC0) != 0x80) break;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+        ++i;
+    }
+    if (i - lead != static_cast<std::size_t>(extra) + 1 || codePoint < smallest || codePoint > 0x10FFFF) {
+        i = lead + 1;
+        return -1;
+    }
+    return codePoint;
+}
+
+}  // namespace
+
+bool utf8ToCp437(const std::string& utf8, std::string& cp437, char missing) {
+    std::string out;
+    bool whole = true;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const long codePoint = decodeUtf8(utf8, i);
+        const int byte = codePoint < 0 ? -1 : cp437FromCodePoint(static_cast<char32_t>(codePoint));
+        if (byte >= 0) {
+            out.push_back(static_cast<char>(byte));
+            continue;
+        }
+        whole = false;
+        if (missing != 0) out.push_back(missing);
+    }
+    cp437 = std::move(out);
+    return whole;
+}
+
 }  // namespace core
+
+bool textFromHost(const std::string& utf8, std::string& cp437, char missing) {
+    return core::utf8ToCp437(utf8, cp437, missing);
+}
+
+std::string textForHost(const std::string& cp437) { return core::cp437ToUtf8(cp437); }

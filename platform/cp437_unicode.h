@@ -1,6 +1,7 @@
 // cp437_unicode.h — the characters of code page 437 in Unicode (internal):
-// typed text arrives in UTF-8 and becomes code page 437 (the SDL backend),
-// and file names go from code page 437 to UTF-8 (data_files.cpp).
+// typed text arrives in UTF-8 and becomes code page 437 (the SDL and browser
+// backends), as do the command line's names (textFromHost), and file names
+// go from code page 437 to UTF-8 (data_files.cpp).
 #pragma once
 
 #include <string>
@@ -12,5 +13,14 @@ extern const char16_t kCp437UpperHalf[128];
 
 // Code page 437 text in UTF-8; bytes below 0x80 stay as they are.
 std::string cp437ToUtf8(const std::string& cp437);
+
+// The code page 437 byte of a Unicode code point; -1 when the code page has
+// no such character. Code points below 0x80 are their own byte.
+int cp437FromCodePoint(char32_t codePoint);
+
+// UTF-8 text in code page 437. A character the code page lacks, and each
+// byte of a malformed UTF-8 sequence, becomes `missing`, or is dropped when
+// `missing` is 0. False when that happened to any.
+bool utf8ToCp437(const std::string& utf8, std::string& cp437, char missing = 0);
 
 }  // namespace core

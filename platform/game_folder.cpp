@@ -17,7 +17,9 @@
 // program runs turns its "sprites" and "wave" links to its own files. The
 // player's files (settings, saved games, own levels) live only there and are
 // never replaced; a shipped file the player changed stays the player's
-// across updates.
+// across updates. A shipped file the player deleted comes back at the next
+// start, in a ready-to-run folder from the copy in Data/.shipped that the
+// build keeps; nothing the player has is replaced for it.
 //
 // Every step is silent on failure: what cannot be linked or copied is
 // simply missing, as a missing file is everywhere else in the platform.
@@ -62,20 +64,37 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Writes bytes to `to` through a scratch file renamed over it, so that an
-// interrupted copy never leaves half a file under the real name.
-void writeWhole(const std::string& bytes, const fs::path& to) {
+bool somethingAt(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// Whether a copy may take the place of a file already there.
+enum class Place {
+    Replace,   // the file is ours to refresh
+    OnlyNew,   // only where nothing stands: a file the player saved meanwhile stays
+};
+
+// Writes bytes to `to` through a scratch file, so that an interrupted copy
+// never leaves half a file under the real name: renamed over the old file,
+// or for Place::OnlyNew linked in, which fails when anything has taken the
+// name since it was looked at (the rename only where the file system knows
+// no links).
+void writeWhole(const std::string& bytes, const fs::path& to, Place place = Place::Replace) {
     const std::string scratch = to.string() + ".part-" + std::to_string(::getpid());
     const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) return;
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(scratch.c_str(), to.c_str()) != 0) ::unlink(scratch.c_str());
-}
-
-bool somethingAt(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    if (written && closed && place == Place::OnlyNew) {
+        const bool linked = ::link(scratch.c_str(), to.c_str()) == 0;
+        if (!linked && errno != EEXIST && !somethingAt(to)) {
+            if (::rename(scratch.c_str(), to.c_str()) == 0) return;
+        }
+    } else if (written && closed && ::rename(scratch.c_str(), to.c_str()) == 0) {
+        return;
+    }
+    ::unlink(scratch.c_str());
 }
 
 bool isRegularNotLink(const fs::path& path) {
@@ -168,7 +187,7 @@ std::vector<std::string> bringShippedFiles(const fs::path& shipped, const fs::pa
         std::string recorded;
         const bool hasRecord = readWhole(record, recorded);
         if (!somethingAt(dest)) {
-            writeWhole(fresh, dest);
+            writeWhole(fresh, dest, Place::OnlyNew);
             writeWhole(fresh, record);
             return;
         }
@@ -190,6 +209,15 @@ std::vector<std::string> bringShippedFiles(const fs::path& shipped, const fs::pa
     return kept;
 }
 
+void restoreDeletedShippedFiles(const fs::path& data) {
+    forEachFile(data / kRecordFolder, [&](const fs::path& record, const std::string& name) {
+        const fs::path dest = data / name;
+        if (somethingAt(dest)) return;
+        std::string bytes;
+        if (readWhole(record, bytes)) writeWhole(bytes, dest, Place::OnlyNew);
+    });
+}
+
 void bringDefaultFiles(const fs::path& defaults, const fs::path& data) {
     forEachFile(defaults, [&](const fs::path& source, const std::string& name) {
         const fs::path dest = data / name;
@@ -205,22 +233,29 @@ void enterGameFolderFrom(const fs::path& programFolder, const std::string& folde
     const fs::path here = fs::current_path(ec);
     // A ready-to-run folder is used as it stands; the player's own folder
     // goes on below, so that its installed files are brought up to date.
-    if (!ec && isReadyFolder(here) && (user.empty() || !sameFolder(here, user))) return;
+    if (!ec && isReadyFolder(here) && (user.empty() || !sameFolder(here, user))) {
+        restoreDeletedShippedFiles(here / "Data");
+        return;
+    }
     if (!programFolder.empty() && isReadyFolder(programFolder)) {
+        restoreDeletedShippedFiles(programFolder / "Data");
         fs::current_path(programFolder, ec);
         return;
     }
     if (user.empty()) return;
     fs::create_directories(user / "Data", ec);
     if (!fs::is_directory(user / "Data", ec)) return;
-    if (!programFolder.empty()) {
-        const fs::path installed = programFolder.parent_path() / "share" / "games" / folderName;
-        if (fs::is_directory(installed, ec)) {
-            linkFolder(installed / "sprites", user / "sprites");
-            linkFolder(installed / "wave", user / "wave");
-            bringShippedFiles(installed / "shipped", user / "Data");
-            bringDefaultFiles(installed / "defaults", user / "Data");
-        }
+    const fs::path installed =
+        programFolder.empty() ? fs::path{} : programFolder.parent_path() / "share" / "games" / folderName;
+    if (!installed.empty() && fs::is_directory(installed, ec)) {
+        linkFolder(installed / "sprites", user / "sprites");
+        linkFolder(installed / "wave", user / "wave");
+        bringShippedFiles(installed / "shipped", user / "Data");
+        bringDefaultFiles(installed / "defaults", user / "Data");
+    } else {
+        // No installation to bring them from: the copies kept at the last
+        // one stand in for it.
+        restoreDeletedShippedFiles(user / "Data");
     }
     fs::current_path(user, ec);
 }

@@ -35,6 +35,13 @@ bool isReadyFolder(const std::filesystem::path& folder);
 // the shipped files it kept back as the player's.
 std::vector<std::string> bringShippedFiles(const std::filesystem::path& shipped, const std::filesystem::path& data);
 
+// Brings back every shipped file the player deleted from `data` (to get the
+// shipped one back): the copy in data/.shipped goes where nothing of that
+// name stands. Replaces nothing. The programs do this at every start in a
+// ready-to-run folder, whose shipped files the build brings in, and in the
+// player's folder when no installation is found.
+void restoreDeletedShippedFiles(const std::filesystem::path& data);
+
 // Copies every file of `defaults` into `data` where `data` has no file of
 // that name.
 void bringDefaultFiles(const std::filesystem::path& defaults, const std::filesystem::path& data);

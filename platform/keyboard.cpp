@@ -1,5 +1,5 @@
 // keyboard.cpp — key state, key buffer and the key-pressed mark; the
-// latched presses and the spent keys.
+// latched presses and the spent keys, mouse buttons and game pad controls.
 //
 // The backend reports events through the core:: callbacks; the programs read
 // the state through isKeyDown and takeKey. The buffer is a ring of 16 slots
@@ -101,6 +101,7 @@ void spendHeldKeys() {
     }
     const int buttons = backend::mouse().buttons;
     k.spentButtons = buttons > 0 ? buttons : 0;
+    k.spentPadControls = core::padControls(backend::gamePad());
 }
 
 bool isLetterKeyDown(char letter) {

@@ -1,6 +1,8 @@
 // keyboard_state.h — key state, key buffer and key-pressed mark (internal).
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
 namespace core {
@@ -14,6 +16,7 @@ struct Keyboard {
     bool spent[kScancodes] = {};     // held through spendHeldKeys: reads as up until released
     double pressedAt[kScancodes] = {};  // clock when keyPressed took the latch: the repeat counts from there
     int spentButtons = 0;            // mouse buttons held through spendHeldKeys, until released
+    int spentPadControls = 0;        // game pad buttons and directions held through spendHeldKeys (padControls), until released
     // A keystroke: a code page 437 character, or 0x100 | code for an extended key.
     std::uint16_t ring[kKeyRingSlots] = {};
     int head = 0;                 // next keystroke to take
@@ -25,6 +28,10 @@ struct Keyboard {
 
 // Defined in keyboard.cpp.
 extern Keyboard keyboard;
+
+// The game pad's buttons and directions held in `pad`, one bit each
+// (pointer_devices.cpp).
+int padControls(const GamePadState& pad);
 
 // Reads and clears the key-pressed mark.
 bool takePressedMark();

@@ -149,9 +149,10 @@ bool isKeyDown(int scancode);
 // sets the rate of the repeats.
 bool keyPressed(int scancode);
 constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
-// The key that made a choice is spent: every key and mouse button held now
-// reads as up (isKeyDown, keyPressed, readMouse) until it has been let go (a
-// button: until readMouse sees it up), and presses latched so far are
+// The key that made a choice is spent: every key, mouse button and game pad
+// button or direction held now reads as up (isKeyDown, keyPressed,
+// readMouse, readGamePad) until it has been let go (a button: until
+// readMouse or readGamePad sees it up), and presses latched so far are
 // forgotten. Called when a typed line or a menu choice ends.
 void spendHeldKeys();
 // True while the key labelled `letter` (a..z, either case) in the user's
@@ -196,8 +197,9 @@ void sleepUntil(double seconds);
 int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 // Makes the folder the program works in the current directory; called first
 // by both programs. A ready-to-run folder (one holding "sprites" and "Data")
-// is used as it is: the working directory when it is one, else the program's
-// own folder when that is one. Otherwise the per-user folder
+// is used as it is, only the shipped files deleted from its Data brought
+// back from Data/.shipped: the working directory when it is one, else the
+// program's own folder when that is one. Otherwise the per-user folder
 // $XDG_DATA_HOME/<folderName> (~/.local/share/<folderName> without it),
 // made on first use: its "sprites" and "wave" lead to the installed
 // <program folder>/../share/<folderName>, and the installed data files are
@@ -215,6 +217,16 @@ double timerSeconds();
 // Starts a WAV and returns at once; a new sound ends the playing one. A missing
 // or broken file, or no audio device, is silent.
 void playSound(const std::string& path);
+
+// ---- Text of the host -----------------------------------------------------------
+
+// Text of the host in UTF-8 (a command-line argument, a file name listed
+// from Data) as code page 437, the character set of every text of the
+// programs. False when it holds a character the code page lacks or bytes
+// that are not UTF-8; each of those becomes `missing` (0: left out).
+bool textFromHost(const std::string& utf8, std::string& cp437, char missing = 0);
+// Code page 437 text in UTF-8, for the terminal.
+std::string textForHost(const std::string& cp437);
 
 // ---- Data files ----------------------------------------------------------------
 
@@ -246,7 +258,7 @@ void deleteFile(const std::string& path);
 
 // One file of the folder Data.
 struct DataFileEntry {
-    std::string name;        // its name without the extension asked for
+    std::string name;        // its name without the extension asked for, as on disk (UTF-8: textFromHost)
     long long modified = 0;  // when it was last written, seconds on the host's file clock
 };
 // The regular files directly in "Data" whose names end with `extension`

@@ -1,5 +1,6 @@
 // pointer_devices.cpp — joystick, game pad, mouse and the window's focus,
-// passed through to the backend.
+// passed through to the backend, without the mouse buttons and pad controls
+// spent by spendHeldKeys.
 //
 // Both are polled in the programs' busy loops, so each read may also let the
 // backend handle events (at most once per sixtieth of a second).
@@ -7,6 +8,9 @@
 #include "platform/keyboard_state.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
+
+#include <cstddef>
+#include <iterator>
 
 // Only joystick 0 exists; any other number reads as "no joystick" (buttons
 // -1, axes -1000).
@@ -16,9 +20,34 @@ JoystickState readJoystick(int id) {
     return backend::joystick(0);
 }
 
+namespace {
+
+// The game pad's controls, one bit each in the order of this table.
+constexpr bool GamePadState::*kPadControls[] = {&GamePadState::up,    &GamePadState::down,  &GamePadState::left,
+                                                &GamePadState::right, &GamePadState::south, &GamePadState::start};
+
+}  // namespace
+
+int core::padControls(const GamePadState& pad) {
+    int mask = 0;
+    for (std::size_t bit = 0; bit < std::size(kPadControls); ++bit) {
+        if (pad.*kPadControls[bit]) mask |= 1 << bit;
+    }
+    return mask;
+}
+
+// A control spent by spendHeldKeys (the A that chose a menu line, the Start
+// that opened the menu) is left out until a read sees it let go, as the
+// keys and mouse buttons are.
 GamePadState readGamePad() {
     core::refreshIfDue(backend::now());
-    return backend::gamePad();
+    GamePadState pad = backend::gamePad();
+    int& spent = core::keyboard.spentPadControls;
+    spent &= core::padControls(pad);
+    for (std::size_t bit = 0; bit < std::size(kPadControls); ++bit) {
+        if (spent & (1 << bit)) pad.*kPadControls[bit] = false;
+    }
+    return pad;
 }
 
 bool windowActive() {

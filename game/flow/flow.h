@@ -22,8 +22,8 @@ constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 struct RunOptions {
     int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
     bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
-    std::string recordName{};  // --record NAME: live games are recorded into "Data\NAME.dat"; "" for none
-    std::string levelName{};  // --level: play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
+    std::string recordName{};  // --record NAME (code page 437): live games are recorded into "Data\NAME.dat"; "" for none
+    std::string levelName{};  // --level (code page 437): play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
 };
 
 // Settings (with the options over them), screen, mouse pointer, images,
@@ -37,6 +37,10 @@ void startUp(const RunOptions& options = {});
 // screen (the --level option): the program ends when the wizard reaches the
 // door or dies, or the game is ended from the menu or with Esc and a move.
 [[noreturn]] void playOneLevel(const std::string& name);
+// What the player is told on standard error, before any window opens, when
+// --level names a file the game folder does not hold: "" when
+// "Data\<name>.dat" can be read.
+std::string oneLevelMissing(const std::string& name);
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.
 void runMode();

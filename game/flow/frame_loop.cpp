@@ -120,7 +120,8 @@ bool restStep() {
     contactStep();
     bool menuOpened = false;
     if (world.demoStep < 1) {
-        recordCommand(liveInputStep());
+        const CommandWitness before = witnessWizard();
+        recordCommand(liveInputStep(), before);
         if (world.menuRequested != 0) {
             openRequestedMenu();
             menuOpened = true;

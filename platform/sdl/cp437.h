@@ -11,10 +11,8 @@ namespace sdl {
 
 // The Unicode code points of the code page 437 characters 0x80..0xFF.
 using core::kCp437UpperHalf;
-
-// The code page 437 byte of a Unicode code point; -1 when the code page has
-// no such character. Code points below 0x80 are their own byte.
-int cp437FromCodePoint(char32_t codePoint);
+// The code page 437 byte of a Unicode code point (cp437_unicode.h).
+using core::cp437FromCodePoint;
 
 // Converts UTF-8 text to code page 437. Characters the code page lacks and
 // malformed UTF-8 sequences are dropped.

@@ -12,11 +12,13 @@ namespace {
 struct Options {
     int screen = -1;
     std::string log;
+    std::string name;
 };
 
 const CommandOption<Options> kTable[] = {
     {"--window", nullptr, "im Fenster", [](Options& o, const std::string&) { o.screen = 0; }},
     {"--log", "DATEI", "schreibt ein Protokoll", [](Options& o, const std::string& v) { o.log = v; }},
+    {"--name", "NAME", "ein Name in Data", [](Options& o, const std::string& v) { o.name = v; }, OptionValue::Name},
 };
 const ProgramInfo kInfo = {"zauberlabyrinth", "Ein Spiel.", "1.2.3", "Mehr im README.\n"};
 
@@ -66,6 +68,41 @@ TEST(CommandLine, WrongArgumentsEndWithCodeTwoAndAMessage) {
         EXPECT_TRUE(result.output.empty());
         EXPECT_EQ(result.error.rfind("zl: ", 0), 0u) << result.error;
     }
+}
+
+TEST(CommandLine, ANameReachesTheProgramInCodePage437OrIsRefused) {
+    // As a terminal hands them over: UTF-8.
+    const struct {
+        const char* argument;
+        const char* name;  // code page 437; nullptr: refused
+    } kNames[] = {
+        {"M\xC3\xBCll", "M\x81ll"},                       // Müll
+        {"\xC3\x84rger-\xC3\x9F", "\x8E" "rger-\xE1"},     // Ärger-ß
+        {"Demo2", "Demo2"},
+        {"M\xE2\x82\xACll", nullptr},                    // the euro sign: not in the code page
+        {"M\xFCll", nullptr},                             // Latin-1 bytes, not UTF-8
+        {"\xC3", nullptr},                                // cut short
+    };
+    for (const auto& n : kNames) {
+        for (const std::string& form : {std::string("--name=") + n.argument, std::string("--name")}) {
+            Options options;
+            std::vector<const char*> args{form.c_str()};
+            if (form == "--name") args.push_back(n.argument);
+            const CommandLineResult result = read(args, options);
+            EXPECT_EQ(result.run, n.name != nullptr) << form << " " << n.argument;
+            if (n.name) {
+                EXPECT_EQ(options.name, n.name) << n.argument;
+            } else {
+                EXPECT_EQ(result.exitCode, 2);
+                EXPECT_EQ(result.error.rfind(std::string("zl: --name \"") + n.argument + "\": ", 0), 0u) << result.error;
+                EXPECT_EQ(options.name, "") << "nothing reaches the program";
+            }
+        }
+    }
+    // A value that is no name goes on as typed.
+    Options options;
+    read({"--log", "M\xC3\xBCll"}, options);
+    EXPECT_EQ(options.log, "M\xC3\xBCll");
 }
 
 }  // namespace

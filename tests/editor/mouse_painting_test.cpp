@@ -66,4 +66,23 @@ TEST_F(Mouse, ShiftClickRemovesAnyCreatureAndTheFileKeepsItsFormat) {
     EXPECT_EQ(editor.level.pigs()[2].x, 2);
 }
 
+TEST_F(Mouse, ShiftClickEmptiesEntryZeroThatALoadedFileHeldAndTheViewDraws) {
+    // Entry 0 is never placed by the editor, but a file from elsewhere may
+    // hold one; the view draws it, so a click must reach it.
+    const int pig = static_cast<int>(FileCreatureKind::Pig);
+    editor.level.creatures[pig][0] = {4, 5, 0, 0};
+    drawMapView();
+    const Colour floor = cellPixel(5, 5);
+    EXPECT_NE(cellPixel(4, 5), floor) << "the view draws entry 0";
+    headless::keyDown(scancode::LeftShift, headless::clock());
+    pointerAt(4, 5, 1, headless::clock());
+    pointerAt(4, 5, 0, headless::clock() + 0.15);
+    commandPass();
+    EXPECT_EQ(editor.level.creatures[pig][0], StoredCreature{});
+    EXPECT_EQ(editor.level.pigCount(), 0) << "the count stays";
+    EXPECT_EQ(cellPixel(4, 5), floor) << "gone from the view";
+    undoStep();
+    EXPECT_EQ(editor.level.creatures[pig][0].x, 4);
+}
+
 }  // namespace

@@ -4,7 +4,10 @@
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/scratch_dir.h"
 
+#include <chrono>
 #include <filesystem>
+#include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -38,20 +41,37 @@ TEST_F(Overview, ArrowsMoveTheFrameByPagesAndAClickChoosesThePage) {
     EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map, the cursor where it was";
 }
 
-TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordings) {
-    ScratchDir dir;
+// Writes Data/<name>.dat for each name, each an hour older than the one
+// before it.
+void writeLevelsNewestFirst(const ScratchDir& dir, std::initializer_list<const char*> names) {
     const auto now = std::filesystem::file_time_type::clock::now();
     int age = 0;
-    for (const char* name : {"meins", "001", "alt"}) {
+    for (const char* name : names) {
         dir.writeFile(std::string("Data/") + name + ".dat", "0");
         std::filesystem::last_write_time(dir.path() / "Data" / (std::string(name) + ".dat"), now - std::chrono::hours(++age));
     }
+}
+
+TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordings) {
+    ScratchDir dir;
+    writeLevelsNewestFirst(dir, {"meins", "001", "alt"});
     dir.writeFile("Data/.001.dat.part", "0");
     dir.writeFile("Data/settings.txt", "0");
     for (const char* other : {"Einstellung", "Demo", "Demo4"}) dir.writeFile(std::string("Data/") + other + ".dat", "0");
     const std::vector<std::string> lines = levelFileListLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "meins  001*  alt");
+}
+
+TEST(LevelFileList, NamesAreShownInCodePage437AndWhatItLacksIsMarked) {
+    ScratchDir dir;
+    // As the files lie on disk: Mühle (UTF-8, as the editor saves it),
+    // Kr✓te (a check mark: not in the code page) and Müll from an old
+    // system (Latin-1, not UTF-8).
+    writeLevelsNewestFirst(dir, {"M\xC3\xBChle", "Kr\xE2\x9C\x93te", "M\xFCll"});
+    const std::vector<std::string> lines = levelFileListLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "M\x81hle  Kr\xFEte  M\xFEll");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -27,6 +28,16 @@ TEST_F(OneLevel, TheOptionPlaysTheFileAndItsDoorEndsTheProgram) {
     EXPECT_EQ(world.playerX, 7);
     EXPECT_EQ(world.level, 1) << "no next labyrinth";
     EXPECT_EQ(world.mode, GameMode::Live) << "no title screen";
+}
+
+TEST_F(OneLevel, ANameWithAnUmlautFindsItsFileAndAMissingOneIsToldInGerman) {
+    // "Mühle" as the command line hands it on: code page 437.
+    EXPECT_EQ(oneLevelMissing("M\x81hle").rfind("zauberlabyrinth: das Labyrinth Data/M\xC3\xBChle.dat gibt es nicht", 0),
+              0u);
+    auto level = std::make_unique<LevelData>();
+    ASSERT_TRUE(writeLevelFile("Data\\M\x81hle.dat", *level));
+    ASSERT_TRUE(std::filesystem::exists(dir.path() / "Data" / "M\xC3\xBChle.dat")) << "named in UTF-8 on disk";
+    EXPECT_EQ(oneLevelMissing("M\x81hle"), "");
 }
 
 }  // namespace

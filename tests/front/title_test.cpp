@@ -120,17 +120,39 @@ TEST_F(Title, TheClockStartsAgainAfterTheMenuAndALoadedGameIsPlayedAtOnce) {
     EXPECT_EQ(world.demoStep, 0);
 }
 
-TEST_F(Title, TheKeyThatChoseInTheMenuStartsNoGameUntilPressedAgain) {
-    tap(scancode::Esc, in(1), kTitleKey);
-    tap(scancode::Down, in(1.5), 0.04);  // taps shorter than a pass act once
-    tap(scancode::Down, in(1.7), 0.04);  // 3: "Zurück zum Spiel"
-    tap(scancode::Space, in(2), 2.0);    // held on through the dissolve and beyond
-    tap(scancode::Space, in(6), kTitleKey);
-    const double took = timedTitle();
-    EXPECT_GT(took, 6.0);
-    EXPECT_LT(took, 6.2);
-    EXPECT_EQ(world.menuCursor, 3);
-    EXPECT_EQ(world.demoStep, 0);
+TEST_F(Title, TheKeyOrPadButtonThatChoseInTheMenuStartsNoGameUntilPressedAgain) {
+    // Space on the keyboard, or A on the game pad (read while the joystick is
+    // on): pressed at `at` and held for `hold` seconds.
+    const struct {
+        const char* chooser;
+        void (*press)(double at, double hold);
+    } kChoosers[] = {
+        {"Space", [](double at, double hold) { tap(scancode::Space, at, hold); }},
+        {"the pad's A",
+         [](double at, double hold) {
+             GamePadState pad;
+             pad.attached = true;
+             pad.south = true;
+             headless::gamePad(pad, at);
+             pad.south = false;
+             headless::gamePad(pad, at + hold);
+         }},
+    };
+    world.joystickOn = 1;
+    for (const auto& c : kChoosers) {
+        world.menuCursor = 0;
+        tap(scancode::Esc, in(1), kTitleKey);
+        tap(scancode::Down, in(1.5), 0.04);  // taps shorter than a pass act once
+        tap(scancode::Down, in(1.7), 0.04);  // 3: "Zurück zum Spiel"
+        c.press(in(2), 2.0);                 // held on through the dissolve and beyond
+        c.press(in(6), kTitleKey);
+        const double took = timedTitle();
+        EXPECT_GT(took, 6.0) << c.chooser;
+        EXPECT_LT(took, 6.2) << c.chooser;
+        EXPECT_EQ(world.menuCursor, 3) << c.chooser;
+        EXPECT_EQ(world.demoStep, 0) << c.chooser;
+        headless::advance(0.5);
+    }
 }
 
 TEST_F(Title, TheCloseButtonEndsTheProgramWithTheSettingsWritten) {

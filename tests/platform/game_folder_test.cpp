@@ -206,4 +206,60 @@ TEST_F(GameFolder, AReadyToRunFolderIsUsedAsItStands) {
     EXPECT_FALSE(fs::exists(user));
 }
 
+TEST_F(GameFolder, ADeletedShippedFileComesBackAtTheNextStartAndNothingOfThePlayersIsReplaced) {
+    // Where a program may start: in a ready-to-run folder, from one (its own
+    // folder), or installed with the install tree gone since (the player's
+    // folder keeps the copies of the last install).
+    enum class Start { Inside, OwnFolder, InstalledTreeGone };
+    const fs::path run = dir.path() / "run";
+    const struct {
+        const char* how;
+        Start start;
+        fs::path data;  // the Data folder the program works with
+    } kStarts[] = {
+        {"inside a ready-to-run folder", Start::Inside, run / "Data"},
+        {"from a ready-to-run folder of its own", Start::OwnFolder, run / "Data"},
+        {"installed, the install tree gone", Start::InstalledTreeGone, user / "Data"},
+    };
+    const auto startProgram = [&](Start start) {
+        switch (start) {
+            case Start::Inside:
+                fs::current_path(run);
+                core::enterGameFolderFrom({}, kName);
+                break;
+            case Start::OwnFolder:
+                fs::current_path(elsewhere);
+                core::enterGameFolderFrom(run, kName);
+                break;
+            case Start::InstalledTreeGone:
+                fs::remove_all(share);
+                startInstalled(elsewhere);
+                break;
+        }
+    };
+    const auto file = [&](const fs::path& path) { return dir.readFile(fs::relative(path, dir.path()).string()); };
+    for (const auto& s : kStarts) {
+        // The shipped files as the build or an install brought them in.
+        fs::create_directories(run / "sprites");
+        core::bringShippedFiles(share / "shipped", run / "Data");
+        startInstalled(elsewhere);
+
+        fs::remove(s.data / "001.dat");  // deleted to get the shipped one back
+        fs::remove(s.data / "Demo.dat");
+        fs::create_directories(s.data / "Demo.dat");  // a folder of the player's in its place
+        dir.writeFile(fs::relative(s.data / "002.dat", dir.path()).string(), "the player's level 2");
+        startProgram(s.start);
+        EXPECT_TRUE(isCurrent(s.data.parent_path())) << s.how;
+        EXPECT_EQ(file(s.data / "001.dat"), "level 1") << s.how;
+        EXPECT_EQ(file(s.data / "002.dat"), "the player's level 2") << s.how;
+        EXPECT_TRUE(fs::is_directory(s.data / "Demo.dat")) << s.how;
+        for (const auto& entry : fs::directory_iterator(s.data)) {
+            EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << s.how << ": " << entry.path();
+        }
+        fs::current_path(elsewhere);
+        fs::remove_all(run);
+        fs::remove_all(user);
+    }
+}
+
 }  // namespace

@@ -88,24 +88,38 @@ TEST_F(Input, KeyPressedLatchesATapAndRepeatsAHoldFromThreeTenthsOn) {
 }
 
 TEST_F(Input, SpentKeysAndButtonsReadAsUpUntilLetGo) {
+    GamePadState aAndDown;
+    aAndDown.attached = aAndDown.south = aAndDown.down = true;
+    GamePadState onlyDown = aAndDown;
+    onlyDown.south = false;
     headless::keyDown(28, 0.0);
     headless::keyDown(57, 0.0);
     headless::mouse(10, 10, 1, 0.0);
+    headless::gamePad(aAndDown, 0.0);
     headless::advance(0.5);
     spendHeldKeys();
     EXPECT_FALSE(isKeyDown(28));
     EXPECT_FALSE(keyPressed(57)) << "the latch is forgotten";
     EXPECT_EQ(readMouse().buttons, 0);
+    GamePadState pad = readGamePad();
+    EXPECT_TRUE(pad.attached);
+    EXPECT_FALSE(pad.south || pad.down);
     headless::keyUp(28, 0.6);
     headless::keyDown(28, 0.7);
     headless::mouse(10, 10, 0, 0.6);
     headless::mouse(10, 10, 1, 0.7);
+    headless::gamePad(onlyDown, 0.6);
+    headless::gamePad(aAndDown, 0.7);
     headless::advance(0.15);
     EXPECT_EQ(readMouse().buttons, 0) << "the button is seen let go";
+    EXPECT_FALSE(readGamePad().south) << "A is seen let go";
     headless::advance(0.15);
     EXPECT_TRUE(isKeyDown(28));
     EXPECT_FALSE(isKeyDown(57)) << "still held since the spend";
     EXPECT_EQ(readMouse().buttons, 1);
+    pad = readGamePad();
+    EXPECT_TRUE(pad.south) << "A pressed again";
+    EXPECT_FALSE(pad.down) << "the D-pad still held since the spend";
 }
 
 TEST_F(Input, TheCloseRequestIsAnExtendedKeyThatCountsAsAKeyPress) {

@@ -144,13 +144,8 @@ class ShippedLevel : public GameFixture, public ::testing::WithParamInterface<in
 
 TEST_P(ShippedLevel, TheRecordedRouteReachesTheDoorAndMatchesTheSummary) {
     const int level = GetParam();
-    const fs::path stagedData = fs::path(ZL_LEVEL_STAGE_DIR);
     ScratchDir dir;
-    for (int n = 1; n <= kShippedLevels; ++n) {
-        const fs::path from = stagedData / (levelName(n) + ".dat");
-        ASSERT_TRUE(fs::exists(from)) << from << " is missing: build the target `levels` first";
-        fs::copy_file(from, dir.path() / "Data" / (levelName(n) + ".dat"));
-    }
+    ASSERT_TRUE(copyStagedLevels());
     const fs::path routePath = fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route");
     ASSERT_TRUE(fs::exists(routePath)) << routePath;
     const Route route = parseRoute(readWholeFile(routePath));

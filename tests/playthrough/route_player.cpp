@@ -4,6 +4,7 @@
 
 #include "tests/playthrough/loop_runner.h"
 
+#include "common/level_list.h"
 #include "game/world/level_loader.h"
 #include "game/flow/flow.h"
 #include "game/world/scene.h"
@@ -13,6 +14,7 @@
 #include "platform/scancodes.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -66,6 +68,18 @@ std::string describeWizard() {
       << world.viewY << "), energy " << world.energy << ", held " << world.heldItem << ", score "
       << world.score;
     return s.str();
+}
+
+::testing::AssertionResult copyStagedLevels() {
+    const std::filesystem::path staged(ZL_LEVEL_STAGE_DIR);
+    for (const char* name : kLevelNames) {
+        const std::filesystem::path from = staged / (std::string(name) + ".dat");
+        std::error_code ec;
+        std::filesystem::copy_file(from, std::filesystem::path("Data") / from.filename(),
+                                   std::filesystem::copy_options::overwrite_existing, ec);
+        if (ec) return ::testing::AssertionFailure() << from << " could not be copied (build the target `levels` first)";
+    }
+    return ::testing::AssertionSuccess();
 }
 
 void startLevel(int level) {

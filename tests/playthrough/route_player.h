@@ -12,6 +12,8 @@
 #include "tests/playthrough/loop_runner.h"
 #include "tools/levels/route_text.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -35,6 +37,11 @@ struct PlayResult {
     // The wizard at the start and after each command given (waits included).
     std::vector<WizardState> states;
 };
+
+// Copies the labyrinths 001 .. 008 as the build has just made them (its
+// staging folder) into Data of the working directory; fails when one is
+// missing.
+::testing::AssertionResult copyStagedLevels();
 
 // Sets up `level` as a new game does once the title screen has been left:
 // energy 99, empty hand, score 0, the level loaded from Data in the working

@@ -2,8 +2,11 @@
 // place, Space brings the wizard, the right arrow walks him, F1 shows the
 // keys and F1 again the scene, Esc opens the menu, and "Spiel beenden"
 // stores the settings and the recording the game was started for, and ends
-// the program.
+// the program. Names given on the command line may hold umlauts.
 #include "tests/realwindow/real_window_fixture.h"
+
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -27,7 +30,8 @@ bool titleShown(const Picture& window) {
 
 TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     const fs::path run = makeRunFolder("run");
-    const pid_t game = start(ZL_GAME_PROGRAM, {"--window", "--record", "Mine"}, run);
+    // The recording's name as a terminal hands it over: UTF-8 ("Müll").
+    const pid_t game = start(ZL_GAME_PROGRAM, {"--window", "--record", "M\xC3\xBCll"}, run);
     const std::string window = windowOf(game);
     ASSERT_FALSE(window.empty());
     named(window, "Zauberlabyrinth");
@@ -82,15 +86,49 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     std::size_t lines = 0;
     for (std::size_t at = settings.find("\r\n"); at != std::string::npos; at = settings.find("\r\n", at + 2)) ++lines;
     EXPECT_EQ(lines, 11u);
-    // The recording: a 5 for each action of the Space still held as play
-    // began, a 2 for each step right, then zeros to 1000 fields.
-    const std::string recording = dir.readFile("run/Data/Mine.dat");
-    const std::size_t actions = recording.find_first_not_of("5\r\n") / 3;
-    const std::size_t steps = recording.find("0\r\n") / 3 - actions;
+    // The recording, under its name as the file manager shows it: a 2 for
+    // each step right (the Space still held as play began acted on bare
+    // floor with nothing in hand, which is not kept), then zeros to 1000
+    // fields.
+    const std::string recording = dir.readFile("run/Data/M\xC3\xBCll.dat");
+    const std::size_t steps = recording.find("0\r\n") / 3;
     EXPECT_GE(steps, 1u);
     std::string expected;
-    for (std::size_t k = 0; k < 1000; ++k) expected += k < actions ? "5\r\n" : k < actions + steps ? "2\r\n" : "0\r\n";
+    for (std::size_t k = 0; k < 1000; ++k) expected += k < steps ? "2\r\n" : "0\r\n";
     EXPECT_EQ(recording, expected);
+}
+
+// Where the wizard starts on the screen, from a level file: the first line
+// ends with his column, the next three lines hold his row and the view's
+// column and row.
+Cell startOnScreen(const std::string& level) {
+    std::vector<int> numbers;
+    std::size_t from = level.rfind(',', level.find("\r\n")) + 1;
+    for (int k = 0; k < 4; ++k) {
+        const std::size_t end = level.find("\r\n", from);
+        numbers.push_back(std::stoi(level.substr(from, end - from)));
+        from = end + 2;
+    }
+    return {numbers[0] - numbers[2], numbers[1] - numbers[3]};
+}
+
+TEST_F(RealWindow, ALevelNamedWithAnUmlautPlaysAndAMissingOneEndsWithAMessageBeforeAnyWindow) {
+    const fs::path run = makeRunFolder("run");
+    // No such file ("Nötig"): a German message, exit status 1, no window.
+    const pid_t missing = start(ZL_GAME_PROGRAM, {"--window", "--level", "N\xC3\xB6tig"}, run);
+    const std::optional<int> status = waitForEnd(missing, kStartSeconds);
+    ASSERT_TRUE(status.has_value()) << "the game kept running";
+    EXPECT_EQ(*status, 1);
+    const std::string said = dir.readFile("programs.log");
+    EXPECT_NE(said.find("das Labyrinth Data/N\xC3\xB6tig.dat gibt es nicht"), std::string::npos) << said;
+
+    // "Mühle", labyrinth 2 under that name: the wizard shows on its start.
+    fs::copy_file(run / "Data/002.dat", run / "Data/M\xC3\xBChle.dat");
+    const Cell expected = startOnScreen(dir.readFile("run/Data/002.dat"));
+    const std::string window = windowOf(start(ZL_GAME_PROGRAM, {"--window", "--level", "M\xC3\xBChle"}, run));
+    ASSERT_FALSE(window.empty());
+    EXPECT_TRUE(waitToSee(
+        window, [&](const Picture& p) { return wizardCell(p) == expected; }, "the wizard on the start of Mühle"));
 }
 
 }  // namespace
