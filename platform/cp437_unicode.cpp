@@ -1,5 +1,8 @@
-// cp437_unicode.cpp — the code page 437 table and the conversion to UTF-8.
+// cp437_unicode.cpp — the code page 437 table and the conversion to UTF-8,
+// inside the platform and for the programs (platform.h).
 #include "platform/cp437_unicode.h"
+
+#include "platform/platform.h"
 
 namespace core {
 
@@ -52,3 +55,5 @@ std::string cp437ToUtf8(const std::string& cp437) {
 }
 
 }  // namespace core
+
+std::string cp437ToUtf8(const std::string& cp437) { return core::cp437ToUtf8(cp437); }

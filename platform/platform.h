@@ -121,6 +121,9 @@ void drawBox(int x1, int y1, int x2, int y2, Colour colour);
 
 // ---- Text grid (code page 437) -----------------------------------------------
 
+// The text in UTF-8, for a terminal or a document outside the programs
+// (--help, the manual pages); bytes below 0x80 stay as they are.
+std::string cp437ToUtf8(const std::string& cp437);
 // Row and column from 1; outside the grid the cursor stays where it was.
 void setTextPos(int row, int column);
 void setTextColour(Colour foreground);

@@ -4,13 +4,13 @@
 
 #include "tests/playthrough/loop_runner.h"
 
-#include "game/world/level_loader.h"
 #include "game/flow/flow.h"
+#include "game/world/command_table.h"
+#include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "platform/scancodes.h"
 
 #include <algorithm>
 #include <sstream>
@@ -36,22 +36,23 @@ struct Snapshot {
 
 Snapshot snapshot() { return {currentWizardState(), cellAt(world.playerX, world.playerY)}; }
 
-// The key a player holds for each command, by PC set-1 scancode.
-struct KeyOf {
-    RouteCommand command;
-    int scancode;
+// The game's command for each command of a route.
+struct CommandOf {
+    RouteCommand route;
+    GameCommand game;
 };
-constexpr KeyOf kKeys[] = {
-    {RouteCommand::Up, scancode::Up},     {RouteCommand::Right, scancode::Right},
-    {RouteCommand::Down, scancode::Down}, {RouteCommand::Left, scancode::Left},
-    {RouteCommand::Action, scancode::Enter},
+constexpr CommandOf kCommands[] = {
+    {RouteCommand::Up, GameCommand::Up},     {RouteCommand::Right, GameCommand::Right},
+    {RouteCommand::Down, GameCommand::Down}, {RouteCommand::Left, GameCommand::Left},
+    {RouteCommand::Action, GameCommand::Action},
 };
 
 }  // namespace
 
+// The key a player holds for a command: its first in the game's command table.
 int scancodeOf(RouteCommand command) {
-    for (const KeyOf& k : kKeys) {
-        if (k.command == command) return k.scancode;
+    for (const CommandOf& c : kCommands) {
+        if (c.route == command) return gameKeyScancode(kInPlay, c.game);
     }
     return 0;
 }
