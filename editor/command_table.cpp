@@ -66,7 +66,7 @@ constexpr EditorCommand kEditorCommands[] = {
     {OnceAndSpend, F4, "F4", "\x9A" "bersicht", {}, overviewCommand},
     {OnceAndSpend, F5, "F5", "Level spielen", {}, playLevelCommand},
     {OnceAndSpend, F6, "F6", "Level pr\x81" "fen", {}, checkLevelCommand},
-    {Once, F7, "F7", "diese Tasten an/aus", {}, toggleKeyPage},
+    {Once, F7, "F7", "Tastenseite an/aus", {}, toggleKeyPage},
     {Pointer, 0, "Maus links", "malen", {}, followPointerCommand},
     {Pointer, 0, "Maus rechts", "Feld aufnehmen", {}, nullptr},
     {Pointer, 0, "Umschalt+Klick", "Figur weg", {}, nullptr},

@@ -83,10 +83,14 @@ int printKeyLines(int row, bool (*shows)(const GameKey&)) {
     return row;
 }
 
+std::string labelOf(GameCommand command) {
+    const GameKey* key = namedGameKey(kInPlay, command);
+    return key ? key->label : "";
+}
+
 // "F1 oder Esc schließt die Hilfe.", by the keys of the table.
 std::string closingLine() {
-    return std::string(gameKeyLabel(kInPlay, GameCommand::KeyHelp)) + " oder " + gameKeyLabel(kInPlay, GameCommand::Menu) +
-           " schlie\xE1t die Hilfe.";
+    return labelOf(GameCommand::KeyHelp) + " oder " + labelOf(GameCommand::Menu) + " schlie\xE1t die Hilfe.";
 }
 
 void drawPanel() {
@@ -137,6 +141,9 @@ double showKeyHelp() {
 }
 
 void printKeyHelpHint() {
+    // "F1: Tastenhilfe": the help's row of the table.
+    const GameKey* key = namedGameKey(kOnTitle, GameCommand::KeyHelp);
+    if (!key) return;
     setTextPos(kStatusRow, kHintColumn);
-    printText(std::string(gameKeyLabel(kOnTitle, GameCommand::KeyHelp)) + ": Tastenhilfe", false);
+    printText(std::string(key->label) + ": " + key->help, false);
 }

@@ -24,7 +24,7 @@ constexpr GameKey kGameKeys[] = {
     {kInPlay, Enter, Cmd::Action, "Leertaste, Enter", "Gegenstand nehmen, benutzen"},
     {kInPlay, Space, Cmd::Action, nullptr, nullptr},
     {kInPlay, E, Cmd::FullEnergy, "E", "Energie wieder voll"},
-    {kBoth, F1, Cmd::KeyHelp, "F1", "diese Hilfe"},
+    {kBoth, F1, Cmd::KeyHelp, "F1", "Tastenhilfe"},
     {kInPlay, 0, Cmd::Pointer, "Maus", "schieben: gehen, Taste: Leertaste"},
     {kInPlay, 0, Cmd::Sticks, "Joystick, Gamepad", "gehen, A: Leertaste, Start: Men\x81\n(im Men\x81 Joystick EIN w\x84hlen)"},
     {kOnTitle, Enter, Cmd::Start, "Leertaste, Enter", "Spiel starten"},
@@ -58,11 +58,11 @@ bool gameKeyPressed(KeyPlace place, GameCommand command) {
     return pressed;
 }
 
-const char* gameKeyLabel(KeyPlace place, GameCommand command) {
+const GameKey* namedGameKey(KeyPlace place, GameCommand command) {
     for (const GameKey& key : kGameKeys) {
-        if ((key.places & place) != 0 && key.command == command && key.label) return key.label;
+        if ((key.places & place) != 0 && key.command == command && key.label) return &key;
     }
-    return "";
+    return nullptr;
 }
 
 int gameKeyScancode(KeyPlace place, GameCommand command) {

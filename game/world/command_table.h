@@ -60,7 +60,8 @@ bool gameKeyHeld(KeyPlace place, GameCommand command);
 // As keyPressed for the keys of `command` in `place`: pressed since the last
 // look, or held past the repeat delay. Every key of the command is looked at.
 bool gameKeyPressed(KeyPlace place, GameCommand command);
-// The label of the first key of `command` in `place`, "" when none.
-const char* gameKeyLabel(KeyPlace place, GameCommand command);
+// The row that names the keys of `command` in `place` (the first with a
+// label); nullptr when there is none.
+const GameKey* namedGameKey(KeyPlace place, GameCommand command);
 // The scancode of the first key of `command` in `place`, 0 when none.
 int gameKeyScancode(KeyPlace place, GameCommand command);
