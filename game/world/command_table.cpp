@@ -64,10 +64,3 @@ const GameKey* namedGameKey(KeyPlace place, GameCommand command) {
     }
     return nullptr;
 }
-
-int gameKeyScancode(KeyPlace place, GameCommand command) {
-    for (const GameKey& key : kGameKeys) {
-        if (isKeyOf(key, place, command)) return key.scancode;
-    }
-    return 0;
-}

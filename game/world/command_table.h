@@ -63,5 +63,3 @@ bool gameKeyPressed(KeyPlace place, GameCommand command);
 // The row that names the keys of `command` in `place` (the first with a
 // label); nullptr when there is none.
 const GameKey* namedGameKey(KeyPlace place, GameCommand command);
-// The scancode of the first key of `command` in `place`, 0 when none.
-int gameKeyScancode(KeyPlace place, GameCommand command);

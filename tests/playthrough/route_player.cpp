@@ -36,23 +36,15 @@ struct Snapshot {
 
 Snapshot snapshot() { return {currentWizardState(), cellAt(world.playerX, world.playerY)}; }
 
-// The game's command for each command of a route.
-struct CommandOf {
-    RouteCommand route;
-    GameCommand game;
-};
-constexpr CommandOf kCommands[] = {
-    {RouteCommand::Up, GameCommand::Up},     {RouteCommand::Right, GameCommand::Right},
-    {RouteCommand::Down, GameCommand::Down}, {RouteCommand::Left, GameCommand::Left},
-    {RouteCommand::Action, GameCommand::Action},
-};
-
 }  // namespace
 
-// The key a player holds for a command: its first in the game's command table.
+// The key a player holds for a command: the first key of the game's command
+// table that issues it.
 int scancodeOf(RouteCommand command) {
-    for (const CommandOf& c : kCommands) {
-        if (c.route == command) return gameKeyScancode(kInPlay, c.game);
+    const Command wizard = commandOfCode(commandCode(command));
+    for (const GameKey& key : gameKeys()) {
+        const bool issues = wizard != Command::None && wizardCommand(key.command) == wizard;
+        if ((key.places & kInPlay) != 0 && key.scancode != 0 && issues) return key.scancode;
     }
     return 0;
 }
