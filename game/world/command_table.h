@@ -40,7 +40,9 @@ enum class GameCommand : unsigned char {
 constexpr Command wizardCommand(GameCommand command) {
     return command >= GameCommand::Up && command <= GameCommand::Action ? static_cast<Command>(command) : Command::None;
 }
-static_assert(static_cast<int>(GameCommand::Action) == static_cast<int>(Command::Action), "same codes as Command");
+static_assert(static_cast<int>(GameCommand::Up) == static_cast<int>(Command::Up) &&
+                  static_cast<int>(GameCommand::Action) == static_cast<int>(Command::Action),
+              "the wizard's commands keep their codes");
 
 // One row of the table.
 struct GameKey {
