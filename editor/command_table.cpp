@@ -6,13 +6,15 @@
 //
 // Texts are code page 437 (\x81 is ü, \x84 ä, \x9A Ü).
 //
-// Writes: nothing of the record.
+// Writes: nothing itself; each row's command writes what its own file
+// says.
 #include "editor/command_table.h"
 
 #include "editor/commands.h"
 #include "editor/undo_history.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -73,6 +75,9 @@ constexpr EditorCommand kEditorCommands[] = {
 };
 // The loop keeps one bit per row for the keys held at its last pass.
 static_assert(std::size(kEditorCommands) <= 64, "one bit per row in EditorState::keysHeld");
+static_assert(std::count_if(std::begin(kEditorCommands), std::end(kEditorCommands),
+                            [](const EditorCommand& c) { return c.trigger == KeyTrigger::Repeat; }) == 32,
+              "the editor's own keyboard has 32 keys");
 
 }  // namespace
 
