@@ -92,7 +92,7 @@ TEST_F(Drawing, ThePanelShowsFromTheNextRedraw) {
 // The panel's steps done by hand with the platform's own text calls, over
 // the view without the panel: the panel must give exactly these pixels,
 // nothing more (no other key's line anywhere on the page).
-TEST_F(Drawing, ThePanelIsPixelForPixelTheSpecifiedOne) {
+TEST_F(Drawing, ThePanelIsPixelForPixelItsOwnLinesAndNothingMore) {
     editor.level.map[3][2] = tile::RedWall;
     editor.level.pigCount() = 7;
     editor.level.cleanerCount() = 100;
