@@ -4,16 +4,31 @@
 // Each program keeps its table beside its main (game/command_line.cpp,
 // editor/command_line.cpp): one row per option, so an option is added with
 // one row and, if it needs one, a field of the program's options record.
-// The texts are for a terminal, so they are UTF-8 (the screen's are code
-// page 437).
+// --help lists the options and then the program's keys, from its command
+// table; the manual page (tools/manual) lists the same reference. The texts
+// are for a terminal, so they are UTF-8 (the screen's are code page 437).
 #pragma once
 
 #include "platform/platform.h"
 
 #include <cstdio>
-#include <cstring>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
+
+// One line of a program's reference, UTF-8: an option or a key and what it
+// does. --help and the manual page list these.
+struct ReferenceLine {
+    std::string term;  // "--level NAME", "F1", "Strg+Z"
+    std::string text;  // what it does; "\n" between its lines
+};
+
+// A titled part of the reference: the options, or the keys of one place.
+struct ReferenceSection {
+    std::string title;                 // "Optionen", "Tasten im Spiel"
+    std::vector<ReferenceLine> lines;  // in the order the program lists them
+};
 
 // The program as --help and --version name it.
 struct ProgramInfo {
@@ -21,6 +36,7 @@ struct ProgramInfo {
     const char* summary;  // one line under the usage line
     const char* version;  // "1.0.0", the project's version
     const char* footer;   // lines after the options ("" for none), each ending in "\n"
+    std::vector<ReferenceSection> (*keys)();  // the program's keys, from its command table; nullptr for none
 };
 
 // What an option's value is to the program.
@@ -50,17 +66,39 @@ struct CommandLineResult {
     std::string error;   // for standard error
 };
 
-namespace command_line_detail {
-
-inline void helpRow(std::string& text, const std::string& option, const char* help) {
-    constexpr std::size_t kColumn = 22;
-    text += "  " + option;
-    text += option.size() + 2 < kColumn ? std::string(kColumn - option.size() - 2, ' ') : std::string("  ");
-    text += help;
-    text += '\n';
+// The options of a table as --help lists them, --help and --version last.
+template <class Options>
+ReferenceSection optionReference(std::span<const CommandOption<Options>> table) {
+    ReferenceSection section{"Optionen", {}};
+    for (const CommandOption<Options>& option : table) {
+        std::string term = option.name;
+        if (option.value) term += std::string(" ") + option.value;
+        section.lines.push_back({term, option.help});
+    }
+    section.lines.push_back({"--help", "diese Hilfe zeigen"});
+    section.lines.push_back({"--version", "die Version zeigen"});
+    return section;
 }
 
-}  // namespace command_line_detail
+// The whole reference: the options, then the keys.
+template <class Options>
+std::vector<ReferenceSection> programReference(const ProgramInfo& info, std::span<const CommandOption<Options>> table) {
+    std::vector<ReferenceSection> sections{optionReference(table)};
+    if (info.keys) {
+        for (ReferenceSection& keys : info.keys()) sections.push_back(std::move(keys));
+    }
+    return sections;
+}
+
+// A program's whole reference, as its manual page lists it.
+struct ProgramReference {
+    ProgramInfo info;                       // its name, summary, version, footer
+    std::vector<ReferenceSection> sections;  // the options, then the keys
+};
+
+// The text of --help: the usage line with the name the program was started
+// under, the summary, every section of the reference, the footer.
+std::string helpText(const std::string& invoked, const ProgramInfo& info, const std::vector<ReferenceSection>& sections);
 
 // Reads argv[1..argc-1]. An option with a value takes it from the next
 // argument or after "=" ("--name=value"). Every argument must be an option
@@ -77,16 +115,7 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i] ? argv[i] : "";
         if (argument == "--help" || argument == "-h") {
-            std::string& text = result.output;
-            text = "Aufruf: " + invoked + " [OPTION]...\n" + info.summary + "\n\nOptionen:\n";
-            for (const CommandOption<Options>& option : table) {
-                std::string shown = option.name;
-                if (option.value) shown += std::string(" ") + option.value;
-                command_line_detail::helpRow(text, shown, option.help);
-            }
-            command_line_detail::helpRow(text, "--help", "diese Hilfe zeigen");
-            command_line_detail::helpRow(text, "--version", "die Version zeigen");
-            if (*info.footer) text += std::string("\n") + info.footer;
+            result.output = helpText(invoked, info, programReference(info, table));
             result.run = false;
             return result;
         }

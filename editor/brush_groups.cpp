@@ -14,17 +14,17 @@
 using namespace tile;
 
 const BrushGroup kBrushGroups[] = {
-    {scancode::Digit0, SecretPillar, SecretOldMasonry},  // "0  - Nichts": floors and secret walls
-    {scancode::Digit1, RedWall, RedWindow},              // "1  - Mauer Rot"
-    {scancode::Digit2, GreenLeft, Chain2},               // "2  - Gruen"
-    {scancode::Digit3, OldMasonry, OldMasonryFe},        // "3  - Alt Mauer"
-    {scancode::Digit4, OldWall, TorchHolder},            // "4  - Alt Wand"
-    {scancode::Digit5, Pillar, Roof2},                   // "5  - Seule"
-    {scancode::Digit6, CloudL, CloudR},                  // "6  - Wolke"
-    {scancode::Digit7, Barrier, TreasureBarrier3},       // "7  - Sperre Senkrecht"
-    {scancode::Digit8, CrossBarrier, CrossBarrier4},     // "8  - Sperre Wagerecht"
-    {scancode::Digit9, Key, CandleStand},                // "9  - Schluessel"
-    {scancode::Q, Flame, Water},                         // "q  - Flamme"
+    {scancode::Digit0, SecretPillar, SecretOldMasonry},  // floors and secret walls
+    {scancode::Digit1, RedWall, RedWindow},              // red brick walls and the window
+    {scancode::Digit2, GreenLeft, Chain2},               // hedges, chains, metal
+    {scancode::Digit3, OldMasonry, OldMasonryFe},        // old masonry
+    {scancode::Digit4, OldWall, TorchHolder},            // old wall, torch holder
+    {scancode::Digit5, Pillar, Roof2},                   // pillars and roofs
+    {scancode::Digit6, CloudL, CloudR},                  // clouds
+    {scancode::Digit7, Barrier, TreasureBarrier3},       // barriers opened from the side
+    {scancode::Digit8, CrossBarrier, CrossBarrier4},     // barriers opened from above or below
+    {scancode::Digit9, Key, CandleStand},                // keys and treasures
+    {scancode::Q, Flame, Water},                         // flames, embers, waterfall, water
     {scancode::W, Axe, Cross},                           // the weapons and the shooting star
     {scancode::E, Door, Door},                           // the door
 };

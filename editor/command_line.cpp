@@ -1,5 +1,9 @@
-// command_line.cpp — the editor's options, one row each.
+// command_line.cpp — the editor's options, one row each, and its keys from
+// the command table as --help and the manual page list them.
 #include "editor/command_line.h"
+
+#include "editor/command_table.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -8,13 +12,23 @@ const CommandOption<EditorOptions> kOptions[] = {
      [](EditorOptions& options, const std::string&) { options.screen = ScreenChoice::Window; }},
 };
 
+// Every row that names a key, in table order.
+std::vector<ReferenceSection> editorKeyReference() {
+    ReferenceSection keys{"Tasten (F3 und F7 zeigen sie auch im Editor)", {}};
+    for (const EditorCommand& command : editorCommands()) {
+        if (command.label) keys.lines.push_back({textForHost(command.label), textForHost(command.help)});
+    }
+    return {keys};
+}
+
 const ProgramInfo kProgram = {
     "zauberlabyrinth-editor",
     "Der Level-Editor des Zauberlabyrinths: Labyrinthe bauen, speichern (F1), laden (F2), "
-    "pr\xC3\xBC" "fen (F6) und spielen (F5); F3 zeigt alle Tasten.",
+    "pr\xC3\xBC" "fen (F6) und spielen (F5).",
     ZL_VERSION,
     "Der Editor arbeitet im selben Spielordner wie das Spiel: Labyrinthe liegen in\n"
     "Data/<Name>.dat; als 001 .. 008 gespeichert, spielt das Spiel sie als Labyrinth 1 .. 8.\n",
+    editorKeyReference,
 };
 
 }  // namespace
@@ -22,3 +36,5 @@ const ProgramInfo kProgram = {
 CommandLineResult readEditorCommandLine(int argc, const char* const* argv, EditorOptions& options) {
     return readCommandLine<EditorOptions>(argc, argv, kProgram, kOptions, options);
 }
+
+ProgramReference editorReference() { return {kProgram, programReference<EditorOptions>(kProgram, kOptions)}; }

@@ -11,3 +11,5 @@ struct EditorOptions {
 
 // Reads the editor's options (--window, --help, --version) into options.
 CommandLineResult readEditorCommandLine(int argc, const char* const* argv, EditorOptions& options);
+// The editor's reference as --help lists it, for the manual page.
+ProgramReference editorReference();

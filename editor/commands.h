@@ -1,6 +1,6 @@
-// commands.h — the commands of the editor's command loop, one per key of
-// its command table (editor_loop.cpp). Each takes no arguments and acts on
-// the record `editor`.
+// commands.h — the commands of the editor's command loop, one per row of
+// its command table (command_table.cpp). Each takes no arguments and acts
+// on the record `editor`.
 #pragma once
 
 #include "common/level_file.h"
@@ -66,16 +66,19 @@ void quitCommand();
 // (false); no other key answers. Nothing is redrawn.
 bool askYesNo(const char* question);
 
-// ---- shortcut_keys.cpp: the commands added beside the command table ----
+// ---- key_triggers.cpp: when a row's keys run its command ----
 // True for the scancode of a letter key: with Ctrl held such a key is a
-// shortcut, and its command of the table does not run.
+// Ctrl shortcut, and its command of the editor's own keyboard does not run.
 bool isLetterPosition(int scancode);
 bool controlHeld();  // either Ctrl key
 bool shiftHeld();    // either Shift key
-// Runs the command of each added key that went down since the last pass:
-// Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+N new level, F4 overview,
-// F5 play the level, F6 check it. True when one ran.
-bool runShortcuts();
+// Runs the command of row `row` of the command table when its keys ask for
+// it in this pass (KeyTrigger); true when a key's command ran. The mouse's
+// command runs on every pass and answers for itself.
+bool runCommandOfRow(int row);
+
+// ---- key_page.cpp ----
+void toggleKeyPage();  // F7: shown or hidden from the next drawMapView on
 
 // ---- mouse_painting.cpp ----
 // The pointer over the map view: the cursor follows its cell; the left

@@ -49,8 +49,8 @@ Image* editorImage(EdImg id);
 void drawCode(int code, int c, int r);
 
 // ---- map_view.cpp ----
-// The 20 x 14 cells with the start and the creatures; then the panel when
-// panelVisible is 1.
+// The 20 x 14 cells with the start and the creatures; then the key page
+// when keyPageVisible is 1 and the panel when panelVisible is 1.
 void drawMapView();
 // The brush's picture and a white frame at the cursor's screen cell.
 void drawCursorCell();
@@ -59,6 +59,11 @@ void drawCursorCell();
 // The cursor, view, brush and creature counts at the left, the key help
 // beside them; leaves the next dialog row at 10.
 void printInfoPanel();
+
+// ---- key_page.cpp ----
+// Every key the panel's help leaves out, in a column right of the panel.
+// Leaves the dialog row as it is.
+void printKeyPage();
 
 // ---- dialog_rows.cpp: where the dialogs print ----
 constexpr int kTextRows = 37;     // rows of the editor's text grid

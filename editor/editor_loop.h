@@ -12,12 +12,9 @@ enum class ScreenChoice {
 // and the cursor.
 void startEditor(ScreenChoice screen);
 // One pass of the command loop: wait 80 ms, empty the key buffer, run the
-// command of every key pressed (or held past the repeat delay) in table
+// command of every row of the command table whose keys ask for it, in table
 // order, then the quit question if the window's close button was pressed.
 // Returns only while the editor goes on.
 void commandPass();
 // startEditor, then command passes until the program ends.
 [[noreturn]] void runEditor(ScreenChoice screen);
-
-// The number of keys in the command table, for tests.
-extern const int kCommandKeyCount;

@@ -14,6 +14,7 @@
 #include "editor/undo_history.h"
 
 #include <array>
+#include <cstdint>
 
 // Where the cursor starts and the row the first dialog prints on.
 constexpr int kStartCursorX = 5;
@@ -40,10 +41,11 @@ struct EditorState {
     int viewY = 0;                // screen row r shows map row viewY + r; 0..136, steps of 13 from a load's value (cursor_moves, file_commands)
     int brush = 0;                // the TileCode Space places; any integer after a pick-up (placing, brush_groups)
     int panelVisible = 0;         // 1: drawMapView also prints the info panel, else 0 (info_panel's F3)
+    int keyPageVisible = 0;       // 1: drawMapView also prints the key page, else 0 (key_page's F7)
     int levelChanged = 0;         // 1: the level differs from the one at start-up or the last save or load, as the history tells, else 0 (undo_history)
     int textRow = kFirstTextRow;  // text row 1..38 where the next dialog prints (info_panel, dialog_rows)
     UndoHistory history;          // the steps Ctrl+Z takes back and Ctrl+Y puts back (undo_history, file_commands, new_level)
-    int shortcutsHeld = 0;        // bit i: the keys of Ctrl shortcut i (shortcut_keys.cpp) were held at the last pass; a command runs when its keys go down (shortcut_keys)
+    std::uint64_t keysHeld = 0;   // bit i: the keys of row i of the command table were down at the last pass; a once-per-press row runs when they go down (key_triggers)
     int pointerX = kPointerNotRead;  // the mouse pointer's pixel column at the last look, -1 when unavailable, kPointerNotRead before the first (mouse_painting)
     int pointerY = kPointerNotRead;  // its pixel row, likewise (mouse_painting)
     int pointerButtons = 0;       // mouse buttons held at the last pass: 1 left, 2 right (mouse_painting)

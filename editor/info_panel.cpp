@@ -1,20 +1,25 @@
 // info_panel.cpp — the text panel over the top left of the map (F3): the
-// cursor and view, the brush, the four creature counts, and the key help
-// beside them: the classic lines, then a column with every other key.
-// Every character is printed white on black, so the panel blanks the map
-// under it until the next redraw without the panel.
+// cursor and view, the brush, the four creature counts, and beside them the
+// key help: the lines of the rows of the command table that have a place on
+// the panel (the key page, F7, shows the others). Every character is
+// printed white on black, so the panel blanks the map under it until the
+// next redraw without the panel.
 //
 // Numbers are printed signed: a blank before a value of 0 or more, a minus
 // sign before a negative one. With the cursor on screen cell (5, 5) of view
 // (0, 0) the first row begins " 5 0".
 //
 // Writes: editor.panelVisible (F3), editor.textRow (the panel leaves the
-// next dialog on row 10).
+// next dialog on row 10, below its lowest line).
+#include "editor/command_table.h"
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
 #include "platform/platform.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -33,55 +38,19 @@ const CountLine kCountLines[] = {
 };
 constexpr int kFirstCountRow = 4;
 
-// One line of the key help and where it stands.
-struct HelpLine {
-    int row;
-    int column;
-    const char* text;
-};
-const HelpLine kHelpLines[] = {
-    {1, 20, "F1 - Speichern"},
-    {2, 20, "F2 - Laden"},
-    {3, 20, "1  - Mauer Rot"},
-    {4, 20, "2  - Gruen"},
-    {5, 20, "3  - Alt Mauer"},
-    {6, 20, "4  - Alt Wand"},
-    {7, 20, "5  - Seule"},
-    {8, 20, "6  - Wolke"},
-    {1, 40, "7  - Sperre Senkrecht"},
-    {2, 40, "8  - Sperre Wagerecht"},
-    {3, 40, "9  - Schluessel"},
-    {4, 40, "0  - Nichts"},
-    {5, 40, "q  - Flamme"},
-    {6, 40, "p  - Schwein"},
-    {7, 40, "i  - FammTot (tot40)"},
-    {8, 40, "z  - PutzenMann"},
-    {9, 40, "a  - Auge"},
-};
-// The keys the lines above leave out, and those added beside the command
-// table, in a column of their own to the right.
-constexpr int kMoreColumn = 64;
-const char* const kMoreHelpLines[] = {
-    "Leer - Setzen",
-    "c  - Feld aufnehmen",
-    "s  - Start setzen",
-    "o u t y - letzte Figur weg",
-    "w  - Gegenstand",
-    "e  - Tuer",
-    "F3 - Hilfe an/aus",
-    "F4 - Uebersicht",
-    "F5 - Level spielen",
-    "F6 - Level pruefen",
-    "Strg+Z - Rueckgaengig",
-    "Strg+Y - Wiederholen",
-    "Strg+N - Neues Level",
-    "Maus - links malen",
-    "       rechts aufnehmen",
-    "Umschalt+Klick - Figur weg",
-    "Esc - Ende",
-};
-// The last help line ends on this row: the next dialog prints here.
-constexpr int kRowAfterPanel = 10;
+// The key help's lines in the order the panel prints them, column by
+// column, each followed by a line break: the last leaves the text position
+// below the lowest line, where the next dialog prints.
+std::vector<const EditorCommand*> panelLines() {
+    std::vector<const EditorCommand*> lines;
+    for (const EditorCommand& command : editorCommands()) {
+        if (command.panel.row > 0) lines.push_back(&command);
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const EditorCommand* a, const EditorCommand* b) {
+        return a->panel.column != b->panel.column ? a->panel.column < b->panel.column : a->panel.row < b->panel.row;
+    });
+    return lines;
+}
 
 }  // namespace
 
@@ -98,16 +67,13 @@ void printInfoPanel() {
         printText(line.label, false);
         printInteger(editor.level.counts[static_cast<int>(line.kind)], true);
     }
-    int moreRow = 1;
-    for (const char* text : kMoreHelpLines) {
-        setTextPos(moreRow++, kMoreColumn);
-        printText(text, false);
+    int rowAfter = 0;
+    for (const EditorCommand* line : panelLines()) {
+        setTextPos(line->panel.row, line->panel.column);
+        printText(helpLine(*line), true);
+        rowAfter = std::max(rowAfter, line->panel.row + 1);
     }
-    for (const HelpLine& line : kHelpLines) {
-        setTextPos(line.row, line.column);
-        printText(line.text, true);
-    }
-    editor.textRow = kRowAfterPanel;
+    editor.textRow = rowAfter;
 }
 
 void togglePanel() {

@@ -64,6 +64,9 @@ void drawMapView() {
         }
     }
     drawCreatures();
+    // The panel last: its final line break leaves the text position where
+    // the next dialog prints.
+    if (editor.keyPageVisible == 1) printKeyPage();
     if (editor.panelVisible == 1) printInfoPanel();
 }
 

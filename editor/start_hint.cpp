@@ -1,6 +1,7 @@
 // start_hint.cpp — a few lines over the empty level at start-up that say
-// where to begin: F2 opens a labyrinth, F3 and then an arrow key show the
-// help, F1 saves. The first command takes them away with a redraw.
+// where to begin: F2 opens a labyrinth, F3 or F7 and then an arrow key show
+// the help or every key, F1 saves. The first command takes them away with a
+// redraw.
 //
 // Writes: editor.hintShown.
 #include "editor/commands.h"
@@ -19,6 +20,7 @@ const char* const kHintLines[] = {
     "",
     "F2          ein Labyrinth laden",
     "F3, Pfeil   die Hilfe zeigen",
+    "F7, Pfeil   alle Tasten zeigen",
     "F1          speichern",
     "Maus        links malen, rechts Feld aufnehmen",
 };

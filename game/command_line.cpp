@@ -1,9 +1,24 @@
-// command_line.cpp — the game's options, one row each.
+// command_line.cpp — the game's options, one row each, and the game's keys
+// from its command table as --help and the manual page list them.
 #include "game/command_line.h"
 
 #include "common/file_names.h"
+#include "game/world/command_table.h"
+#include "platform/platform.h"
 
 namespace {
+
+// The keys of play (also those that act on the title screen too), then
+// those of the title screen alone, as the key help (F1) groups them.
+std::vector<ReferenceSection> gameKeyReference() {
+    std::vector<ReferenceSection> sections = {{"Tasten im Spiel", {}}, {"Tasten im Titelbild", {}}};
+    for (const GameKey& key : gameKeys()) {
+        if (!key.label) continue;
+        ReferenceSection& section = (key.places & kInPlay) != 0 ? sections[0] : sections[1];
+        section.lines.push_back({textForHost(key.label), textForHost(key.help)});
+    }
+    return sections;
+}
 
 const CommandOption<RunOptions> kOptions[] = {
     {"--window", nullptr, "diesmal im Fenster spielen (die Einstellung im Menü bleibt)",
@@ -27,9 +42,12 @@ const ProgramInfo kProgram = {
     "dem es gestartet wird, oder der eigene Ordner des Programms, wenn einer davon die\n"
     "Ordner sprites und Data enthält, sonst ~/.local/share/zauberlabyrinth\n"
     "(bzw. $XDG_DATA_HOME/zauberlabyrinth).\n",
+    gameKeyReference,
 };
 
 }  // namespace
+
+ProgramReference gameReference() { return {kProgram, programReference<RunOptions>(kProgram, kOptions)}; }
 
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
     CommandLineResult result = readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);

@@ -4,7 +4,9 @@
 #include "common/command_line.h"
 #include "game/flow/flow.h"
 
-// Reads the game's options (--window, --fullscreen, --frame-log, --record,
-// --help, --version) into options; a --record name that is not a plain file
-// name is refused.
+// Reads the game's options (the table in command_line.cpp, --help,
+// --version) into options; a --record name that is not a plain file name is
+// refused.
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options);
+// The game's reference as --help lists it, for the manual page.
+ProgramReference gameReference();

@@ -120,7 +120,6 @@ Colour getPixel(int x, int y);
 void drawBox(int x1, int y1, int x2, int y2, Colour colour);
 
 // ---- Text grid (code page 437) -----------------------------------------------
-
 // Row and column from 1; outside the grid the cursor stays where it was.
 void setTextPos(int row, int column);
 void setTextColour(Colour foreground);

@@ -12,6 +12,7 @@
 
 #include "game/front/front.h"
 #include "game/front/key_help.h"
+#include "game/world/command_table.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 
@@ -35,6 +36,6 @@ double waitForFocus() {
 
 void holdPlayWhenAsked(double& lastFrame) {
     if (world.demoStep > 0) return;
-    if (isKeyDown(scancode::F1)) lastFrame += showKeyHelp();
+    if (gameKeyHeld(kInPlay, GameCommand::KeyHelp)) lastFrame += showKeyHelp();
     if (!windowActive()) lastFrame += waitForFocus();
 }

@@ -1,5 +1,6 @@
-// key_help.cpp — the key help: a panel of every key, drawn over the scene
-// in the menu's style (old masonry around black cells, white 8 x 8 text).
+// key_help.cpp — the key help: a panel of every key of the game's command
+// table, drawn over the scene in the menu's style (old masonry around black
+// cells, white 8 x 8 text).
 //
 // The panel's block of the visible page is kept in an image while it is
 // open and drawn back when it closes: nothing else of the screen changes,
@@ -9,9 +10,15 @@
 #include "game/front/key_help.h"
 
 #include "game/front/front.h"
+
+#include "common/map_geometry.h"
+#include "game/world/command_table.h"
 #include "game/world/scene.h"
 #include "game/world/sprite_catalogue.h"
 #include "platform/platform.h"
+
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -19,81 +26,93 @@ namespace {
 // y 80..519.
 constexpr int kPanelLeft = 4, kPanelRight = 17;  // cell columns
 constexpr int kPanelTop = 3, kPanelBottom = 13;  // cell rows
-constexpr int kCellSize = 40;
 constexpr int kPassPauseMs = 20;
 
-// One line of the panel, in code page 437: a key and what it does, printed
-// apart so that no run of blanks paints over the black cells between them.
-struct HelpLine {
-    int row;           // text row; the panel's black area holds rows 16..60 and columns 21..80
-    const char* keys;  // from column kKeyColumn; "" for none
-    const char* what;  // from column kWhatColumn; "" for none
-};
+// The lines come from the game's command table: a key and what it does,
+// printed apart so that no run of blanks paints over the black cells
+// between them. The black area holds text rows 16..60 and columns 21..80.
 constexpr int kKeyColumn = 22;
 constexpr int kWhatColumn = 42;
-constexpr HelpLine kHelpLines[] = {
-    {22, "Pfeiltasten", "Zauberer gehen"},
-    {24, "Leertaste, Enter", "Gegenstand nehmen, benutzen"},
-    {26, "Esc", "Men\x81"},
-    {28, "F1", "diese Hilfe"},
-    {30, "E", "Energie wieder voll"},
-    {32, "Maus", "schieben: gehen, Taste: Leertaste"},
-    {34, "Joystick, Gamepad", "gehen, A: Leertaste, Start: Men\x81"},
-    {36, "", "(im Men\x81 Joystick EIN w\x84hlen)"},
-    {40, "Im Titelbild:", ""},
-    {42, "Leertaste, Enter", "Spiel starten"},
-    {44, "L", "n\x84" "chstes Labyrinth"},
-    {46, "H", "Bestenliste zur\x81" "cksetzen"},
-};
+constexpr int kFirstLineRow = 22;
+constexpr int kLineStep = 2;     // a blank row between two lines
+constexpr int kSectionGap = 4;   // rows from the play keys' last line to the title's heading
+constexpr const char* kTitleHeading = "Im Titelbild:";
 // The heading and the closing line, centred over the black area.
 constexpr int kHeadingRow = 18, kHeadingColumn = 45;
 constexpr const char* kHeading = "T A S T E N";
 constexpr int kClosingRow = 54, kClosingColumn = 35;
-constexpr const char* kClosing = "F1 oder Esc schlie\xE1t die Hilfe.";
 
 // Where the title screen names the help: status line columns 86..100,
 // which only a demonstration's hint would use.
 constexpr int kHintColumn = 86;
-constexpr const char* kHint = "F1: Tastenhilfe";
 
 // The block under the panel, kept while it is open.
 struct KeptBlock {
     Image* image = createImage(1, 1);
     KeptBlock() {
-        grabImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, kPanelRight * kCellSize - 1,
-                  kPanelBottom * kCellSize - 1, image);
+        grabImage((kPanelLeft - 1) * kCell, (kPanelTop - 1) * kCell, kPanelRight * kCell - 1, kPanelBottom * kCell - 1,
+                  image);
     }
     ~KeptBlock() {
-        drawImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, image, DrawMode::Opaque);
+        drawImage((kPanelLeft - 1) * kCell, (kPanelTop - 1) * kCell, image, DrawMode::Opaque);
         destroyImage(image);
     }
     KeptBlock(const KeptBlock&) = delete;
     KeptBlock& operator=(const KeptBlock&) = delete;
 };
 
-void printAt(int row, int column, const char* text) {
+void printAt(int row, int column, const std::string& text) {
     setTextPos(row, column);
     printText(text, false);
+}
+
+// Prints the rows of the table that `shows` picks, from `row` on; returns
+// the row after the last line.
+int printKeyLines(int row, bool (*shows)(const GameKey&)) {
+    for (const GameKey& key : gameKeys()) {
+        if (!key.label || !shows(key)) continue;
+        printAt(row, kKeyColumn, key.label);
+        std::string_view help = key.help;
+        for (std::size_t end = help.find('\n');; end = help.find('\n')) {
+            printAt(row, kWhatColumn, std::string(help.substr(0, end)));
+            row += kLineStep;
+            if (end == std::string_view::npos) break;
+            help.remove_prefix(end + 1);
+        }
+    }
+    return row;
+}
+
+std::string labelOf(GameCommand command) {
+    const GameKey* key = namedGameKey(kInPlay, command);
+    return key ? key->label : "";
+}
+
+// "F1 oder Esc schließt die Hilfe.", by the keys of the table.
+std::string closingLine() {
+    return labelOf(GameCommand::KeyHelp) + " oder " + labelOf(GameCommand::Menu) + " schlie\xE1t die Hilfe.";
 }
 
 void drawPanel() {
     for (int i = kPanelLeft; i <= kPanelRight; ++i) {
         for (int j = kPanelTop; j <= kPanelBottom; ++j) {
             const bool wall = i == kPanelLeft || i == kPanelRight || j == kPanelTop || j == kPanelBottom;
-            drawImage((i - 1) * kCellSize, (j - 1) * kCellSize, image(wall ? Img::altmauer : Img::Schwarz),
-                      DrawMode::Opaque);
+            drawImage((i - 1) * kCell, (j - 1) * kCell, image(wall ? Img::altmauer : Img::Schwarz), DrawMode::Opaque);
         }
     }
     setTextColour(kWhite);
     printAt(kHeadingRow, kHeadingColumn, kHeading);
-    for (const HelpLine& line : kHelpLines) {
-        printAt(line.row, kKeyColumn, line.keys);
-        printAt(line.row, kWhatColumn, line.what);
-    }
-    printAt(kClosingRow, kClosingColumn, kClosing);
+    // The keys of play (those that also act on the title screen among
+    // them), then those of the title screen alone.
+    const int end = printKeyLines(kFirstLineRow, [](const GameKey& key) { return (key.places & kInPlay) != 0; });
+    const int titleRow = end - kLineStep + kSectionGap;
+    printAt(titleRow, kKeyColumn, kTitleHeading);
+    printKeyLines(titleRow + kLineStep, [](const GameKey& key) { return key.places == kOnTitle; });
+    printAt(kClosingRow, kClosingColumn, closingLine());
 }
 
-bool closeKeyHeld() { return isKeyDown(scancode::F1) || isKeyDown(scancode::Esc); }
+// The key that opens the help closes it, and so does the menu's.
+bool closeKeyHeld() { return gameKeyHeld(kInPlay, GameCommand::KeyHelp) || gameKeyHeld(kInPlay, GameCommand::Menu); }
 
 // Waits, the game standing still, while the condition holds.
 void waitWhile(bool (*condition)()) {
@@ -122,6 +141,9 @@ double showKeyHelp() {
 }
 
 void printKeyHelpHint() {
+    // "F1: Tastenhilfe": the help's row of the table.
+    const GameKey* key = namedGameKey(kOnTitle, GameCommand::KeyHelp);
+    if (!key) return;
     setTextPos(kStatusRow, kHintColumn);
-    printText(kHint, false);
+    printText(std::string(key->label) + ": " + key->help, false);
 }

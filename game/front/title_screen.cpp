@@ -21,6 +21,7 @@
 #include "game/front/title.h"
 
 #include "common/level_list.h"
+#include "game/world/command_table.h"
 #include "game/world/frame_log.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
@@ -110,7 +111,7 @@ bool startButtonPressed() {
 }
 
 // Esc, or the game pad's Start while the joystick is on.
-bool menuKeyHeld() { return isKeyDown(scancode::Esc) || (world.joystickOn == 1 && readGamePad().start); }
+bool menuKeyHeld() { return gameKeyHeld(kOnTitle, GameCommand::Menu) || (world.joystickOn == 1 && readGamePad().start); }
 
 }  // namespace
 
@@ -139,28 +140,26 @@ TitleExit titlePass(TitleState& state) {
         if (loaded) return TitleExit::Loaded;
     }
     // The help holds the title's clock: its seconds are not counted.
-    if (isKeyDown(scancode::F1)) state.start += showKeyHelp();
+    if (gameKeyHeld(kOnTitle, GameCommand::KeyHelp)) state.start += showKeyHelp();
     // H and L act once per tap and repeat when held (keyPressed).
-    if (keyPressed(scancode::H)) {
+    if (gameKeyPressed(kOnTitle, GameCommand::ResetTable)) {
         world.joystickOn = 0;
         resetBestPlayers();
     }
-    if (keyPressed(scancode::L)) nextLabyrinth();
+    if (gameKeyPressed(kOnTitle, GameCommand::NextLabyrinth)) nextLabyrinth();
     // A start key held now starts (also the Space still held after a
     // demonstration), and so does one tapped and let go within the pass.
-    const bool enterTapped = keyPressed(scancode::Enter);
-    const bool spaceTapped = keyPressed(scancode::Space);
-    if (enterTapped || spaceTapped || isKeyDown(scancode::Enter) || isKeyDown(scancode::Space)) {
-        return TitleExit::Start;
-    }
-    return TitleExit::Stay;
+    const bool tapped = gameKeyPressed(kOnTitle, GameCommand::Start);
+    return tapped || gameKeyHeld(kOnTitle, GameCommand::Start) ? TitleExit::Start : TitleExit::Stay;
 }
 
 bool titleScreen() {
     flushKeys();
     // Presses made before the title showed are forgotten (a key still held
     // is still seen as held).
-    for (const int key : {scancode::H, scancode::L, scancode::Enter, scancode::Space}) keyPressed(key);
+    for (const GameCommand command : {GameCommand::ResetTable, GameCommand::NextLabyrinth, GameCommand::Start}) {
+        gameKeyPressed(kOnTitle, command);
+    }
     TitleState state;
     state.start = timerSeconds();
     // The music starts after the first pass, once; it is not repeated. The

@@ -1,11 +1,14 @@
 // live_input.cpp — turns joystick, game pad, keyboard and mouse into at most
-// one command per frame while the wizard is at rest in a live game.
+// one command per frame while the wizard is at rest in a live game. The
+// keys, their order and what each does come from the game's command table
+// (game/world/command_table.cpp).
 //
 // Writes: World::energy (E key), World::menuRequested (Esc); everything the
 // commands write.
 #include "game/rules/player.h"
 
 #include "game/rules/contacts.h"
+#include "game/world/command_table.h"
 #include "game/world/game_constants.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -19,21 +22,9 @@ constexpr int kActionPauseMs = 50;  // after an action from joystick or keyboard
 // Leaving the box around the pointer's centre gives a move.
 constexpr int kPointerSlack = 20;
 
-// One key and the command it issues, in the order they are tested.
-struct KeyCommand {
-    int scancode;
-    Command command;  // Command::None: the key asks for the menu
-};
-
 // The menu is not the rules' to open: Esc asks the flow for it, which opens
 // it once this input step is over.
 void requestMenu() { world.menuRequested = 1; }
-
-constexpr KeyCommand kKeyCommands[] = {
-    {scancode::Right, Command::Right}, {scancode::Left, Command::Left},    {scancode::Up, Command::Up},
-    {scancode::Down, Command::Down},   {scancode::Esc, Command::None},     {scancode::Enter, Command::Action},
-    {scancode::Space, Command::Action},
-};
 
 // A command as issued by live input: the move, or the action by its rule.
 void issue(Command command) {
@@ -85,13 +76,16 @@ bool stickStep(Command& issued) {
     return true;
 }
 
+// The keys of the command table that end the step, in table order: the
+// first held issues its command (Esc asks for the menu).
 bool keyboardStep(Command& issued) {
-    for (const KeyCommand& k : kKeyCommands) {
-        if (!isKeyDown(k.scancode)) continue;
-        if (k.command == Command::None) requestMenu();
-        issue(k.command);
-        if (k.command == Command::Action) sleepMs(kActionPauseMs);
-        issued = k.command;
+    for (const GameKey& key : gameKeys()) {
+        const bool endsStep = wizardCommand(key.command) != Command::None || key.command == GameCommand::Menu;
+        if (!(key.places & kInPlay) || !endsStep || !isKeyDown(key.scancode)) continue;
+        if (key.command == GameCommand::Menu) requestMenu();
+        issued = wizardCommand(key.command);
+        issue(issued);
+        if (issued == Command::Action) sleepMs(kActionPauseMs);
         return true;
     }
     return false;
@@ -126,7 +120,7 @@ Command liveInputStep() {
     Command issued = Command::None;
     if (world.joystickOn == 1 && stickStep(issued)) return issued;
     if (keyboardStep(issued)) return issued;
-    if (isKeyDown(scancode::E)) {
+    if (gameKeyHeld(kInPlay, GameCommand::FullEnergy)) {
         world.energy = kFullEnergy;
         showEnergy();
     }

@@ -13,6 +13,7 @@
 // Writes: the shared key state and key buffer (through core::keyEvent and
 // friends); web::host.pageActive (a key press).
 #include "platform/backend.h"
+#include "platform/scancodes.h"
 #include "platform/sdl/cp437.h"
 #include "platform/web/key_codes.h"
 #include "platform/web/web_host.h"
@@ -35,14 +36,18 @@ bool oneCharacter(const char* text) {
 }
 
 // Keys whose meaning to the page (scrolling, going back, reloading, the
-// browser's help and search) would otherwise disturb the game.
-bool pageKey(const char* code) {
-    static const char* const kKeys[] = {"Space", "ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "Backspace",
-                                        "F1",    "F2",      "F3",        "F4",        "F5",         "F6"};
-    for (const char* key : kKeys) {
-        if (std::strcmp(key, code) == 0) return true;
-    }
-    return false;
+// browser's help and search) would otherwise disturb the programs, by what
+// platform/pc_keys.def says of them: every key that reaches the key buffer
+// as an extended key (the function keys, the cursor and page keys, also on
+// the keypad), Space and Backspace. So a function key a program takes up
+// is the program's without a list to keep. F11 and F12 stay the browser's
+// (full screen, its developer tools): neither program reads them.
+bool pageKey(const KeyMapping* mapping) {
+    if (!mapping) return false;
+    const core::KeyMeaning& key = mapping->key;
+    if (std::strcmp(mapping->code, "F11") == 0 || std::strcmp(mapping->code, "F12") == 0) return false;
+    return key.buffer == core::BufferEntry::Extended || key.buffer == core::BufferEntry::KeypadNav ||
+           key.pc == scancode::Space || key.pc == scancode::Backspace;
 }
 
 }  // namespace
@@ -65,7 +70,7 @@ bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
             if (byte >= 0x20 && byte != 0x7F) core::typedChar(byte);
         }
     }
-    return shortcut || pageKey(key.code);
+    return shortcut || pageKey(mapping);
 }
 
 }  // namespace web

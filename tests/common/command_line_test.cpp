@@ -20,7 +20,10 @@ const CommandOption<Options> kTable[] = {
     {"--log", "DATEI", "schreibt ein Protokoll", [](Options& o, const std::string& v) { o.log = v; }},
     {"--name", "NAME", "ein Name in Data", [](Options& o, const std::string& v) { o.name = v; }, OptionValue::Name},
 };
-const ProgramInfo kInfo = {"zauberlabyrinth", "Ein Spiel.", "1.2.3", "Mehr im README.\n"};
+std::vector<ReferenceSection> keys() {
+    return {{"Tasten", {{"F1", "Hilfe"}, {"Strg+Umschalt+Z", "wiederholen\nzweite Zeile"}}}};
+}
+const ProgramInfo kInfo = {"zauberlabyrinth", "Ein Spiel.", "1.2.3", "Mehr im README.\n", keys};
 
 CommandLineResult read(std::vector<const char*> args, Options& options) {
     args.insert(args.begin(), "/usr/bin/zl");
@@ -48,8 +51,13 @@ TEST(CommandLine, HelpAndVersionEndTheProgramWithCodeZero) {
     EXPECT_FALSE(help.run);
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.output.rfind("Aufruf: zl [OPTION]...\nEin Spiel.\n", 0), 0u) << help.output;
-    for (const char* line : {"  --window            im Fenster\n", "  --log DATEI         schreibt ein Protokoll\n",
-                             "  --version", "\nMehr im README.\n"}) {
+    // The options, --help and --version, then the keys; a text of two lines
+    // goes on under its first.
+    for (const char* line : {"\nOptionen:\n  --window            im Fenster\n",
+                             "  --log DATEI         schreibt ein Protokoll\n", "  --version",
+                             "\nTasten:\n  F1                  Hilfe\n",
+                             "  Strg+Umschalt+Z     wiederholen\n                      zweite Zeile\n",
+                             "\nMehr im README.\n"}) {
         EXPECT_NE(help.output.find(line), std::string::npos) << line;
     }
     const CommandLineResult version = read({"--version"}, options);

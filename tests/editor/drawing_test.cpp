@@ -1,10 +1,15 @@
 // What the editor draws: the order within one cell, the codes it has no
-// picture for, the marker, the info panel's texts, and its images on disk.
+// picture for, the marker, the info panel's texts pixel for pixel, the key
+// page, and its images on disk.
 #include "common/tile_codes.h"
+#include "editor/command_table.h"
 #include "editor/commands.h"
 #include "tests/editor/editor_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -72,21 +77,41 @@ TEST_F(Drawing, EveryCodeTheEditorPlacesShowsTheTileTablesEditorPicture) {
     EXPECT_EQ(editorImageOf(findTile(tile::CrossBarrier3)->editorImage), EdImg::sperre203);
 }
 
-TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
+TEST_F(Drawing, ThePanelShowsFromTheNextRedraw) {
     togglePanel();
     EXPECT_FALSE(showsText(4, 1, "Schweine 0")) << "F3 draws nothing itself";
-    editor.level.pigCount() = 0;
     editor.level.eyeCount() = 12;
-    editor.brush = -2;
-    editor.viewY = 13;
     drawMapView();
     EXPECT_TRUE(showsText(1, 1, " 5 0"));
-    EXPECT_TRUE(showsText(2, 1, " 5 13"));
-    EXPECT_TRUE(showsText(3, 1, "-2"));
     EXPECT_TRUE(showsText(4, 1, "Schweine 0"));
-    EXPECT_TRUE(showsText(5, 1, "tot40 0"));
-    EXPECT_TRUE(showsText(6, 1, "PutzenMann 0"));
     EXPECT_TRUE(showsText(7, 1, "Auge 12"));
+    EXPECT_TRUE(showsText(9, 40, "a  - Auge"));
+    EXPECT_EQ(editor.textRow, 10) << "the next dialog prints below the panel";
+}
+
+// The panel's steps done by hand with the platform's own text calls, over
+// the view without the panel: the panel must give exactly these pixels,
+// nothing more (no other key's line anywhere on the page).
+TEST_F(Drawing, ThePanelIsPixelForPixelItsOwnLinesAndNothingMore) {
+    editor.level.map[3][2] = tile::RedWall;
+    editor.level.pigCount() = 7;
+    editor.level.cleanerCount() = 100;
+    editor.brush = -1;
+    editor.cursorX = 20;
+    editor.viewY = 130;
+    drawMapView();
+    setTextPos(1, 1);
+    printInteger(20, false);
+    printInteger(0, true);
+    printInteger(5, false);
+    printInteger(130, true);
+    printInteger(-1, true);
+    const std::pair<const char*, int> counts[] = {{"Schweine", 7}, {"tot40", 0}, {"PutzenMann", 100}, {"Auge", 0}};
+    for (int i = 0; i < 4; ++i) {
+        setTextPos(4 + i, 1);
+        printText(counts[i].first, false);
+        printInteger(counts[i].second, true);
+    }
     struct Line { int row, column; const char* text; };
     for (const Line& l : std::initializer_list<Line>{
              {1, 20, "F1 - Speichern"}, {2, 20, "F2 - Laden"}, {3, 20, "1  - Mauer Rot"}, {4, 20, "2  - Gruen"},
@@ -94,17 +119,54 @@ TEST_F(Drawing, ThePanelShowsItsExactTextsFromTheNextRedraw) {
              {1, 40, "7  - Sperre Senkrecht"}, {2, 40, "8  - Sperre Wagerecht"}, {3, 40, "9  - Schluessel"},
              {4, 40, "0  - Nichts"}, {5, 40, "q  - Flamme"}, {6, 40, "p  - Schwein"},
              {7, 40, "i  - FammTot (tot40)"}, {8, 40, "z  - PutzenMann"}, {9, 40, "a  - Auge"}}) {
-        EXPECT_TRUE(showsText(l.row, l.column, l.text)) << l.text;
+        setTextPos(l.row, l.column);
+        printText(l.text, true);
     }
-    EXPECT_EQ(editor.textRow, 10) << "the next dialog prints below the panel";
-}
+    const Colour* page = headless::pagePixels(0);
+    const std::vector<Colour> expected(page, page + kScreenWidth * kScreenHeight);
 
-TEST_F(Drawing, ThePanelListsTheOtherKeysInAColumnOfTheirOwn) {
     editor.panelVisible = 1;
     drawMapView();
-    EXPECT_TRUE(showsText(1, 64, "Leer - Setzen"));
-    EXPECT_TRUE(showsText(11, 64, "Strg+Z - Rueckgaengig"));
-    EXPECT_TRUE(showsText(17, 64, "Esc - Ende"));
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), page));
+}
+
+TEST_F(Drawing, TheKeyPageShowsEveryOtherKeyFromTheNextRedrawAsThePanelDoes) {
+    holdKeys({scancode::F7});
+    EXPECT_EQ(editor.keyPageVisible, 1);
+    EXPECT_FALSE(showsText(1, 64, "Pfeiltasten - Cursor bewegen")) << "F7 draws nothing itself";
+    holdKeys({scancode::Down});
+    for (const auto& [row, text] : std::initializer_list<std::pair<int, const char*>>{
+             {1, "Pfeiltasten - Cursor bewegen"}, {2, "Leertaste - Pinsel setzen"}, {9, "F3 - Hilfe an/aus"},
+             {12, "Esc - Ende"}, {13, "Strg+Z - R\x81" "ckg\x84ngig"}, {20, "F7 - Tastenseite an/aus"},
+             {23, "Umschalt+Klick - Figur weg"}}) {
+        EXPECT_TRUE(showsText(row, 64, text)) << text;
+    }
+    EXPECT_EQ(editor.textRow, kFirstTextRow) << "the page leaves the dialogs where they were";
+
+    // Held over many passes, F7 hides the page once; the next redraw wipes it.
+    holdKeys({scancode::F7}, 8);
+    EXPECT_EQ(editor.keyPageVisible, 0);
+    holdKeys({scancode::Up});
+    EXPECT_FALSE(showsText(1, 64, "Pfeiltasten - Cursor bewegen"));
+}
+
+// Every line of the help fits the editor's text grid: the panel's beside its
+// counts, the key page's right of the panel.
+TEST_F(Drawing, EveryHelpLineFitsTheTextGrid) {
+    int pageRows = 0;
+    for (const EditorCommand& command : editorCommands()) {
+        if (!command.label) continue;
+        const int length = static_cast<int>(helpLine(command).size());
+        SCOPED_TRACE(helpLine(command));
+        if (command.panel.row == 0) {
+            ++pageRows;
+            EXPECT_LE(64 + length - 1, kTextColumns);
+        } else {
+            EXPECT_LE(command.panel.row, 9);
+            EXPECT_LE(command.panel.column + length - 1, command.panel.column == 20 ? 39 : 63);
+        }
+    }
+    EXPECT_LE(pageRows, kTextRows);
 }
 
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {

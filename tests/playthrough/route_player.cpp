@@ -5,13 +5,13 @@
 #include "tests/playthrough/loop_runner.h"
 
 #include "common/level_list.h"
-#include "game/world/level_loader.h"
 #include "game/flow/flow.h"
+#include "game/world/command_table.h"
+#include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "platform/scancodes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -38,22 +38,15 @@ struct Snapshot {
 
 Snapshot snapshot() { return {currentWizardState(), cellAt(world.playerX, world.playerY)}; }
 
-// The key a player holds for each command, by PC set-1 scancode.
-struct KeyOf {
-    RouteCommand command;
-    int scancode;
-};
-constexpr KeyOf kKeys[] = {
-    {RouteCommand::Up, scancode::Up},     {RouteCommand::Right, scancode::Right},
-    {RouteCommand::Down, scancode::Down}, {RouteCommand::Left, scancode::Left},
-    {RouteCommand::Action, scancode::Enter},
-};
-
 }  // namespace
 
+// The key a player holds for a command: the first key of the game's command
+// table that issues it.
 int scancodeOf(RouteCommand command) {
-    for (const KeyOf& k : kKeys) {
-        if (k.command == command) return k.scancode;
+    const Command wizard = commandOfCode(commandCode(command));
+    for (const GameKey& key : gameKeys()) {
+        const bool issues = wizard != Command::None && wizardCommand(key.command) == wizard;
+        if ((key.places & kInPlay) != 0 && key.scancode != 0 && issues) return key.scancode;
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 // README: the editor starts on the headless backend with the images of a
 // run folder, loads a labyrinth with F2, walks the cursor with the arrow
 // keys to the screen with view offsets (viewX, viewY), shows the info panel
-// with F3 and writes the page as a PNG.
+// with F3 and the key page with F7, and writes the page as a PNG.
 //
 //   zl_editor_screenshot <run folder> <folder holding Data> <level> <viewX> <viewY> <out.png>
 #include "editor/editor_loop.h"
@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     // the view with the panel.
     for (int i = 0; i < 8; ++i) press({scancode::Down});
     press({scancode::F3});
+    press({scancode::F7});
     for (int i = 0; i < 8; ++i) press({scancode::Right});
     if (!imagefile::writePng(imagefile::Canvas::copyOf(kScreenWidth, kScreenHeight, headless::pagePixels(0)), out.string())) {
         std::fprintf(stderr, "zl_editor_screenshot: cannot write %s\n", out.string().c_str());

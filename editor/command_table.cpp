@@ -1,0 +1,90 @@
+// command_table.cpp — the editor's commands, one row each. The first 32 rows
+// are the editor's own keyboard in the order its loop has always tested
+// them; the panel lines of those that the info panel names are its exact
+// texts. After them come the keys added beside that keyboard, each acting
+// once per press, and the mouse.
+//
+// Texts are code page 437 (\x81 is ü, \x84 ä, \x9A Ü).
+//
+// Writes: nothing itself; each row's command writes what its own file
+// says.
+#include "editor/command_table.h"
+
+#include "editor/commands.h"
+#include "editor/undo_history.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+using namespace scancode;
+using enum KeyTrigger;
+
+// The mouse's command of a pass; the start-up hint goes when it acted, as
+// with any other command.
+void followPointerCommand() {
+    if (followPointer()) dropStartHint();
+}
+
+constexpr EditorCommand kEditorCommands[] = {
+    {Repeat, Up, "Pfeiltasten", "Cursor bewegen", {}, cursorUp},
+    {Repeat, Down, nullptr, nullptr, {}, cursorDown},
+    {Repeat, Left, nullptr, nullptr, {}, cursorLeft},
+    {Repeat, Right, nullptr, nullptr, {}, cursorRight},
+    {Repeat, Space, "Leertaste", "Pinsel setzen", {}, placeBrush},
+    {Repeat, C, "c", "Feld aufnehmen", {}, pickUpBrush},
+    {Repeat, S, "s", "Start setzen", {}, setStart},
+    {Repeat, P, "p", "Schwein", {6, 40}, addPig},
+    {Repeat, O, "o", "letztes Schwein weg", {}, removePig},
+    {Repeat, I, "i", "FammTot (tot40)", {7, 40}, addFlameGhost},
+    {Repeat, U, "u", "letzten FammTot weg", {}, removeFlameGhost},
+    {Repeat, Z, "z", "PutzenMann", {8, 40}, addCleaner},  // German Z (US Y)
+    {Repeat, T, "t", "letzten PutzenMann weg", {}, removeCleaner},
+    {Repeat, A, "a", "Auge", {9, 40}, addEye},
+    {Repeat, Y, "y", "letztes Auge weg", {}, removeEye},  // German Y (US Z)
+    {Repeat, F1, "F1", "Speichern", {1, 20}, saveLevelCommand},
+    {Repeat, F2, "F2", "Laden", {2, 20}, loadLevelCommand},
+    {Repeat, F3, "F3", "Hilfe an/aus", {}, togglePanel},
+    {Repeat, Digit0, "0", "Nichts", {4, 40}, brushKey<Digit0>},
+    {Repeat, Digit1, "1", "Mauer Rot", {3, 20}, brushKey<Digit1>},
+    {Repeat, Digit2, "2", "Gruen", {4, 20}, brushKey<Digit2>},
+    {Repeat, Digit3, "3", "Alt Mauer", {5, 20}, brushKey<Digit3>},
+    {Repeat, Digit4, "4", "Alt Wand", {6, 20}, brushKey<Digit4>},
+    {Repeat, Digit5, "5", "Seule", {7, 20}, brushKey<Digit5>},
+    {Repeat, Digit6, "6", "Wolke", {8, 20}, brushKey<Digit6>},
+    {Repeat, Digit7, "7", "Sperre Senkrecht", {1, 40}, brushKey<Digit7>},
+    {Repeat, Digit8, "8", "Sperre Wagerecht", {2, 40}, brushKey<Digit8>},
+    {Repeat, Digit9, "9", "Schluessel", {3, 40}, brushKey<Digit9>},
+    {Repeat, Q, "q", "Flamme", {5, 40}, brushKey<Q>},
+    {Repeat, W, "w", "Waffen, Stern, Kreuz", {}, brushKey<W>},
+    {Repeat, E, "e", "T\x81r", {}, brushKey<E>},
+    {Repeat, Esc, "Esc", "Ende", {}, quitCommand},
+    {Control, 'z', "Strg+Z", "R\x81" "ckg\x84ngig", {}, undoStep},
+    {Control, 'y', "Strg+Y", "Wiederholen", {}, redoStep},
+    {ControlShift, 'z', "Strg+Umschalt+Z", "Wiederholen", {}, redoStep},
+    {Control, 'n', "Strg+N", "Neues Level", {}, newLevelCommand},
+    {OnceAndSpend, F4, "F4", "\x9A" "bersicht", {}, overviewCommand},
+    {OnceAndSpend, F5, "F5", "Level spielen", {}, playLevelCommand},
+    {OnceAndSpend, F6, "F6", "Level pr\x81" "fen", {}, checkLevelCommand},
+    {Once, F7, "F7", "Tastenseite an/aus", {}, toggleKeyPage},
+    {Pointer, 0, "Maus links", "malen", {}, followPointerCommand},
+    {Pointer, 0, "Maus rechts", "Feld aufnehmen", {}, nullptr},
+    {Pointer, 0, "Umschalt+Klick", "Figur weg", {}, nullptr},
+};
+// The loop keeps one bit per row for the keys held at its last pass.
+static_assert(std::size(kEditorCommands) <= 64, "one bit per row in EditorState::keysHeld");
+static_assert(std::count_if(std::begin(kEditorCommands), std::end(kEditorCommands),
+                            [](const EditorCommand& c) { return c.trigger == KeyTrigger::Repeat; }) == 32,
+              "the editor's own keyboard has 32 keys");
+
+}  // namespace
+
+std::span<const EditorCommand> editorCommands() { return kEditorCommands; }
+
+std::string helpLine(const EditorCommand& command) {
+    std::string line = command.label;
+    if (line.size() < 2) line.resize(2, ' ');
+    return line + " - " + command.help;
+}
