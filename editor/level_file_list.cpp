@@ -1,9 +1,9 @@
 // level_file_list.cpp — the labyrinths in Data that the load dialog (F2)
 // shows above its prompt, so nobody has to remember a file name.
 //
-// Newest first, as many as fit in a few rows; the names the game ships
-// (001 .. 008 and ende) carry a star. Typing works as before: the list only
-// shows names.
+// Newest first, as many as fit in a few rows; a file the game ships, as it
+// was shipped, carries a star (one the player changed is the player's own).
+// Typing works as before: the list only shows names.
 //
 // Writes: nothing of the record.
 #include "editor/commands.h"
@@ -30,10 +30,6 @@ bool isLevelFile(const std::string& name) {
     return true;
 }
 
-bool isShipped(const std::string& name) {
-    return name == kClosingSceneName || std::find(std::begin(kLevelNames), std::end(kLevelNames), name) != std::end(kLevelNames);
-}
-
 }  // namespace
 
 std::vector<std::string> levelFileListLines() {
@@ -46,7 +42,7 @@ std::vector<std::string> levelFileListLines() {
     std::vector<std::string> lines = {kHeader};
     std::string line;
     for (const DataFileEntry& file : files) {
-        const std::string item = file.name + (isShipped(file.name) ? "*" : "");
+        const std::string item = file.name + (file.shipped ? "*" : "");
         if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
             if (lines.size() == kMaxListRows) break;
             lines.push_back(line);

@@ -38,20 +38,24 @@ TEST_F(Overview, ArrowsMoveTheFrameByPagesAndAClickChoosesThePage) {
     EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map, the cursor where it was";
 }
 
-TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordings) {
+// A star marks a shipped labyrinth as it was shipped (it equals its copy in
+// Data/.shipped); 002 was changed by the player, so it is the player's own.
+TEST(LevelFileList, NewestFirstWithTheUnchangedShippedOnesStarredWithoutSettingsOrRecordings) {
     ScratchDir dir;
     const auto now = std::filesystem::file_time_type::clock::now();
     int age = 0;
-    for (const char* name : {"meins", "001", "alt"}) {
+    for (const char* name : {"meins", "001", "alt", "002"}) {
         dir.writeFile(std::string("Data/") + name + ".dat", "0");
         std::filesystem::last_write_time(dir.path() / "Data" / (std::string(name) + ".dat"), now - std::chrono::hours(++age));
     }
+    dir.writeFile("Data/.shipped/001.dat", "0");
+    dir.writeFile("Data/.shipped/002.dat", "1");
     dir.writeFile("Data/.001.dat.part", "0");
     dir.writeFile("Data/settings.txt", "0");
     for (const char* other : {"Einstellung", "Demo", "Demo4"}) dir.writeFile(std::string("Data/") + other + ".dat", "0");
     const std::vector<std::string> lines = levelFileListLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "meins  001*  alt");
+    EXPECT_EQ(lines[1], "meins  001*  alt  002");
 }
 
 }  // namespace
