@@ -2,19 +2,17 @@
 //   node browser.mjs <case> <site folder> [<headless title picture>]
 // Serves the site on a free local port, starts Debian's chromium headless
 // with a fresh profile (no network: every background connection switched
-// off), runs one case and exits 0 when it passed.
+// off), runs one case and exits 0 when it passed. The cases of this file
+// play the programs; the others come from the files named below.
 import { serve, launch, open, sleep, canvasPixels, pngPixels, differingPixels, settled, press } from './chromium.mjs';
+import { check, type } from './actions.mjs';
+import { twoPages } from './two_pages.mjs';
+import { takeAlong } from './take_along.mjs';
+import { phone } from './phone.mjs';
+import { fillScreen } from './screen_fill.mjs';
+import { offline } from './offline.mjs';
 
 const [caseName, siteDir, titlePicture] = process.argv.slice(2);
-
-async function type(page, text) {
-  for (const c of text) await press(page, c, 60);
-}
-
-function check(condition, what) {
-  if (!condition) throw new Error(what);
-  console.log('ok: ' + what);
-}
 
 // The title three seconds in, labyrinth 1 behind it, as the headless
 // backend draws that moment (docs/title.png). The page's clock is real and
@@ -133,19 +131,19 @@ async function editorLevel(browser, base) {
   check(differing > 20000, `labyrinth 1 is the level the editor saved (${differing} pixels differ from the shipped one)`);
 }
 
-const cases = { title, play, saveAndLoad, editorLevel };
+const cases = { title, play, saveAndLoad, editorLevel, twoPages, takeAlong, phone, fillScreen, offline };
 
 const server = await serve(siteDir);
 const base = `http://127.0.0.1:${server.address().port}`;
 const browser = await launch();
 let status = 0;
 try {
-  await cases[caseName](browser, base);
+  await cases[caseName](browser, base, { server, siteDir });
 } catch (error) {
   console.error(`${caseName}: ${error.message}`);
   status = 1;
 } finally {
   await browser.close();
-  server.close();
+  await server.stop();
 }
 process.exit(status);

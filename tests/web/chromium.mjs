@@ -6,17 +6,41 @@ import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.gz': 'application/gzip',
+};
 
+// A plain static file server on a free local port, as any web host is: no
+// compression of its own. `server.site` may be changed to serve another
+// folder (a new version of the site); `server.stop()` takes it off the
+// network, open connections included; `server.sentBytes()` counts what it
+// has sent.
 export function serve(siteDir) {
+  const sockets = new Set();
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(siteDir, name === '/' ? 'index.html' : name);
+    const file = path.join(server.site, name === '/' ? 'index.html' : name);
     fs.readFile(file, (error, bytes) => {
       if (error) { response.writeHead(404); response.end(); return; }
       response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
       response.end(bytes);
     });
+  });
+  server.site = siteDir;
+  let closedBytes = 0;
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => {
+      closedBytes += socket.bytesWritten;
+      sockets.delete(socket);
+    });
+  });
+  // Every byte sent so far, headers included.
+  server.sentBytes = () => closedBytes + [...sockets].reduce((sum, socket) => sum + socket.bytesWritten, 0);
+  server.stop = () => new Promise((resolve) => {
+    server.close(resolve);
+    for (const socket of sockets) socket.destroy();
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
@@ -97,15 +121,73 @@ export async function press(page, key, holdMs = 120) {
 
 
 // A page of the site, its first picture shown, the canvas given the keys.
-export async function open(browser, base, file, query = '') {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600 });
+// `where` is a browser (its default profile) or one of its contexts.
+export async function open(where, base, file, query = '', viewport = { width: 800, height: 600 }) {
+  const page = await where.newPage();
+  await page.setViewport(viewport);
   page.on('console', (message) => page.zlConsole.push(message.text()));
   page.zlConsole = [];
   await page.goto(`${base}/${file}${query}`);
+  await firstPicture(page);
+  return page;
+}
+
+// Waits for the page's first picture (after a load or reload) and gives the
+// canvas the keys.
+export async function firstPicture(page) {
   await page.waitForFunction(() => window.zlFirstPicture !== undefined, { timeout: 30000 });
   await page.focus('#screen');
-  return page;
+}
+
+// Every file of the player's Data as one page holds it: name -> a digest of
+// its bytes.
+export async function pageFiles(page) {
+  return page.evaluate(async () => {
+    const files = {};
+    for (const file of zl.store.allFiles()) {
+      const digest = await crypto.subtle.digest('SHA-256', file.bytes);
+      files[file.name] = Array.from(new Uint8Array(digest), (b) => b.toString(16).padStart(2, '0')).join('');
+    }
+    return files;
+  });
+}
+
+// Every file as the browser's storage holds it (the newest record of each
+// name, deletions left out): name -> a digest of its bytes; and how many
+// records the storage keeps of each name.
+export async function storedFiles(page) {
+  return page.evaluate(async () => {
+    const database = await new Promise((resolve, reject) => {
+      const opening = indexedDB.open('zauberlabyrinth');
+      opening.onsuccess = () => resolve(opening.result);
+      opening.onerror = () => reject(opening.error);
+    });
+    const records = await new Promise((resolve, reject) => {
+      const found = [];
+      const cursor = database.transaction('files').objectStore('files').openCursor();
+      cursor.onsuccess = () => {
+        if (!cursor.result) { resolve(found); return; }
+        found.push([cursor.result.key, cursor.result.value]);
+        cursor.result.continue();
+      };
+      cursor.onerror = () => reject(cursor.error);
+    });
+    database.close();
+    const files = {};
+    const counts = {};
+    for (const [key, value] of records) {
+      counts[key[0]] = (counts[key[0]] || 0) + 1;
+      if (!value.bytes) { delete files[key[0]]; continue; }
+      const digest = await crypto.subtle.digest('SHA-256', value.bytes);
+      files[key[0]] = Array.from(new Uint8Array(digest), (b) => b.toString(16).padStart(2, '0')).join('');
+    }
+    return { files, counts };
+  });
+}
+
+// Waits until every file the page has written is in the browser's storage.
+export async function writesDone(page) {
+  await page.evaluate(() => new Promise((resolve) => zl.store.afterWrites(resolve)));
 }
 
 // Debian's chromium, headless, with a fresh profile that is removed when
