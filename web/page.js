@@ -221,6 +221,7 @@ zl.page = (function () {
       addRunDependency('zl-files');
       Promise.all([packageBytes, zl.store.open(dataFolder)]).then(function (results) {
         installPackage(results[0]);
+        element('open-panel').hidden = false;
         if (game && params.has('level') && levelMissing(params.get('level'))) return;
         removeRunDependency('zl-files');
       }).catch(failed);

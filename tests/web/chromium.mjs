@@ -47,28 +47,34 @@ export function serve(siteDir) {
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// The canvas as RGB bytes (alpha left out), read through toDataURL.
+// RGBA bytes (base64) as RGB bytes, alpha left out.
+function rgbFrom(base64) {
+  const rgba = Buffer.from(base64, 'base64');
+  const rgb = new Uint8Array((rgba.length / 4) * 3);
+  for (let i = 0, k = 0; i < rgba.length; i += 4, k += 3) {
+    rgb[k] = rgba[i];
+    rgb[k + 1] = rgba[i + 1];
+    rgb[k + 2] = rgba[i + 2];
+  }
+  return rgb;
+}
+
+// The canvas as RGB bytes (alpha left out), read from its own 2D context
+// and handed over as base64.
 export async function canvasPixels(page) {
-  return page.evaluate(async () => {
-    const image = new Image();
-    image.src = document.getElementById('screen').toDataURL('image/png');
-    await image.decode();
-    const scratch = document.createElement('canvas');
-    scratch.width = 800;
-    scratch.height = 600;
-    const context = scratch.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const rgba = context.getImageData(0, 0, 800, 600).data;
-    const rgb = [];
-    for (let i = 0; i < rgba.length; i += 4) rgb.push(rgba[i], rgba[i + 1], rgba[i + 2]);
-    return rgb;
-  });
+  return rgbFrom(await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let binary = '';
+    for (let i = 0; i < rgba.length; i += 0x8000) binary += String.fromCharCode.apply(null, rgba.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }));
 }
 
 // A PNG file's pixels as RGB bytes, decoded by the browser.
 export async function pngPixels(page, file) {
   const data = 'data:image/png;base64,' + fs.readFileSync(file).toString('base64');
-  return page.evaluate(async (url) => {
+  return rgbFrom(await page.evaluate(async (url) => {
     const image = new Image();
     image.src = url;
     await image.decode();
@@ -78,32 +84,63 @@ export async function pngPixels(page, file) {
     const context = scratch.getContext('2d');
     context.drawImage(image, 0, 0);
     const rgba = context.getImageData(0, 0, image.width, image.height).data;
-    const rgb = [];
-    for (let i = 0; i < rgba.length; i += 4) rgb.push(rgba[i], rgba[i + 1], rgba[i + 2]);
-    return rgb;
-  }, data);
+    let binary = '';
+    for (let i = 0; i < rgba.length; i += 0x8000) binary += String.fromCharCode.apply(null, rgba.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }, data));
 }
 
-// How many pixels differ between two pictures.
-export function differingPixels(a, b) {
+// How many pixels differ between two pictures; pixels of `moving` (a set
+// of pixel numbers) are left out.
+export function differingPixels(a, b, moving = null) {
   let count = 0;
   for (let i = 0; i < a.length; i += 3) {
+    if (moving && moving.has(i / 3)) continue;
     if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++count;
   }
   return count;
 }
 
-// Waits until the canvas stays unchanged for `quietMs` (a dissolve or a
-// scroll has ended), at most `limitMs`; returns the picture.
+// The pixels that change while the page stands still (glowing tiles,
+// creatures): the union of what differs between a few pictures `everyMs`
+// apart.
+export async function movingPixels(page, pictures = 4, everyMs = 250) {
+  const moving = new Set();
+  let last = await canvasPixels(page);
+  for (let n = 1; n < pictures; ++n) {
+    await sleep(everyMs);
+    const now = await canvasPixels(page);
+    for (let i = 0; i < now.length; i += 3) {
+      if (now[i] !== last[i] || now[i + 1] !== last[i + 1] || now[i + 2] !== last[i + 2]) moving.add(i / 3);
+    }
+    last = now;
+  }
+  return moving;
+}
+
+// Waits until the canvas stays still for `quietMs` (a dissolve or a scroll
+// has ended), at most `limitMs`; returns the picture. The glowing tiles and
+// the title's colours go on all the time, changing the same pixels again
+// and again: a look counts as still unless it changes many pixels at once
+// or a good number that had not changed before.
 export async function settled(page, quietMs = 600, limitMs = 15000) {
   const start = Date.now();
+  const changedBefore = new Uint8Array(800 * 600);
   let last = await canvasPixels(page);
   let since = Date.now();
   while (Date.now() - start < limitMs) {
     await sleep(150);
     const now = await canvasPixels(page);
-    if (differingPixels(now, last) > 0) {
-      last = now;
+    let changed = 0;
+    let fresh = 0;
+    for (let p = 0, i = 0; p < 800 * 600; ++p, i += 3) {
+      if (now[i] === last[i] && now[i + 1] === last[i + 1] && now[i + 2] === last[i + 2]) continue;
+      ++changed;
+      if (!changedBefore[p]) ++fresh;
+      changedBefore[p] = 1;
+    }
+    last = now;
+    if (changed >= 20000 || fresh >= 500) {
       since = Date.now();
     } else if (Date.now() - since >= quietMs) {
       return now;
