@@ -125,7 +125,7 @@ zl.page = (function () {
       received[name] = 0;
       var next = function () {
         return reader.read().then(function (part) {
-          if (part.done) return concat(chunks);
+          if (part.done) return zl.transfer.concat(chunks);
           chunks.push(part.value);
           received[name] += part.value.length;
           showProgress();
@@ -134,17 +134,6 @@ zl.page = (function () {
       };
       return next();
     }).then(zl.transfer.gunzip);
-  }
-
-  function concat(chunks) {
-    var length = chunks.reduce(function (sum, chunk) { return sum + chunk.length; }, 0);
-    var bytes = new Uint8Array(length);
-    var at = 0;
-    chunks.forEach(function (chunk) {
-      bytes.set(chunk, at);
-      at += chunk.length;
-    });
-    return bytes;
   }
 
   function failed(error) {
@@ -261,6 +250,18 @@ zl.page = (function () {
 
   element('restart').addEventListener('click', function () { window.location.reload(); });
 
+  // A page being left (closed, reloaded, navigated away) stores what the
+  // program keeps only in memory, as a hidden page does (the backend hears
+  // of that itself).
+  window.addEventListener('pagehide', function () {
+    if (!started || !Module['_zl_page_leaving']) return;
+    try {
+      Module['_zl_page_leaving']();
+    } catch (error) {
+      // the program has ended
+    }
+  });
+
   // ---- Keys for the page's controls are not the program's --------------------
 
   // The program's keyboard handler listens on the whole window. A key
@@ -330,7 +331,7 @@ zl.page = (function () {
     names.forEach(function (name) {
       var shipped = FS.readFile(installed + '/shipped/' + name);
       var own = zl.store.readFile(name);
-      if (own && sameBytes(own.bytes, shipped)) return;
+      if (own && zl.store.sameBytes(own.bytes, shipped)) return;
       var item = document.createElement('li');
       item.textContent = name + (own ? ' – von dir geändert ' : ' – fehlt ');
       var button = document.createElement('button');
@@ -341,14 +342,6 @@ zl.page = (function () {
       list.appendChild(item);
     });
     element('shipped-none').hidden = list.children.length > 0;
-  }
-
-  function sameBytes(a, b) {
-    if (a.length !== b.length) return false;
-    for (var i = 0; i < a.length; ++i) {
-      if (a[i] !== b[i]) return false;
-    }
-    return true;
   }
 
   function keptName(name) {

@@ -164,6 +164,9 @@ zl.store = (function () {
       var files = transaction.objectStore(filesStore);
       files.put(record, key);
       files.delete(IDBKeyRange.bound([name], key, false, true));
+      // Committed now, not when the page's script next rests: a page being
+      // closed or reloaded never rests again.
+      if (transaction.commit) transaction.commit();
     } catch (error) {
       finishWrite();
       zl.store.onFailure(name, error);
@@ -387,6 +390,7 @@ zl.store = (function () {
 
   return {
     validName: validName,
+    sameBytes: sameBytes,
     open: open,
     storeStartFiles: storeStartFiles,
     // The program committed or deleted a file ("Data/x.sav"): it is stored

@@ -214,14 +214,6 @@ zl.transfer = (function () {
     });
   }
 
-  function sameBytes(a, b) {
-    if (a.length !== b.length) return false;
-    for (var i = 0; i < a.length; ++i) {
-      if (a[i] !== b[i]) return false;
-    }
-    return true;
-  }
-
   // A backup's files: what it replaces and adds is said first (a file the
   // player has just so is left as it is); then the page starts anew, so that
   // the program reads the settings and best players it holds.
@@ -231,7 +223,7 @@ zl.transfer = (function () {
       var name = entry.name.indexOf(folderInArchive) === 0 ? entry.name.slice(folderInArchive.length) : entry.name;
       if (!zl.store.validName(name) || entry.bytes.length > largestFile) return;
       var own = zl.store.readFile(name);
-      if (own && sameBytes(own.bytes, entry.bytes)) return;
+      if (own && zl.store.sameBytes(own.bytes, entry.bytes)) return;
       files.push({ name: name, bytes: entry.bytes, replaces: own !== null });
     });
     if (!files.length) {
@@ -289,9 +281,10 @@ zl.transfer = (function () {
     download: download,
     saveAll: saveAll,
     takePicked: takePicked,
-    // The archive format, for the page's own data package and the tests.
+    // The archive format and its helpers, for the page's own downloads.
     tar: tar,
     untar: untar,
     gunzip: gunzip,
+    concat: concat,
   };
 })();

@@ -4,8 +4,8 @@
 // with a fresh profile (no network: every background connection switched
 // off), runs one case and exits 0 when it passed. The cases of this file
 // play the programs; the others come from the files named below.
-import { serve, launch, open, sleep, canvasPixels, pngPixels, differingPixels, movingPixels, settled, press } from './chromium.mjs';
-import { check, type } from './actions.mjs';
+import { serve, launch, open, firstPicture, sleep, canvasPixels, pngPixels, differingPixels, movingPixels, settled, press } from './chromium.mjs';
+import { check, type, fileText } from './actions.mjs';
 import { twoPages } from './two_pages.mjs';
 import { takeAlong } from './take_along.mjs';
 import { phone } from './phone.mjs';
@@ -47,7 +47,8 @@ async function title(browser, base) {
   check(fewest === 0, `the title and labyrinth 1 equal the headless picture (${fewest} pixels differ)`);
 }
 
-// Space starts a game, an arrow walks, Esc opens the menu.
+// Space starts a game, an arrow walks, Esc opens the menu; "Ton AUS"
+// there outlasts a reload, the page's way of ending the game.
 async function play(browser, base) {
   const page = await open(browser, base, 'index.html');
   const titleShown = await settled(page);
@@ -60,6 +61,12 @@ async function play(browser, base) {
   await press(page, 'Escape');
   const menu = await settled(page);
   check(differingPixels(menu, walked) > 1000, 'Esc opens the menu');
+  for (let i = 0; i < 3; ++i) await press(page, 'ArrowUp');
+  await press(page, 'Space');  // "Ton AN" becomes "Ton AUS"
+  await settled(page, 400);
+  await page.reload();
+  await firstPicture(page);
+  check((await fileText(page, 'Einstellung.dat')).startsWith('0,0,0\r\n'), 'the sound switched off outlasts a reload');
 }
 
 // A game saved under a name, the page reloaded, the game loaded back
