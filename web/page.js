@@ -32,6 +32,8 @@ zl.page = (function () {
   // ---- Messages -------------------------------------------------------------
 
   var noticeTimer = 0;
+  // A tap or click on the line takes it away at once.
+  element('notice').addEventListener('click', function () { element('notice').textContent = ''; });
   function notice(text) {
     var line = element('notice');
     line.textContent = text;
