@@ -1,7 +1,7 @@
 # make_site.cmake — lays out the site from the built programs, the data
 # package and the page sources:
 #   cmake -DSOURCE=<web/> -DPROGRAMS=<dir> -DPACKAGE=<data.tar.gz> -DICONS=<icons/hicolor>
-#         -DSITE=<site/> -P make_site.cmake
+#         -DSCREEN=<platform/platform.h> -DSITE=<site/> -P make_site.cmake
 #
 # The programs (their script and WebAssembly) are compressed with gzip; the
 # page unpacks them in the browser, as it does the data package. Every file
@@ -19,6 +19,17 @@ set(editor_description "Der Editor des Zauberlabyrinths im Browser: Labyrinthe b
 set(editor_canvas "Der Editor")
 set(editor_ended "Der Editor ist beendet.")
 set(programs zauberlabyrinth editor)
+
+# The canvas is as large as the programs' screen, as the platform states it.
+foreach(side Width Height)
+  file(STRINGS ${SCREEN} line REGEX "constexpr int kScreen${side} = [0-9]+;")
+  string(REGEX MATCH "[0-9]+" screen_${side} "${line}")
+  if(NOT screen_${side})
+    message(FATAL_ERROR "make_site: kScreen${side} not found in ${SCREEN}")
+  endif()
+endforeach()
+set(screen_width ${screen_Width})
+set(screen_height ${screen_Height})
 
 file(MAKE_DIRECTORY ${SITE})
 

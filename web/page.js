@@ -71,9 +71,10 @@ zl.page = (function () {
     var width = Math.floor(picture.clientWidth * ratio);
     var height = Math.floor(picture.clientHeight * ratio);
     if (width < 1 || height < 1) return;
-    var scale = Module['_zl_picture_scale'] ? Module['_zl_picture_scale'](width, height) : Math.min(width / 800, height / 600);
-    canvas.style.width = Math.round(800 * scale) / ratio + 'px';
-    canvas.style.height = Math.round(600 * scale) / ratio + 'px';
+    var scale = Module['_zl_picture_scale'] ? Module['_zl_picture_scale'](width, height)
+      : Math.min(width / canvas.width, height / canvas.height);
+    canvas.style.width = Math.round(canvas.width * scale) / ratio + 'px';
+    canvas.style.height = Math.round(canvas.height * scale) / ratio + 'px';
   }
   window.addEventListener('resize', fitPicture);
   document.addEventListener('fullscreenchange', fitPicture);

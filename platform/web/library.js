@@ -71,9 +71,11 @@ mergeInto(LibraryManager.library, {
     if (!zlCanvas.context) {
       var canvas = document.getElementById('screen');
       zlCanvas.context = canvas.getContext('2d', { alpha: false });
-      zlCanvas.image = zlCanvas.context.createImageData(800, 600);
+      // The canvas is as large as the picture (the page takes its size
+      // from the program's screen, web/make_site.cmake).
+      zlCanvas.image = zlCanvas.context.createImageData(canvas.width, canvas.height);
     }
-    zlCanvas.image.data.set(HEAPU8.subarray(rgba, rgba + 800 * 600 * 4));
+    zlCanvas.image.data.set(HEAPU8.subarray(rgba, rgba + zlCanvas.image.data.length));
     zlCanvas.context.putImageData(zlCanvas.image, 0, 0);
     if (Module['onPresent']) Module['onPresent']();
   },
