@@ -196,8 +196,13 @@ zl.store = (function () {
   // newer than this page's.
   function catchUp() {
     if (!database || !folder) return Promise.resolve();
+    var transaction;
+    try {
+      transaction = database.transaction(filesStore, 'readonly');
+    } catch (error) {
+      return Promise.resolve();  // the storage was closed meanwhile
+    }
     catchingUp += 1;
-    var transaction = database.transaction(filesStore, 'readonly');
     var files = transaction.objectStore(filesStore);
     var newest = new Map();
     var wanted = [];
