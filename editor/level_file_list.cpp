@@ -1,12 +1,13 @@
 // level_file_list.cpp — the labyrinths in Data that the load dialog (F2)
 // shows above its prompt, so nobody has to remember a file name.
 //
-// Newest first, as many as fit in a few rows; the names the game ships
-// (001 .. 008 and ende) carry a star. Typing works as before: the list only
-// shows names. A name is stored in UTF-8 on disk and shown in code page 437,
-// as it is typed; a character the code page lacks (a name from elsewhere),
-// or a byte that is not UTF-8, shows as a small square, the usual mark of a
-// character that cannot be drawn, so the rest of the name stays readable.
+// Newest first, as many as fit in a few rows; a file the game ships, as it
+// was shipped, carries a star (one the player changed is the player's own).
+// Typing works as before: the list only shows names. A name is stored in
+// UTF-8 on disk and shown in code page 437, as it is typed; a character the
+// code page lacks (a name from elsewhere), or a byte that is not UTF-8, shows
+// as a small square, the usual mark of a character that cannot be drawn, so
+// the rest of the name stays readable.
 //
 // Writes: nothing of the record.
 #include "editor/commands.h"
@@ -34,10 +35,6 @@ bool isLevelFile(const std::string& name) {
     return true;
 }
 
-bool isShipped(const std::string& name) {
-    return name == kClosingSceneName || std::find(std::begin(kLevelNames), std::end(kLevelNames), name) != std::end(kLevelNames);
-}
-
 }  // namespace
 
 std::vector<std::string> levelFileListLines() {
@@ -52,7 +49,7 @@ std::vector<std::string> levelFileListLines() {
     for (const DataFileEntry& file : files) {
         std::string shown;
         textFromHost(file.name, shown, kUnshowable);
-        const std::string item = shown + (isShipped(file.name) ? "*" : "");
+        const std::string item = shown + (file.shipped ? "*" : "");
         if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
             if (lines.size() == kMaxListRows) break;
             lines.push_back(line);

@@ -16,16 +16,19 @@
 // Output and Append never write the real file. They write a scratch file
 // beside it (".<name>.tmp-<process id>"; Append first copies the old content
 // into it), and closeFile flushes it, syncs it to disk and renames it over
-// the real file, then calls the commit hook (commit_hook.h; deleteFile too,
-// after a deletion). Until that rename the previous copy stays whole; a
-// write that fails, or a file still open when the program ends, leaves it as
-// it was and removes the scratch file. A program killed before the rename leaves
-// its scratch file behind: hidden, and beyond every name a dialog accepts
-// (none may begin with a dot), so it is never taken for a saved game or a
-// level; the next write of the same file removes it.
+// the real file, then calls the commit hook with the file's path
+// (host_hooks.h; deleteFile too, after a deletion). Until that rename the
+// previous copy stays whole; a write that fails, or a file still open when
+// the program ends, leaves it as it was and removes the scratch file.
+// A program killed before the rename leaves its scratch file behind:
+// hidden, and beyond every name a dialog accepts (none may begin with a
+// dot), so it is never taken for a saved game or a level; the next write of
+// the same file removes it. Before a file is read (Input, Append) the read
+// hook runs, by which the browser first brings in what another page of the
+// site changed.
 #include "platform/cp437_unicode.h"
-#include "platform/commit_hook.h"
 #include "platform/field_source.h"
+#include "platform/host_hooks.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
 
@@ -289,7 +292,7 @@ bool commit(OpenFile& file) {
     file.fd = -1;
     if (ok && ::rename(file.scratchPath.c_str(), file.targetPath.c_str()) == 0) {
         syncFolderOf(file.targetPath);
-        if (core::afterFileCommitted) core::afterFileCommitted();
+        if (core::afterFileCommitted) core::afterFileCommitted(file.targetPath);
     } else {
         ::unlink(file.scratchPath.c_str());
         ok = false;
@@ -324,6 +327,7 @@ void openFile(const std::string& path, FileMode mode, int fileNumber) {
     // A write still pending under this number was never closed: drop it
     // rather than commit a file that may be half written.
     file.abandon();
+    if (mode != FileMode::Output && core::beforeDataRead) core::beforeDataRead();
     switch (mode) {
         case FileMode::Input: openForReading(file, path); break;
         case FileMode::Output: openForWriting(file, path, false); break;
@@ -357,5 +361,5 @@ void deleteFile(const std::string& path) {
     if (host.empty()) return;
     struct stat info {};
     if (::lstat(host.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
-    if (::unlink(host.c_str()) == 0 && core::afterFileCommitted) core::afterFileCommitted();
+    if (::unlink(host.c_str()) == 0 && core::afterFileCommitted) core::afterFileCommitted(host);
 }

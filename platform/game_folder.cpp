@@ -44,7 +44,6 @@ namespace {
 
 // Data files are small; anything larger than this is not a file of ours.
 constexpr std::size_t kMaxCopyBytes = std::size_t{64} << 20;
-constexpr const char* kRecordFolder = ".shipped";
 
 // The whole content of a regular file; false when it cannot be read.
 bool readWhole(const fs::path& path, std::string& bytes) {
@@ -175,7 +174,7 @@ bool isReadyFolder(const fs::path& folder) {
 
 std::vector<std::string> bringShippedFiles(const fs::path& shipped, const fs::path& data) {
     std::vector<std::string> kept;
-    const fs::path records = data / kRecordFolder;
+    const fs::path records = data / kShippedRecordFolder;
     std::error_code ec;
     fs::create_directories(records, ec);
     if (!fs::is_directory(records, ec)) return kept;
@@ -210,7 +209,7 @@ std::vector<std::string> bringShippedFiles(const fs::path& shipped, const fs::pa
 }
 
 void restoreDeletedShippedFiles(const fs::path& data) {
-    forEachFile(data / kRecordFolder, [&](const fs::path& record, const std::string& name) {
+    forEachFile(data / kShippedRecordFolder, [&](const fs::path& record, const std::string& name) {
         const fs::path dest = data / name;
         if (somethingAt(dest)) return;
         std::string bytes;

@@ -12,6 +12,11 @@
 
 namespace core {
 
+// The folder inside Data that keeps a copy of each shipped file as it was
+// last brought in: a file equal to its copy is the installation's, one that
+// differs is the player's.
+constexpr const char* kShippedRecordFolder = ".shipped";
+
 // enterGameFolder with the program's folder given instead of looked up
 // ("" when it is unknown: then no program folder and no installed files).
 void enterGameFolderFrom(const std::filesystem::path& programFolder, const std::string& folderName);

@@ -15,8 +15,10 @@
 // cursor to the right edge of the grid; a longer line scrolls sideways so the
 // caret stays in view, and nothing is drawn outside the grid. While no key is
 // waiting the loop sleeps 10 ms at a time, which keeps the window's events
-// flowing.
+// flowing. The text-entry hook (host_hooks.h) hears when the line starts and
+// ends, so that a backend can offer a device's own keyboard meanwhile.
 #include "platform/field_source.h"
+#include "platform/host_hooks.h"
 #include "platform/keyboard_state.h"
 #include "platform/platform.h"
 #include "platform/screen_state.h"
@@ -107,6 +109,7 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
     editor.column = grid.column;
     editor.width = grid.row <= grid.rows ? kTextColumns + 1 - grid.column : 0;
     editor.draw(true);
+    if (core::textEntry) core::textEntry(true);
     for (;;) {
         const std::string key = takeKey();
         if (core::keyboard.closeRequested) break;
@@ -117,6 +120,7 @@ void inputLine(const std::string& prompt, bool question, bool newlineAfter) {
         if (editor.apply(key)) break;
         editor.draw(true);
     }
+    if (core::textEntry) core::textEntry(false);
     editor.caret = 0;
     editor.view = 0;
     editor.draw(false);

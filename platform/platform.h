@@ -188,6 +188,14 @@ void sleepMs(int ms);
 void sleepUntil(double seconds);
 // Ends the program with exit code 0, closing the window.
 [[noreturn]] void endProgram();
+// Registers what the program stores when the host may end it without a word:
+// the browser's page hidden or being closed, where no close request comes.
+// `store` runs from inside whatever wait or drawing operation the program is
+// in at that moment, so it may only write data files: never draw, wait or
+// read input. Called once by the game (its settings); nullptr registers
+// nothing. The desktop's window never calls it: its close button arrives as
+// a close request.
+void whenHostMayEnd(void (*store)());
 // Starts the program `name`, found beside the running program's own file or
 // else on the PATH, with these arguments in the same working directory, and
 // waits until it ends while the window keeps handling its events. Returns
@@ -259,6 +267,7 @@ void deleteFile(const std::string& path);
 struct DataFileEntry {
     std::string name;        // its name without the extension asked for, as on disk (UTF-8: textFromHost)
     long long modified = 0;  // when it was last written, seconds on the host's file clock
+    bool shipped = false;    // it is a file the installation brought, unchanged (it equals its copy in Data/.shipped)
 };
 // The regular files directly in "Data" whose names end with `extension`
 // (".dat"), in no particular order; hidden files (a leading dot) are left

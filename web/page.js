@@ -1,72 +1,437 @@
-// page.js — what both pages share: the canvas scaled to the window, the
-// player's Data kept in the browser's IndexedDB, the files the package brings,
-// and the line and button shown when the program ends.
+// page.js — what both pages share: loading the program and its files with a
+// progress line, the picture scaled to the window, the player's Data from
+// the browser's storage (store.js), the page's own controls (backup and
+// restore, shipped labyrinths put back, on-screen buttons), the line shown
+// when the program has ended, and the service worker that keeps the site
+// for visits without a network.
 //
-// A page sets `zlProgram` (the program's name) before this script; the data
-// package's loader and the program follow it.
+// The page sets `zlSite` before this script: the program's name, the site's
+// version and, for each file the page downloads itself, its address and
+// size. The program's script is started here once it has arrived.
 'use strict';
 
-(function () {
+var zl = window.zl || (window.zl = {});
+
+zl.page = (function () {
   // Where the programs find their files: like an installed desktop program,
   // the program "lives" in <prefix>/games and its files in
   // <prefix>/share/games/zauberlabyrinth (sprites, wave, shipped levels and
   // recordings, default settings); the player's own folder is below HOME.
   var prefix = '/opt/zauberlabyrinth';
+  var installed = prefix + '/share/games/zauberlabyrinth';
   var dataFolder = '/home/web_user/.local/share/zauberlabyrinth/Data';
+  var site = window.zlSite;
+  var game = site.program === 'zauberlabyrinth';
   var params = new URLSearchParams(window.location.search);
-  var canvas = document.getElementById('screen');
-  var stage = document.getElementById('stage');
+  var element = function (id) { return document.getElementById(id); };
+  var canvas = element('screen');
+  var picture = element('picture');
+  var typedField = element('typed');
+  var started = false;  // the first picture is shown
 
-  // The 800 x 600 picture as large as the window allows, its aspect kept:
-  // in whole steps (sharp pixels of equal size) when at least one fits,
-  // otherwise shrunk to fit.
-  function fitCanvas() {
-    var width = stage.clientWidth;
-    var height = stage.clientHeight;
-    var scale = Math.min(width / 800, height / 600);
-    if (scale >= 1) scale = Math.floor(scale);
-    canvas.style.width = Math.floor(800 * scale) + 'px';
-    canvas.style.height = Math.floor(600 * scale) + 'px';
+  // ---- Messages -------------------------------------------------------------
+
+  var noticeTimer = 0;
+  // A tap or click on the line takes it away at once.
+  element('notice').addEventListener('click', function () { element('notice').textContent = ''; });
+  function notice(text) {
+    var line = element('notice');
+    line.textContent = text;
+    clearTimeout(noticeTimer);
+    noticeTimer = setTimeout(function () { line.textContent = ''; }, 12000);
   }
-  window.addEventListener('resize', fitCanvas);
-  document.addEventListener('fullscreenchange', fitCanvas);
-  fitCanvas();
+
+  function focusPicture() {
+    if (!canvas.hidden) canvas.focus({ preventScroll: true });
+  }
+
+  // A question with two answers; resolves to true for `yes`.
+  function ask(text, yes) {
+    var dialog = element('question');
+    element('question-text').textContent = text;
+    element('question-yes').textContent = yes;
+    return new Promise(function (resolve) {
+      dialog.addEventListener('close', function answered() {
+        dialog.removeEventListener('close', answered);
+        resolve(dialog.returnValue === 'yes');
+        if (!element('panel').open) focusPicture();
+      });
+      dialog.returnValue = '';
+      dialog.showModal();
+      element('question-no').focus();
+    });
+  }
+
+  // ---- The picture fills the window -----------------------------------------
+
+  // The program's rule (platform/picture_place.h), asked of the program for
+  // the area in device pixels, so that whole steps are whole on the screen.
+  function fitPicture() {
+    var ratio = window.devicePixelRatio || 1;
+    var width = Math.floor(picture.clientWidth * ratio);
+    var height = Math.floor(picture.clientHeight * ratio);
+    if (width < 1 || height < 1) return;
+    var scale = Module['_zl_picture_scale'] ? Module['_zl_picture_scale'](width, height)
+      : Math.min(width / canvas.width, height / canvas.height);
+    canvas.style.width = Math.round(canvas.width * scale) / ratio + 'px';
+    canvas.style.height = Math.round(canvas.height * scale) / ratio + 'px';
+  }
+  window.addEventListener('resize', fitPicture);
+  document.addEventListener('fullscreenchange', fitPicture);
+  if (window.matchMedia) window.matchMedia('(orientation: landscape)').addEventListener('change', fitPicture);
   canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+
+  // ---- Loading --------------------------------------------------------------
+
+  var received = {};
+  function showProgress() {
+    var total = 0;
+    var done = 0;
+    Object.keys(site.files).forEach(function (name) {
+      total += site.files[name].bytes;
+      done += Math.min(received[name] || 0, site.files[name].bytes);
+    });
+    var german = function (n) { return n.toLocaleString('de-DE'); };
+    element('loading-text').textContent =
+      'Lade ' + document.title + ' … ' + german(done) + ' von ' + german(total) + ' Bytes';
+    element('loading-bar').value = total ? done / total : 0;
+  }
+
+  var cacheName = 'zauberlabyrinth-' + site.version;
+  var caching = [];
+
+  // Keeps a downloaded file for visits without a network (sw.js serves it
+  // from there): the first visit's downloads happen before the service
+  // worker is at work, so the page keeps them itself.
+  function keep(url, response) {
+    if (!window.caches || !window.isSecureContext) return;
+    caching.push(caches.open(cacheName).then(function (cache) { return cache.put(url, response); })
+      .catch(function () {}));
+  }
+
+  // One of the page's own downloads, its bytes counted as they come,
+  // unpacked when compressed.
+  function download(name) {
+    var file = site.files[name];
+    return fetch(file.url).then(function (response) {
+      if (!response.ok) throw new Error(file.url + ': ' + response.status);
+      keep(file.url, response.clone());
+      if (!response.body || !response.body.getReader) {
+        return response.arrayBuffer().then(function (buffer) {
+          received[name] = buffer.byteLength;
+          showProgress();
+          return new Uint8Array(buffer);
+        });
+      }
+      var reader = response.body.getReader();
+      var chunks = [];
+      received[name] = 0;
+      var next = function () {
+        return reader.read().then(function (part) {
+          if (part.done) return zl.transfer.concat(chunks);
+          chunks.push(part.value);
+          received[name] += part.value.length;
+          showProgress();
+          return next();
+        });
+      };
+      return next();
+    }).then(zl.transfer.gunzip);
+  }
+
+  function failed(error) {
+    console.error(error);
+    element('loading-text').textContent = document.title + ' ließ sich nicht laden (' + error.message +
+      '). Ist die Verbindung unterbrochen? Ein neuer Versuch lädt die Seite neu.';
+    var bar = element('loading-bar');
+    if (bar) bar.remove();
+    if (!element('retry')) {
+      var retry = document.createElement('button');
+      retry.id = 'retry';
+      retry.type = 'button';
+      retry.textContent = 'Neu versuchen';
+      retry.addEventListener('click', function () { window.location.reload(); });
+      element('loading').appendChild(retry);
+    }
+  }
+
+  // The files the program brings (pictures, sounds, shipped levels and
+  // recordings, default settings) into its installed folder.
+  function installPackage(bytes) {
+    (zl.transfer.untar(bytes) || []).forEach(function (file) {
+      var name = file.name.replace(/^\.\//, '');
+      if (!/^[A-Za-z0-9_.\-]+(\/[A-Za-z0-9_.\-]+)*$/.test(name) || name.split('/').indexOf('..') >= 0) return;
+      var path = installed + '/' + name;
+      FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+      FS.writeFile(path, file.bytes);
+    });
+    // The program's place, so that it finds its installed files.
+    FS.mkdirTree(prefix + '/games');
+    FS.symlink(prefix + '/games/' + site.program, '/proc/self/exe');
+  }
+
+  // ?level=NAME: the game plays Data/NAME.dat alone. A name with no such
+  // file (the player's, or one the start brings) is said on the page.
+  function levelMissing(name) {
+    var file = name + '.dat';
+    var exists = function (path) { return FS.analyzePath(path).exists; };
+    if (zl.store.validName(file) && file.indexOf('/') < 0 &&
+        (exists(dataFolder + '/' + file) || exists(installed + '/shipped/' + file))) {
+      return false;
+    }
+    element('loading').hidden = true;
+    element('ended-text').textContent = 'Ein Labyrinth „' + name + '“ gibt es nicht: in Data liegt keine Datei ' +
+      file + '. Im Editor speichert F1 ein Labyrinth unter einem Namen.';
+    element('restart').textContent = 'Das ganze Spiel spielen';
+    element('restart').onclick = function () { window.location.href = 'index.html'; };
+    element('ended').hidden = false;
+    return true;
+  }
+
+  // ---- The program ----------------------------------------------------------
 
   var args = [];
   if (params.has('framelog')) args.push('--frame-log');
   // The editor's F5 opens the game on the level it saved.
-  if (window.zlProgram === 'zauberlabyrinth' && params.has('level')) args.push('--level', params.get('level'));
+  if (game && params.has('level')) args.push('--level', params.get('level'));
+
+  var packageBytes = download('data');
+  var programBytes = download('program');
+  var wasmBytes = download('wasm');
 
   window.Module = {
     canvas: canvas,
     arguments: args,
     print: function (text) { console.log(text); },
     printErr: function (text) { console.warn(text); },
+    instantiateWasm: function (imports, receive) {
+      wasmBytes.then(function (bytes) { return WebAssembly.instantiate(bytes, imports); })
+        .then(function (result) { receive(result.instance, result.module); }, failed);
+      return {};
+    },
+    preRun: [function () {
+      addRunDependency('zl-files');
+      Promise.all([packageBytes, zl.store.open(dataFolder)]).then(function (results) {
+        installPackage(results[0]);
+        element('open-panel').hidden = false;
+        if (game && params.has('level') && levelMissing(params.get('level'))) return;
+        removeRunDependency('zl-files');
+      }).catch(failed);
+    }],
     // The first picture on the canvas (measured by the tests).
     onPresent: function () {
-      if (!window.zlFirstPicture) window.zlFirstPicture = performance.now();
+      if (!started) {
+        started = true;
+        window.zlFirstPicture = performance.now();
+        element('loading').hidden = true;
+        canvas.hidden = false;
+        fitPicture();
+        focusPicture();
+        startServiceWorker();
+      }
       window.zlPresents = (window.zlPresents || 0) + 1;
     },
     onStored: function () { window.zlStores = (window.zlStores || 0) + 1; },
     onProgramEnded: function () {
-      canvas.style.display = 'none';
-      document.getElementById('ended').hidden = false;
+      canvas.hidden = true;
+      element('ended').hidden = false;
     },
-    preRun: [function () {
-      // The program's place, so that it finds its installed files.
-      FS.mkdirTree(prefix + '/games');
-      FS.symlink(prefix + '/games/' + window.zlProgram, '/proc/self/exe');
-      // The player's Data, read back from the browser's storage before the
-      // program starts.
-      FS.mkdirTree(dataFolder);
-      FS.mount(IDBFS, {}, dataFolder);
-      addRunDependency('zl-player-data');
-      FS.syncfs(true, function () { removeRunDependency('zl-player-data'); });
-    }],
+    // The browser backend's calls into the page (platform/web/library.js).
+    zlFileChanged: function (path) { zl.store.fileChanged(path); },
+    zlStoreStartFiles: function () { zl.store.storeStartFiles(); },
+    zlStoreBusy: function () { return zl.store.busy(); },
+    zlTextEntry: function (active) { zl.touch.textEntry(active); },
+    zlOpenGameLevel: function (url) { zl.store.afterWrites(function () { window.open(url, '_blank'); }); },
   };
 
-  document.getElementById('restart').addEventListener('click', function () {
-    window.location.reload();
+  showProgress();
+  programBytes.then(function (bytes) {
+    var script = document.createElement('script');
+    script.text = new TextDecoder().decode(bytes);
+    document.body.appendChild(script);
+  }).catch(failed);
+
+  element('restart').addEventListener('click', function () { window.location.reload(); });
+
+  // A page being left (closed, reloaded, navigated away) stores what the
+  // program keeps only in memory, as a hidden page does (the backend hears
+  // of that itself).
+  window.addEventListener('pagehide', function () {
+    if (!started || !Module['_zl_page_leaving']) return;
+    try {
+      Module['_zl_page_leaving']();
+    } catch (error) {
+      // the program has ended
+    }
   });
+
+  // ---- Keys for the page's controls are not the program's --------------------
+
+  // The program's keyboard handler listens on the whole window. A key
+  // pressed in a field, on a button or in a dialog of the page belongs to
+  // it; only keys on the picture (or nowhere in particular) reach the
+  // program, and the on-screen buttons' keys, which are sent to the window.
+  function withheld(event) {
+    var target = event.target;
+    return target instanceof Element && target !== canvas && target !== document.body &&
+      target !== document.documentElement;
+  }
+  ['keydown', 'keypress'].forEach(function (type) {
+    window.addEventListener(type, function (event) {
+      if (!withheld(event)) return;
+      event.stopImmediatePropagation();
+      if (type === 'keydown' && event.target === typedField) zl.touch.fieldKey(event);
+    }, true);
+  });
+
+  // ---- On-screen buttons ------------------------------------------------------
+
+  var touchSwitch = element('touch-switch');
+  function touchWanted() {
+    if (params.has('touch')) return true;
+    var chosen = null;
+    try { chosen = localStorage.getItem('zl-touch'); } catch (error) {}
+    if (chosen) return chosen === 'on';
+    return window.matchMedia('(pointer: coarse)').matches && !window.matchMedia('(any-pointer: fine)').matches;
+  }
+  function showTouch(on) {
+    document.body.classList.toggle('touch', on);
+    touchSwitch.checked = on;
+    fitPicture();
+  }
+  touchSwitch.addEventListener('change', function () {
+    try { localStorage.setItem('zl-touch', touchSwitch.checked ? 'on' : 'off'); } catch (error) {}
+    showTouch(touchSwitch.checked);
+  });
+  zl.touch.setUp(Array.prototype.slice.call(document.querySelectorAll('.pad button')), typedField);
+  showTouch(touchWanted());
+
+  // ---- The data panel ---------------------------------------------------------
+
+  var panel = element('panel');
+  var persisted = null;  // the browser keeps the data for good (true), may clear it (false), unknown (null)
+
+  function describePersistence() {
+    element('persist-state').textContent = persisted === true
+      ? 'Der Browser hat zugesagt, sie dauerhaft zu behalten.'
+      : persisted === false
+        ? 'Der Browser darf sie löschen, wenn ihm der Speicher knapp wird: sichere sie ab und zu mit „Daten sichern“.'
+        : '';
+  }
+
+  // The shipped files (labyrinths and recordings) that the player changed,
+  // each with a button that puts the shipped one back; the player's own
+  // stays beside it under a new name.
+  function listShipped() {
+    var list = element('shipped-list');
+    list.textContent = '';
+    var names = [];
+    try {
+      names = FS.readdir(installed + '/shipped').filter(function (name) { return name[0] !== '.'; }).sort();
+    } catch (error) {
+      return;
+    }
+    names.forEach(function (name) {
+      var shipped = FS.readFile(installed + '/shipped/' + name);
+      var own = zl.store.readFile(name);
+      if (own && zl.store.sameBytes(own.bytes, shipped)) return;
+      var item = document.createElement('li');
+      item.textContent = name + (own ? ' – von dir geändert ' : ' – fehlt ');
+      var button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = 'Mitgeliefertes zurückholen';
+      button.addEventListener('click', function () { restoreShipped(name, shipped); });
+      item.appendChild(button);
+      list.appendChild(item);
+    });
+    element('shipped-none').hidden = list.children.length > 0;
+  }
+
+  function keptName(name) {
+    var stem = name.replace(/\.dat$/, '');
+    for (var n = 1; ; ++n) {
+      var candidate = stem + '-eigen' + (n > 1 ? n : '') + '.dat';
+      if (!zl.store.readFile(candidate)) return candidate;
+    }
+  }
+
+  function restoreShipped(name, shipped) {
+    var own = zl.store.readFile(name);
+    var kept = own ? keptName(name) : null;
+    var text = 'Das mitgelieferte ' + name + ' kommt zurück.' +
+      (kept ? ' Deine Fassung bleibt als „' + kept + '“ erhalten.' : '');
+    ask(text, 'Zurückholen').then(function (yes) {
+      if (!yes) return;
+      if (kept) zl.store.writeFile(kept, own.bytes);
+      zl.store.writeFile(name, shipped);
+      notice(name + ' ist wieder das mitgelieferte.');
+      listShipped();
+    });
+  }
+
+  element('open-panel').addEventListener('click', function () {
+    describePersistence();
+    if (started) listShipped();
+    panel.showModal();
+  });
+  panel.addEventListener('close', focusPicture);
+  element('save-all').addEventListener('click', function () {
+    zl.transfer.saveAll().then(function (count) { notice(count + ' Dateien gesichert.'); });
+  });
+  var pick = element('pick');
+  element('load-all').addEventListener('click', function () { pick.click(); });
+  pick.addEventListener('change', function () {
+    var file = pick.files[0];
+    pick.value = '';
+    if (panel.open) panel.close();
+    zl.transfer.takePicked(file);
+  });
+  document.addEventListener('dragover', function (event) { event.preventDefault(); });
+  document.addEventListener('drop', function (event) {
+    event.preventDefault();
+    var files = event.dataTransfer && event.dataTransfer.files;
+    if (files && files.length) zl.transfer.takePicked(files[0]);
+  });
+
+  // ---- Keeping the data -------------------------------------------------------
+
+  // The player's first save asks the browser to keep the data for good
+  // rather than clear it when its storage runs short.
+  var persistenceAsked = false;
+  zl.store.onPlayerSave = function () {
+    if (persistenceAsked || !navigator.storage || !navigator.storage.persist) return;
+    persistenceAsked = true;
+    navigator.storage.persisted().then(function (already) {
+      return already || navigator.storage.persist();
+    }).then(function (granted) {
+      persisted = granted;
+      if (!granted) {
+        notice('Der Browser will deine Spielstände nicht fest zusagen: wird ihm der Speicher knapp, darf er sie ' +
+          'löschen. Unter „Daten“ legt „Daten sichern“ eine Kopie bei dir ab.');
+      }
+    }, function () {});
+  };
+  zl.store.onFailure = function (name) {
+    notice('„' + name + '“ ließ sich im Browser nicht speichern (ist sein Speicher voll?). ' +
+      'Sichere deine Daten unter „Daten“.');
+  };
+  zl.store.onUnavailable = function () {
+    notice('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.');
+  };
+  zl.store.listen(function () { if (panel.open) listShipped(); });
+
+  // ---- The site kept for visits without a network -------------------------------
+
+  function startServiceWorker() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    navigator.serviceWorker.register('sw.js').then(function () {
+      return Promise.all(caching.concat([navigator.serviceWorker.ready]));
+    }).then(function () { window.zlKeptOffline = true; }, function () {});
+  }
+
+  return {
+    notice: notice,
+    ask: ask,
+    focusPicture: focusPicture,
+  };
 })();

@@ -26,6 +26,9 @@ void chooseScreenForThisRun(int fullScreen) {
 void startUp(const RunOptions& options) {
     setFrameLog(options.frameLog);
     readSettings();
+    // Where the host may end the game without a close request (a browser
+    // page closed), the settings are stored as the menu's quit would.
+    whenHostMayEnd(storeChangedSettings);
     chooseScreenForThisRun(options.fullScreen);
     world.recordName = options.recordName;
     // The window opens with its name; the wizard becomes its icon once the

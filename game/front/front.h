@@ -20,6 +20,11 @@ void readSettings();
 // Writes "Data\Einstellung.dat"; false when it could not be written, in
 // which case the previous file stands unchanged.
 bool writeSettings();
+// writeSettings, but only when the switches or the best players differ from
+// what this run last read from the file or wrote to it: a run that changed
+// nothing never writes over what another run stored meanwhile. Registered
+// at start-up for the host's silent end (a browser page hidden or closed).
+void storeChangedSettings();
 // The command of demoMoves[demoStep], and demoStep advanced past it; the flow
 // carries it out. Command::None in a live game (demoStep 0).
 // Writes: World::demoStep.

@@ -5,7 +5,7 @@
 // same lists, so the two cannot drift apart.
 //
 // Writes: World::soundOn, joystickOn, fullScreen, bestNames[1..10],
-// bestScores[1..10] (readSettings).
+// bestScores[1..10] (readSettings); World::settingsOnFile (both).
 #include "game/front/best_players.h"
 #include "game/front/front.h"
 
@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -40,6 +41,19 @@ int storedValue(int RunState::*setting) {
     return world.*setting;
 }
 
+// The values the file gets, in file order, as one text: what the file
+// would hold, to tell whether writing it would change anything. A name
+// cannot hold a double quote (the writer turns it into an apostrophe), so
+// quoting keeps the names apart.
+std::string settingsInFileOrder() {
+    std::string text;
+    for (int RunState::*setting : kSwitches) text += std::to_string(storedValue(setting)) + ",";
+    for (int i = 1; i <= kBestPlayers; ++i) {
+        text += "\"" + world.bestNames[i] + "\"," + std::to_string(world.bestScores[i]) + ",";
+    }
+    return text;
+}
+
 }  // namespace
 
 void readSettings() {
@@ -57,6 +71,7 @@ void readSettings() {
         world.bestScores[i] = readIntField();
     }
     closeFile(kFile);
+    world.settingsOnFile = settingsInFileOrder();
 }
 
 bool writeSettings() {
@@ -66,5 +81,11 @@ bool writeSettings() {
         writeStringField(kFile, world.bestNames[i], false);
         writeIntField(kFile, world.bestScores[i], true);
     }
-    return closeFile(kFile);
+    if (!closeFile(kFile)) return false;
+    world.settingsOnFile = settingsInFileOrder();
+    return true;
+}
+
+void storeChangedSettings() {
+    if (settingsInFileOrder() != world.settingsOnFile) writeSettings();
 }

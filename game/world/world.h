@@ -65,6 +65,7 @@ struct RunState {
     std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
     std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
     std::string recordName;  // --record NAME: each live game is recorded into "Data\NAME.dat"; "" records nothing (start-up)
+    std::string settingsOnFile;  // the switches and best players as this run last read or wrote the settings file, in file order; "" before (settings file)
 };
 
 // ---- One game: set by each new game ----

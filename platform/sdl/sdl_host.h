@@ -5,6 +5,8 @@
 // comment at the top of sdl_window.cpp), so none of it is locked.
 #pragma once
 
+#include "platform/picture_place.h"
+
 #include <SDL.h>
 
 #include <string>
@@ -22,6 +24,8 @@ struct Host {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr; // 800 x 600 ARGB8888, streamed from the visible page
     bool direct = false;            // the window shows its own surface, no renderer
+    SDL_Surface* scaled = nullptr;  // 800 x 600 in the window surface's format, enlarged from there when the window is larger
+    core::PicturePlace place;       // where the picture stands in the window (window pixels), as last shown
     int fullScreen = -1;            // mode of the open window; -1 before the first
     Uint64 lastPresent = 0;         // performance counter at the last present
     int wheel = 0;                  // sum of the mouse wheel's vertical steps
@@ -43,7 +47,8 @@ void handleEvent(const SDL_Event& event);
 // A window is open and shows the page (through the renderer or directly).
 bool windowShowsPage();
 // A position in the window in picture pixels (800 x 600), and back; the
-// picture is scaled and centred in full screen, 1:1 at the origin in a window.
+// picture stands where host.place says (picture_place.h: scaled to the
+// window, centred).
 void windowToPicture(int windowX, int windowY, float& pictureX, float& pictureY);
 void pictureToWindow(float pictureX, float pictureY, int& windowX, int& windowY);
 // Keyboard events, in sdl_keyboard.cpp.

@@ -13,8 +13,8 @@
 // effects, a million of them in a row. One thread needs no locks at all, and
 // SDL prefers its video calls on the main thread anyway.
 //
-// Writes: sdl::host (window, renderer, texture, mode, present time, wheel,
-// clickedButtons, title and icon).
+// Writes: sdl::host (window, renderer, texture, scaled surface, picture
+// place, mode, present time, wheel, clickedButtons, title and icon).
 #include "platform/backend.h"
 #include "platform/refresh.h"
 #include "platform/sdl/sdl_host.h"
@@ -57,6 +57,8 @@ void applyIcon() {
 }
 
 void destroyWindow() {
+    if (host.scaled) SDL_FreeSurface(host.scaled);
+    host.scaled = nullptr;
     if (host.texture) SDL_DestroyTexture(host.texture);
     if (host.renderer) SDL_DestroyRenderer(host.renderer);
     if (host.window) SDL_DestroyWindow(host.window);
@@ -67,9 +69,10 @@ void destroyWindow() {
     host.fullScreen = -1;
 }
 
-// In a window the picture is shown 1:1, so it needs no scaling and no
-// graphics processor: it is copied into the window's own surface, which on
-// X11 is shared memory the X server reads directly. A renderer there would
+// In a window the picture needs no graphics processor: it is copied into
+// the window's own surface, which on X11 is shared memory the X server reads
+// directly; 1:1 at the window's first size, enlarged (nearest-neighbour, in
+// software) when the player makes the window larger. A renderer there would
 // cost more than it saves: where OpenGL runs in software (a virtual display,
 // a machine without a graphics driver) its presents took most of the
 // processor time of a walking game and its libraries four fifths of the
@@ -114,7 +117,7 @@ void withTitleCharacterType(const char* title, SetTitle setTitle) {
 // On any failure nothing is left half made: the program then draws into its
 // pages as before and simply shows nothing.
 void createWindow(int fullScreen) {
-    Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
     withTitleCharacterType(windowTitle(), [flags] {
         host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                        kScreenWidth, kScreenHeight, flags);
@@ -131,9 +134,8 @@ void createWindow(int fullScreen) {
     host.renderer = SDL_CreateRenderer(host.window, -1, 0);
     if (!host.renderer) host.renderer = SDL_CreateRenderer(host.window, -1, SDL_RENDERER_SOFTWARE);
     if (host.renderer) {
-        // The 800 x 600 picture is scaled to fit the window with its aspect
-        // kept; the renderer fills the rest with black bars.
-        SDL_RenderSetLogicalSize(host.renderer, kScreenWidth, kScreenHeight);
+        // The picture is scaled to its place in the window at each present
+        // (picture_place.h); the rest is black.
         host.texture = SDL_CreateTexture(host.renderer, SDL_PIXELFORMAT_ARGB8888,
                                          SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
     }
@@ -149,18 +151,52 @@ void createWindow(int fullScreen) {
 
 constexpr int kPagePitch = kScreenWidth * static_cast<int>(sizeof(Colour));
 
+SDL_Rect asRect(const core::PicturePlace& place) { return {place.x, place.y, place.width, place.height}; }
+
+// Paints the window's area around the picture black: the bars left and
+// right, above and below.
+void fillAround(SDL_Surface* surface, const SDL_Rect& picture) {
+    const Uint32 black = SDL_MapRGB(surface->format, 0, 0, 0);
+    const SDL_Rect bars[] = {
+        {0, 0, surface->w, picture.y},
+        {0, picture.y + picture.h, surface->w, surface->h - picture.y - picture.h},
+        {0, picture.y, picture.x, picture.h},
+        {picture.x + picture.w, picture.y, surface->w - picture.x - picture.w, picture.h},
+    };
+    for (const SDL_Rect& bar : bars) {
+        if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface, &bar, black);
+    }
+}
+
 // The page into the window's surface, converted to its pixel format (on
-// X11 the same layout, so a copy row by row). Only what fits is copied,
-// should the window have come out smaller than the picture.
+// X11 the same layout, so a copy row by row): straight into the surface
+// when the picture fills it 1:1, else into an 800 x 600 surface of that
+// format that is then scaled to the picture's place.
 void presentDirect(const Colour* pixels) {
     SDL_Surface* surface = SDL_GetWindowSurface(host.window);
     if (!surface) return;
-    const int width = std::min(surface->w, kScreenWidth);
-    const int height = std::min(surface->h, kScreenHeight);
-    if (width <= 0 || height <= 0 || SDL_LockSurface(surface) != 0) return;
-    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, pixels, kPagePitch, surface->format->format,
-                      surface->pixels, surface->pitch);
-    SDL_UnlockSurface(surface);
+    host.place = core::placePicture(surface->w, surface->h);
+    const SDL_Rect place = asRect(host.place);
+    const bool oneToOne = place.x == 0 && place.y == 0 && place.w == kScreenWidth && place.h == kScreenHeight;
+    if (oneToOne) {
+        if (SDL_LockSurface(surface) != 0) return;
+        SDL_ConvertPixels(kScreenWidth, kScreenHeight, SDL_PIXELFORMAT_ARGB8888, pixels, kPagePitch,
+                          surface->format->format, surface->pixels, surface->pitch);
+        SDL_UnlockSurface(surface);
+    } else {
+        const Uint32 format = surface->format->format;
+        if (host.scaled && host.scaled->format->format != format) {
+            SDL_FreeSurface(host.scaled);
+            host.scaled = nullptr;
+        }
+        if (!host.scaled) host.scaled = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, format);
+        if (!host.scaled) return;
+        SDL_ConvertPixels(kScreenWidth, kScreenHeight, SDL_PIXELFORMAT_ARGB8888, pixels, kPagePitch, format,
+                          host.scaled->pixels, host.scaled->pitch);
+        fillAround(surface, place);
+        SDL_Rect to = place;
+        SDL_BlitScaled(host.scaled, nullptr, surface, &to);
+    }
     SDL_UpdateWindowSurface(host.window);
 }
 
@@ -171,10 +207,15 @@ void present() {
     if (host.direct) {
         presentDirect(pixels);
     } else if (host.texture) {
+        int width = 0;
+        int height = 0;
+        SDL_GetRendererOutputSize(host.renderer, &width, &height);
+        host.place = core::placePicture(width, height);
+        const SDL_Rect place = asRect(host.place);
         SDL_UpdateTexture(host.texture, nullptr, pixels, kPagePitch);
         SDL_SetRenderDrawColor(host.renderer, 0, 0, 0, 255);
         SDL_RenderClear(host.renderer);
-        SDL_RenderCopy(host.renderer, host.texture, nullptr, nullptr);
+        SDL_RenderCopy(host.renderer, host.texture, nullptr, &place);
         SDL_RenderPresent(host.renderer);
     } else {
         return;
@@ -214,21 +255,15 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
 bool windowShowsPage() { return host.window && (host.direct || host.renderer); }
 
 void windowToPicture(int windowX, int windowY, float& pictureX, float& pictureY) {
-    if (host.renderer) {
-        SDL_RenderWindowToLogical(host.renderer, windowX, windowY, &pictureX, &pictureY);
-    } else {
-        pictureX = static_cast<float>(windowX);
-        pictureY = static_cast<float>(windowY);
-    }
+    const core::PicturePlace& place = host.place;
+    pictureX = static_cast<float>(windowX - place.x) * kScreenWidth / static_cast<float>(place.width);
+    pictureY = static_cast<float>(windowY - place.y) * kScreenHeight / static_cast<float>(place.height);
 }
 
 void pictureToWindow(float pictureX, float pictureY, int& windowX, int& windowY) {
-    if (host.renderer) {
-        SDL_RenderLogicalToWindow(host.renderer, pictureX, pictureY, &windowX, &windowY);
-    } else {
-        windowX = static_cast<int>(pictureX);
-        windowY = static_cast<int>(pictureY);
-    }
+    const core::PicturePlace& place = host.place;
+    windowX = place.x + static_cast<int>(pictureX * static_cast<float>(place.width) / kScreenWidth);
+    windowY = place.y + static_cast<int>(pictureY * static_cast<float>(place.height) / kScreenHeight);
 }
 
 bool ensureVideo() {

@@ -1,6 +1,7 @@
 // library.js — the page-side half of the browser backend: the canvas, the
-// page's title and pointer, sound through the Web Audio API, storing the
-// player's files and the end of the program. Linked into both programs
+// page's title and pointer, sound through the Web Audio API, the calls to
+// the page's store of the player's files and its text field, and the end of
+// the program. Linked into both programs
 // with --js-library; the C++ side declares these in web_js.h.
 
 mergeInto(LibraryManager.library, {
@@ -50,7 +51,12 @@ mergeInto(LibraryManager.library, {
     // asked for before (the title music) starts now.
     allow: function () {
       var sound = zlSound;
-      if (sound.context) return;
+      if (sound.context) {
+        // Made by a touch's first moment, which does not yet allow sound:
+        // the touch's end does.
+        if (sound.context.state === 'suspended') sound.context.resume();
+        return;
+      }
       var Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
       sound.context = new Context();
@@ -59,19 +65,17 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  // Storing the player's files: one write to IndexedDB at a time; a request
-  // while one runs is served by one more write right after it.
-  $zlStore: { running: false, again: false, then: null },
-
   zl_js_present__deps: ['$zlCanvas'],
   zl_js_present: function (rgba) {
     if (typeof document === 'undefined') return;  // a benchmark under node
     if (!zlCanvas.context) {
       var canvas = document.getElementById('screen');
       zlCanvas.context = canvas.getContext('2d', { alpha: false });
-      zlCanvas.image = zlCanvas.context.createImageData(800, 600);
+      // The canvas is as large as the picture (the page takes its size
+      // from the program's screen, web/make_site.cmake).
+      zlCanvas.image = zlCanvas.context.createImageData(canvas.width, canvas.height);
     }
-    zlCanvas.image.data.set(HEAPU8.subarray(rgba, rgba + 800 * 600 * 4));
+    zlCanvas.image.data.set(HEAPU8.subarray(rgba, rgba + zlCanvas.image.data.length));
     zlCanvas.context.putImageData(zlCanvas.image, 0, 0);
     if (Module['onPresent']) Module['onPresent']();
   },
@@ -94,40 +98,37 @@ mergeInto(LibraryManager.library, {
       window.addEventListener('keydown', allow, true);
       window.addEventListener('mousedown', allow, true);
       window.addEventListener('touchstart', allow, true);
+      window.addEventListener('touchend', allow, true);
+      window.addEventListener('pointerup', allow, true);
     }
     if (zlSound.context) zlSound.decode(name);
     zlSound.start(name);
   },
 
-  zl_js_store_files__deps: ['$zlStore'],
-  zl_js_store_files: function () {
-    if (typeof IDBFS === 'undefined') return;
-    if (zlStore.running) {
-      zlStore.again = true;
-      return;
-    }
-    zlStore.running = true;
-    FS.syncfs(false, function () {
-      zlStore.running = false;
-      if (Module['onStored']) Module['onStored']();
-      if (zlStore.again) {
-        zlStore.again = false;
-        _zl_js_store_files();
-      } else if (zlStore.then) {
-        var then = zlStore.then;
-        zlStore.then = null;
-        then();
-      }
-    });
+  // The player's files live in the browser's storage, file by file; the
+  // page's store (web/store.js) does the work, reached through the Module.
+  zl_js_file_changed: function (path) {
+    if (Module['zlFileChanged']) Module['zlFileChanged'](UTF8ToString(path));
   },
 
-  // The game's page on a level, opened after the files are stored so that
+  zl_js_store_start_files: function () {
+    if (Module['zlStoreStartFiles']) Module['zlStoreStartFiles']();
+  },
+
+  zl_js_store_busy: function () {
+    return Module['zlStoreBusy'] && Module['zlStoreBusy']() ? 1 : 0;
+  },
+
+  zl_js_text_entry: function (active) {
+    if (Module['zlTextEntry']) Module['zlTextEntry'](active !== 0);
+  },
+
+  // The game's page on a level, opened once every file is stored, so that
   // it reads the level just saved.
-  zl_js_open_game_level__deps: ['$zlStore', 'zl_js_store_files'],
   zl_js_open_game_level: function (name) {
     var url = 'index.html?level=' + encodeURIComponent(UTF8ToString(name));
-    zlStore.then = function () { window.open(url, '_blank'); };
-    _zl_js_store_files();
+    if (Module['zlOpenGameLevel']) Module['zlOpenGameLevel'](url);
+    else window.open(url, '_blank');
   },
 
   zl_js_program_ended: function () {

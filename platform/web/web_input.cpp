@@ -10,16 +10,25 @@
 // The game pad is the first gamepad the browser maps to its standard layout
 // (D-pad buttons 12..15, A button 0, Start 9, left stick axes 0 and 1).
 //
+// The player's Data lives in the browser's storage, file by file
+// (web/store.js): the data-file writer's hooks hand each committed file to
+// it, let a read wait while changes of another page of the site come in,
+// and tell the page when a typed line is wanted. A page that is hidden may
+// be closed without a further word: the program's store-before-end runs
+// then (whenHostMayEnd), as it does when the page is left.
+//
 // Writes: web::host (pointer, buttons, wheel, warp offset, handlers, page
-// active), the data-file writer's commit hook.
+// active), the data-file writer's hooks.
 #include "platform/backend.h"
-#include "platform/commit_hook.h"
+#include "platform/host_hooks.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_js.h"
 
+#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <cmath>
+#include <string>
 #include <string_view>
 
 namespace web {
@@ -62,15 +71,25 @@ EM_BOOL onFocus(int, const EmscriptenFocusEvent*, void*) {
     return EM_FALSE;
 }
 
-// A hidden page may be closed without a further word: the player's files
-// are stored now.
+// A hidden page may be closed without a further word.
 EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* event, void*) {
     if (event->hidden) {
         core::releaseAllKeys();
-        zl_js_store_files();
+        core::hostMayEnd();
     }
     host.pageActive = !event->hidden;
     return EM_FALSE;
+}
+
+// Longest wait of a read for the changes of another page; they take
+// milliseconds, and a storage that never answers must not stop the program.
+constexpr int kLongestCatchUpMs = 3000;
+constexpr int kCatchUpPollMs = 5;
+
+void waitForOtherPagesChanges() {
+    for (int waited = 0; zl_js_store_busy() && waited < kLongestCatchUpMs; waited += kCatchUpPollMs) {
+        yieldToBrowser(kCatchUpPollMs);
+    }
 }
 
 // A gamepad axis in -1..1 as the desktop reads it: the nearest of the
@@ -86,12 +105,13 @@ double axisValue(double raw) {
 void ensureHandlers() {
     if (host.handlersSet) return;
     host.handlersSet = true;
-    // The player's Data lives in the page's IndexedDB: every file the data
-    // file writer commits is stored there at once, so a page closed a moment
-    // after saving keeps the save; and what the start brought into Data (the
-    // shipped levels, the default settings) is stored now.
-    core::afterFileCommitted = [] { zl_js_store_files(); };
-    zl_js_store_files();
+    // Every file the data-file writer commits is stored at once, so a page
+    // closed a moment after saving keeps the save; what the start brought
+    // into Data (the shipped levels, the default settings) is stored now.
+    core::afterFileCommitted = [](const std::string& path) { zl_js_file_changed(path.c_str()); };
+    core::beforeDataRead = waitForOtherPagesChanges;
+    core::textEntry = [](bool active) { zl_js_text_entry(active ? 1 : 0); };
+    zl_js_store_start_files();
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(window, nullptr, EM_TRUE, onKeyDown);
     emscripten_set_keyup_callback(window, nullptr, EM_TRUE, onKeyUp);
@@ -107,6 +127,9 @@ void ensureHandlers() {
 }
 
 }  // namespace web
+
+// The page is being left (pagehide): called by the page's script.
+extern "C" EMSCRIPTEN_KEEPALIVE void zl_page_leaving() { core::hostMayEnd(); }
 
 namespace backend {
 

@@ -13,9 +13,16 @@ void zl_js_show_pointer(int visible);
 // Plays one sound (the file's bytes; null when they were handed over
 // before under the same path), stopping the one playing.
 void zl_js_play_sound(const char* path, const unsigned char* bytes, int size);
-// Writes the player's files to the browser's storage (when no write is
-// running, else right after it).
-void zl_js_store_files();
+// Stores one file of the player's Data (its path, "Data/x.sav") in the
+// browser's storage as it now stands in the page's files: written, or gone.
+void zl_js_file_changed(const char* path);
+// Stores what the program's start brought into Data (the shipped levels and
+// recordings, the default settings) where it differs from the storage.
+void zl_js_store_start_files();
+// 1 while the page is bringing in changes another page of the site made.
+int zl_js_store_busy();
+// The program waits for a typed line (1) or has it (0).
+void zl_js_text_entry(int active);
 // Opens the game's page on the level "Data/<name>.dat" in a new tab, once
 // the player's files are stored.
 void zl_js_open_game_level(const char* name);

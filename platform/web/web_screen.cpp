@@ -1,5 +1,6 @@
 // web_screen.cpp — the canvas: presenting the visible page, the page's
-// title, full screen, yielding to the browser and the end of the program.
+// title, full screen, the picture's scale for the page, yielding to the
+// browser and the end of the program.
 //
 // The visible page reaches the canvas from refresh() only when something was
 // drawn since the last present, at most about eighty times a second; the
@@ -10,6 +11,7 @@
 //
 // Writes: web::host (screen, mode, present and yield times).
 #include "platform/backend.h"
+#include "platform/picture_place.h"
 #include "platform/refresh.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_js.h"
@@ -109,10 +111,15 @@ void refresh() {
 }
 
 void endProgram() {
-    zl_js_store_files();
     zl_js_program_ended();
     emscripten_force_exit(0);
     std::abort();  // not reached: force_exit does not return
 }
 
 }  // namespace backend
+
+// The page's scale of the picture in an area of that many device pixels
+// (picture_place.h), for the page's script, which sizes the canvas.
+extern "C" EMSCRIPTEN_KEEPALIVE double zl_picture_scale(int width, int height) {
+    return core::pictureScale(width, height);
+}

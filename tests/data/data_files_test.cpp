@@ -1,6 +1,6 @@
 // Data files: the field writer, the modes, the limits on paths, and writes
 // that replace the old file only once they are complete.
-#include "platform/commit_hook.h"
+#include "platform/host_hooks.h"
 #include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
 
@@ -254,21 +254,22 @@ TEST_F(DataFiles, ReadingIsAllowedForRelativePathsOnly) {
     EXPECT_EQ(readFrom("..\\Data\\d.dat"), 0);
 }
 
-// The browser keeps the player's files by storing them after each change:
-// the hook hears of every committed write and deletion, and of nothing else.
-int commits = 0;
+// The browser keeps the player's files by storing each one after it
+// changed: the hook hears of every committed write and deletion, by the
+// file's path, and of nothing else.
+std::vector<std::string> committed;
 
 TEST_F(DataFiles, TheCommitHookHearsOfCommittedWritesAndDeletionsOnly) {
-    commits = 0;
-    core::afterFileCommitted = [] { ++commits; };
+    committed.clear();
+    core::afterFileCommitted = [](const std::string& path) { committed.push_back(path); };
     writeOne("Data\\a.dat", FileMode::Output);
-    writeOne("Data\\a.dat", FileMode::Append);
+    writeOne("Data\\gr\x81n.sav", FileMode::Append);
     writeOne("elsewhere.dat", FileMode::Output);  // refused: outside Data
     openFile("Data\\open.dat", FileMode::Output, 2);  // still open: nothing committed yet
     deleteFile("Data\\a.dat");
     deleteFile("Data\\missing.dat");
     core::afterFileCommitted = nullptr;
-    EXPECT_EQ(commits, 3);
+    EXPECT_EQ(committed, (std::vector<std::string>{"Data/a.dat", "Data/gr\xC3\xBCn.sav", "Data/a.dat"}));
 }
 
 }  // namespace

@@ -52,15 +52,19 @@ void writeLevelsNewestFirst(const ScratchDir& dir, std::initializer_list<const c
     }
 }
 
-TEST(LevelFileList, NewestFirstWithTheShippedOnesStarredWithoutSettingsOrRecordings) {
+// A star marks a shipped labyrinth as it was shipped (it equals its copy in
+// Data/.shipped); 002 was changed by the player, so it is the player's own.
+TEST(LevelFileList, NewestFirstWithTheUnchangedShippedOnesStarredWithoutSettingsOrRecordings) {
     ScratchDir dir;
-    writeLevelsNewestFirst(dir, {"meins", "001", "alt"});
+    writeLevelsNewestFirst(dir, {"meins", "001", "alt", "002"});
+    dir.writeFile("Data/.shipped/001.dat", "0");
+    dir.writeFile("Data/.shipped/002.dat", "1");
     dir.writeFile("Data/.001.dat.part", "0");
     dir.writeFile("Data/settings.txt", "0");
     for (const char* other : {"Einstellung", "Demo", "Demo4"}) dir.writeFile(std::string("Data/") + other + ".dat", "0");
     const std::vector<std::string> lines = levelFileListLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "meins  001*  alt");
+    EXPECT_EQ(lines[1], "meins  001*  alt  002");
 }
 
 TEST(LevelFileList, NamesAreShownInCodePage437AndWhatItLacksIsMarked) {

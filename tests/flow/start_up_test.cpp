@@ -1,8 +1,10 @@
 // Start-up: the screen as stored or as the command line chooses for one run,
-// and the window named after the game with the wizard as its icon.
+// the window named after the game with the wizard as its icon, and the
+// settings stored when the host may end the game without a word.
 #include "game/flow/flow.h"
 #include "game/front/front.h"
 #include "game/front/menu.h"
+#include "platform/host_hooks.h"
 #include "tests/front/front_fixture.h"
 
 #include <string>
@@ -52,6 +54,28 @@ TEST_F(StartUp, SwitchingInTheMenuStoresThePlayersChoiceOverTheCommandLine) {
     tap(scancode::Space, in(3.4));
     EXPECT_THROW(gameMenu(), headless::ProgramEnded);
     EXPECT_EQ(firstLine(), "1,0,1");
+}
+
+// A browser page closed after "Ton AUS" keeps it; a page that changed
+// nothing leaves alone what another page (here: the test) stored meanwhile.
+TEST_F(StartUp, WhenTheHostMayEndTheSettingsAreStoredOnlyIfThisRunChangedThem) {
+    dir.writeFile("Data/Einstellung.dat", "1,0,0\r\n");
+    startUp();
+    dir.writeFile("Data/Einstellung.dat", "1,1,0\r\n");
+    core::hostMayEnd();
+    EXPECT_EQ(firstLine(), "1,1,0") << "nothing changed here: the other run's file stays";
+
+    world.soundOn = 0;
+    core::hostMayEnd();
+    EXPECT_EQ(firstLine(), "0,0,0") << "the switch changed here is stored";
+    dir.writeFile("Data/Einstellung.dat", "1,1,1\r\n");
+    core::hostMayEnd();
+    EXPECT_EQ(firstLine(), "1,1,1") << "stored once, it is not stored again";
+
+    world.bestNames[3] = "J\x94rg";
+    core::hostMayEnd();
+    EXPECT_NE(dir.readFile("Data/Einstellung.dat").find("\"J\x94rg\""), std::string::npos)
+        << "a best player counts as a change";
 }
 
 }  // namespace

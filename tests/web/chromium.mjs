@@ -6,45 +6,75 @@ import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
+const types = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json', '.gz': 'application/gzip',
+};
 
+// A plain static file server on a free local port, as any web host is: no
+// compression of its own. `server.site` may be changed to serve another
+// folder (a new version of the site); `server.stop()` takes it off the
+// network, open connections included; `server.sentBytes()` counts what it
+// has sent.
 export function serve(siteDir) {
+  const sockets = new Set();
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(siteDir, name === '/' ? 'index.html' : name);
+    const file = path.join(server.site, name === '/' ? 'index.html' : name);
     fs.readFile(file, (error, bytes) => {
       if (error) { response.writeHead(404); response.end(); return; }
       response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
       response.end(bytes);
     });
   });
+  server.site = siteDir;
+  let closedBytes = 0;
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => {
+      closedBytes += socket.bytesWritten;
+      sockets.delete(socket);
+    });
+  });
+  // Every byte sent so far, headers included.
+  server.sentBytes = () => closedBytes + [...sockets].reduce((sum, socket) => sum + socket.bytesWritten, 0);
+  server.stop = () => new Promise((resolve) => {
+    server.close(resolve);
+    for (const socket of sockets) socket.destroy();
+  });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// The canvas as RGB bytes (alpha left out), read through toDataURL.
+// RGBA bytes (base64) as RGB bytes, alpha left out.
+function rgbFrom(base64) {
+  const rgba = Buffer.from(base64, 'base64');
+  const rgb = new Uint8Array((rgba.length / 4) * 3);
+  for (let i = 0, k = 0; i < rgba.length; i += 4, k += 3) {
+    rgb[k] = rgba[i];
+    rgb[k + 1] = rgba[i + 1];
+    rgb[k + 2] = rgba[i + 2];
+  }
+  return rgb;
+}
+
+// The canvas as RGB bytes (alpha left out), read from its own 2D context
+// and handed over as base64.
 export async function canvasPixels(page) {
-  return page.evaluate(async () => {
-    const image = new Image();
-    image.src = document.getElementById('screen').toDataURL('image/png');
-    await image.decode();
-    const scratch = document.createElement('canvas');
-    scratch.width = 800;
-    scratch.height = 600;
-    const context = scratch.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const rgba = context.getImageData(0, 0, 800, 600).data;
-    const rgb = [];
-    for (let i = 0; i < rgba.length; i += 4) rgb.push(rgba[i], rgba[i + 1], rgba[i + 2]);
-    return rgb;
-  });
+  return rgbFrom(await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let binary = '';
+    for (let i = 0; i < rgba.length; i += 0x8000) binary += String.fromCharCode.apply(null, rgba.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }));
 }
 
 // A PNG file's pixels as RGB bytes, decoded by the browser.
 export async function pngPixels(page, file) {
   const data = 'data:image/png;base64,' + fs.readFileSync(file).toString('base64');
-  return page.evaluate(async (url) => {
+  return rgbFrom(await page.evaluate(async (url) => {
     const image = new Image();
     image.src = url;
     await image.decode();
@@ -54,32 +84,63 @@ export async function pngPixels(page, file) {
     const context = scratch.getContext('2d');
     context.drawImage(image, 0, 0);
     const rgba = context.getImageData(0, 0, image.width, image.height).data;
-    const rgb = [];
-    for (let i = 0; i < rgba.length; i += 4) rgb.push(rgba[i], rgba[i + 1], rgba[i + 2]);
-    return rgb;
-  }, data);
+    let binary = '';
+    for (let i = 0; i < rgba.length; i += 0x8000) binary += String.fromCharCode.apply(null, rgba.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }, data));
 }
 
-// How many pixels differ between two pictures.
-export function differingPixels(a, b) {
+// How many pixels differ between two pictures; pixels of `moving` (a set
+// of pixel numbers) are left out.
+export function differingPixels(a, b, moving = null) {
   let count = 0;
   for (let i = 0; i < a.length; i += 3) {
+    if (moving && moving.has(i / 3)) continue;
     if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++count;
   }
   return count;
 }
 
-// Waits until the canvas stays unchanged for `quietMs` (a dissolve or a
-// scroll has ended), at most `limitMs`; returns the picture.
+// The pixels that change while the page stands still (glowing tiles,
+// creatures): the union of what differs between a few pictures `everyMs`
+// apart.
+export async function movingPixels(page, pictures = 4, everyMs = 250) {
+  const moving = new Set();
+  let last = await canvasPixels(page);
+  for (let n = 1; n < pictures; ++n) {
+    await sleep(everyMs);
+    const now = await canvasPixels(page);
+    for (let i = 0; i < now.length; i += 3) {
+      if (now[i] !== last[i] || now[i + 1] !== last[i + 1] || now[i + 2] !== last[i + 2]) moving.add(i / 3);
+    }
+    last = now;
+  }
+  return moving;
+}
+
+// Waits until the canvas stays still for `quietMs` (a dissolve or a scroll
+// has ended), at most `limitMs`; returns the picture. The glowing tiles and
+// the title's colours go on all the time, changing the same pixels again
+// and again: a look counts as still unless it changes many pixels at once
+// or a good number that had not changed before.
 export async function settled(page, quietMs = 600, limitMs = 15000) {
   const start = Date.now();
+  const changedBefore = new Uint8Array(800 * 600);
   let last = await canvasPixels(page);
   let since = Date.now();
   while (Date.now() - start < limitMs) {
     await sleep(150);
     const now = await canvasPixels(page);
-    if (differingPixels(now, last) > 0) {
-      last = now;
+    let changed = 0;
+    let fresh = 0;
+    for (let p = 0, i = 0; p < 800 * 600; ++p, i += 3) {
+      if (now[i] === last[i] && now[i + 1] === last[i + 1] && now[i + 2] === last[i + 2]) continue;
+      ++changed;
+      if (!changedBefore[p]) ++fresh;
+      changedBefore[p] = 1;
+    }
+    last = now;
+    if (changed >= 20000 || fresh >= 500) {
       since = Date.now();
     } else if (Date.now() - since >= quietMs) {
       return now;
@@ -97,15 +158,73 @@ export async function press(page, key, holdMs = 120) {
 
 
 // A page of the site, its first picture shown, the canvas given the keys.
-export async function open(browser, base, file, query = '') {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600 });
+// `where` is a browser (its default profile) or one of its contexts.
+export async function open(where, base, file, query = '', viewport = { width: 800, height: 600 }) {
+  const page = await where.newPage();
+  await page.setViewport(viewport);
   page.on('console', (message) => page.zlConsole.push(message.text()));
   page.zlConsole = [];
   await page.goto(`${base}/${file}${query}`);
+  await firstPicture(page);
+  return page;
+}
+
+// Waits for the page's first picture (after a load or reload) and gives the
+// canvas the keys.
+export async function firstPicture(page) {
   await page.waitForFunction(() => window.zlFirstPicture !== undefined, { timeout: 30000 });
   await page.focus('#screen');
-  return page;
+}
+
+// Every file of the player's Data as one page holds it: name -> a digest of
+// its bytes.
+export async function pageFiles(page) {
+  return page.evaluate(async () => {
+    const files = {};
+    for (const file of zl.store.allFiles()) {
+      const digest = await crypto.subtle.digest('SHA-256', file.bytes);
+      files[file.name] = Array.from(new Uint8Array(digest), (b) => b.toString(16).padStart(2, '0')).join('');
+    }
+    return files;
+  });
+}
+
+// Every file as the browser's storage holds it (the newest record of each
+// name, deletions left out): name -> a digest of its bytes; and how many
+// records the storage keeps of each name.
+export async function storedFiles(page) {
+  return page.evaluate(async () => {
+    const database = await new Promise((resolve, reject) => {
+      const opening = indexedDB.open('zauberlabyrinth');
+      opening.onsuccess = () => resolve(opening.result);
+      opening.onerror = () => reject(opening.error);
+    });
+    const records = await new Promise((resolve, reject) => {
+      const found = [];
+      const cursor = database.transaction('files').objectStore('files').openCursor();
+      cursor.onsuccess = () => {
+        if (!cursor.result) { resolve(found); return; }
+        found.push([cursor.result.key, cursor.result.value]);
+        cursor.result.continue();
+      };
+      cursor.onerror = () => reject(cursor.error);
+    });
+    database.close();
+    const files = {};
+    const counts = {};
+    for (const [key, value] of records) {
+      counts[key[0]] = (counts[key[0]] || 0) + 1;
+      if (!value.bytes) { delete files[key[0]]; continue; }
+      const digest = await crypto.subtle.digest('SHA-256', value.bytes);
+      files[key[0]] = Array.from(new Uint8Array(digest), (b) => b.toString(16).padStart(2, '0')).join('');
+    }
+    return { files, counts };
+  });
+}
+
+// Waits until every file the page has written is in the browser's storage.
+export async function writesDone(page) {
+  await page.evaluate(() => new Promise((resolve) => zl.store.afterWrites(resolve)));
 }
 
 // Debian's chromium, headless, with a fresh profile that is removed when

@@ -17,8 +17,9 @@ struct IconPicture {
     std::vector<std::uint32_t> pixels;  // size * size
 };
 
-// The sizes a desktop looks for (share/icons/hicolor/<n>x<n>/apps).
-inline const std::vector<int> kIconSizes = {16, 32, 48, 64, 128, 256};
+// The sizes a desktop looks for (share/icons/hicolor/<n>x<n>/apps); 192 and
+// 512 are also the browser edition's app icons, 32 its page icon (web/).
+inline const std::vector<int> kIconSizes = {16, 32, 48, 64, 128, 192, 256, 512};
 
 // A square picture as icon: the key colour becomes transparent, every other
 // pixel opaque. A non-square picture is centred on a transparent square.

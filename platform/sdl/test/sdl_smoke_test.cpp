@@ -190,11 +190,57 @@ TEST_F(SdlBackend, FullScreenScalesThePicture) {
     openScreen(800, 600, 32, 2, 1);
     ASSERT_NE(sdl::host.window, nullptr);
     EXPECT_TRUE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN_DESKTOP);
-    expectSize(SDL_RenderGetLogicalSize, sdl::host.renderer, 800, 600);
+    pump();
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(sdl::host.renderer, &width, &height);
+    const core::PicturePlace expected = core::placePicture(width, height);
+    EXPECT_EQ(sdl::host.place.width, expected.width);
+    EXPECT_EQ(sdl::host.place.height, expected.height);
     // Back to a window of 800 x 600.
     openScreen(800, 600, 32, 2, 0);
     EXPECT_FALSE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_FULLSCREEN);
     expectSize(SDL_GetWindowSize, sdl::host.window, 800, 600);
+}
+
+// A window the player made larger shows the picture enlarged in its middle
+// (at 1700 x 1250 twice as large, from (50, 25)), black around it, and the
+// pointer reads in the picture's own pixels.
+TEST_F(SdlBackend, ALargerWindowShowsThePictureEnlargedAndThePointerFollows) {
+    openScreen(800, 600, 32, 2, 0);
+    ASSERT_NE(sdl::host.window, nullptr);
+    EXPECT_TRUE(SDL_GetWindowFlags(sdl::host.window) & SDL_WINDOW_RESIZABLE);
+    SDL_SetWindowSize(sdl::host.window, 1700, 1250);
+    pushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED);
+    setPages(0, 0);
+    setPixel(10, 20, 0x00123456);
+    pump();
+    SDL_Surface* surface = SDL_GetWindowSurface(sdl::host.window);
+    ASSERT_NE(surface, nullptr);
+    ASSERT_EQ(surface->w, 1700);
+    std::vector<std::uint32_t> shown(std::size_t(surface->w) * surface->h);
+    SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels, surface->pitch,
+                      SDL_PIXELFORMAT_ARGB8888, shown.data(), surface->w * 4);
+    const auto at = [&](int x, int y) { return shown[std::size_t(y) * surface->w + x] & 0xFFFFFF; };
+    for (int dy = 0; dy < 2; ++dy) {
+        for (int dx = 0; dx < 2; ++dx) EXPECT_EQ(at(50 + 20 + dx, 25 + 40 + dy), 0x123456u);
+    }
+    EXPECT_EQ(at(50 + 22, 25 + 40), 0u) << "the next picture pixel";
+    EXPECT_EQ(at(10, 10), 0u) << "black around the picture";
+
+    float x = 0;
+    float y = 0;
+    sdl::windowToPicture(50 + 2 * 400 + 1, 25 + 2 * 300 + 1, x, y);
+    EXPECT_FLOAT_EQ(x, 400.5f);
+    EXPECT_FLOAT_EQ(y, 300.5f);
+    int windowX = 0;
+    int windowY = 0;
+    sdl::pictureToWindow(400.5f, 300.5f, windowX, windowY);
+    EXPECT_EQ(windowX, 50 + 801);
+    EXPECT_EQ(windowY, 25 + 601);
+    SDL_SetWindowSize(sdl::host.window, 800, 600);
+    pushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED);
+    pump();
 }
 
 TEST_F(SdlBackend, KeyEventsReachKeyStateAndBuffer) {

@@ -1,0 +1,32 @@
+// host_hooks.h — what a backend wants done at a few moments of the shared
+// platform code (internal to platform/). Each hook is null for nothing: the
+// desktop needs none of them, its file system and window keep everything;
+// the browser backend sets them (platform/web/web_input.cpp).
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// Called after closeFile renamed a written file over its target, and after
+// deleteFile removed one, with the file's host path ("Data/x.sav"). The
+// browser stores that one file in its own storage.
+inline void (*afterFileCommitted)(const std::string& hostPath) = nullptr;
+
+// Called before a data file is read (openFile for Input or Append) and
+// before the folder Data is listed: the browser makes sure that a change
+// another page of the site made has reached this page's files first.
+inline void (*beforeDataRead)() = nullptr;
+
+// Called when inputLine starts waiting for a typed line (true) and when it
+// has it (false). The browser offers a text field there, which brings up a
+// phone's own keyboard.
+inline void (*textEntry)(bool active) = nullptr;
+
+// The host may end the program without a word from now on (the browser's
+// page hidden or being closed): runs what the program registered with
+// whenHostMayEnd (platform.h), if anything. Called by a backend from an event
+// handler, between two of the program's own operations.
+void hostMayEnd();
+
+}  // namespace core
