@@ -1,6 +1,8 @@
 // cp437_unicode.cpp — the code page 437 table and the conversion to UTF-8.
 #include "platform/cp437_unicode.h"
 
+#include "platform/platform.h"
+
 namespace core {
 
 const char16_t kCp437UpperHalf[128] = {
@@ -52,3 +54,5 @@ std::string cp437ToUtf8(const std::string& cp437) {
 }
 
 }  // namespace core
+
+std::string utf8FromCp437(const std::string& cp437) { return core::cp437ToUtf8(cp437); }

@@ -101,6 +101,8 @@ void clearPage();
 // and for every one opened later. Called by each program once its images
 // are loaded.
 void nameWindow(const std::string& title, const Image* icon);
+// Code page 437 text in UTF-8, for a window title that shows a typed name.
+std::string utf8FromCp437(const std::string& cp437);
 
 // ---- Images and pixels (on the work page) -----------------------------------
 
@@ -186,8 +188,9 @@ void sleepMs(int ms);
 // millisecond; returns at once when that time has passed and waits at most
 // 100 ms. Lets a paced loop rest between its steps instead of spinning.
 void sleepUntil(double seconds);
-// Ends the program with exit code 0, closing the window.
-[[noreturn]] void endProgram();
+// Ends the program with this exit code (0 unless given), closing the window.
+// The game's one-level run tells the editor so how it ended.
+[[noreturn]] void endProgram(int exitCode = 0);
 // Starts the program `name`, found beside the running program's own file or
 // else on the PATH, with these arguments in the same working directory, and
 // waits until it ends while the window keeps handling its events. Returns

@@ -19,6 +19,7 @@ constexpr int Digit7 = 8;
 constexpr int Digit8 = 9;
 constexpr int Digit9 = 10;
 constexpr int Digit0 = 11;
+constexpr int Tab = 15;
 constexpr int Q = 16;
 constexpr int W = 17;
 constexpr int E = 18;

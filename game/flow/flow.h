@@ -35,7 +35,8 @@ void startUp(const RunOptions& options = {});
 [[noreturn]] void runGameProgram(const RunOptions& options = {});
 // One level file, "Data\<name>.dat", played from its start with no title
 // screen (the --level option): the program ends when the wizard reaches the
-// door or dies, or the game is ended from the menu or with Esc and a move.
+// door or dies, or the game is ended from the menu or with Esc and a move;
+// its exit status says which (common/run_end.h).
 [[noreturn]] void playOneLevel(const std::string& name);
 // Runs the current World::mode to its end and sets the next one:
 // Title -> Live or Demonstration -> GameOver (a live game lost) or Title.

@@ -35,10 +35,12 @@ bool oneCharacter(const char* text) {
 }
 
 // Keys whose meaning to the page (scrolling, going back, reloading, the
-// browser's help and search) would otherwise disturb the game.
+// browser's help and search, moving the focus) would otherwise disturb the
+// game.
 bool pageKey(const char* code) {
     static const char* const kKeys[] = {"Space", "ArrowUp", "ArrowDown", "ArrowLeft", "ArrowRight", "Backspace",
-                                        "F1",    "F2",      "F3",        "F4",        "F5",         "F6"};
+                                        "F1",    "F2",      "F3",        "F4",        "F5",         "F6",
+                                        "Tab"};
     for (const char* key : kKeys) {
         if (std::strcmp(key, code) == 0) return true;
     }

@@ -108,10 +108,10 @@ void refresh() {
     if (now() - host.lastYield >= web::kLongestHold) web::yieldToBrowser(0);
 }
 
-void endProgram() {
+void endProgram(int exitCode) {
     zl_js_store_files();
     zl_js_program_ended();
-    emscripten_force_exit(0);
+    emscripten_force_exit(exitCode);
     std::abort();  // not reached: force_exit does not return
 }
 
