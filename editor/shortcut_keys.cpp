@@ -1,10 +1,10 @@
 // shortcut_keys.cpp — the commands added beside the command table: Ctrl+Z
 // and Ctrl+Y (or Ctrl+Shift+Z) for undo and redo, Ctrl+N for a new level,
-// F4 the overview, F5 playing the level, F6 the check.
+// F4 the overview, F5 playing the level, F6 the check, Tab the palette.
 //
 // The Ctrl letters are read by their label in the user's keyboard layout, so
 // undo is on the key marked Z whatever the keyboard; each runs once when its
-// keys go down: one undo per press. F4, F5 and F6 are taken as taps, as the
+// keys go down: one undo per press. F4, F5, F6 and Tab are taken as taps, as the
 // table's keys are (keyPressed); each opens something that waits, and what
 // is held when it returns is spent, so a key still down starts nothing more.
 //
@@ -41,6 +41,7 @@ const KeyShortcut kKeyShortcuts[] = {
     {scancode::F4, overviewCommand},
     {scancode::F5, playLevelCommand},
     {scancode::F6, checkLevelCommand},
+    {scancode::Tab, paletteCommand},
 };
 
 }  // namespace
