@@ -72,6 +72,7 @@ const char* const kMoreHelpLines[] = {
     "F4 - Uebersicht",
     "F5 - Level spielen",
     "F6 - Level pruefen",
+    "Tab - alle Felder",
     "Strg+Z - Rueckgaengig",
     "Strg+Y - Wiederholen",
     "Strg+N - Neues Level",

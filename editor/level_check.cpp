@@ -166,7 +166,7 @@ std::vector<LevelFinding> checkLevel() {
         findings.push_back({"Die T\x81r ist vom Start aus nicht erreichbar.", editor.level.playerX, editor.level.playerY});
     }
     findings.push_back({kWithoutCreatures});
-    warnOfCreatures(result.route, findings);
+    if (!result.route.empty()) warnOfCreatures(result.route, findings);
     return findings;
 }
 

@@ -146,27 +146,21 @@ Layout makeLayout() {
     return layout;
 }
 
-// The layout never changes while the program runs: made once.
-const Layout& layout() {
-    static const Layout made = makeLayout();
-    return made;
-}
-
 // The row beside `row` in the other column, or -1.
-int rowBeside(int row) {
-    const RowPlace& place = layout().rows[static_cast<std::size_t>(row)];
-    for (int r = 0; r < static_cast<int>(layout().rows.size()); ++r) {
-        const RowPlace& other = layout().rows[static_cast<std::size_t>(r)];
+int rowBeside(const Layout& layout, int row) {
+    const RowPlace& place = layout.rows[static_cast<std::size_t>(row)];
+    for (int r = 0; r < static_cast<int>(layout.rows.size()); ++r) {
+        const RowPlace& other = layout.rows[static_cast<std::size_t>(r)];
         if (other.side != place.side && other.slot == place.slot) return r;
     }
     return -1;
 }
 
 // The row above (-1) or below (+1) in the same column, or -1.
-int rowAbove(int row, int step) {
-    const RowPlace& place = layout().rows[static_cast<std::size_t>(row)];
-    for (int r = 0; r < static_cast<int>(layout().rows.size()); ++r) {
-        const RowPlace& other = layout().rows[static_cast<std::size_t>(r)];
+int rowAbove(const Layout& layout, int row, int step) {
+    const RowPlace& place = layout.rows[static_cast<std::size_t>(row)];
+    for (int r = 0; r < static_cast<int>(layout.rows.size()); ++r) {
+        const RowPlace& other = layout.rows[static_cast<std::size_t>(r)];
         if (other.side == place.side && other.slot == place.slot + step) return r;
     }
     return -1;
@@ -175,28 +169,28 @@ int rowAbove(int row, int step) {
 // The cell the arrow key (dx, dy) moves the highlight to from `cell`:
 // along the row, on to the row beside it at the row's end, or to the same
 // place in the row above or below.
-int stepFrom(int cell, int dx, int dy) {
-    const int row = layout().rowOfCell[static_cast<std::size_t>(cell)];
-    const RowPlace& place = layout().rows[static_cast<std::size_t>(row)];
+int stepFrom(const Layout& layout, int cell, int dx, int dy) {
+    const int row = layout.rowOfCell[static_cast<std::size_t>(cell)];
+    const RowPlace& place = layout.rows[static_cast<std::size_t>(row)];
     const int k = cell - place.firstCell;
     if (dx != 0) {
         const int next = k + dx;
         if (next >= 0 && next < place.cellCount) return cell + dx;
-        const int beside = rowBeside(row);
+        const int beside = rowBeside(layout, row);
         // Only towards the other column: right from the left one, left from the right one.
         if (beside < 0 || (dx > 0) != (place.side == 0)) return cell;
-        const RowPlace& other = layout().rows[static_cast<std::size_t>(beside)];
+        const RowPlace& other = layout.rows[static_cast<std::size_t>(beside)];
         return dx > 0 ? other.firstCell : other.firstCell + other.cellCount - 1;
     }
-    const int target = rowAbove(row, dy);
+    const int target = rowAbove(layout, row, dy);
     if (target < 0) return cell;
-    const RowPlace& other = layout().rows[static_cast<std::size_t>(target)];
+    const RowPlace& other = layout.rows[static_cast<std::size_t>(target)];
     return other.firstCell + std::min(k, other.cellCount - 1);
 }
 
 // The cell under pixel (x, y), or -1.
-int cellAtPixel(int x, int y) {
-    const std::vector<PaletteCell>& cells = layout().cells;
+int cellAtPixel(const Layout& layout, int x, int y) {
+    const std::vector<PaletteCell>& cells = layout.cells;
     for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
         const PaletteCell& c = cells[static_cast<std::size_t>(i)];
         if (x >= c.x && x < c.x + kCell && y >= c.y && y < c.y + kCell) return i;
@@ -214,8 +208,8 @@ void printRow(int row, const std::string& text) {
     printText(line, false);
 }
 
-void drawCell(int cell, int highlight) {
-    const PaletteCell& c = layout().cells[static_cast<std::size_t>(cell)];
+void drawCell(const Layout& layout, int cell, int highlight) {
+    const PaletteCell& c = layout.cells[static_cast<std::size_t>(cell)];
     drawCodeAt(c.code, c.x, c.y);
     if (cell == highlight) {
         drawBox(c.x, c.y, c.x + kCell - 1, c.y + kCell - 1, kWhite);
@@ -226,8 +220,8 @@ void drawCell(int cell, int highlight) {
 }
 
 // What the highlighted tile is and how else to get it.
-void describe(int cell) {
-    const PaletteCell& c = layout().cells[static_cast<std::size_t>(cell)];
+void describe(const Layout& layout, int cell) {
+    const PaletteCell& c = layout.cells[static_cast<std::size_t>(cell)];
     std::string what = tileLabel(c.code);
     if (const BarrierKey* barrier = findBarrier(c.code)) {
         what += std::string(" \xFA \x94" "ffnet mit ") + tileName(barrier->item) +
@@ -241,32 +235,31 @@ void describe(int cell) {
     printRow(kKeysRow, keys);
 }
 
-void drawPalette(int highlight) {
+void drawPalette(const Layout& layout, int highlight) {
     clearPage();
     setTextPos(kTitleRow, 1);
     printText(kTitle, false);
-    for (std::size_t r = 0; r < layout().rows.size(); ++r) {
-        const RowPlace& place = layout().rows[r];
-        const char key = place.cellCount > 0 ? layout().cells[static_cast<std::size_t>(place.firstCell)].key : 0;
+    for (const RowPlace& place : layout.rows) {
+        const char key = place.cellCount > 0 ? layout.cells[static_cast<std::size_t>(place.firstCell)].key : 0;
         setTextPos(textRowAt(place.y + (kCell - kTextHeight) / 2), textColumnAt(place.labelX));
         printText(std::string(1, key != 0 ? key : '-'), false);
     }
-    const std::vector<PaletteCell>& cells = layout().cells;
+    const std::vector<PaletteCell>& cells = layout.cells;
     for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
         const PaletteCell& c = cells[static_cast<std::size_t>(i)];
-        drawCell(i, highlight);
+        drawCell(layout, i, highlight);
         const std::string code = std::to_string(c.code);
         const int pad = std::max(0, (kCodeWidth - static_cast<int>(code.size())) / 2);
         setTextPos(textRowAt(c.y + kCell), textColumnAt(c.x) + pad);
         printText(code, false);
     }
-    describe(highlight);
+    describe(layout, highlight);
     printRow(kHintRow, kHint);
     drawStatusLine(true);
 }
 
-int cellOfBrush() {
-    const std::vector<PaletteCell>& cells = layout().cells;
+int cellOfBrush(const Layout& layout) {
+    const std::vector<PaletteCell>& cells = layout.cells;
     const auto found = std::find_if(cells.begin(), cells.end(), [](const PaletteCell& c) { return c.code == editor.brush; });
     return found == cells.end() ? 0 : static_cast<int>(found - cells.begin());
 }
@@ -286,13 +279,14 @@ const ArrowKey kArrowKeys[] = {
 
 }  // namespace
 
-const std::vector<PaletteCell>& paletteCells() { return layout().cells; }
+std::vector<PaletteCell> paletteCells() { return makeLayout().cells; }
 
 void paletteCommand() {
     // Tab, still held, closes nothing; only a new press does.
     spendHeldKeys();
-    int highlight = cellOfBrush();
-    drawPalette(highlight);
+    const Layout layout = makeLayout();
+    int highlight = cellOfBrush(layout);
+    drawPalette(layout, highlight);
     int buttons = 0;
     MouseState pointer = readMouse();
     bool closing = false;
@@ -303,7 +297,7 @@ void paletteCommand() {
         if (closing || keyPressed(scancode::Tab) || keyPressed(scancode::Esc)) break;
         int next = highlight;
         for (const ArrowKey& arrow : kArrowKeys) {
-            if (keyPressed(arrow.scancode)) next = stepFrom(next, arrow.dx, arrow.dy);
+            if (keyPressed(arrow.scancode)) next = stepFrom(layout, next, arrow.dx, arrow.dy);
         }
         const bool chosenByKey = keyPressed(scancode::Space) || keyPressed(scancode::Enter);
         const MouseState mouse = readMouse();
@@ -314,17 +308,17 @@ void paletteCommand() {
         // it leaves it to the arrow keys.
         const bool moved = mouse.x != pointer.x || mouse.y != pointer.y;
         pointer = mouse;
-        const int pointed = cellAtPixel(mouse.x, mouse.y);
+        const int pointed = cellAtPixel(layout, mouse.x, mouse.y);
         if (pointed >= 0 && (clicked || moved)) next = pointed;
         if (next != highlight) {
             const int before = highlight;
             highlight = next;
-            drawCell(before, highlight);
-            drawCell(highlight, highlight);
-            describe(highlight);
+            drawCell(layout, before, highlight);
+            drawCell(layout, highlight, highlight);
+            describe(layout, highlight);
         }
         if (chosenByKey || (clicked && pointed >= 0)) {
-            editor.brush = layout().cells[static_cast<std::size_t>(highlight)].code;
+            editor.brush = layout.cells[static_cast<std::size_t>(highlight)].code;
             break;
         }
     }

@@ -16,4 +16,4 @@ struct PaletteCell {
 
 // Every tile the editor can place, each once, in palette order: row by row,
 // left to right.
-const std::vector<PaletteCell>& paletteCells();
+std::vector<PaletteCell> paletteCells();

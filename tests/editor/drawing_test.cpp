@@ -103,8 +103,9 @@ TEST_F(Drawing, ThePanelListsTheOtherKeysInAColumnOfTheirOwn) {
     editor.panelVisible = 1;
     drawMapView();
     EXPECT_TRUE(showsText(1, 64, "Leer - Setzen"));
-    EXPECT_TRUE(showsText(11, 64, "Strg+Z - Rueckgaengig"));
-    EXPECT_TRUE(showsText(17, 64, "Esc - Ende"));
+    EXPECT_TRUE(showsText(11, 64, "Tab - alle Felder"));
+    EXPECT_TRUE(showsText(12, 64, "Strg+Z - Rueckgaengig"));
+    EXPECT_TRUE(showsText(18, 64, "Esc - Ende"));
 }
 
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {

@@ -27,13 +27,14 @@ bool marked(int code) { return findTile(code)->marked; }
 
 TEST_F(Palette, EveryTileTheEditorPlacesIsThereOnceAndOnTheScreen) {
     std::multiset<int> shown;
-    for (const PaletteCell& cell : paletteCells()) {
+    const std::vector<PaletteCell> cells = paletteCells();
+    for (const PaletteCell& cell : cells) {
         shown.insert(cell.code);
         EXPECT_GE(cell.x, 0) << cell.code;
         EXPECT_LE(cell.x + kTile, 800) << cell.code;
         EXPECT_GE(cell.y, 16) << cell.code << ": below the title";
         EXPECT_LE(cell.y + kTile + 16, 496) << cell.code << ": its code above the rows that name it";
-        for (const PaletteCell& other : paletteCells()) {
+        for (const PaletteCell& other : cells) {
             const bool apart = other.x >= cell.x + kTile || cell.x >= other.x + kTile || other.y >= cell.y + kTile ||
                                cell.y >= other.y + kTile;
             EXPECT_TRUE(&other == &cell || apart) << cell.code << " and " << other.code << " overlap";
