@@ -109,6 +109,7 @@ void refresh() {
 }
 
 void endProgram(int exitCode) {
+    zl_js_tell_opener(exitCode);
     zl_js_store_files();
     zl_js_program_ended();
     emscripten_force_exit(exitCode);
