@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/level_file.h"
+#include "common/solver.h"
 
 #include <string>
 #include <vector>
@@ -96,6 +97,9 @@ void newLevelCommand();  // Ctrl+N: asks first when there are unsaved changes
 // ---- overview.cpp ----
 void overviewCommand();  // F4: the whole map small; arrows or a click choose the view
 
+// ---- tile_palette.cpp ----
+void paletteCommand();  // Tab: every tile at full size; a click or Space makes it the brush
+
 // ---- level_file_list.cpp ----
 // The lines the load dialog shows above its prompt: a header and the level
 // files of Data, newest first, the shipped ones starred; none when Data
@@ -109,6 +113,14 @@ void playLevelCommand();  // F5: the game plays the level from a scratch file
 
 // ---- level_check.cpp ----
 void checkLevelCommand();  // F6: can the level be finished?
+// What makes a test run pointless, as the check says it (code page 437).
+extern const char* const kNoStartText;
+extern const char* const kNoDoorText;
+bool levelHasStart();  // a start is set
+bool levelHasDoor();   // the map holds a door
+// The search for the door from the start by the game's rules, creatures
+// left out, held to a limit that answers within seconds.
+SolverResult searchDoor();
 // One finding of the check: a German line and the cell it is about.
 struct LevelFinding {
     std::string text;  // as the panel shows it (code page 437)

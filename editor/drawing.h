@@ -47,6 +47,9 @@ Image* editorImage(EdImg id);
 // editor picture; a code without one draws nothing and the cell keeps its
 // pixels.
 void drawCode(int code, int c, int r);
+// The same with the picture's top-left corner at pixel (x, y), as the tile
+// palette lays the tiles out.
+void drawCodeAt(int code, int x, int y);
 
 // ---- map_view.cpp ----
 // The 20 x 14 cells with the start and the creatures; then the key page

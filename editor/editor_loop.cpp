@@ -9,14 +9,15 @@
 // command on every pass from 0.3 s after that (keyPressed), so a tap of a
 // person's usual 100 to 150 ms acts once (key_triggers.cpp).
 //
-// Writes: the whole record at start-up (its start-up values); the commands
-// write the rest.
+// Writes: the whole record at start-up (its start-up values), titleShown;
+// the commands write the rest.
 #include "editor/editor_loop.h"
 
 #include "editor/command_table.h"
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/status_line.h"
 #include "platform/platform.h"
 
 namespace {
@@ -25,24 +26,24 @@ constexpr int kScreenMode = 19;  // 800 x 600 with the 8 x 16 text grid
 constexpr int kColourDepth = 32;
 constexpr int kPages = 1;
 constexpr int kPassMs = 80;
-// UTF-8, for the window's title bar: the dash is an en dash (U+2013).
-constexpr const char* kWindowTitle = "Zauberlabyrinth \xE2\x80\x93 Editor";
 
 }  // namespace
 
 EditorState editor;
 
 void startEditor(ScreenChoice screen) {
+    editor = EditorState{};
     // The window opens with its name; the wizard becomes its icon once the
     // images are loaded.
-    nameWindow(kWindowTitle, nullptr);
+    editor.titleShown = editorWindowTitle();
+    nameWindow(editor.titleShown, nullptr);
     openScreenMode(kScreenMode, kColourDepth, kPages, screen == ScreenChoice::FullScreen ? 1 : 0);
-    editor = EditorState{};
     loadEditorImages();
-    nameWindow(kWindowTitle, editorImage(EdImg::Zaub1));
+    nameWindow(editor.titleShown, editorImage(EdImg::Zaub1));
     drawMapView();
     drawCursorCell();
     showStartHint();
+    drawStatusLine(true);
 }
 
 void commandPass() {
@@ -51,10 +52,15 @@ void commandPass() {
     bool ran = false;
     const int rows = static_cast<int>(editorCommands().size());
     for (int row = 0; row < rows; ++row) ran = runCommandOfRow(row) || ran;
-    if (ran) dropStartHint();
     // The close button reaches the key buffer, which the pass empties
     // unread; the platform keeps the request apart for us.
-    if (takeCloseRequest()) quitCommand();
+    if (takeCloseRequest()) {
+        quitCommand();
+        ran = true;
+    }
+    if (ran) dropStartHint();
+    // A command may have drawn over the status line (a dialog, the overview).
+    drawStatusLine(ran);
 }
 
 void runEditor(ScreenChoice screen) {

@@ -8,13 +8,14 @@ enum class ScreenChoice {
 };
 
 // Opens the screen (mode 19: 800 x 600, 8 x 16 text grid, one page), sets
-// the start-up values, loads the images, names the window and draws the view
-// and the cursor.
+// the start-up values, loads the images, names the window and draws the view,
+// the cursor, the start-up hint and the status line.
 void startEditor(ScreenChoice screen);
 // One pass of the command loop: wait 80 ms, empty the key buffer, run the
 // command of every row of the command table whose keys ask for it, in table
-// order, then the quit question if the window's close button was pressed.
-// Returns only while the editor goes on.
+// order, then the quit question if the window's close button was pressed,
+// and the status line where something changed. Returns only while the
+// editor goes on.
 void commandPass();
 // startEditor, then command passes until the program ends.
 [[noreturn]] void runEditor(ScreenChoice screen);

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // Where the cursor starts and the row the first dialog prints on.
 constexpr int kStartCursorX = 5;
@@ -50,6 +51,13 @@ struct EditorState {
     int pointerY = kPointerNotRead;  // its pixel row, likewise (mouse_painting)
     int pointerButtons = 0;       // mouse buttons held at the last pass: 1 left, 2 right (mouse_painting)
     int hintShown = 0;            // 1: the start-up hint is on the screen until the first command, else 0 (start_hint)
+
+    // ---- What the editor says about itself: the status line, the title ----
+    std::string fileName;     // the level's file name as typed, code page 437; "" before the first save or load and after Ctrl+N (file_commands, new_level)
+    std::string message;      // the status line's message, what the last command had to report; "" for none (status_line's showMessage)
+    int messageAt = 0;        // history.changes when the message came; the message goes once the level changes from there (status_line)
+    std::string statusShown;  // the status line's two rows as last printed, so an unchanged line is not printed again (status_line)
+    std::string titleShown;   // the window's title as last named, UTF-8 (editor_loop, status_line)
 };
 
 // The one record of the editor.

@@ -18,12 +18,19 @@
 // table. A start never set (0, 0) stays unset. After a load the cursor
 // stands on the start in the start's view.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); history and
-// levelChanged (both, through markSaved and clearHistory); textRow (through
-// the dialog rows).
+// Once the name is given the dialog is gone: the map is drawn again over
+// it, and what came of it ("Gespeichert: meins", "Datei nicht gefunden")
+// stands in the status line. A cancelled or failed dialog also draws the
+// cursor again, leaving the screen as it was before.
+//
+// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); fileName
+// (both); history and levelChanged (both, through markSaved and
+// clearHistory); textRow (through the dialog rows); message (through
+// showMessage).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/status_line.h"
 
 #include "common/file_names.h"
 #include "common/level_file.h"
@@ -35,10 +42,20 @@
 
 namespace {
 
-constexpr int kDialogRows = 3;  // title, name, and a message when it fails
+constexpr int kDialogRows = 2;  // the title and the name
 
 const char* const kNotFound = "Datei nicht gefunden";
 const char* const kSaveFailed = "Speichern fehlgeschlagen";
+const char* const kSaved = "Gespeichert: ";
+const char* const kLoaded = "Geladen: ";
+
+// The dialog is over without a change: the screen as it was, and what
+// there is to say in the status line.
+void closeDialog(const char* message) {
+    drawMapView();
+    drawCursorCell();
+    if (message != nullptr) showMessage(message);
+}
 
 // The dialog's title line and the typed name; "" when the user cancelled or
 // the name was refused (the refusal is shown).
@@ -57,9 +74,10 @@ std::string askFileName(const char* title, const std::vector<std::string>& list 
     }
     const std::string name = typedFileName(readStringField());
     if (checkFileName(name) == NameCheck::Refused) {
-        printDialogLine(kInvalidNameText);
+        closeDialog(kInvalidNameText);
         return "";
     }
+    if (name.empty()) closeDialog(nullptr);
     return name;
 }
 
@@ -69,11 +87,13 @@ void saveLevelCommand() {
     const std::string name = askFileName("Speichern");
     if (name.empty()) return;
     if (!writeLevelFile(levelFilePath(name), editor.level)) {
-        printDialogLine(kSaveFailed);
+        closeDialog(kSaveFailed);
         return;
     }
     markSaved();
+    editor.fileName = name;
     drawMapView();
+    showMessage(kSaved + name);
 }
 
 void loadLevelCommand() {
@@ -81,7 +101,7 @@ void loadLevelCommand() {
     if (name.empty()) return;
     auto level = std::make_unique<LevelData>();
     if (!readLevelFile(levelFilePath(name), *level)) {
-        printDialogLine(kNotFound);
+        closeDialog(kNotFound);
         return;
     }
     const bool startSet = level->playerX != 0 || level->playerY != 0;
@@ -100,5 +120,7 @@ void loadLevelCommand() {
         editor.level.viewY = 0;
     }
     clearHistory();
+    editor.fileName = name;
     drawMapView();
+    showMessage(kLoaded + name);
 }

@@ -5,25 +5,33 @@
 // be reached from the start by the game's own rules (the solver of
 // common/solver.h, the search the level tools prove the shipped levels
 // with) and in how many steps. Creatures are left out, as the solver leaves
-// them: they never block the wizard. The search is held to 1.5 million
+// them: they never block the wizard, but they cost energy on the way, so the
+// panel says it checked without them and names those standing on the
+// route found or next to it. The search is held to 1.5 million
 // states per search (the largest shipped labyrinth, 008, takes about 2.5 s
 // in a debug build); a level too large for that is said to be undecided,
 // not unsolvable.
 //
 // Enter jumps the cursor to the first problem that has a cell (the barrier,
-// or the start when the door cannot be reached); any other key goes back.
+// the start when the door cannot be reached, the first creature by the
+// route); any other key goes back. F5 asks the same questions before a test
+// run (levelHasStart, levelHasDoor, searchDoor).
 //
 // Writes: editor.viewX, viewY, cursorX, cursorY (the jump); textRow
 // (through the dialog rows).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/tile_names.h"
 
 #include "common/barrier_keys.h"
 #include "common/solver.h"
 #include "common/tile_codes.h"
+#include "common/wizard_walk.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,8 +39,11 @@ namespace {
 
 constexpr std::size_t kStateLimit = 1'500'000;
 constexpr int kPollMs = 20;
+constexpr int kMostWarnings = 5;  // creatures by the route named one by one; the rest are counted
 const char* const kEnterHint = "Eingabe: zum Problem springen, andere Taste: zur\x81" "ck";
 const char* const kAnyKeyHint = "Eine Taste: zur\x81" "ck";
+const char* const kWithoutCreatures =
+    "Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.";
 
 bool mapHolds(int code) {
     for (int x = 1; x <= kLevelColumns; ++x) {
@@ -58,24 +69,92 @@ bool findBarrierWithoutItem(int& bx, int& by) {
     return false;
 }
 
+std::string cellName(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+
+// A creature standing on the route or on a cell next to it: it may drain
+// the wizard's energy on the way, which the search does not count.
+struct RouteCreature {
+    int routeIndex;  // the first step of the route that passes by it
+    FileCreatureKind kind;
+    int x;
+    int y;
+};
+
+// The creatures by the route, in the order the route passes them.
+std::vector<RouteCreature> creaturesByRoute(const std::vector<Command>& route) {
+    // For each cell, the first step of the route on it or next to it.
+    constexpr int kNever = std::numeric_limits<int>::max();
+    std::vector<int> firstPass(static_cast<std::size_t>(kMapColumns) * kMapRows, kNever);
+    auto passBy = [&firstPass](int x, int y, int step) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                if (!isMapCell(x + dx, y + dy)) continue;
+                int& first = firstPass[static_cast<std::size_t>(x + dx) * kMapRows + static_cast<std::size_t>(y + dy)];
+                first = std::min(first, step);
+            }
+        }
+    };
+    WalkMap map(editor.level);
+    Walker walker = startWalker(editor.level);
+    passBy(walker.x, walker.y, 0);
+    for (std::size_t i = 0; i < route.size(); ++i) {
+        walkCommand(walker, route[i], map, false);
+        passBy(walker.x, walker.y, static_cast<int>(i) + 1);
+    }
+    std::vector<RouteCreature> found;
+    for (int kind = 0; kind < kCreatureKinds; ++kind) {
+        const StoredCreatureTable& table = editor.level.creatures[kind];
+        const int count = std::clamp(editor.level.counts[kind], 0, kMaxCreatures);
+        for (int k = 1; k <= count; ++k) {
+            const StoredCreature& c = table[k];
+            if (!isMapCell(c.x, c.y)) continue;
+            const int first = firstPass[static_cast<std::size_t>(c.x) * kMapRows + static_cast<std::size_t>(c.y)];
+            if (first != kNever) found.push_back({first, static_cast<FileCreatureKind>(kind), c.x, c.y});
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const RouteCreature& a, const RouteCreature& b) { return a.routeIndex < b.routeIndex; });
+    return found;
+}
+
+void warnOfCreatures(const std::vector<Command>& route, std::vector<LevelFinding>& findings) {
+    const std::vector<RouteCreature> creatures = creaturesByRoute(route);
+    const int named = std::min(static_cast<int>(creatures.size()), kMostWarnings);
+    for (int i = 0; i < named; ++i) {
+        const RouteCreature& c = creatures[static_cast<std::size_t>(i)];
+        findings.push_back({std::string("Warnung: ") + creatureName(c.kind) + " bei " + cellName(c.x, c.y) + " am Weg.",
+                            c.x, c.y});
+    }
+    const int more = static_cast<int>(creatures.size()) - named;
+    if (more > 0) findings.push_back({"... und " + std::to_string(more) + " weitere Wesen am Weg."});
+}
+
 }  // namespace
+
+const char* const kNoStartText = "Kein Start gesetzt (S auf einem Feld).";
+const char* const kNoDoorText = "Keine T\x81r im Level (E, dann Leertaste).";
+
+bool levelHasStart() { return editor.level.playerX != 0 || editor.level.playerY != 0; }
+
+bool levelHasDoor() { return mapHolds(tile::Door); }
+
+SolverResult searchDoor() {
+    SolverOptions options;
+    options.stateLimit = kStateLimit;
+    return solveLevel(editor.level, options);
+}
 
 std::vector<LevelFinding> checkLevel() {
     std::vector<LevelFinding> findings;
-    const bool startSet = editor.level.playerX != 0 || editor.level.playerY != 0;
-    if (!startSet) findings.push_back({"Kein Start gesetzt (S auf einem Feld)."});
-    if (!mapHolds(tile::Door)) findings.push_back({"Keine T\x81r im Level (E, dann Leertaste)."});
+    if (!levelHasStart()) findings.push_back({kNoStartText});
+    if (!levelHasDoor()) findings.push_back({kNoDoorText});
     int bx = 0;
     int by = 0;
     if (findBarrierWithoutItem(bx, by)) {
-        findings.push_back({"Sperre bei " + std::to_string(bx) + "," + std::to_string(by) +
-                                ": ihr Schl\x81ssel liegt nirgends.",
-                            bx, by});
+        findings.push_back({"Sperre bei " + cellName(bx, by) + ": ihr Schl\x81ssel liegt nirgends.", bx, by});
     }
     if (!findings.empty()) return findings;
-    SolverOptions options;
-    options.stateLimit = kStateLimit;
-    const SolverResult result = solveLevel(editor.level, options);
+    const SolverResult result = searchDoor();
     if (result.finished && !result.route.empty()) {
         findings.push_back({"Schaffbar: die T\x81r ist in " + std::to_string(result.route.size()) +
                             " Schritten vom Start aus erreichbar."});
@@ -86,6 +165,8 @@ std::vector<LevelFinding> checkLevel() {
     } else {
         findings.push_back({"Die T\x81r ist vom Start aus nicht erreichbar.", editor.level.playerX, editor.level.playerY});
     }
+    findings.push_back({kWithoutCreatures});
+    if (!result.route.empty()) warnOfCreatures(result.route, findings);
     return findings;
 }
 

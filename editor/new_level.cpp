@@ -3,10 +3,11 @@
 // With unsaved changes the editor asks first, as Esc does, and only J goes
 // on. The new level has no start, no creatures and every cell 0; the view
 // and the cursor go back to where they stand at start-up, the brush and the
-// panel stay. The history starts afresh.
+// panel stay. The history starts afresh, and the level has no file name
+// until it is saved.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY; history and
-// levelChanged (through clearHistory).
+// Writes: editor.level, cursorX, cursorY, viewX, viewY, fileName; history
+// and levelChanged (through clearHistory).
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -33,6 +34,7 @@ void newLevelCommand() {
     editor.cursorY = fresh.cursorY;
     editor.viewX = fresh.viewX;
     editor.viewY = fresh.viewY;
+    editor.fileName = fresh.fileName;
     clearHistory();
     drawMapView();
     drawCursorCell();

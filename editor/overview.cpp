@@ -5,9 +5,10 @@
 // its picture's pixels), the start a white square, the creatures dots of a
 // colour per kind, and the current view a yellow frame. The arrow keys move
 // the frame by a page (19 columns, 13 rows, on the page grid the cursor keys
-// reach); a click on a cell chooses the page that shows it and goes back at
-// once; F4, Esc or Enter go back with the framed page. The cursor keeps its
-// place on the screen where its map cell may be reached.
+// reach); a click on a cell frames the page that shows it; F4, Enter or Esc
+// go back with the framed page. The Esc that goes back is spent here and
+// never reaches the map, where it would end the editor. The cursor keeps
+// its place on the screen where its map cell may be reached.
 //
 // Writes: editor.viewX, viewY, cursorX, cursorY; pointerX, pointerY,
 // pointerButtons (through takePointerAsSeen).
@@ -32,7 +33,8 @@ constexpr Colour kStartColour = kWhite;
 // The creature dots in the order of the level file: pigs, flame ghosts,
 // cleaning men, eyes.
 constexpr Colour kCreatureColours[kCreatureKinds] = {0xFFFF80C0u, 0xFFFF8000u, 0xFF00E000u, 0xFF40C0FFu};
-const char* const kTitle = "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4 oder Esc: zur\x81" "ck";
+const char* const kTitle =
+    "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81" "ck";
 
 // The mean colour of each picture, by code.
 std::map<int, Colour> mainColours() {
@@ -96,9 +98,26 @@ void drawOverview(const std::map<int, Colour>& colours, int viewX, int viewY) {
 int pageColumn(int viewX) { return std::clamp(viewX / kViewStepX * kViewStepX, 0, kMaxViewX); }
 int pageRow(int viewY) { return std::clamp(viewY / kViewStepY * kViewStepY, 0, kMaxViewY); }
 
-bool anyKeyDown(std::initializer_list<int> keys) {
-    return std::any_of(keys.begin(), keys.end(), [](int key) { return isKeyDown(key); });
+// The map cell under an overview pixel, when there is one.
+bool cellUnder(int px, int py, int& x, int& y) {
+    if (px < kLeft || py < kTop) return false;
+    x = (px - kLeft) / kDot + 1;
+    y = (py - kTop) / kDot + 1;
+    return isStoredCell(x, y);
 }
+
+// The arrow keys and the page each moves the frame by.
+struct PageStep {
+    int scancode;
+    int dx;
+    int dy;
+};
+const PageStep kPageSteps[] = {
+    {scancode::Up, 0, -kViewStepY},
+    {scancode::Down, 0, kViewStepY},
+    {scancode::Left, -kViewStepX, 0},
+    {scancode::Right, kViewStepX, 0},
+};
 
 }  // namespace
 
@@ -107,45 +126,36 @@ void overviewCommand() {
     int viewX = editor.viewX;
     int viewY = editor.viewY;
     drawOverview(colours, viewX, viewY);
-    // Keys held when the overview opened (F4 itself) act only once let go.
-    int held = 0;
-    constexpr int kKeys[] = {scancode::Up, scancode::Down, scancode::Left, scancode::Right};
-    constexpr int kSteps[][2] = {{0, -kViewStepY}, {0, kViewStepY}, {-kViewStepX, 0}, {kViewStepX, 0}};
-    bool backHeld = true;
-    int buttons = readMouse().buttons;
+    // F4, still held, goes back only when pressed anew.
+    spendHeldKeys();
+    int buttons = 0;
     bool closing = false;
     for (;;) {
         sleepMs(kPollMs);
         flushKeys();
         closing = takeCloseRequest();
-        if (closing) break;
-        const bool back = anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter});
-        if (back && !backHeld) break;
-        backHeld = back;
-        int nowHeld = 0;
-        for (int i = 0; i < 4; ++i) {
-            if (!isKeyDown(kKeys[i])) continue;
-            nowHeld |= 1 << i;
-            if (held & (1 << i)) continue;
-            viewX = std::clamp(pageColumn(viewX) + kSteps[i][0], 0, kMaxViewX);
-            viewY = std::clamp(pageRow(viewY) + kSteps[i][1], 0, kMaxViewY);
+        if (closing || keyPressed(scancode::F4) || keyPressed(scancode::Enter) || keyPressed(scancode::Esc)) break;
+        for (const PageStep& step : kPageSteps) {
+            if (!keyPressed(step.scancode)) continue;
+            viewX = std::clamp(pageColumn(viewX) + step.dx, 0, kMaxViewX);
+            viewY = std::clamp(pageRow(viewY) + step.dy, 0, kMaxViewY);
             drawOverview(colours, viewX, viewY);
         }
-        held = nowHeld;
         const MouseState mouse = readMouse();
-        const bool pressed = mouse.buttons > 0 && (mouse.buttons & 1) && !(buttons > 0 && (buttons & 1));
-        buttons = mouse.buttons;
-        const int x = (mouse.x - kLeft) / kDot + 1;
-        const int y = (mouse.y - kTop) / kDot + 1;
-        if (pressed && mouse.x >= kLeft && mouse.y >= kTop && isStoredCell(x, y)) {
+        const int now = mouse.buttons < 0 ? 0 : mouse.buttons;
+        const bool pressed = (now & 1) != 0 && (buttons & 1) == 0;
+        buttons = now;
+        int x = 0;
+        int y = 0;
+        if (pressed && cellUnder(mouse.x, mouse.y, x, y)) {
             viewX = screenOfColumn(std::min(x, kReachColumns));
             viewY = screenOfRow(std::min(y, kReachRows));
-            break;
+            drawOverview(colours, viewX, viewY);
         }
     }
-    // Esc must not reach the command loop, nor the click the map, nor an
-    // arrow tapped here move the cursor.
-    while (anyKeyDown({scancode::F4, scancode::Esc, scancode::Enter})) sleepMs(kPollMs);
+    // The key that went back must not reach the command loop (Esc would end
+    // the editor), nor a click the map, nor an arrow tapped here move the
+    // cursor.
     spendHeldKeys();
     takePointerAsSeen();
     editor.viewX = viewX;

@@ -1,7 +1,8 @@
 // start_hint.cpp — a few lines over the empty level at start-up that say
-// where to begin: F2 opens a labyrinth, F3 or F7 and then an arrow key show
-// the help or every key, F1 saves. The first command takes them away with a
-// redraw.
+// where to begin: Tab shows every tile, the brush keys pick one, Space puts
+// it down, F5 tries the level in the game, F6 checks it, F2 opens a
+// labyrinth and F1 saves it, F3 or F7 and then an arrow key show the help or
+// every key. The first command takes them away with a redraw.
 //
 // Writes: editor.hintShown.
 #include "editor/commands.h"
@@ -18,11 +19,15 @@ constexpr int kHintColumn = 30;
 const char* const kHintLines[] = {
     "Willkommen im Level-Editor!",
     "",
-    "F2          ein Labyrinth laden",
-    "F3, Pfeil   die Hilfe zeigen",
-    "F7, Pfeil   alle Tasten zeigen",
-    "F1          speichern",
-    "Maus        links malen, rechts Feld aufnehmen",
+    "Tab           alle Felder zeigen, eins als Pinsel w\x84hlen",
+    "0-9, Q, W, E  Pinsel w\x84hlen (nochmals: n\x84" "chstes Feld der Gruppe)",
+    "Leertaste     den Pinsel setzen",
+    "F5            das Level im Spiel ausprobieren",
+    "F6            pr\x81" "fen, ob die T\x81r erreichbar ist",
+    "F2 / F1       ein Labyrinth laden / speichern",
+    "F3, Pfeil     die Hilfe zeigen",
+    "F7, Pfeil     alle Tasten zeigen",
+    "Maus          links malen, rechts Feld aufnehmen",
 };
 
 }  // namespace

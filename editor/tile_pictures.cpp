@@ -14,11 +14,11 @@
 #include "common/tile_codes.h"
 #include "platform/platform.h"
 
-void drawCode(int code, int c, int r) {
+void drawCode(int code, int c, int r) { drawCodeAt(code, kCell * (c - 1), kCell * (r - 1)); }
+
+void drawCodeAt(int code, int x, int y) {
     const TileInfo* tile = findTile(code);
     if (tile == nullptr || tile->editorImage == kNoPicture) return;
-    const int x = kCell * (c - 1);
-    const int y = kCell * (r - 1);
     drawImage(x, y, editorImage(editorImageOf(tile->editorImage)), DrawMode::Opaque);
     if (tile->marked) drawImage(x, y, editorImage(EdImg::Zaub10), DrawMode::Xor);
 }

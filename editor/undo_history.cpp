@@ -83,6 +83,7 @@ void finishStep() {
         if (h.savedAt >= 0) h.savedAt -= 1;
     }
     h.done = static_cast<int>(h.steps.size());
+    h.changes += 1;
     updateChangedMark();
 }
 
@@ -101,6 +102,7 @@ void undoStep() {
     UndoHistory& h = editor.history;
     if (h.done == 0) return;
     const UndoStep& step = h.steps[static_cast<std::size_t>(--h.done)];
+    h.changes += 1;
     for (auto c = step.cells.rbegin(); c != step.cells.rend(); ++c) editor.level.map[c->x][c->y] = c->before;
     if (step.extrasChanged) putExtras(step.before);
     updateChangedMark();
@@ -112,6 +114,7 @@ void redoStep() {
     UndoHistory& h = editor.history;
     if (h.done >= static_cast<int>(h.steps.size())) return;
     const UndoStep& step = h.steps[static_cast<std::size_t>(h.done++)];
+    h.changes += 1;
     for (const CellChange& c : step.cells) editor.level.map[c.x][c.y] = c.after;
     if (step.extrasChanged) putExtras(step.after);
     updateChangedMark();

@@ -41,7 +41,7 @@ bool windowActive();
 MouseState mouse();
 void setMouse(int x, int y, bool visible);
 void playSound(const std::string& path);
-[[noreturn]] void endProgram();
+[[noreturn]] void endProgram(int exitCode);
 // runProgram of platform.h.
 int runProgram(const std::string& name, const std::vector<std::string>& arguments);
 

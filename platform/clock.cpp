@@ -13,4 +13,4 @@ double timerSeconds() {
     return now;
 }
 
-void endProgram() { backend::endProgram(); }
+void endProgram(int exitCode) { backend::endProgram(exitCode); }

@@ -186,8 +186,9 @@ void sleepMs(int ms);
 // millisecond; returns at once when that time has passed and waits at most
 // 100 ms. Lets a paced loop rest between its steps instead of spinning.
 void sleepUntil(double seconds);
-// Ends the program with exit code 0, closing the window.
-[[noreturn]] void endProgram();
+// Ends the program with this exit code (0 unless given), closing the window.
+// The game's one-level run tells the editor so how it ended.
+[[noreturn]] void endProgram(int exitCode = 0);
 // Registers what the program stores when the host may end it without a word:
 // the browser's page hidden or being closed, where no close request comes.
 // `store` runs from inside whatever wait or drawing operation the program is

@@ -20,6 +20,7 @@ constexpr int Digit8 = 9;
 constexpr int Digit9 = 10;
 constexpr int Digit0 = 11;
 constexpr int Backspace = 14;
+constexpr int Tab = 15;
 constexpr int Q = 16;
 constexpr int W = 17;
 constexpr int E = 18;

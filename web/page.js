@@ -241,7 +241,12 @@ zl.page = (function () {
     zlStoreStartFiles: function () { zl.store.storeStartFiles(); },
     zlStoreBusy: function () { return zl.store.busy(); },
     zlTextEntry: function (active) { zl.touch.textEntry(active); },
-    zlOpenGameLevel: function (url) { zl.store.afterWrites(function () { window.open(url, '_blank'); }); },
+    zlOpenGameLevel: function (url, opened) {
+      zl.store.afterWrites(function () {
+        var tab = window.open(url, '_blank');
+        if (opened) opened(tab);
+      });
+    },
   };
 
   showProgress();

@@ -35,7 +35,8 @@ void startUp(const RunOptions& options = {});
 [[noreturn]] void runGameProgram(const RunOptions& options = {});
 // One level file, "Data\<name>.dat", played from its start with no title
 // screen (the --level option): the program ends when the wizard reaches the
-// door or dies, or the game is ended from the menu or with Esc and a move.
+// door or dies, or the game is ended from the menu or with Esc and a move;
+// its exit status says which (common/run_end.h).
 [[noreturn]] void playOneLevel(const std::string& name);
 // What the player is told on standard error, before any window opens, when
 // --level names a file the game folder does not hold: "" when

@@ -2,9 +2,10 @@
 // embers heal, every creature of the current screen on the cell costs; and
 // the energy and score fields of the status line.
 //
-// Writes: World::energy.
+// Writes: World::energy, lastHarm.
 #include "game/rules/contacts.h"
 
+#include "common/run_end.h"
 #include "common/tile_codes.h"
 #include "game/rules/creature_glide.h"
 #include "game/world/sound_catalogue.h"
@@ -23,16 +24,18 @@ constexpr int kCreaturePauseMs = 3;
 struct ContactKind {
     CreatureTable World::*table;
     int World::*count;
+    Harm harm;  // what a contact with one of them is, for the report of a death
 };
 constexpr ContactKind kContactOrder[] = {
-    {&World::pigs, &World::pigCount},
-    {&World::flameGhosts, &World::flameGhostCount},
-    {&World::eyes, &World::eyeCount},
-    {&World::cleaners, &World::cleanerCount},
+    {&World::pigs, &World::pigCount, Harm::Pig},
+    {&World::flameGhosts, &World::flameGhostCount, Harm::FlameGhost},
+    {&World::eyes, &World::eyeCount, Harm::Eye},
+    {&World::cleaners, &World::cleanerCount, Harm::Cleaner},
 };
 
-void loseEnergy(int pauseMs) {
+void loseEnergy(int pauseMs, Harm harm) {
     world.energy -= 1;
+    world.lastHarm = static_cast<int>(harm);
     showEnergy();
     playCue(Snd::abzie);
     sleepMs(pauseMs);
@@ -45,7 +48,7 @@ void contactStep() {
     const int py = world.playerY;
     const int code = cellAt(px, py);
 
-    if (code == tile::Flame || code == tile::Flame2) loseEnergy(kFlamePauseMs);
+    if (code == tile::Flame || code == tile::Flame2) loseEnergy(kFlamePauseMs, Harm::Flame);
 
     if (code == tile::Embers && world.energy < kFullEnergy) {
         if (world.energy < kEmbersFastBelow) world.energy += 2;
@@ -60,7 +63,7 @@ void contactStep() {
         const int last = creatureLimit(world.*kind.count);
         for (int k = 1; k <= last; ++k) {
             const Creature& c = table[static_cast<std::size_t>(k)];
-            if (onCurrentScreen(c) && c.x == px && c.y == py) loseEnergy(kCreaturePauseMs);
+            if (onCurrentScreen(c) && c.x == px && c.y == py) loseEnergy(kCreaturePauseMs, kind.harm);
         }
     }
 }

@@ -3,8 +3,8 @@
 // sound: a fitting barrier opens, the view flips when the wizard stands at
 // its edge, otherwise he steps and glides into the new cell.
 //
-// Writes: World::playerX/Y, playerOffsetX/Y, viewX/Y, heldItem, map and
-// openedCellX/Y (barrier opening).
+// Writes: World::playerX/Y, playerOffsetX/Y, viewX/Y, stepsTaken, heldItem,
+// map and openedCellX/Y (barrier opening).
 #include "game/rules/player.h"
 
 #include "common/move_check.h"
@@ -46,6 +46,7 @@ void move(Command command) {
     if (out.result != MoveResult::Stepped) return;
     world.playerX = out.cellX;
     world.playerY = out.cellY;
+    ++world.stepsTaken;
     // The sprite starts where it was and glides into the new cell.
     if (d.dx != 0) world.playerOffsetX = -d.dx * kCell;
     if (d.dy != 0) world.playerOffsetY = -d.dy * kCell;

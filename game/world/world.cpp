@@ -74,6 +74,8 @@ void resetForNewGame() {
     world.energy = kFullEnergy;
     world.sceneShown = 0;
     world.deathKind = 0;
+    world.lastHarm = 0;
+    world.stepsTaken = 0;
     world.level = 1;
     world.demoStep = 0;
     world.score = 0;

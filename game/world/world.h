@@ -75,6 +75,8 @@ struct GameState {
     int energy = 0;     // percent, at most 99; dead below 1 (new game, contacts, E key, saved game)
     int heldItem = 0;   // 0 or an item code 30..34, 40..46 (new game, barrier opening, items, game over, saved game)
     int deathKind = 0;  // 0 alive, 1 energy ran out, 2 drowned; above 0 the loader reads "ende" (new game, flow)
+    int lastHarm = 0;   // what took energy last, a Harm 0..5 (common/run_end.h): 0 nothing yet, 1 a flame, 2..5 a creature kind; says what a death was by (new game, contacts)
+    int stepsTaken = 0; // cells the wizard has stepped into this game, 0 and up; a one-level run reports it (new game, steps)
     int demoStep = 0;   // 0 live game; 1..1000 index of the next demonstration move; above 999 ends it (new game, title screen, demonstration playback)
     std::array<int, kDemoMoves + 1> demoMoves{};  // moves 1..1000: 1 up, 2 right, 3 down, 4 left, 5 use (title screen)
     int recordedCount = -1;  // codes recorded in this game, 0..999; -1 when it is not recorded or already written (recording)
@@ -142,7 +144,7 @@ bool playerAtRest();
 // energy, level 1, score 0, no death, no demonstration step, and the scene
 // to be revealed afresh. Everything else (the frame counter, a burst still
 // running) carries on. Writes: heldItem, energy, sceneShown, deathKind,
-// level, demoStep, score.
+// lastHarm, stepsTaken, level, demoStep, score.
 void resetForNewGame();
 
 // ---- The level part and the level file ----

@@ -15,8 +15,11 @@
 
 namespace headless {
 
-// Thrown by endProgram so that a test can see the program end.
-struct ProgramEnded {};
+// Thrown by endProgram so that a test can see the program end, and with
+// which exit code.
+struct ProgramEnded {
+    int exitCode = 0;  // as given to endProgram
+};
 
 // Back to the start state: no screen, clock 0, empty script, no keys held,
 // empty key buffer, no sounds recorded, no joystick, no game pad, the window
@@ -71,6 +74,12 @@ const Image* windowIcon();                       // a copy of the last icon name
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
 void clearSounds();
 std::vector<std::string> programsRun();          // runProgram calls, each "name arg1 arg2 ..."; none is started
+// What runProgram does besides recording the call: the runner is called with
+// the name and the arguments and its result is the exit code runProgram
+// returns (a test may run the other program itself, say in a child process).
+// An empty runner (the default, and after reset) returns 0 at once.
+using ProgramRunner = std::function<int(const std::string& name, const std::vector<std::string>& arguments)>;
+void setProgramRunner(ProgramRunner runner);
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.

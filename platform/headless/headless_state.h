@@ -2,6 +2,7 @@
 // platform/headless/).
 #pragma once
 
+#include "platform/headless/headless.h"
 #include "platform/platform.h"
 
 #include <cstdint>
@@ -46,6 +47,7 @@ struct State {
     bool fullScreen = false;
     std::vector<std::string> sounds;
     std::vector<std::string> programsRun;  // runProgram calls: the name and the arguments, blank-separated
+    ProgramRunner programRunner;           // setProgramRunner; empty: runProgram returns 0
     std::string windowTitle;               // as last given to nameWindow; "" before
     bool windowIconSet = false;            // nameWindow was given an icon last time
     Image windowIcon;                      // a copy of that icon

@@ -378,13 +378,13 @@ void refresh() {
 
 bool windowActive() { return sdl::host.active; }
 
-void endProgram() {
+void endProgram(int exitCode) {
     sdl::closeAudio();
     sdl::closeJoystick();
     sdl::closeGamePad();
     sdl::destroyWindow();
     SDL_Quit();
-    std::exit(0);
+    std::exit(exitCode);
 }
 
 }  // namespace backend

@@ -123,12 +123,50 @@ mergeInto(LibraryManager.library, {
     if (Module['zlTextEntry']) Module['zlTextEntry'](active !== 0);
   },
 
+  // The game's tab the editor's F5 opened and how its run went: -2 while it
+  // is opened or runs, -1 when it could not be opened, else the exit status
+  // the game told (0 also when the tab was closed before the game ended).
+  $zlGameRun: { tab: null, state: -1, listening: false },
+
   // The game's page on a level, opened once every file is stored, so that
-  // it reads the level just saved.
+  // it reads the level just saved. The game's tab tells its end by a
+  // message (zl_js_tell_opener).
+  zl_js_open_game_level__deps: ['$zlGameRun'],
   zl_js_open_game_level: function (name) {
     var url = 'index.html?level=' + encodeURIComponent(UTF8ToString(name));
-    if (Module['zlOpenGameLevel']) Module['zlOpenGameLevel'](url);
-    else window.open(url, '_blank');
+    var run = zlGameRun;
+    run.tab = null;
+    run.state = -2;
+    if (!run.listening) {
+      run.listening = true;
+      window.addEventListener('message', function (event) {
+        if (event.origin !== window.location.origin || !run.tab || event.source !== run.tab) return;
+        if (event.data && typeof event.data.zauberlabyrinthEnd === 'number') run.state = event.data.zauberlabyrinthEnd;
+      });
+    }
+    var opened = function (tab) {
+      run.tab = tab;
+      if (!tab) run.state = -1;
+    };
+    if (Module['zlOpenGameLevel']) Module['zlOpenGameLevel'](url, opened);
+    else opened(window.open(url, '_blank'));
+  },
+
+  zl_js_game_level_state__deps: ['$zlGameRun'],
+  zl_js_game_level_state: function () {
+    var run = zlGameRun;
+    if (run.state === -2 && run.tab && run.tab.closed) run.state = 0;
+    return run.state;
+  },
+
+  // The program's end, told to the page that opened this one (the editor,
+  // whose F5 waits for the game it opened).
+  zl_js_tell_opener: function (status) {
+    try {
+      if (window.opener && !window.opener.closed) {
+        window.opener.postMessage({ zauberlabyrinthEnd: status }, window.location.origin);
+      }
+    } catch (e) {}
   },
 
   zl_js_program_ended: function () {

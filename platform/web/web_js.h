@@ -26,6 +26,12 @@ void zl_js_text_entry(int active);
 // Opens the game's page on the level "Data/<name>.dat" in a new tab, once
 // the player's files are stored.
 void zl_js_open_game_level(const char* name);
+// How the game opened last is doing: -2 while it is opened or runs, -1 when
+// it could not be opened, else its exit status (0 when its tab was closed
+// before the game ended).
+int zl_js_game_level_state();
+// Tells the page that opened this one the program's exit status.
+void zl_js_tell_opener(int status);
 // Leaves the closing line and the restart button on the page.
 void zl_js_program_ended();
 }

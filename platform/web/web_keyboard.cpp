@@ -39,7 +39,8 @@ bool oneCharacter(const char* text) {
 // browser's help and search) would otherwise disturb the programs, by what
 // platform/pc_keys.def says of them: every key that reaches the key buffer
 // as an extended key (the function keys, the cursor and page keys, also on
-// the keypad), Space and Backspace. So a function key a program takes up
+// the keypad), Space, Backspace and Tab (which would move the
+// focus). So a function key a program takes up
 // is the program's without a list to keep. F11 and F12 stay the browser's
 // (full screen, its developer tools): neither program reads them.
 bool pageKey(const KeyMapping* mapping) {
@@ -47,7 +48,7 @@ bool pageKey(const KeyMapping* mapping) {
     const core::KeyMeaning& key = mapping->key;
     if (std::strcmp(mapping->code, "F11") == 0 || std::strcmp(mapping->code, "F12") == 0) return false;
     return key.buffer == core::BufferEntry::Extended || key.buffer == core::BufferEntry::KeypadNav ||
-           key.pc == scancode::Space || key.pc == scancode::Backspace;
+           key.pc == scancode::Space || key.pc == scancode::Backspace || key.pc == scancode::Tab;
 }
 
 }  // namespace

@@ -110,9 +110,10 @@ void refresh() {
     if (now() - host.lastYield >= web::kLongestHold) web::yieldToBrowser(0);
 }
 
-void endProgram() {
+void endProgram(int exitCode) {
+    zl_js_tell_opener(exitCode);
     zl_js_program_ended();
-    emscripten_force_exit(0);
+    emscripten_force_exit(exitCode);
     std::abort();  // not reached: force_exit does not return
 }
 

@@ -6,6 +6,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_loop.h"
 #include "editor/editor_state.h"
+#include "editor/status_line.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 
@@ -60,7 +61,75 @@ protected:
         return std::equal(before.begin(), before.end(), page);
     }
 
+    // True when nothing stale stands on the screen: drawing the map view, the
+    // cursor and the status line afresh changes no pixel.
+    static bool screenIsCurrent() {
+        const Colour* page = headless::pagePixels(0);
+        const std::vector<Colour> before(page, page + 800 * 600);
+        drawMapView();
+        drawCursorCell();
+        drawStatusLine(true);
+        return std::equal(before.begin(), before.end(), page);
+    }
+
+    // True when the status line's message, at the right of its second row,
+    // is `text`, on the screen too.
+    static bool messageShown(const std::string& text) {
+        return editor.message == text && showsText(kMessageRow, kTextColumns + 1 - static_cast<int>(text.size()), text);
+    }
+
     // Map cell the cursor stands on.
     static int cursorMapX() { return editor.viewX + editor.cursorX; }
     static int cursorMapY() { return editor.viewY + editor.cursorY; }
+};
+
+// Watches the screen while the editor runs, for text that shows only for a
+// while (a dialog's prompt is gone once answered): seen() is true once the
+// text stood at (row, column), white on black, at any moment the backend
+// handled its events since the watch began. Several may watch at once.
+class TextWatch {
+public:
+    TextWatch(int row, int column, const std::string& text)
+        : x_(8 * (column - 1)), y_(16 * (row - 1)), width_(8 * static_cast<int>(text.size())) {
+        // The text's pixels: printed once and taken back.
+        const std::vector<Colour> before = region();
+        setTextPos(row, column);
+        printText(text, false);
+        expected_ = region();
+        for (int dy = 0; dy < 16; ++dy) {
+            for (int dx = 0; dx < width_; ++dx) setPixel(x_ + dx, y_ + dy, before[static_cast<std::size_t>(dy * width_ + dx)]);
+        }
+        watches().push_back(this);
+        headless::setWatcher([] {
+            for (TextWatch* watch : watches()) watch->seen_ = watch->seen_ || watch->region() == watch->expected_;
+        });
+    }
+    ~TextWatch() {
+        std::erase(watches(), this);
+        if (watches().empty()) headless::setWatcher({});
+    }
+    TextWatch(const TextWatch&) = delete;
+    TextWatch& operator=(const TextWatch&) = delete;
+
+    bool seen() const { return seen_; }
+
+private:
+    static std::vector<TextWatch*>& watches() {
+        static std::vector<TextWatch*> active;
+        return active;
+    }
+
+    std::vector<Colour> region() const {
+        std::vector<Colour> pixels;
+        for (int dy = 0; dy < 16; ++dy) {
+            for (int dx = 0; dx < width_; ++dx) pixels.push_back(headless::pixel(0, x_ + dx, y_ + dy));
+        }
+        return pixels;
+    }
+
+    int x_;
+    int y_;
+    int width_;
+    std::vector<Colour> expected_;
+    bool seen_ = false;
 };

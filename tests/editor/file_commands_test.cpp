@@ -1,6 +1,6 @@
 // Save and load: the round trip, the written file, names that cancel or are
-// refused, a missing file, a failed save, a hostile file, and where the
-// dialogs print.
+// refused, a missing file, a failed save, a hostile file, where the dialogs
+// print and that they are gone once answered.
 #include "common/level_file.h"
 #include "common/tile_codes.h"
 #include "editor/commands.h"
@@ -20,6 +20,9 @@ protected:
 
     // The name the next dialog is given, Enter included.
     static void willType(const std::string& line) { headless::typeText(line + "\r", headless::clock() + 0.01); }
+    // The same for a dialog a key opens in the next pass, after the pass has
+    // waited and emptied the key buffer.
+    static void willTypeInPass(const std::string& line) { headless::typeText(line + "\r", headless::clock() + 0.1); }
 
     // A level using every part of the file: cells beyond the reachable
     // area, a start, entries above the counts, a full table.
@@ -102,7 +105,8 @@ TEST_F(FileCommands, LoadingAMissingNameKeepsTheLevelCursorAndView) {
     EXPECT_EQ(editor.viewX, 38);
     EXPECT_EQ(editor.cursorX, 7);
     EXPECT_EQ(editor.levelChanged, 1);
-    EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Datei nicht gefunden"));
+    drawStatusLine(false);
+    EXPECT_TRUE(messageShown("Datei nicht gefunden"));
 }
 
 TEST_F(FileCommands, AnEmptyNameCancelsAndUnsafeNamesAreRefused) {
@@ -110,9 +114,13 @@ TEST_F(FileCommands, AnEmptyNameCancelsAndUnsafeNamesAreRefused) {
     willType("");
     saveLevelCommand();
     for (const char* name : {"../hinaus", "a/b", "a\\b", ".versteckt", "a\x7F"}) {
+        const TextWatch prompt(editor.textRow + 1, 1, "Datei Name? ");
         willType(name);
         saveLevelCommand();
-        EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Ung\x81ltiger Name")) << name;
+        EXPECT_TRUE(prompt.seen()) << name;
+        EXPECT_FALSE(showsText(editor.textRow - 1, 1, "Datei Name? ")) << name << ": the prompt is gone";
+        drawStatusLine(false);
+        EXPECT_TRUE(messageShown("Ung\x81ltiger Name")) << name;
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "Data"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1)
@@ -125,7 +133,8 @@ TEST_F(FileCommands, AFailedSaveSaysSoAndKeepsTheWorkUnsaved) {
     editor.levelChanged = 1;
     willType("belegt");
     saveLevelCommand();
-    EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Speichern fehlgeschlagen"));
+    drawStatusLine(false);
+    EXPECT_TRUE(messageShown("Speichern fehlgeschlagen"));
     EXPECT_EQ(editor.levelChanged, 1);
 }
 
@@ -166,27 +175,71 @@ TEST_F(FileCommands, AKeyHeldAsTheNameIsEnteredActsOnlyWhenPressedAgain) {
     EXPECT_EQ(editor.level.pigCount(), 1);
 }
 
+// Each dialog is shown while it asks (TextWatch) and gone once answered.
 TEST_F(FileCommands, DialogsFollowEachOtherAndStartAgainAtRowOneBeforeLeavingTheGrid) {
-    willType("");
-    saveLevelCommand();
-    EXPECT_TRUE(showsText(1, 1, "Speichern"));
-    willType("");
-    loadLevelCommand();
-    EXPECT_TRUE(showsText(3, 1, "Laden"));
-    EXPECT_EQ(editor.textRow, 5);
+    struct DialogCase {
+        int startRow;  // editor.textRow before it
+        int key;       // F1 or F2
+        int titleRow;  // where its title shows
+        const char* title;
+        int rowAfter;  // editor.textRow after it
+    };
+    const DialogCase kCases[] = {
+        {1, scancode::F1, 1, "Speichern", 3},
+        {3, scancode::F2, 3, "Laden", 5},
+        {36, scancode::F1, 36, "Speichern", 38},  // rows 36 and 37 still fit
+        {38, scancode::F2, 1, "Laden", 3},        // would need rows 38 and 39
+    };
+    for (const DialogCase& c : kCases) {
+        SCOPED_TRACE(c.title + std::to_string(c.startRow));
+        editor.textRow = c.startRow;
+        const TextWatch title(c.titleRow, 1, c.title);
+        const TextWatch prompt(c.titleRow + 1, 1, "Datei Name? ");
+        willTypeInPass("");
+        holdKeys({c.key});
+        EXPECT_TRUE(title.seen());
+        EXPECT_TRUE(prompt.seen());
+        EXPECT_EQ(editor.textRow, c.rowAfter);
+        EXPECT_TRUE(screenIsCurrent()) << "cancelled, the dialog is gone";
+    }
+    EXPECT_EQ(editor.levelChanged, 0);
+}
 
-    editor.textRow = 35;  // rows 35..37 still fit
-    willType("");
-    saveLevelCommand();
-    EXPECT_TRUE(showsText(35, 1, "Speichern"));
-    EXPECT_EQ(editor.textRow, 37);
-    setTextPos(3, 1);
-    printText("alter Text", false);
-    willType("");
-    loadLevelCommand();  // would need rows 37..39
-    EXPECT_TRUE(showsText(1, 1, "Laden"));
-    EXPECT_TRUE(showsText(3, 1, "          ")) << "row 3 blanked";
-    EXPECT_EQ(editor.textRow, 3);
+// What a newcomer sees of the file: its name and the unsaved mark in the
+// status line and the window's title, after a load, a change, the undo back
+// to the loaded level, and a save under another name.
+TEST_F(FileCommands, TheStatusLineAndTheTitleFollowTheFileAndItsUnsavedChanges) {
+    startEditor(ScreenChoice::Window);
+    dir.writeFile("Data/alt.dat", "0");
+    struct Step {
+        const char* what;
+        void (*act)();
+        const char* status;   // the start of the first status row
+        const char* message;  // at the right of the second
+    };
+    const Step kSteps[] = {
+        {"start-up", [] {}, "Unbenannt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 0 Boden", ""},
+        {"load", [] { willTypeInPass("alt"); holdKeys({scancode::F2}); }, "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 0 Boden",
+         "Geladen: alt"},
+        {"paint", [] { holdKeys({scancode::Digit1}); holdKeys({scancode::Space}); },
+         "alt* \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", ""},
+        {"undo", [] { holdKeys({scancode::Ctrl, scancode::Z}); }, "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", ""},
+        {"redo and save", [] { holdKeys({scancode::Ctrl, scancode::Y}); willTypeInPass("neu"); holdKeys({scancode::F1}); },
+         "neu \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", "Gespeichert: neu"},
+        {"next page", [] { for (int row = 1; row <= 14; ++row) holdKeys({scancode::Down}); },
+         "neu \xFA Seite 1/11 \xFA 2/11 \xFA Pinsel: 100 Rote Mauer", "Gespeichert: neu"},
+    };
+    for (const Step& step : kSteps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_TRUE(showsText(kStatusRow, 1, step.status));
+        EXPECT_TRUE(*step.message == 0 ? editor.message.empty() : messageShown(step.message)) << editor.message;
+        const std::string status = step.status;
+        const std::string name = status.substr(0, status.find(' '));
+        EXPECT_EQ(headless::windowTitle(), name + " \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor");
+    }
+    EXPECT_EQ(dir.readFile("Data/neu.dat").substr(0, 4), "100,") << "saved with the wall put back";
+    EXPECT_TRUE(showsText(kMessageRow, 1, "Feld 1,14: 0 Boden")) << "the cursor's cell, on the next page";
 }
 
 }  // namespace

@@ -48,6 +48,35 @@ TEST_F(LevelCheck, VerdictsOnSmallLevels) {
     }
 }
 
+// The route found runs (5, 5) .. (8, 5). A creature on it or on a cell next
+// to it is named, in the order the route passes them; one two cells away is
+// not. The check says it left the creatures out.
+TEST_F(LevelCheck, NamesTheCreaturesByTheRouteAndSaysItLeftThemOut) {
+    smallLevel();
+    editor.level.eyes()[1] = {9, 6, 0, 0};         // diagonal to the door
+    editor.level.pigs()[1] = {20, 20, 0, 0};       // far away
+    editor.level.pigs()[2] = {7, 5, 0, 0};         // on the route
+    editor.level.pigs()[3] = {7, 3, 0, 0};         // two rows above it
+    editor.level.pigs()[4] = {7, 4, 0, 0};         // removed: above the count
+    editor.level.pigCount() = 3;
+    editor.level.cleaners()[1] = {4, 4, 0, 0};     // next to the start
+    editor.level.cleanerCount() = 1;
+    editor.level.eyeCount() = 1;
+    const std::vector<LevelFinding> findings = checkLevel();
+    std::vector<std::string> texts;
+    for (const LevelFinding& finding : findings) texts.push_back(finding.text);
+    const std::vector<std::string> expected = {
+        "Schaffbar: die T\x81r ist in 3 Schritten vom Start aus erreichbar.",
+        "Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.",
+        "Warnung: Putzmann bei 4,4 am Weg.",
+        "Warnung: Schwein bei 7,5 am Weg.",
+        "Warnung: Auge bei 9,6 am Weg.",
+    };
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(findings[2].x, 4) << "Enter goes to the first of them";
+    EXPECT_EQ(findings[2].y, 4);
+}
+
 TEST_F(LevelCheck, EnterJumpsToTheFirstProblem) {
     smallLevel();
     editor.level.map[100][50] = tile::CrossBarrier;

@@ -1,5 +1,5 @@
-// F4's overview choosing the view by arrow and by click, and the level files
-// the load dialog lists.
+// F4's overview choosing the view by arrow and by click, going back with
+// Esc, and the level files the load dialog lists.
 #include "editor/commands.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/scratch_dir.h"
@@ -13,12 +13,30 @@ namespace {
 
 using Overview = EditorTest;
 
+// The overview's geometry: each map cell a 3 x 3 square, column 1 at x 70,
+// row 1 at y 48.
+constexpr int kLeft = 70;
+constexpr int kTop = 48;
+constexpr int kDot = 3;
+constexpr Colour kFrame = 0xFFFFFF00u;
+
 void tapKey(int key, double at) {
     headless::keyDown(key, at);
     headless::keyUp(key, at + 0.05);
 }
 
-TEST_F(Overview, ArrowsMoveTheFrameByPagesAndAClickChoosesThePage) {
+// F4, a click at pixel (px, py), then `back` to return: one pass.
+void clickInOverview(int px, int py, int back = scancode::Enter) {
+    const double t = headless::clock();
+    headless::keyDown(scancode::F4, t);
+    headless::keyUp(scancode::F4, t + 0.15);
+    headless::mouse(px, py, 1, t + 0.2);
+    headless::mouse(px, py, 0, t + 0.25);
+    tapKey(back, t + 0.3);
+    commandPass();
+}
+
+TEST_F(Overview, ArrowsMoveTheFrameByPages) {
     const double t = headless::clock();
     headless::keyDown(scancode::F4, t);
     headless::keyUp(scancode::F4, t + 0.15);
@@ -28,17 +46,76 @@ TEST_F(Overview, ArrowsMoveTheFrameByPagesAndAClickChoosesThePage) {
     commandPass();
     EXPECT_EQ(editor.viewX, 19);
     EXPECT_EQ(editor.viewY, 13);
+    EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map, the cursor where it was";
+}
 
-    // Map cell (100, 50) lies at 70 + 3 * 99, 48 + 3 * 49 in the overview.
-    const double u = headless::clock();
-    headless::keyDown(scancode::F4, u);
-    headless::keyUp(scancode::F4, u + 0.15);
-    headless::mouse(70 + 3 * 99 + 1, 48 + 3 * 49 + 1, 1, u + 0.2);
-    headless::mouse(70 + 3 * 99 + 1, 48 + 3 * 49 + 1, 0, u + 0.25);
+TEST_F(Overview, AClickFramesItsPageAndTheOverviewStaysUntilEnter) {
+    // Map cell (100, 50) lies on page (95, 39).
+    const double t = headless::clock();
+    headless::keyDown(scancode::F4, t);
+    headless::keyUp(scancode::F4, t + 0.15);
+    headless::mouse(kLeft + kDot * 99 + 1, kTop + kDot * 49 + 1, 1, t + 0.2);
+    headless::mouse(kLeft + kDot * 99 + 1, kTop + kDot * 49 + 1, 0, t + 0.25);
+    bool framed = false;
+    bool stayed = false;
+    headless::setWatcher([&] {
+        if (headless::clock() < t + 0.4) return;
+        framed = framed || headless::pixel(0, kLeft + kDot * 95, kTop + kDot * 39) == kFrame;
+        stayed = stayed || (headless::clock() > t + 0.9 && headless::pixel(0, kLeft + kDot * 95, kTop + kDot * 39) == kFrame);
+    });
+    tapKey(scancode::Enter, t + 1.0);
     commandPass();
+    headless::setWatcher({});
+    EXPECT_TRUE(framed) << "the picked page framed";
+    EXPECT_TRUE(stayed) << "the overview still shown after the click";
     EXPECT_EQ(editor.viewX, 95);
     EXPECT_EQ(editor.viewY, 39);
-    EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map, the cursor where it was";
+}
+
+// A page's first column of its own is the one after the column it shares
+// with the page before (page 19 shows columns 20..39, column 20 belonging
+// to page 0): clicking it, or the page's last column, picks that page, at
+// either edge of the column's three pixels. Rows likewise.
+TEST_F(Overview, AClickOnTheFirstOrLastColumnOrRowOfAPagePicksThatPage) {
+    for (int page = 0; page < 11; ++page) {
+        const int viewX = 19 * page;
+        const int viewY = 13 * page;
+        const int firstColumn = page == 0 ? 1 : viewX + 2;
+        const int lastColumn = page == 10 ? 210 : viewX + 20;
+        const int firstRow = page == 0 ? 1 : viewY + 2;
+        const int lastRow = page == 10 ? 144 : viewY + 14;
+        for (int column : {firstColumn, lastColumn}) {
+            for (int edge : {0, kDot - 1}) {
+                SCOPED_TRACE("column " + std::to_string(column) + " pixel " + std::to_string(edge));
+                clickInOverview(kLeft + kDot * (column - 1) + edge, kTop + 1);
+                EXPECT_EQ(editor.viewX, viewX);
+            }
+        }
+        for (int row : {firstRow, lastRow}) {
+            for (int edge : {0, kDot - 1}) {
+                SCOPED_TRACE("row " + std::to_string(row) + " pixel " + std::to_string(edge));
+                clickInOverview(kLeft + 1, kTop + kDot * (row - 1) + edge);
+                EXPECT_EQ(editor.viewY, viewY);
+            }
+        }
+    }
+}
+
+// Esc goes back from the overview and is spent there: with the level saved
+// (nothing to ask) it would otherwise end the editor at once.
+TEST_F(Overview, EscGoesBackAndNeverEndsTheEditor) {
+    ASSERT_EQ(editor.levelChanged, 0);
+    for (double hold : {0.05, 0.6}) {
+        SCOPED_TRACE(hold);
+        const double t = headless::clock();
+        headless::keyDown(scancode::F4, t);
+        headless::keyUp(scancode::F4, t + 0.15);
+        headless::keyDown(scancode::Esc, t + 0.3);
+        headless::keyUp(scancode::Esc, t + 0.3 + hold);
+        EXPECT_NO_THROW(for (int pass = 0; pass < 12; ++pass) commandPass());
+        EXPECT_EQ(cellPixel(5, 5, 0, 0), kWhite) << "back on the map";
+    }
+    EXPECT_THROW(holdKeys({scancode::Esc}), headless::ProgramEnded) << "on the map Esc still ends it";
 }
 
 // Writes Data/<name>.dat for each name, each an hour older than the one

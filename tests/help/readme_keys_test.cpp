@@ -20,7 +20,7 @@ namespace {
 const std::map<int, std::string> kKeyNames = {
     {scancode::Up, "arrow keys"}, {scancode::Down, "arrow keys"}, {scancode::Left, "arrow keys"},
     {scancode::Right, "arrow keys"}, {scancode::Space, "Space"}, {scancode::Enter, "Enter"},
-    {scancode::Esc, "Esc"}, {scancode::Z, "Z [Y]"}, {scancode::Y, "Y [Z]"},
+    {scancode::Esc, "Esc"}, {scancode::Tab, "Tab"}, {scancode::Z, "Z [Y]"}, {scancode::Y, "Y [Z]"},
 };
 // The rows that name no key, by their German label.
 const std::map<std::string, std::vector<std::string>> kDeviceNames = {

@@ -79,7 +79,7 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     const pid_t editor = start(ZL_EDITOR_PROGRAM, {"--window"}, run);
     const std::string window = windowOf(editor);
     ASSERT_FALSE(window.empty());
-    named(window, "Zauberlabyrinth \xE2\x80\x93 Editor");
+    named(window, "Unbenannt \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor");
 
     // The cursor starts on cell (5, 5); the right arrow moves it.
     ASSERT_TRUE(waitToSee(window, [](const Picture& p) { return cursorCell(p) == Cell{5, 5}; }, "the cursor on (5, 5)"));
@@ -115,6 +115,7 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     const double deadline = now() + kSeeSeconds;
     while (dir.readFile("run/Data/001.dat") == shipped && now() < deadline) pause(0.1);
     ASSERT_NE(dir.readFile("run/Data/001.dat"), shipped) << "Data/001.dat was not written";
+    named(window, "001 \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor");
 
     // Saved, Esc ends the editor at once.
     display.keyDown("Escape");

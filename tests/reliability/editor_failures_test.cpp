@@ -56,7 +56,8 @@ TEST_F(EditorFailures, ADiskFullAnywhereInASaveKeepsTheOldLevelAndTheWorkUnsaved
             willType("alt");
             saveLevelCommand();
         }
-        EXPECT_TRUE(showsText(editor.textRow - 1, 1, "Speichern fehlgeschlagen")) << limit;
+        drawStatusLine(false);
+        EXPECT_TRUE(messageShown("Speichern fehlgeschlagen")) << limit;
         EXPECT_EQ(editor.levelChanged, 1) << "the work is still unsaved at " << limit;
         EXPECT_TRUE(dir.readFile("Data/alt.dat") == old) << limit;
         EXPECT_EQ(namesIn(dir.path() / "Data"), names) << "no scratch file left at " << limit;
