@@ -1,6 +1,7 @@
-// cp437_unicode.h — the characters of code page 437 in Unicode (internal):
-// typed text arrives in UTF-8 and becomes code page 437 (the SDL backend),
-// and file names go from code page 437 to UTF-8 (data_files.cpp).
+// cp437_unicode.h — code page 437, the character set of every text of the
+// programs, and Unicode (internal): the one converter both ways. Typed text
+// arrives from the host in UTF-8 and becomes code page 437 (typedText in
+// keyboard.cpp); file names go from code page 437 to UTF-8 (host_paths.cpp).
 #pragma once
 
 #include <string>
@@ -12,5 +13,13 @@ extern const char16_t kCp437UpperHalf[128];
 
 // Code page 437 text in UTF-8; bytes below 0x80 stay as they are.
 std::string cp437ToUtf8(const std::string& cp437);
+
+// The code page 437 byte of a Unicode code point; -1 when the code page has
+// no such character. Code points below 0x80 are their own byte.
+int cp437FromCodePoint(char32_t codePoint);
+
+// UTF-8 text in code page 437. Characters the code page lacks and malformed
+// UTF-8 sequences are dropped.
+std::string utf8ToCp437(const std::string& utf8);
 
 }  // namespace core

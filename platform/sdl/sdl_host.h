@@ -23,10 +23,7 @@ struct Host {
     SDL_Texture* texture = nullptr; // 800 x 600 ARGB8888, streamed from the visible page
     bool direct = false;            // the window shows its own surface, no renderer
     int fullScreen = -1;            // mode of the open window; -1 before the first
-    Uint64 lastPresent = 0;         // performance counter at the last present
-    int wheel = 0;                  // sum of the mouse wheel's vertical steps
     bool active = true;             // false from a focus loss or minimising until the window is back
-    int clickedButtons = 0;         // buttons pressed since the last mouse read: 1 left, 2 right, 4 middle
     std::string title;              // window title (UTF-8) as named; "" for the default
     int iconWidth = 0;              // size of the named icon; 0 for none
     int iconHeight = 0;
@@ -38,7 +35,8 @@ inline Host host;
 // Initialises SDL's video subsystem once, with the hints the backend relies
 // on; false when there is no display.
 bool ensureVideo();
-// Handles one event from the queue (keyboard, text, window, wheel).
+// Handles one event from the queue (keyboard, text, window, mouse buttons
+// and wheel).
 void handleEvent(const SDL_Event& event);
 // A window is open and shows the page (through the renderer or directly).
 bool windowShowsPage();
