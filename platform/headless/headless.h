@@ -46,6 +46,9 @@ void closeRequest(double at);
 // (-1,-1,-1) = unavailable. A button that goes down is latched by the core as
 // on every backend: readMouse shows it once even when it is up again by then.
 void mouse(int x, int y, int buttons, double at);
+// The same with the position as a scaled window reports it: in picture
+// pixels with their fractions, before the core turns it into a pixel.
+void mouseAt(double x, double y, int buttons, double at);
 // Joystick 0 attached with this state; detachJoystick makes reads fail again.
 void joystick(int buttons, double x, double y, double at);
 void detachJoystick(double at);

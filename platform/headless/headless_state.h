@@ -27,7 +27,9 @@ struct ScriptEvent {
     int code = 0;             // scancode or extended key code
     char label = 0;           // KeyDown, KeyUp: the key's letter a..z in the layout, or 0
     std::string text;         // characters for Kind::Text (code page 437) and Kind::HostText (UTF-8)
-    MouseState mouse;         // for Kind::Mouse: position and held buttons; all -1 when unavailable
+    int buttons = -1;         // for Kind::Mouse: the buttons held; -1 with the position -1, -1: unavailable
+    double pointerX = -1.0;   // for Kind::Mouse: the position in picture pixels
+    double pointerY = -1.0;
     JoystickState joystick;   // for Kind::Joystick
     GamePadState gamePad;     // for Kind::GamePad
 };

@@ -33,11 +33,11 @@ namespace {
 
 // The scripted pointer as a window reports it: where it is, and an event for
 // each button that went down or up since.
-void deliverMouse(const MouseState& mouse) {
-    state.pointerAvailable = mouse.x != -1 || mouse.y != -1 || mouse.buttons != -1;
-    state.pointerX = mouse.x;
-    state.pointerY = mouse.y;
-    const int held = std::max(mouse.buttons, 0);
+void deliverMouse(const ScriptEvent& event) {
+    state.pointerAvailable = !(event.pointerX == -1 && event.pointerY == -1 && event.buttons == -1);
+    state.pointerX = event.pointerX;
+    state.pointerY = event.pointerY;
+    const int held = std::max(event.buttons, 0);
     for (const int button : {kMouseLeft, kMouseRight, kMouseMiddle}) {
         const bool down = (held & button) != 0;
         if (down != ((core::pointerButtons.held & button) != 0)) core::mouseButtonEvent(button, down);
@@ -66,7 +66,7 @@ void deliver(const ScriptEvent& event) {
             core::extendedKey(static_cast<unsigned char>(event.code));
             break;
         case ScriptEvent::Kind::Mouse:
-            deliverMouse(event.mouse);
+            deliverMouse(event);
             break;
         case ScriptEvent::Kind::Joystick:
             state.joystick = event.joystick;
@@ -180,9 +180,13 @@ void extendedKey(int code, double at) { scheduleCode(at, ScriptEvent::Kind::Exte
 
 void closeRequest(double at) { extendedKey(kCloseRequestKey, at); }
 
-void mouse(int x, int y, int buttons, double at) {
+void mouse(int x, int y, int buttons, double at) { mouseAt(x, y, buttons, at); }
+
+void mouseAt(double x, double y, int buttons, double at) {
     ScriptEvent e = eventAt(at, ScriptEvent::Kind::Mouse);
-    if (x != -1 || y != -1 || buttons != -1) e.mouse = MouseState{x, y, 0, buttons};
+    e.buttons = buttons;
+    e.pointerX = x;
+    e.pointerY = y;
     schedule(std::move(e));
 }
 
