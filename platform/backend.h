@@ -14,7 +14,7 @@
 // Exactly one backend is linked into each program.
 #pragma once
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <string>
 #include <vector>
