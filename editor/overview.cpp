@@ -15,6 +15,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/creature_pictures.h"
 #include "common/tile_codes.h"
 #include "platform/platform.h"
 
@@ -29,9 +30,6 @@ constexpr int kTop = 48;
 constexpr int kPollMs = 20;
 constexpr Colour kFrameColour = 0xFFFFFF00u;
 constexpr Colour kStartColour = kWhite;
-// The creature dots in the order of the level file: pigs, flame ghosts,
-// cleaning men, eyes.
-constexpr Colour kCreatureColours[kCreatureKinds] = {0xFFFF80C0u, 0xFFFF8000u, 0xFF00E000u, 0xFF40C0FFu};
 const char* const kTitle = "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4 oder Esc: zur\x81" "ck";
 
 // The mean colour of each picture, by code.
@@ -77,7 +75,8 @@ void drawOverview(const std::map<int, Colour>& colours, int viewX, int viewY) {
         const StoredCreatureTable& table = editor.level.creatures[kind];
         const int count = std::min(editor.level.counts[kind], kMaxCreatures);
         for (int k = 1; k <= count; ++k) {
-            if (isStoredCell(table[k].x, table[k].y)) fillCell(table[k].x, table[k].y, kCreatureColours[kind]);
+            if (isStoredCell(table[k].x, table[k].y))
+                fillCell(table[k].x, table[k].y, 0xFF000000u | kCreatureMarkColours[kind]);
         }
     }
     if (isStoredCell(editor.level.playerX, editor.level.playerY)) {
@@ -133,7 +132,7 @@ void overviewCommand() {
         }
         held = nowHeld;
         const MouseState mouse = readMouse();
-        const bool pressed = mouse.buttons > 0 && (mouse.buttons & 1) && !(buttons > 0 && (buttons & 1));
+        const bool pressed = mouse.buttons > 0 && (mouse.buttons & kMouseLeft) && !(buttons > 0 && (buttons & kMouseLeft));
         buttons = mouse.buttons;
         const int x = (mouse.x - kLeft) / kDot + 1;
         const int y = (mouse.y - kTop) / kDot + 1;

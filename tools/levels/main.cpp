@@ -303,7 +303,7 @@ int main(int argc, char** argv) {
         if (!enterTarget(options.target)) return 1;
         for (const LevelSource& source : sources) {
             std::string stem = fs::path(source.fileName).stem().string();
-            std::string path = "Data\\" + stem + ".dat";
+            const std::string path = levelFilePath(stem);
             writeLevelFile(path, *source.level);
             // Read the file back: the writer reports nothing, so this is
             // how a failed or short write shows.
