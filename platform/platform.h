@@ -158,9 +158,9 @@ bool isKeyDown(int scancode);
 bool keyPressed(int scancode);
 constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
 // The key that made a choice is spent: every key and mouse button held now
-// reads as up (isKeyDown, keyPressed, readMouse) until it has been let go (a
-// button: until readMouse sees it up), and presses latched so far are
-// forgotten. Called when a typed line or a menu choice ends.
+// reads as up (isKeyDown, keyPressed, readMouse) until it has been let go,
+// and presses latched so far (keys and buttons) are forgotten. Called when a
+// typed line or a menu choice ends.
 void spendHeldKeys();
 // True while the key labelled `letter` (a..z, either case) in the user's
 // keyboard layout is held: its label, not its position, so a shortcut like
@@ -182,6 +182,9 @@ JoystickState readJoystick(int id);
 // title screen and menu while the joystick is switched on; readJoystick
 // keeps reporting the same device as joystick 0 as it always did.
 GamePadState readGamePad();
+// The pointer's pixel and the buttons held, or pressed since the last read:
+// a click shorter than the program's pace between two reads shows once.
+// All -1 while the window is not active or the pointer is off the picture.
 MouseState readMouse();
 void setMouse(int x, int y, bool visible);
 // False while the window has lost the input focus or is minimised, true
