@@ -1,5 +1,5 @@
 // scene_setup.h — the crowded screen the frame-step benchmarks measure, for
-// the desktop benchmarks (scene_bench.cpp) and the browser's (bench/web).
+// the desktop benchmarks (scene_bench.cpp) and the browser's (platform/web/bench).
 #pragma once
 
 // Opens the screen and fills it: tiles everywhere, every image made, and

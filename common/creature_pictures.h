@@ -1,10 +1,12 @@
-// creature_pictures.h — which pictures show each kind of creature: in the
-// game, two that alternate (and for the cleaning man a second pair for when
-// he faces right), and in the editor, one.
+// creature_pictures.h — how each kind of creature is shown: in the game by
+// two pictures that alternate (and for the cleaning man a second pair for
+// when he faces right), in the editor by one, and on the map overviews by a
+// colour.
 //
 // A killed creature's picture is its corpse code's in the tile table.
 #pragma once
 
+#include "common/level_file.h"
 #include "common/pictures.h"
 
 struct CreaturePictures {
@@ -24,3 +26,13 @@ inline constexpr CreaturePictures kEyePictures = {Picture::auge2, Picture::auge1
 inline constexpr CreaturePictures kCleanerPictures = {Picture::putzenmannL2, Picture::putzenmannL1,
                                                       Picture::putzenmannR2, Picture::putzenmannR1,
                                                       Picture::putzenmannL1};
+
+// Each kind's pictures, in the level file's order (FileCreatureKind).
+inline constexpr const CreaturePictures* kCreaturePictures[kCreatureKinds] = {
+    &kPigPictures, &kFlameGhostPictures, &kCleanerPictures, &kEyePictures};
+
+// The colour each kind is marked in on the map overviews (the editor's F4
+// and the level tool's pictures), 0xRRGGBB, in the level file's order. The
+// cleaning men's and the eyes' are the dots of the sword and the cross, the
+// items that kill them.
+inline constexpr unsigned kCreatureMarkColours[kCreatureKinds] = {0xFF80B0, 0xFFA040, 0x40E0FF, 0xA0FF40};

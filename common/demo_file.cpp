@@ -2,6 +2,8 @@
 // number 1.
 #include "common/demo_file.h"
 
+#include "common/file_names.h"
+
 #include "platform/platform.h"
 
 namespace {
@@ -9,7 +11,7 @@ constexpr int kFile = 1;
 }  // namespace
 
 std::string recordingPath(int n) {
-    return n <= 1 ? "Data\\Demo.dat" : "Data\\Demo" + std::to_string(n) + ".dat";
+    return dataFilePath(n <= 1 ? "Demo" : "Demo" + std::to_string(n), ".dat");
 }
 
 bool readRecording(const std::string& path, RecordingMoves& moves) {

@@ -1,9 +1,15 @@
-// file_names.h — what a name typed in a dialog may be: the name of one file
-// inside the folder Data and nothing else. The game's saved-game dialogs and
-// the editor's name dialog use the same rule.
+// file_names.h — the files of the folder Data by name, and what a name typed
+// in a dialog may be: the name of one file inside Data and nothing else. The
+// game's saved-game dialogs and the editor's name dialog use the same rule.
 #pragma once
 
 #include <string>
+
+// "Data\<name><extension>": the path, as the programs name files, of the
+// file `name` with the ending `extension` (".dat", ".sav") in Data.
+inline std::string dataFilePath(const std::string& name, const std::string& extension) {
+    return "Data\\" + name + extension;
+}
 
 enum class NameCheck {
     Empty,    // nothing typed: the dialog is cancelled

@@ -36,11 +36,10 @@ struct StoredCreature {
 
 using StoredCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // index 0..100, 1..count used
 
-// A level as the file holds it: what the game's loader reads and the editor
-// edits.
-struct LevelData {
-    // map[x][y], x 0..220, y 0..150; column 0 and row 0 are not stored.
-    std::array<std::array<int, kMapRows>, kMapColumns> map{};
+// Everything of a level but its map: the start, its view, and the creatures
+// placed on the map. The editor's undo history keeps it apart from the map's
+// cells.
+struct LevelExtras {
     int playerX = 0;   // start column
     int playerY = 0;   // start row
     int viewX = 0;     // start view column offset
@@ -58,6 +57,15 @@ struct LevelData {
     int& flameGhostCount() { return counts[static_cast<int>(FileCreatureKind::FlameGhost)]; }
     int& cleanerCount() { return counts[static_cast<int>(FileCreatureKind::Cleaner)]; }
     int& eyeCount() { return counts[static_cast<int>(FileCreatureKind::Eye)]; }
+
+    bool operator==(const LevelExtras&) const = default;
+};
+
+// A level as the file holds it: what the game's loader reads and the editor
+// edits. Its map, and the start and the creatures (LevelExtras).
+struct LevelData : LevelExtras {
+    // map[x][y], x 0..220, y 0..150; column 0 and row 0 are not stored.
+    std::array<std::array<int, kMapRows>, kMapColumns> map{};
 
     bool operator==(const LevelData&) const = default;
 };
@@ -98,8 +106,11 @@ bool writeLevelFile(const std::string& path, const LevelData& level);
 bool readLevelFile(const std::string& path, LevelData& level);
 
 // An all-zero entry: entry 0, a killed creature or an unused slot. Inside the
-// count it stays empty; it is no creature.
-inline bool isEmptyEntry(const StoredCreature& c) {
+// count it stays empty; it is no creature. For an entry as the file holds it
+// (StoredCreature) and as the game holds it (its Creature, whose step
+// offsets do not count).
+template <typename Entry>
+bool isEmptyEntry(const Entry& c) {
     return c.x == 0 && c.y == 0 && c.homeViewX == 0 && c.homeViewY == 0;
 }
 

@@ -1,6 +1,8 @@
 // level_list.h — the labyrinths the game plays, in order, and their files.
 #pragma once
 
+#include "common/file_names.h"
+
 #include <string>
 
 constexpr int kLevelCount = 8;  // labyrinths 1..8; after 8 comes 1 again
@@ -15,4 +17,4 @@ constexpr const char* kClosingSceneName = "ende";
 constexpr const char* kSettingsName = "Einstellung";
 
 // "Data\<name>.dat", the path of a level file.
-inline std::string levelFilePath(const std::string& name) { return "Data\\" + name + ".dat"; }
+inline std::string levelFilePath(const std::string& name) { return dataFilePath(name, ".dat"); }

@@ -6,6 +6,7 @@
 // redraw of its own.
 #pragma once
 
+#include "common/level_file.h"
 #include "common/pictures.h"
 
 #include <array>
@@ -52,6 +53,11 @@ void drawCode(int code, int c, int r);
 void drawCodeAt(int code, int x, int y);
 
 // ---- map_view.cpp ----
+// The creature kinds in the order the map view draws them: on a cell with
+// several, a later kind covers an earlier one, so the last drawn is the one
+// seen (and the one Shift with a click removes). Not the file's order.
+inline constexpr FileCreatureKind kCreatureDrawingOrder[] = {FileCreatureKind::Pig, FileCreatureKind::FlameGhost,
+                                                             FileCreatureKind::Eye, FileCreatureKind::Cleaner};
 // The 20 x 14 cells with the start and the creatures; then the key page
 // when keyPageVisible is 1 and the panel when panelVisible is 1.
 void drawMapView();

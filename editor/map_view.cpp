@@ -2,9 +2,9 @@
 // straight onto the editor's one page.
 //
 // Within one cell the later image covers the earlier: the tile, the start
-// marker, then pigs, flame ghosts, eyes and cleaning men. That order differs
-// from the file order of the tables. Entries 0..count of each table are
-// drawn; those above the count are not.
+// marker, then the creatures in kCreatureDrawingOrder (drawing.h), which
+// differs from the file order of the tables. Entries 0..count of each table
+// are drawn; those above the count are not.
 //
 // Every image covers its whole cell, so a cell ends up showing the last image
 // drawn there, and cells never overlap. The view is therefore drawn in two
@@ -21,26 +21,15 @@
 
 namespace {
 
-// The creature tables in drawing order, each with its picture.
-struct DrawnKind {
-    FileCreatureKind kind;  // the table and count in the level record
-    EdImg image;            // the picture drawn on its cells
-};
-const DrawnKind kDrawingOrder[] = {
-    {FileCreatureKind::Pig, editorImageOf(kPigPictures.editor)},
-    {FileCreatureKind::FlameGhost, editorImageOf(kFlameGhostPictures.editor)},
-    {FileCreatureKind::Eye, editorImageOf(kEyePictures.editor)},
-    {FileCreatureKind::Cleaner, editorImageOf(kCleanerPictures.editor)},
-};
-
 void drawCreatures() {
-    for (const DrawnKind& kind : kDrawingOrder) {
-        const StoredCreatureTable& table = editor.level.creatures[static_cast<int>(kind.kind)];
-        const int last = editor.level.counts[static_cast<int>(kind.kind)];
-        const Image* picture = editorImage(kind.image);
-        for (int k = 0; k <= last && k < kCreatureSlots; ++k) {
-            const int mc = table[k].x;
-            const int mr = table[k].y;
+    for (const FileCreatureKind kind : kCreatureDrawingOrder) {
+        const int k = static_cast<int>(kind);
+        const StoredCreatureTable& table = editor.level.creatures[k];
+        const int last = editor.level.counts[k];
+        const Image* picture = editorImage(editorImageOf(kCreaturePictures[k]->editor));
+        for (int e = 0; e <= last && e < kCreatureSlots; ++e) {
+            const int mc = table[e].x;
+            const int mr = table[e].y;
             if (!insideView(mc, mr, editor.viewX, editor.viewY) || !isMapCell(mc, mr)) continue;
             drawImage(kCell * (mc - editor.viewX - 1), kCell * (mr - editor.viewY - 1), picture, DrawMode::Opaque);
         }

@@ -27,12 +27,11 @@
 #include "platform/platform.h"
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
 constexpr int kStrokePollMs = 15;
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 
 // The screen cell under the pointer, (0, 0) when it is off the map view.
 struct ScreenCell {
@@ -92,7 +91,7 @@ void paintStroke(ScreenCell cell) {
     paintLine(cell, cell);
     redraw();
     MouseState mouse = readMouse();
-    while (buttonsOf(mouse) & kLeftButton) {
+    while (buttonsOf(mouse) & kMouseLeft) {
         sleepMs(kStrokePollMs);
         mouse = readMouse();
         const ScreenCell next = cellUnder(mouse);
@@ -108,13 +107,11 @@ void paintStroke(ScreenCell cell) {
     finishStep();
 }
 
-// The creature drawn on top at map cell (x, y): its table and entry.
+// The creature drawn on top at map cell (x, y): its table and entry. The
+// kind drawn last is on top, and within it the entry drawn last.
 bool findTopCreature(int x, int y, int& kind, int& entry) {
-    // Drawing order is pigs, flame ghosts, eyes, cleaning men; the last drawn
-    // is on top.
-    constexpr FileCreatureKind kTopFirst[] = {FileCreatureKind::Cleaner, FileCreatureKind::Eye,
-                                              FileCreatureKind::FlameGhost, FileCreatureKind::Pig};
-    for (FileCreatureKind k : kTopFirst) {
+    for (auto drawn = std::rbegin(kCreatureDrawingOrder); drawn != std::rend(kCreatureDrawingOrder); ++drawn) {
+        const FileCreatureKind k = *drawn;
         const StoredCreatureTable& table = editor.level.creatures[static_cast<int>(k)];
         for (int e = std::min(editor.level.counts[static_cast<int>(k)], kMaxCreatures); e >= 0; --e) {
             if (table[e].x == x && table[e].y == y) {
@@ -167,11 +164,11 @@ bool followPointer() {
     if (cell.c == 0 || (!moved && pressed == 0)) return false;
     const ScreenCell before = {editor.cursorX, editor.cursorY};
     const bool onReachable = moveCursorTo(cell);
-    if (onReachable && (pressed & kLeftButton) && shiftHeld()) {
+    if (onReachable && (pressed & kMouseLeft) && shiftHeld()) {
         removeCreatureAt(cell);
-    } else if (onReachable && (pressed & kLeftButton)) {
+    } else if (onReachable && (pressed & kMouseLeft)) {
         paintStroke(cell);
-    } else if (onReachable && (pressed & kRightButton)) {
+    } else if (onReachable && (pressed & kMouseRight)) {
         drawMapView();  // the frame leaves the old cell
         pickUpBrush();
     } else if (onReachable && (before.c != cell.c || before.r != cell.r)) {

@@ -16,6 +16,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/creature_pictures.h"
 #include "common/tile_codes.h"
 #include "platform/platform.h"
 
@@ -30,9 +31,6 @@ constexpr int kTop = 48;
 constexpr int kPollMs = 20;
 constexpr Colour kFrameColour = 0xFFFFFF00u;
 constexpr Colour kStartColour = kWhite;
-// The creature dots in the order of the level file: pigs, flame ghosts,
-// cleaning men, eyes.
-constexpr Colour kCreatureColours[kCreatureKinds] = {0xFFFF80C0u, 0xFFFF8000u, 0xFF00E000u, 0xFF40C0FFu};
 const char* const kTitle =
     "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81" "ck";
 
@@ -79,7 +77,8 @@ void drawOverview(const std::map<int, Colour>& colours, int viewX, int viewY) {
         const StoredCreatureTable& table = editor.level.creatures[kind];
         const int count = std::min(editor.level.counts[kind], kMaxCreatures);
         for (int k = 1; k <= count; ++k) {
-            if (isStoredCell(table[k].x, table[k].y)) fillCell(table[k].x, table[k].y, kCreatureColours[kind]);
+            if (isStoredCell(table[k].x, table[k].y))
+                fillCell(table[k].x, table[k].y, 0xFF000000u | kCreatureMarkColours[kind]);
         }
     }
     if (isStoredCell(editor.level.playerX, editor.level.playerY)) {
@@ -143,7 +142,7 @@ void overviewCommand() {
         }
         const MouseState mouse = readMouse();
         const int now = mouse.buttons < 0 ? 0 : mouse.buttons;
-        const bool pressed = (now & 1) != 0 && (buttons & 1) == 0;
+        const bool pressed = (now & kMouseLeft) != 0 && (buttons & kMouseLeft) == 0;
         buttons = now;
         int x = 0;
         int y = 0;

@@ -15,20 +15,9 @@
 
 namespace {
 
-LevelExtras currentExtras() {
-    const LevelData& level = editor.level;
-    return {level.playerX, level.playerY, level.viewX, level.viewY, level.creatures, level.counts};
-}
+LevelExtras currentExtras() { return editor.level; }
 
-void putExtras(const LevelExtras& extras) {
-    LevelData& level = editor.level;
-    level.playerX = extras.playerX;
-    level.playerY = extras.playerY;
-    level.viewX = extras.viewX;
-    level.viewY = extras.viewY;
-    level.creatures = extras.creatures;
-    level.counts = extras.counts;
-}
+void putExtras(const LevelExtras& extras) { static_cast<LevelExtras&>(editor.level) = extras; }
 
 void updateChangedMark() {
     const UndoHistory& h = editor.history;

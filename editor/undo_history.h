@@ -16,19 +16,6 @@
 // How many steps the history keeps; the oldest go first.
 constexpr int kUndoSteps = 200;
 
-// Everything of the level content but the map: the start and its view, the
-// creature tables and their counts.
-struct LevelExtras {
-    int playerX = 0;  // as LevelData::playerX
-    int playerY = 0;  // as LevelData::playerY
-    int viewX = 0;    // as LevelData::viewX
-    int viewY = 0;    // as LevelData::viewY
-    std::array<StoredCreatureTable, kCreatureKinds> creatures{};  // as LevelData::creatures
-    std::array<int, kCreatureKinds> counts{};                     // as LevelData::counts
-
-    bool operator==(const LevelExtras&) const = default;
-};
-
 // One cell a step changed.
 struct CellChange {
     int x = 0;       // map column 0..220

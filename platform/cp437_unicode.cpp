@@ -117,6 +117,12 @@ bool utf8ToCp437(const std::string& utf8, std::string& cp437, char missing) {
     return whole;
 }
 
+std::string utf8ToCp437(const std::string& utf8) {
+    std::string cp437;
+    utf8ToCp437(utf8, cp437);
+    return cp437;
+}
+
 }  // namespace core
 
 bool textFromHost(const std::string& utf8, std::string& cp437, char missing) {

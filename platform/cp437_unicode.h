@@ -1,7 +1,8 @@
-// cp437_unicode.h — the characters of code page 437 in Unicode (internal):
-// typed text arrives in UTF-8 and becomes code page 437 (the SDL and browser
-// backends), as do the command line's names (textFromHost), and file names
-// go from code page 437 to UTF-8 (data_files.cpp).
+// cp437_unicode.h — code page 437, the character set of every text of the
+// programs, and Unicode (internal): the one converter both ways. Typed text
+// arrives from the host in UTF-8 and becomes code page 437 (typedText in
+// keyboard.cpp), as do the command line's names (textFromHost); file names
+// go from code page 437 to UTF-8 (host_paths.cpp).
 #pragma once
 
 #include <string>
@@ -22,5 +23,7 @@ int cp437FromCodePoint(char32_t codePoint);
 // byte of a malformed UTF-8 sequence, becomes `missing`, or is dropped when
 // `missing` is 0. False when that happened to any.
 bool utf8ToCp437(const std::string& utf8, std::string& cp437, char missing = 0);
+// The same with what the code page lacks dropped (typed text).
+std::string utf8ToCp437(const std::string& utf8);
 
 }  // namespace core

@@ -23,17 +23,19 @@
 //
 // Every step is silent on failure: what cannot be linked or copied is
 // simply missing, as a missing file is everywhere else in the platform.
+//
+// Writes: no record; the player's folder (its links and the files brought
+// into its Data) and the working directory.
 #include "platform/game_folder.h"
+#include "platform/file_replace.h"
 #include "platform/platform.h"
 #include "platform/regular_file.h"
 
-#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -50,50 +52,16 @@ bool readWhole(const fs::path& path, std::string& bytes) {
     return readRegularFile(path.string(), kMaxCopyBytes, Oversize::Refuse, bytes) == ReadResult::Read;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool somethingAt(const fs::path& path) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// Whether a copy may take the place of a file already there.
-enum class Place {
-    Replace,   // the file is ours to refresh
-    OnlyNew,   // only where nothing stands: a file the player saved meanwhile stays
-};
-
-// Writes bytes to `to` through a scratch file, so that an interrupted copy
-// never leaves half a file under the real name: renamed over the old file,
-// or for Place::OnlyNew linked in, which fails when anything has taken the
-// name since it was looked at (the rename only where the file system knows
-// no links).
+// Writes bytes to `to` through a file replacement, so that an interrupted
+// copy never leaves half a file under the real name; with Place::OnlyNew
+// only where nothing has taken the name since it was looked at.
 void writeWhole(const std::string& bytes, const fs::path& to, Place place = Place::Replace) {
-    const std::string scratch = to.string() + ".part-" + std::to_string(::getpid());
-    const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return;
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed && place == Place::OnlyNew) {
-        const bool linked = ::link(scratch.c_str(), to.c_str()) == 0;
-        if (!linked && errno != EEXIST && !somethingAt(to)) {
-            if (::rename(scratch.c_str(), to.c_str()) == 0) return;
-        }
-    } else if (written && closed && ::rename(scratch.c_str(), to.c_str()) == 0) {
-        return;
-    }
-    ::unlink(scratch.c_str());
+    replaceFile(to.string(), bytes, place);
 }
 
 bool isRegularNotLink(const fs::path& path) {

@@ -9,9 +9,17 @@
 // A key-down that is not an auto-repeat also latches the key, so a command
 // loop that polls every 80 ms still sees a tap of 40 ms (keyPressed). A key
 // spent by spendHeldKeys reads as up until its key-up event.
+//
+// Typed text comes from every backend in UTF-8 and is turned into code page
+// 437 here, once for all of them.
+//
+// Writes: core::keyboard; core::pointerButtons (releaseAllKeys,
+// spendHeldKeys).
 #include "platform/backend.h"
+#include "platform/cp437_unicode.h"
 #include "platform/keyboard_state.h"
 #include "platform/platform.h"
+#include "platform/pointer_state.h"
 #include "platform/refresh.h"
 
 #include <string>
@@ -47,6 +55,14 @@ void typedChar(unsigned char cp437) {
     keyboard.pressedMark = true;
 }
 
+void typedText(const std::string& utf8) {
+    for (const char c : utf8ToCp437(utf8)) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Control characters come from their key events instead.
+        if (byte >= 0x20 && byte != 0x7F) typedChar(byte);
+    }
+}
+
 void extendedKey(unsigned char code) {
     pushKeystroke(kExtendedFlag | code);
     keyboard.pressedMark = true;
@@ -61,6 +77,8 @@ void releaseAllKeys() {
     for (bool& held : keyboard.held) held = false;
     for (bool& spent : keyboard.spent) spent = false;
     for (bool& held : keyboard.letterHeld) held = false;
+    pointerButtons.held = 0;
+    pointerButtons.spent = 0;
 }
 
 bool takePressedMark() {
@@ -99,8 +117,9 @@ void spendHeldKeys() {
         k.latched[code] = false;
         if (k.held[code]) k.spent[code] = true;
     }
-    const int buttons = backend::mouse().buttons;
-    k.spentButtons = buttons > 0 ? buttons : 0;
+    core::PointerButtons& b = core::pointerButtons;
+    b.spent = b.held;
+    b.clicked = 0;
     k.spentPadControls = core::padControls(backend::gamePad());
 }
 

@@ -15,7 +15,6 @@ struct Keyboard {
     bool latched[kScancodes] = {};   // went down since keyPressed last asked (or spendHeldKeys)
     bool spent[kScancodes] = {};     // held through spendHeldKeys: reads as up until released
     double pressedAt[kScancodes] = {};  // clock when keyPressed took the latch: the repeat counts from there
-    int spentButtons = 0;            // mouse buttons held through spendHeldKeys, until released
     int spentPadControls = 0;        // game pad buttons and directions held through spendHeldKeys (padControls), until released
     // A keystroke: a code page 437 character, or 0x100 | code for an extended key.
     std::uint16_t ring[kKeyRingSlots] = {};

@@ -1,9 +1,11 @@
 // platform.h — the one seam between the game, the editor and the host.
 //
 // Both programs are written against these operations only; no host header
-// (SDL or otherwise) is included anywhere outside platform/. Two backends
-// implement the host-specific part behind this header and are chosen at link
-// time: platform_sdl for players and platform_headless for tests (see
+// (SDL, emscripten or otherwise) is included anywhere outside platform/.
+// The shared core of the library decides how every operation behaves;
+// three backends translate between it and their host and are chosen at link
+// time: platform_sdl for players on the desktop, platform_web for the
+// browser edition and platform_headless for tests (see
 // platform/headless/headless.h for what a test can script and inspect).
 //
 // No operation reports an error. Every failure has a fixed, silent outcome,
@@ -70,11 +72,16 @@ struct GamePadState {
     bool start = false;     // the Start button
 };
 
+// The bits of MouseState::buttons.
+constexpr int kMouseLeft = 1;
+constexpr int kMouseRight = 2;
+constexpr int kMouseMiddle = 4;
+
 struct MouseState {
     int x = -1;        // 0..799 in screen pixels; -1 when unavailable
     int y = -1;        // 0..599
     int wheel = -1;    // wheel count
-    int buttons = -1;  // 1 left, 2 right, 4 middle: held, or pressed since the last read
+    int buttons = -1;  // kMouseLeft | kMouseRight | kMouseMiddle: held, or pressed since the last read
 };
 
 // ---- Screen and pages -------------------------------------------------------
@@ -106,8 +113,9 @@ void nameWindow(const std::string& title, const Image* icon);
 
 Image* createImage(int width, int height);
 void destroyImage(Image* image);
-// Reads a BMP into an existing image, cut to the image's size. A missing or
-// unreadable file leaves the image as it was.
+// Reads a BMP into an existing image, cut to the image's size. The path is
+// named as the data files' paths are (code page 437, "\" as separator, see
+// below). A missing or unreadable file leaves the image as it was.
 void loadBmp(const std::string& path, Image* image);
 // Draws the whole image at (x, y), clipped to the page. Never allocates.
 void drawImage(int x, int y, const Image* image, DrawMode mode);
@@ -151,8 +159,8 @@ constexpr double kKeyRepeatDelay = 0.3;  // seconds, the usual typematic delay
 // The key that made a choice is spent: every key, mouse button and game pad
 // button or direction held now reads as up (isKeyDown, keyPressed,
 // readMouse, readGamePad) until it has been let go (a button: until
-// readMouse or readGamePad sees it up), and presses latched so far are
-// forgotten. Called when a typed line or a menu choice ends.
+// readMouse or readGamePad sees it up), and presses latched so far (keys and
+// buttons) are forgotten. Called when a typed line or a menu choice ends.
 void spendHeldKeys();
 // True while the key labelled `letter` (a..z, either case) in the user's
 // keyboard layout is held: its label, not its position, so a shortcut like
@@ -174,6 +182,9 @@ JoystickState readJoystick(int id);
 // title screen and menu while the joystick is switched on; readJoystick
 // keeps reporting the same device as joystick 0 as it always did.
 GamePadState readGamePad();
+// The pointer's pixel and the buttons held, or pressed since the last read:
+// a click shorter than the program's pace between two reads shows once.
+// All -1 while the window is not active or the pointer is off the picture.
 MouseState readMouse();
 void setMouse(int x, int y, bool visible);
 // False while the window has lost the input focus or is minimised, true
@@ -222,8 +233,10 @@ void enterGameFolder(const std::string& folderName);
 double timerSeconds();
 // Uniform in [0, 1); the same sequence on every run. Inline, in
 // random_access.h (included at the end).
-// Starts a WAV and returns at once; a new sound ends the playing one. A missing
-// or broken file, or no audio device, is silent.
+// Starts a WAV and returns at once; a new sound ends the playing one. The
+// path is named as the data files' paths are. A missing or broken file (or
+// one beyond 16 MB), or no audio device, is silent: it only ends the playing
+// sound.
 void playSound(const std::string& path);
 
 // ---- Text of the host -----------------------------------------------------------
@@ -239,11 +252,14 @@ std::string textForHost(const std::string& cp437);
 // ---- Data files ----------------------------------------------------------------
 
 // Paths use "\" as separator and are code page 437 like all texts; the file
-// on disk is named by their UTF-8 form ("\x81" becomes "\xC3\xBC"). Writing
+// on disk is named by their UTF-8 form ("\x81" becomes "\xC3\xBC"). A path
+// must be relative and free of ".." components, or it names no file. Writing
 // (Output, Append, deleteFile) is only allowed below the folder "Data"; any
 // other path is silently refused.
-// Output and Append write to a scratch file that replaces the real one only
-// when closeFile completes, so an interrupted write never destroys the old copy.
+// Output and Append replace the file as every file of ours is replaced
+// (platform/file_replace.h): the new copy takes the real one's place only
+// when closeFile completes, so an interrupted write never destroys the old
+// copy.
 // The folder "Data" itself is created when a write needs it and it is missing.
 // Opening a number that is still open first abandons what it held: an
 // unfinished write is dropped, never committed.

@@ -18,6 +18,17 @@
 // draws nothing, not at all. The polling operations (isKeyDown, takeKey,
 // readMouse, readJoystick, timerSeconds) read the clock on every call, since
 // a program's busy loop may consist of nothing else.
+//
+// When a refresh shows the visible page is decided here too, for every
+// backend (presentDue): only a page that may have changed is shown again,
+// since a game standing still draws nothing between its periodic redraws
+// and presenting an unchanged page sixty times a second would cost most of
+// its processor time; never twice within kMinPresentGap, since a wait
+// refreshes every few milliseconds and the display shows no more anyway;
+// and at least every kLongestShowGap regardless, and at once after the
+// window lost its picture (repaintSoon).
+//
+// Writes: core::pacing, core::presenting.
 #include "platform/refresh.h"
 
 #include "platform/backend.h"
@@ -26,9 +37,14 @@ namespace core {
 
 namespace {
 constexpr double kRefreshInterval = 1.0 / 60.0;  // seconds between refreshes
+// Shortest gap between two presents, seconds.
+constexpr double kMinPresentGap = 0.012;
+// Longest time an unchanged page goes without being shown again, seconds.
+constexpr double kLongestShowGap = 1.0;
 }  // namespace
 
 RefreshPacing pacing;
+PresentPacing presenting;
 
 // A budget below full means a drawing call ran since the budgets were last
 // filled; that is the whole of the drawing mark, so the pixel calls pay
@@ -52,7 +68,10 @@ void refreshIfDue(double now) {
 
 void refreshCheck() { refreshIfDue(backend::now()); }
 
-void resetRefresh() { pacing = RefreshPacing{}; }
+void resetRefresh() {
+    pacing = RefreshPacing{};
+    presenting = PresentPacing{};
+}
 
 bool takeVisibleChange() {
     takeBudgets();
@@ -61,5 +80,21 @@ bool takeVisibleChange() {
     pacing.shownPage = pageSelection.visiblePage;
     return changed;
 }
+
+bool presentDue(double now) {
+    const double sinceLast = now - presenting.lastPresent;
+    // Never shown, a repaint asked for, or a clock that went backwards
+    // (headless reset): due at once.
+    const bool forced = presenting.lastPresent < 0 || sinceLast < 0;
+    if (!forced && sinceLast < kMinPresentGap) return false;
+    // The page shown now holds every change so far, so the mark is taken in
+    // any case.
+    const bool changed = takeVisibleChange();
+    if (!forced && !changed && sinceLast < kLongestShowGap) return false;
+    presenting.lastPresent = now;
+    return true;
+}
+
+void repaintSoon() { presenting.lastPresent = -1.0; }
 
 }  // namespace core

@@ -17,9 +17,17 @@ namespace core {
 void refreshIfDue(double now);
 // Forgets the last refresh (the clock was reset).
 void resetRefresh();
-// True when the visible page may look different from when the backend last
+// True when the visible page may look different from when it was last
 // asked: a drawing call ran or another page became the visible one. Asking
-// clears the mark, so a backend asks only when it would present.
+// clears the mark; presentDue asks only when a present would be due.
 bool takeVisibleChange();
+
+// When the visible page was last shown (presentDue in backend.h).
+struct PresentPacing {
+    double lastPresent = -1.0;  // the backend's clock at the last present; < 0: due at the next refresh
+};
+
+// Defined in refresh.cpp; reset with resetRefresh.
+extern PresentPacing presenting;
 
 }  // namespace core

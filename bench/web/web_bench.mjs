@@ -8,7 +8,8 @@
 // first_picture_ms: from starting to load the page to the title's first
 // picture on the canvas, median of five loads from localhost; the frame log
 // of a walking wizard (index.html?framelog, the route of
-// bench/xvfb_probe.py); frame_step_us: bench/web/frame_step.cpp under node.
+// bench/xvfb_probe.py); frame_step_us:
+// platform/web/bench/frame_step.cpp under node.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';

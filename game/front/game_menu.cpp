@@ -25,7 +25,6 @@ constexpr int kPassPauseMs = 3;
 constexpr int kMovePauseMs = 50;     // after a move of the frame or a switch
 constexpr int kBandTop = 289;        // the neutral band of the pointer: above
 constexpr int kBandBottom = 320;     // it the frame goes up, below it down
-constexpr int kLeftButtonOnly = 1;
 
 void recentrePointer() { setMouse(kPointerCentreX, kPointerCentreY, false); }
 
@@ -138,7 +137,7 @@ bool gameMenu() {
         if (keyPressed(scancode::Up) || pad.up || (pointer && mouse.y < kBandTop)) moveFrame(-1);
         const bool space = keyPressed(scancode::Space);
         const bool enter = keyPressed(scancode::Enter);
-        if (space || enter || pad.south || mouse.buttons == kLeftButtonOnly) {
+        if (space || enter || pad.south || mouse.buttons == kMouseLeft) {
             recentrePointer();
             const MenuLine& line = kMenu[world.menuCursor];
             const MenuExit exit = line.choose(line);

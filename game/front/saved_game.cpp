@@ -84,7 +84,7 @@ std::string askGameName() {
 
 }  // namespace
 
-std::string savedGamePath(const std::string& name) { return "Data\\" + name + ".sav"; }
+std::string savedGamePath(const std::string& name) { return dataFilePath(name, ".sav"); }
 
 bool saveGame(const std::string& path) {
     const auto game = std::make_unique<SavedGame>();

@@ -37,7 +37,7 @@ namespace {
 constexpr double kCreditsSeconds = 10.0;        // credits before, best players after
 constexpr double kDemonstrationSeconds = 20.0;  // then a demonstration starts
 constexpr int kPassPauseMs = 120;
-constexpr int kFirstButtonOnly = 1;             // mouse and joystick: the first button alone
+constexpr int kFirstButtonOnly = 1;             // joystick: the first button alone
 
 // The text colour, as a signed value: lowered by 10 each pass from
 // kColourTop; once below kColourBottom it starts again at the top.
@@ -105,7 +105,7 @@ void nextLabyrinth() {
 }
 
 bool startButtonPressed() {
-    if (readMouse().buttons == kFirstButtonOnly) return true;
+    if (readMouse().buttons == kMouseLeft) return true;  // the left button alone
     if (world.joystickOn != 1) return false;
     return readJoystick(0).buttons == kFirstButtonOnly || readGamePad().south;
 }

@@ -47,7 +47,7 @@ void strikeWithWeapon() {
         const int last = creatureLimit(world.*rule.count);
         for (int k = 1; k <= last; ++k) {
             Creature& c = table[static_cast<std::size_t>(k)];
-            if (isEmptyCreature(c) || c.x != px || c.y != py) continue;
+            if (isEmptyEntry(c) || c.x != px || c.y != py) continue;
             if (world.heldItem != rule.weapon) continue;
             playCue(rule.sound);
             sleepMs(kWeaponKillPauseMs);

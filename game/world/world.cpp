@@ -21,14 +21,10 @@ Pixel spritePixel(int x, int y, int ox, int oy) {
     return {(x - world.viewX) * kCell + ox - kCell, (y - world.viewY) * kCell + oy - kCell};
 }
 
-bool isEmptyCreature(const Creature& c) {
-    return c.x == 0 && c.y == 0 && c.homeViewX == 0 && c.homeViewY == 0;
-}
-
 bool onCurrentScreen(const Creature& c) {
     // A killed creature and entry 0 belong to no screen, although their home
     // (0, 0) equals the first screen's offsets.
-    return !isEmptyCreature(c) && c.homeViewX == world.viewX && c.homeViewY == world.viewY;
+    return !isEmptyEntry(c) && c.homeViewX == world.viewX && c.homeViewY == world.viewY;
 }
 
 bool playerAtRest() { return world.playerOffsetX == 0 && world.playerOffsetY == 0; }

@@ -134,8 +134,6 @@ struct Pixel { int x; int y; };
 Pixel cellPixel(int x, int y);
 // Top-left pixel of a sprite on cell (x, y) displaced by (ox, oy).
 Pixel spritePixel(int x, int y, int ox, int oy);
-// Entry 0 and killed creatures: cell and home all 0.
-bool isEmptyCreature(const Creature& c);
 // The creature belongs to the screen now shown (and is not empty).
 bool onCurrentScreen(const Creature& c);
 // Both step offsets of the wizard are 0.

@@ -1,16 +1,24 @@
 // devices.cpp — the headless window (its name and focus too), joystick, game
-// pad, mouse, sound
-// and program end.
+// pad, mouse, sound and program end.
 //
 // Nothing is shown or heard: the calls are recorded for the tests to inspect.
+// What the core decides runs as on every backend: it reads the sounds' files
+// and hands them over (the bytes are counted as loaded, not played), and it
+// says when a page would be shown (counted in refresh, virtual_clock.cpp).
+//
+// Writes: headless::state (window, pointer, sounds, programs run).
 #include "platform/backend.h"
 #include "platform/field_source.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
 #include "platform/keyboard_state.h"
+#include "platform/pointer_state.h"
 #include "platform/random_state.h"
 #include "platform/refresh.h"
 #include "platform/screen_state.h"
+#include "platform/sound_state.h"
+
+#include <cmath>
 
 #include <utility>
 
@@ -31,21 +39,30 @@ GamePadState gamePad() { return headless::state.gamePad; }
 
 bool windowActive() { return headless::state.windowActive; }
 
-MouseState mouse() { return headless::state.mouse; }
+PointerPosition pointer() {
+    const headless::State& s = headless::state;
+    return {s.pointerAvailable, s.pointerX, s.pointerY};
+}
 
 // Like a real pointer warp: an available mouse moves to (x, y), so a program
 // that recentres the pointer sees no movement afterwards.
-void setMouse(int x, int y, bool visible) {
+void setMouse(double x, double y, bool visible) {
     headless::State& s = headless::state;
-    s.setMouseCall = MouseState{x, y, -1, -1};
+    s.setMouseCall = MouseState{static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), -1, -1};
     s.setMouseVisible = visible;
-    if (s.mouse.x != -1 || s.mouse.y != -1) {
-        s.mouse.x = x;
-        s.mouse.y = y;
+    if (s.pointerAvailable) {
+        s.pointerX = x;
+        s.pointerY = y;
     }
 }
 
-void playSound(const std::string& path) { headless::state.sounds.push_back(path); }
+bool playSound(const std::string& name, const std::string* wav) {
+    headless::State& s = headless::state;
+    s.sounds.push_back(name);
+    if (!wav || wav->empty()) return false;
+    s.soundsLoaded.push_back(name);
+    return true;
+}
 
 // The call is recorded; the test's runner, if it set one, says what the
 // program did, otherwise it reads as a clean end.
@@ -68,6 +85,8 @@ void reset() {
     state = State{};
     core::closeScreen();
     core::resetKeyboard();
+    core::resetPointer();
+    core::keptSounds.clear();
     core::resetRandom();
     core::resetRefresh();
     core::selectFieldSource(nullptr);  // a typed line of an earlier test is not read again
@@ -89,6 +108,7 @@ bool fullScreen() { return state.fullScreen; }
 std::string windowTitle() { return state.windowTitle; }
 const Image* windowIcon() { return state.windowIconSet ? &state.windowIcon : nullptr; }
 std::vector<std::string> soundsPlayed() { return state.sounds; }
+std::vector<std::string> soundsLoaded() { return state.soundsLoaded; }
 void clearSounds() { state.sounds.clear(); }
 std::vector<std::string> programsRun() { return state.programsRun; }
 void setProgramRunner(ProgramRunner runner) { state.programRunner = std::move(runner); }
@@ -99,5 +119,6 @@ MouseState lastSetMouse(bool* visible) {
 }
 
 long long refreshCount() { return core::pacing.refreshes; }
+long long presentCount() { return state.presents; }
 
 }  // namespace headless

@@ -22,8 +22,8 @@ struct ProgramEnded {
 };
 
 // Back to the start state: no screen, clock 0, empty script, no keys held,
-// empty key buffer, no sounds recorded, no joystick, no game pad, the window
-// in focus, mouse unavailable, random
+// empty key buffer, no sounds recorded or kept, no joystick, no game pad, the
+// window in focus, mouse unavailable with no button held, random
 // numbers from their fixed start, no window name, no current field source (data files opened
 // earlier stay open). Images made earlier stay valid.
 void reset();
@@ -39,11 +39,19 @@ void setTimerStep(double seconds);    // advance per timerSeconds call (default 
 // position (scancode 21 is z, 44 is y), another letter plays another layout.
 void keyDown(int scancode, double at, char label = 0);
 void keyUp(int scancode, double at, char label = 0);
-void typeText(const std::string& cp437, double at);  // characters for the key buffer
+void typeText(const std::string& cp437, double at);  // characters for the key buffer, control characters too
+// Text as a host's keyboard types it, in UTF-8: through the core's
+// conversion to code page 437, which keeps printable characters only.
+void typeHostText(const std::string& utf8, double at);
 void extendedKey(int code, double at);               // e.g. 107, the close request
 void closeRequest(double at);
-// Mouse: position in screen pixels and button mask; (-1,-1,-1) = unavailable.
+// Mouse: position in screen pixels and the buttons held (kMouseLeft, ...);
+// (-1,-1,-1) = unavailable. A button that goes down is latched by the core as
+// on every backend: readMouse shows it once even when it is up again by then.
 void mouse(int x, int y, int buttons, double at);
+// The same with the position as a scaled window reports it: in picture
+// pixels with their fractions, before the core turns it into a pixel.
+void mouseAt(double x, double y, int buttons, double at);
 // Joystick 0 attached with this state; detachJoystick makes reads fail again.
 void joystick(int buttons, double x, double y, double at);
 void detachJoystick(double at);
@@ -72,6 +80,9 @@ bool fullScreen();                               // as the screen was last opene
 std::string windowTitle();                       // as last named (nameWindow); "" before
 const Image* windowIcon();                       // a copy of the last icon named; nullptr for none
 std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
+// The paths whose file was read as a playable WAV (each once: the backend
+// keeps a sound it was handed), in order.
+std::vector<std::string> soundsLoaded();
 void clearSounds();
 std::vector<std::string> programsRun();          // runProgram calls, each "name arg1 arg2 ..."; none is started
 // What runProgram does besides recording the call: the runner is called with
@@ -84,5 +95,8 @@ MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.
 long long refreshCount();
+// How often the core's present rule has said to show the visible page since
+// reset(), as a window would have shown it.
+long long presentCount();
 
 }  // namespace headless

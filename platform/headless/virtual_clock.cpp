@@ -1,14 +1,18 @@
-// virtual_clock.cpp — the headless clock and the input script.
+// virtual_clock.cpp — the headless clock, the input script and refresh.
 //
 // Time only moves when asked: every backend::now() call adds the timer step
 // (so busy loops on timerSeconds make progress), sleepFor adds its
 // milliseconds and advance its seconds. Scripted events are delivered, in
 // time order, when the clock passes their time: inside refresh(), sleepFor
 // and advance, which is where a real window's events would be handled.
+//
+// Writes: headless::state (clock, script, joystick, game pad, focus,
+// pointer, presents); the core's key state and buttons through its calls.
 #include "platform/backend.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
 #include "platform/keyboard_state.h"
+#include "platform/pointer_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +31,19 @@ Nanoseconds toNanoseconds(double seconds) {
 
 namespace {
 
+// The scripted pointer as a window reports it: where it is, and an event for
+// each button that went down or up since.
+void deliverMouse(const ScriptEvent& event) {
+    state.pointerAvailable = !(event.pointerX == -1 && event.pointerY == -1 && event.buttons == -1);
+    state.pointerX = event.pointerX;
+    state.pointerY = event.pointerY;
+    const int held = std::max(event.buttons, 0);
+    for (const int button : {kMouseLeft, kMouseRight, kMouseMiddle}) {
+        const bool down = (held & button) != 0;
+        if (down != ((core::pointerButtons.held & button) != 0)) core::mouseButtonEvent(button, down);
+    }
+}
+
 void deliver(const ScriptEvent& event) {
     switch (event.kind) {
         case ScriptEvent::Kind::KeyDown: {
@@ -42,11 +59,14 @@ void deliver(const ScriptEvent& event) {
         case ScriptEvent::Kind::Text:
             for (unsigned char c : event.text) core::typedChar(c);
             break;
+        case ScriptEvent::Kind::HostText:
+            core::typedText(event.text);
+            break;
         case ScriptEvent::Kind::Extended:
             core::extendedKey(static_cast<unsigned char>(event.code));
             break;
         case ScriptEvent::Kind::Mouse:
-            state.mouse = event.mouse;
+            deliverMouse(event);
             break;
         case ScriptEvent::Kind::Joystick:
             state.joystick = event.joystick;
@@ -150,13 +170,23 @@ void typeText(const std::string& cp437, double at) {
     schedule(std::move(e));
 }
 
+void typeHostText(const std::string& utf8, double at) {
+    ScriptEvent e = eventAt(at, ScriptEvent::Kind::HostText);
+    e.text = utf8;
+    schedule(std::move(e));
+}
+
 void extendedKey(int code, double at) { scheduleCode(at, ScriptEvent::Kind::Extended, code); }
 
 void closeRequest(double at) { extendedKey(kCloseRequestKey, at); }
 
-void mouse(int x, int y, int buttons, double at) {
+void mouse(int x, int y, int buttons, double at) { mouseAt(x, y, buttons, at); }
+
+void mouseAt(double x, double y, int buttons, double at) {
     ScriptEvent e = eventAt(at, ScriptEvent::Kind::Mouse);
-    if (x != -1 || y != -1 || buttons != -1) e.mouse = MouseState{x, y, 0, buttons};
+    e.buttons = buttons;
+    e.pointerX = x;
+    e.pointerY = y;
     schedule(std::move(e));
 }
 
@@ -185,7 +215,13 @@ double now() {
     return headless::clock();
 }
 
-void refresh() { headless::runClockTo(headless::state.clock); }
+// Events are delivered, and the page counts as shown when the core's rule
+// says so; the clock is read without the timer step, so counting presents
+// moves no virtual time.
+void refresh() {
+    headless::runClockTo(headless::state.clock);
+    if (core::presentDue(headless::clock())) ++headless::state.presents;
+}
 
 void sleepFor(int ms) { headless::runClockTo(headless::state.clock + std::max(0, ms) * headless::Nanoseconds{1000000}); }
 

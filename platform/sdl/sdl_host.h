@@ -27,10 +27,7 @@ struct Host {
     SDL_Surface* scaled = nullptr;  // 800 x 600 in the window surface's format, enlarged from there when the window is larger
     core::PicturePlace place;       // where the picture stands in the window (window pixels), as last shown
     int fullScreen = -1;            // mode of the open window; -1 before the first
-    Uint64 lastPresent = 0;         // performance counter at the last present
-    int wheel = 0;                  // sum of the mouse wheel's vertical steps
     bool active = true;             // false from a focus loss or minimising until the window is back
-    int clickedButtons = 0;         // buttons pressed since the last mouse read: 1 left, 2 right, 4 middle
     std::string title;              // window title (UTF-8) as named; "" for the default
     int iconWidth = 0;              // size of the named icon; 0 for none
     int iconHeight = 0;
@@ -42,7 +39,8 @@ inline Host host;
 // Initialises SDL's video subsystem once, with the hints the backend relies
 // on; false when there is no display.
 bool ensureVideo();
-// Handles one event from the queue (keyboard, text, window, wheel).
+// Handles one event from the queue (keyboard, text, window, mouse buttons
+// and wheel).
 void handleEvent(const SDL_Event& event);
 // A window is open and shows the page (through the renderer or directly).
 bool windowShowsPage();

@@ -5,15 +5,17 @@
 // is opened when it appears and closed when it goes, so plugging it in or out
 // while the program runs works.
 //
-// The mouse is read in the 800 x 600 picture's own pixels, in a window as well
-// as scaled to full screen with black bars; a pointer on a bar or outside the
-// window, or a window without focus, reads as unavailable.
+// The pointer is reported in the 800 x 600 picture's own pixels, in a window
+// as well as scaled to full screen with black bars; a pointer outside the
+// window, or a window without focus, is unavailable (one on a bar lies off
+// the picture, which the core reads as unavailable too). Its buttons and
+// wheel reach the core as events (sdl_window.cpp).
+//
+// Writes: its own joystick state; the pointer's place on the host.
 #include "platform/backend.h"
 #include "platform/sdl/sdl_host.h"
 
 #include <SDL.h>
-
-#include <cmath>
 
 namespace sdl {
 
@@ -80,48 +82,27 @@ JoystickState joystick(int id) {
     return state;
 }
 
-MouseState mouse() {
+PointerPosition pointer() {
     using sdl::host;
-    MouseState none;  // every field -1
-    // A click between two reads shows as held in the next one.
-    const int clicked = host.clickedButtons;
-    host.clickedButtons = 0;
-    if (!sdl::windowShowsPage()) return none;
-    if (!(SDL_GetWindowFlags(host.window) & SDL_WINDOW_INPUT_FOCUS)) return none;
-    if (SDL_GetMouseFocus() != host.window) return none;
+    if (!sdl::windowShowsPage()) return {};
+    if (!(SDL_GetWindowFlags(host.window) & SDL_WINDOW_INPUT_FOCUS)) return {};
+    if (SDL_GetMouseFocus() != host.window) return {};
     int windowX = 0;
     int windowY = 0;
-    Uint32 pressed = SDL_GetMouseState(&windowX, &windowY);
-    float logicalX = 0;
-    float logicalY = 0;
-    sdl::windowToPicture(windowX, windowY, logicalX, logicalY);
-    // The scale is rarely a whole number (1.2 for 800 x 600 on 1280 x 720),
-    // and the window pixel that starts picture pixel 400 may come back as
-    // 399.99997; the small nudge keeps it in pixel 400. It is far below the
-    // width of a window pixel in picture pixels, so it moves nothing else.
-    constexpr float kNudge = 1e-3f;
-    int x = static_cast<int>(std::floor(logicalX + kNudge));
-    int y = static_cast<int>(std::floor(logicalY + kNudge));
-    if (x < 0 || x >= kScreenWidth || y < 0 || y >= kScreenHeight) return none;
-
-    MouseState state;
-    state.x = x;
-    state.y = y;
-    state.wheel = host.wheel;
-    state.buttons = ((pressed & SDL_BUTTON_LMASK) ? 1 : 0) | ((pressed & SDL_BUTTON_RMASK) ? 2 : 0) |
-                    ((pressed & SDL_BUTTON_MMASK) ? 4 : 0) | clicked;
-    return state;
+    SDL_GetMouseState(&windowX, &windowY);
+    float pictureX = 0;
+    float pictureY = 0;
+    sdl::windowToPicture(windowX, windowY, pictureX, pictureY);
+    return {true, pictureX, pictureY};
 }
 
-void setMouse(int x, int y, bool visible) {
+void setMouse(double x, double y, bool visible) {
     using sdl::host;
     if (!sdl::windowShowsPage()) return;
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
-    // Aim at the middle of the picture's pixel so that reading the pointer
-    // back gives (x, y) again, whatever the scale.
     int windowX = 0;
     int windowY = 0;
-    sdl::pictureToWindow(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, windowX, windowY);
+    sdl::pictureToWindow(static_cast<float>(x), static_cast<float>(y), windowX, windowY);
     SDL_WarpMouseInWindow(host.window, windowX, windowY);
 }
 

@@ -4,12 +4,13 @@
 // Key state: every key with a set-1 code, by its physical position, so the
 // German layout's Z and Y are where the programs expect them whatever layout
 // the host has; the letter keys also by their label (SDL's key code), for
-// shortcuts named after a letter. Key buffer: printable characters from SDL's text input (the
-// user's own layout, accents and umlauts included) as code page 437; Enter,
-// Backspace, Esc and Tab as their control characters; cursor, editing and
-// function keys as extended keys.
+// shortcuts named after a letter. Key buffer: SDL's text input (the user's
+// own layout, accents and umlauts included), handed to the core in UTF-8,
+// which keeps it in code page 437; Enter, Backspace, Esc and Tab as their
+// control characters; cursor, editing and function keys as extended keys.
+//
+// Writes: the core's key state and key buffer, through its calls.
 #include "platform/backend.h"
-#include "platform/sdl/cp437.h"
 #include "platform/sdl/scancodes.h"
 #include "platform/sdl/sdl_host.h"
 
@@ -26,12 +27,6 @@ void handleKey(const SDL_KeyboardEvent& key) {
     core::mappedKeyEvent(mapping->key, key.state == SDL_PRESSED, key.repeat != 0, (key.keysym.mod & KMOD_NUM) != 0);
 }
 
-void handleText(const char* utf8) {
-    for (char c : utf8ToCp437(utf8)) {
-        unsigned char byte = static_cast<unsigned char>(c);
-        // Control characters come from their key events above.
-        if (byte >= 0x20 && byte != 0x7F) core::typedChar(byte);
-    }
-}
+void handleText(const char* utf8) { core::typedText(utf8); }
 
 }  // namespace sdl

@@ -2,29 +2,28 @@
 //
 // The audio device is opened on the first sound, so the editor, which plays
 // none, never opens it. If it cannot be opened (no device, no sound server)
-// the program runs on in silence and no later sound tries again. Sounds are
-// loaded once and kept by path, so the game's few short sounds are read from
-// disk only the first time; a file that is missing or not a WAV is silent.
-// SDL_mixer converts every common WAV (8 or 16 bits, mono or stereo, any
-// usual rate) to the device's format and plays it on its own audio thread,
-// so playSound returns at once.
+// the program runs on in silence and no later sound tries again. The core
+// reads each file and hands over its bytes (platform/sound.cpp); the sounds
+// decoded from them are kept by name, so the game's few short sounds are
+// read from disk only the first time. SDL_mixer converts every common WAV (8
+// or 16 bits, mono or stereo, any usual rate) to the device's format and
+// plays it on its own audio thread, so playSound returns at once.
 //
 // SDL_mixer itself is loaded with the first sound too, not linked into the
 // program: it brings some twenty libraries for music formats the game never
 // plays, and loading them at start-up took a third of the game's start-up
 // time and about 3 MB of its memory. Without the library the game is silent,
 // as without a device.
+//
+// Writes: its own sound state (the device, the decoded sounds).
 #include "platform/backend.h"
-#include "platform/regular_file.h"
 #include "platform/sdl/sdl_host.h"
-#include "platform/wav_check.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <dlfcn.h>
 
-#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -75,14 +74,12 @@ constexpr int kRate = 22050;
 constexpr int kChannels = 1;
 constexpr int kBufferFrames = 512;  // about 23 ms, as 1024 frames at 44.1 kHz
 constexpr int kSoundChannel = 0;  // the one mixer channel every sound plays on
-// The game's sounds are a few seconds long; a larger file is not played.
-constexpr std::size_t kMaxWavBytes = std::size_t{16} << 20;
 
 // Sound state, private to this file; touched from the program's thread only.
 struct Sound {
     bool open = false;    // the device is open
     bool failed = false;  // opening failed once; silent from then on
-    std::unordered_map<std::string, Mix_Chunk*> chunks;  // loaded sounds by host path
+    std::unordered_map<std::string, Mix_Chunk*> chunks;  // decoded sounds by name
 };
 Sound sound;
 
@@ -104,21 +101,11 @@ bool ensureAudio() {
     return true;
 }
 
-Mix_Chunk* chunkFor(const std::string& path) {
-    auto found = sound.chunks.find(path);
-    if (found != sound.chunks.end()) return found->second;
-    // Read and checked here, never handed to the decoder by name: a special
-    // file in its place must not block, and claimed sizes must not exceed
-    // the file (wav_check.h).
-    std::string bytes;
-    if (core::readRegularFile(path, kMaxWavBytes, core::Oversize::Refuse, bytes) != core::ReadResult::Read ||
-        !core::makeWavSizesHonest(bytes))
-        return nullptr;
-    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    Mix_Chunk* chunk = stream ? mix.loadWav(stream, 1) : nullptr;
-    // Only sounds that loaded are kept: a file that appears later still plays.
-    if (chunk) sound.chunks.emplace(path, chunk);
-    return chunk;
+// Decodes a checked WAV file; nullptr when SDL_mixer cannot.
+Mix_Chunk* decode(const std::string& wav) {
+    if (wav.empty()) return nullptr;
+    SDL_RWops* stream = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
+    return stream ? mix.loadWav(stream, 1) : nullptr;
 }
 
 }  // namespace
@@ -137,13 +124,20 @@ void closeAudio() {
 
 namespace backend {
 
-void playSound(const std::string& path) {
-    if (!sdl::ensureAudio()) return;
-    std::string hostPath = path;
-    std::replace(hostPath.begin(), hostPath.end(), '\\', '/');
-    Mix_Chunk* chunk = sdl::chunkFor(hostPath);
+bool playSound(const std::string& name, const std::string* wav) {
+    // Without a device there is nothing to play and nothing to hand over.
+    if (!sdl::ensureAudio()) return true;
     sdl::mix.haltChannel(sdl::kSoundChannel);
+    Mix_Chunk* chunk = nullptr;
+    if (!wav) {
+        const auto kept = sdl::sound.chunks.find(name);
+        if (kept != sdl::sound.chunks.end()) chunk = kept->second;
+    } else if ((chunk = sdl::decode(*wav))) {
+        // Only sounds that decoded are kept: a file that appears later still plays.
+        sdl::sound.chunks.emplace(name, chunk);
+    }
     if (chunk) sdl::mix.playChannel(sdl::kSoundChannel, chunk, 0);
+    return chunk != nullptr;
 }
 
 }  // namespace backend

@@ -13,10 +13,12 @@
 // effects, a million of them in a row. One thread needs no locks at all, and
 // SDL prefers its video calls on the main thread anyway.
 //
+// When to show the page is the core's decision (core::presentDue); the
+// mouse's buttons and wheel go to the core as events.
+//
 // Writes: sdl::host (window, renderer, texture, scaled surface, picture
-// place, mode, present time, wheel, clickedButtons, title and icon).
+// place, mode, focus, title and icon).
 #include "platform/backend.h"
-#include "platform/refresh.h"
 #include "platform/sdl/sdl_host.h"
 
 #include <SDL.h>
@@ -36,12 +38,23 @@ namespace {
 
 // The title of a window whose program has not named it.
 constexpr const char* kDefaultTitle = "Zauberlabyrinth";
-// Shortest gap between two presents. The shared code calls refresh about
-// sixty times a second and a wait calls it every few milliseconds; this keeps
-// the latter from presenting more often than the display can show.
-constexpr double kMinPresentGap = 0.012;
-// Longest time an unchanged page goes without being shown again.
-constexpr double kLongestShowGap = 1.0;
+
+// SDL's mouse buttons and ours.
+struct ButtonName {
+    Uint8 sdl;   // SDL_BUTTON_...
+    int button;  // kMouseLeft, ...
+};
+constexpr ButtonName kButtons[] = {
+    {SDL_BUTTON_LEFT, kMouseLeft},
+    {SDL_BUTTON_RIGHT, kMouseRight},
+    {SDL_BUTTON_MIDDLE, kMouseMiddle},
+};
+
+void handleButton(const SDL_MouseButtonEvent& event) {
+    for (const ButtonName& name : kButtons) {
+        if (name.sdl == event.button) core::mouseButtonEvent(name.button, event.state == SDL_PRESSED);
+    }
+}
 
 const char* windowTitle() { return host.title.empty() ? kDefaultTitle : host.title.c_str(); }
 
@@ -217,10 +230,7 @@ void present() {
         SDL_RenderClear(host.renderer);
         SDL_RenderCopy(host.renderer, host.texture, nullptr, &place);
         SDL_RenderPresent(host.renderer);
-    } else {
-        return;
     }
-    host.lastPresent = SDL_GetPerformanceCounter();
 }
 
 void handleWindowEvent(const SDL_WindowEvent& event) {
@@ -242,7 +252,7 @@ void handleWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED:
-        host.lastPresent = 0;  // show the page again at the next refresh
+        core::repaintSoon();
         if (event.event == SDL_WINDOWEVENT_RESTORED) host.active = true;
         break;
     default:
@@ -303,17 +313,12 @@ void handleEvent(const SDL_Event& event) {
         handleText(event.text.text);
         break;
     case SDL_MOUSEBUTTONDOWN:
-        host.clickedButtons |= event.button.button == SDL_BUTTON_LEFT    ? 1
-                               : event.button.button == SDL_BUTTON_RIGHT ? 2
-                               : event.button.button == SDL_BUTTON_MIDDLE ? 4
-                                                                          : 0;
+    case SDL_MOUSEBUTTONUP:
+        handleButton(event.button);
         break;
-    case SDL_MOUSEWHEEL: {
-        int steps = event.wheel.y;
-        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
-        host.wheel += steps;
+    case SDL_MOUSEWHEEL:
+        core::mouseWheelEvent(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
         break;
-    }
     default:
         break;
     }
@@ -329,7 +334,8 @@ void screenOpened(int fullScreen) {
     if (!sdl::ensureVideo()) return;
     if (host.window && host.fullScreen != mode) sdl::destroyWindow();
     if (!host.window) sdl::createWindow(mode);
-    sdl::present();
+    core::repaintSoon();
+    if (core::presentDue(now())) sdl::present();
 }
 
 void nameWindow(const std::string& title, const Image* icon) {
@@ -359,21 +365,7 @@ void refresh() {
     if (!host.videoReady) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) sdl::handleEvent(event);
-    if (!host.window) return;
-    Uint64 nowCount = SDL_GetPerformanceCounter();
-    double sinceLast = static_cast<double>(nowCount - host.lastPresent) /
-                       static_cast<double>(SDL_GetPerformanceFrequency());
-    // Only a page that may have changed is shown again: a game standing
-    // still draws nothing between its periodic redraws, and presenting an
-    // unchanged page sixty times a second would cost most of its processor
-    // time. A lost or exposed window (lastPresent 0) is always repainted, and
-    // at least every kLongestShowGap the page is shown regardless.
-    if (host.lastPresent == 0) {
-        sdl::present();
-    } else if (sinceLast >= sdl::kMinPresentGap &&
-               (core::takeVisibleChange() || sinceLast >= sdl::kLongestShowGap)) {
-        sdl::present();
-    }
+    if (host.window && core::presentDue(now())) sdl::present();
 }
 
 bool windowActive() { return sdl::host.active; }

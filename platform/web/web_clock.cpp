@@ -9,10 +9,6 @@
 // frame: the browser is asked to wake the program kEarlyWakeMs early, and
 // the rest of the wait is spent reading the clock.
 //
-// The frame-step benchmark skips the waits (host.waitsSkipped): its figure
-// is the game's work, and the desktop figure it is held against waits on a
-// virtual clock that takes no time.
-//
 // Writes: nothing of its own (yieldToBrowser notes the yield time).
 #include "platform/backend.h"
 #include "platform/web/web_host.h"
@@ -39,7 +35,6 @@ void sleepUntil(double seconds) {
     // Shown first, like the desktop's waits, so a wait never delays a page
     // that was drawn before it.
     refresh();
-    if (web::host.waitsSkipped) return;
     const double leftMs = (seconds - now()) * 1000.0;
     if (leftMs >= 1.0 + kEarlyWakeMs) web::yieldToBrowser(static_cast<int>(std::floor(leftMs - kEarlyWakeMs)));
     while (now() < seconds) {

@@ -15,19 +15,14 @@ namespace web {
 struct Host {
     bool screenOpen = false;     // openScreen ran: the canvas shows the visible page
     int fullScreen = 0;          // mode last asked for by the program (0 window, 1 full screen)
-    double lastPresent = -1.0;   // now() at the last present; -1 repaints at the next refresh
     double lastYield = 0.0;      // now() when the thread was last handed to the browser
     bool pointerInside = false;  // the mouse is over the canvas
     double pointerX = 0.0;       // its last position in picture pixels (0..800)
     double pointerY = 0.0;       // (0..600)
-    int pointerButtons = 0;      // 1 left, 2 right, 4 middle, as the browser counts them
     double warpX = 0.0;          // setMouse: picture position minus real position,
     double warpY = 0.0;          //   added to every reading (a page cannot move the pointer)
-    int wheel = 0;               // sum of the wheel's steps, away from the user positive
     bool handlersSet = false;    // the event handlers are registered
     bool pageActive = true;      // the page has the focus and is shown (false from a blur or hiding to a focus or key)
-    bool waitsSkipped = false;   // waits return at once (set only by the frame-step benchmark, whose
-                                 //   desktop counterpart waits on the headless backend's virtual clock)
 };
 
 inline Host host;

@@ -1,11 +1,13 @@
 // web_input.cpp — the page's event handlers, storing the player's files,
 // the mouse on the canvas and the first gamepad as joystick 0.
 //
-// The mouse is read in the 800 x 600 picture's own pixels, whatever size the
-// page scales the canvas to; a pointer outside the canvas reads as
+// The pointer is reported in the 800 x 600 picture's own pixels, whatever
+// size the page scales the canvas to; a pointer outside the canvas is
 // unavailable. A page cannot move the pointer, so setMouse moves the reading
 // instead: from then on the pointer reads as (x, y) plus how far it moved
-// since, which is all the game needs of a recentred pointer.
+// since, which is all the game needs of a recentred pointer. The buttons
+// and the wheel reach the core as events: every mouse event of the browser
+// carries the buttons held, and each one that changed is reported.
 //
 // The game pad is the first gamepad the browser maps to its standard layout
 // (D-pad buttons 12..15, A button 0, Start 9, left stick axes 0 and 1).
@@ -17,10 +19,11 @@
 // be closed without a further word: the program's store-before-end runs
 // then (whenHostMayEnd), as it does when the page is left.
 //
-// Writes: web::host (pointer, buttons, wheel, warp offset, handlers, page
-// active), the data-file writer's hooks.
+// Writes: web::host (pointer, warp offset, handlers, page active), the
+// data-file writer's hooks; the core's buttons and wheel through its calls.
 #include "platform/backend.h"
 #include "platform/host_hooks.h"
+#include "platform/pointer_state.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_js.h"
 
@@ -37,6 +40,13 @@ namespace {
 
 constexpr const char* kCanvas = "#screen";
 
+// The browser's bits of MouseEvent.buttons and ours.
+struct ButtonBit {
+    unsigned short browser;  // MouseEvent.buttons: 1 primary, 2 secondary, 4 auxiliary
+    int button;              // kMouseLeft, ...
+};
+constexpr ButtonBit kButtonBits[] = {{1, kMouseLeft}, {2, kMouseRight}, {4, kMouseMiddle}};
+
 EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) { return handleKey(*event, true); }
 EM_BOOL onKeyUp(int, const EmscriptenKeyboardEvent* event, void*) { return handleKey(*event, false); }
 
@@ -49,13 +59,15 @@ EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
         host.pointerY = event->targetY * kScreenHeight / height;
     }
     host.pointerInside = type != EMSCRIPTEN_EVENT_MOUSELEAVE;
-    host.pointerButtons = event->buttons & 7;
+    for (const ButtonBit& bit : kButtonBits) {
+        const bool down = (event->buttons & bit.browser) != 0;
+        if (down != ((core::pointerButtons.held & bit.button) != 0)) core::mouseButtonEvent(bit.button, down);
+    }
     return type == EMSCRIPTEN_EVENT_MOUSEDOWN;  // no text selection by dragging
 }
 
 EM_BOOL onWheel(int, const EmscriptenWheelEvent* event, void*) {
-    if (event->deltaY < 0) ++host.wheel;
-    if (event->deltaY > 0) --host.wheel;
+    core::mouseWheelEvent(event->deltaY < 0 ? 1 : event->deltaY > 0 ? -1 : 0);
     return EM_TRUE;  // the page does not scroll under the game
 }
 
@@ -179,30 +191,17 @@ GamePadState gamePad() {
 
 bool windowActive() { return web::host.pageActive; }
 
-MouseState mouse() {
+PointerPosition pointer() {
     using web::host;
-    MouseState none;  // every field -1
-    if (!host.pointerInside) return none;
-    // The nudge keeps a pointer on the first canvas pixel of a picture pixel
-    // in that pixel despite rounding in the scale.
-    constexpr double kNudge = 1e-3;
-    const int x = static_cast<int>(std::floor(host.pointerX + host.warpX + kNudge));
-    const int y = static_cast<int>(std::floor(host.pointerY + host.warpY + kNudge));
-    if (x < 0 || x >= kScreenWidth || y < 0 || y >= kScreenHeight) return none;
-    MouseState state;
-    state.x = x;
-    state.y = y;
-    state.wheel = host.wheel;
-    state.buttons = host.pointerButtons;
-    return state;
+    if (!host.pointerInside) return {};
+    return {true, host.pointerX + host.warpX, host.pointerY + host.warpY};
 }
 
-void setMouse(int x, int y, bool visible) {
+void setMouse(double x, double y, bool visible) {
     using web::host;
     zl_js_show_pointer(visible ? 1 : 0);
-    // Aim at the middle of the picture's pixel, as the desktop does.
-    host.warpX = x + 0.5 - host.pointerX;
-    host.warpY = y + 0.5 - host.pointerY;
+    host.warpX = x - host.pointerX;
+    host.warpY = y - host.pointerY;
 }
 
 }  // namespace backend

@@ -5,7 +5,8 @@
 // (KeyboardEvent.code), so the German layout's Z and Y are where the
 // programs expect them whatever layout the user has. Key buffer: the
 // character a key types (KeyboardEvent.key, the user's own layout, umlauts
-// included) as code page 437; Enter, Backspace, Esc and Tab as their control
+// included), handed to the core in UTF-8, which keeps it in code page 437;
+// Enter, Backspace, Esc and Tab as their control
 // characters; cursor, editing and function keys as extended keys. Letter
 // labels: the letter a key types (KeyboardEvent.key), for the editor's Ctrl
 // shortcuts.
@@ -14,7 +15,6 @@
 // friends); web::host.pageActive (a key press).
 #include "platform/backend.h"
 #include "platform/scancodes.h"
-#include "platform/sdl/cp437.h"
 #include "platform/web/key_codes.h"
 #include "platform/web/web_host.h"
 
@@ -65,12 +65,7 @@ bool handleKey(const EmscriptenKeyboardEvent& key, bool down) {
     const bool shortcut = letter && key.ctrlKey && !key.altKey;
     // A character typed with Ctrl or the system key is a shortcut, not text;
     // Ctrl with Alt is AltGr on some systems and types.
-    if (down && typed && !key.metaKey && (!key.ctrlKey || key.altKey)) {
-        for (char c : sdl::utf8ToCp437(key.key)) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte >= 0x20 && byte != 0x7F) core::typedChar(byte);
-        }
-    }
+    if (down && typed && !key.metaKey && (!key.ctrlKey || key.altKey)) core::typedText(key.key);
     return shortcut || pageKey(mapping);
 }
 

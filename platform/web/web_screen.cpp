@@ -2,17 +2,17 @@
 // title, full screen, the picture's scale for the page, yielding to the
 // browser and the end of the program.
 //
-// The visible page reaches the canvas from refresh() only when something was
-// drawn since the last present, at most about eighty times a second; the
-// browser shows the canvas when the program next hands it the thread. A
+// The visible page reaches the canvas from refresh() when the core's rule
+// says so (core::presentDue: only a page drawn on since the last present,
+// at most about eighty times a second); the browser shows the canvas when
+// the program next hands it the thread. A
 // refresh hands over the thread only every few milliseconds: a busy loop of
 // drawing calls refreshes sixty times a second and should keep the page
 // alive, not wait for the display at every call.
 //
-// Writes: web::host (screen, mode, present and yield times).
+// Writes: web::host (screen, mode, yield time).
 #include "platform/backend.h"
 #include "platform/picture_place.h"
-#include "platform/refresh.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_js.h"
 
@@ -27,10 +27,6 @@ namespace web {
 
 namespace {
 
-// Shortest gap between two presents, as the desktop window has it.
-constexpr double kMinPresentGap = 0.012;
-// Longest time an unchanged page goes without being shown again.
-constexpr double kLongestShowGap = 1.0;
 // Longest time a refresh keeps the thread from the browser.
 constexpr double kLongestHold = 0.008;
 
@@ -63,7 +59,6 @@ void present() {
         canvasPixels[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
     }
     zl_js_present(reinterpret_cast<const unsigned char*>(canvasPixels.data()));
-    host.lastPresent = backend::now();
 }
 
 void yieldToBrowser(int ms) {
@@ -88,7 +83,8 @@ void screenOpened(int fullScreen) {
         }
         host.fullScreen = mode;
     }
-    web::present();
+    core::repaintSoon();
+    if (core::presentDue(now())) web::present();
 }
 
 void nameWindow(const std::string& title, const Image*) {
@@ -99,14 +95,7 @@ void nameWindow(const std::string& title, const Image*) {
 void refresh() {
     using web::host;
     if (!host.screenOpen) return;
-    const double t = now();
-    const double sinceLast = t - host.lastPresent;
-    if (host.lastPresent < 0) {
-        web::present();
-    } else if (sinceLast >= web::kMinPresentGap &&
-               (core::takeVisibleChange() || sinceLast >= web::kLongestShowGap)) {
-        web::present();
-    }
+    if (core::presentDue(now())) web::present();
     if (now() - host.lastYield >= web::kLongestHold) web::yieldToBrowser(0);
 }
 

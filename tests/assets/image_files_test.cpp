@@ -1,5 +1,6 @@
 // The image-file writers: a BMP and a PNG hold the canvas's pixels, top row
 // first in the picture, and a failed write leaves the old file in place.
+#include "tests/reliability/failing_writes.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_files.h"
 #include "tools/image/image_files.h"
@@ -9,8 +10,12 @@
 #include <png.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,6 +73,20 @@ TEST(ImageFiles, AFailedWriteLeavesTheOldFile) {
     EXPECT_FALSE(imagefile::writeBmp(imagefile::Canvas(), "old.png"));
     EXPECT_EQ(dir.readFile("old.png"), "old");
     EXPECT_FALSE(imagefile::writeBmp(screenCanvas(), "no/such/folder/page.bmp"));
+}
+
+// The pictures and sounds the tools make replace their files as every file
+// of ours is replaced (platform/file_replace.h).
+TEST(ImageFiles, APictureReplacesItsFileAsEveryFileIsReplaced) {
+    ScratchDir dir;
+    dir.writeFile("page.png", "old");
+    ::chmod("page.png", 0600);
+    const std::string dead = ".page.png.tmp-" + std::to_string(endedProcessId());
+    dir.writeFile(dead, "half");
+    ASSERT_TRUE(imagefile::writePng(screenCanvas(), "page.png"));
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"Data", "page.png"}));
+    EXPECT_EQ(std::filesystem::status("page.png").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ int killsHere() {
     int kills = 0;
     for (const CreatureKindFields& kind : kCreatureKindFields) {
         const int count = std::clamp(world.*kind.count, 0, kMaxCreatures);
-        for (int k = 1; k <= count; ++k) kills += isEmptyCreature((world.*kind.table)[static_cast<std::size_t>(k)]);
+        for (int k = 1; k <= count; ++k) kills += isEmptyEntry((world.*kind.table)[static_cast<std::size_t>(k)]);
     }
     return kills;
 }

@@ -33,6 +33,19 @@ TEST_F(Mouse, ADragPaintsEveryCellItCrossesAsOneStep) {
     EXPECT_EQ(editor.levelChanged, 0);
 }
 
+// A quick click falls between two passes of the loop, 80 ms apart: it is
+// seen all the same.
+TEST_F(Mouse, AThirtyMillisecondClickBetweenTwoPassesPaintsItsCell) {
+    editor.brush = tile::RedWall;
+    const double t = headless::clock();
+    pointerAt(4, 6, 0, t + 0.01);
+    pointerAt(4, 6, kMouseLeft, t + 0.02);
+    pointerAt(4, 6, 0, t + 0.05);
+    commandPass();
+    EXPECT_EQ(editor.level.map[4][6], tile::RedWall);
+    EXPECT_EQ(editor.levelChanged, 1);
+}
+
 TEST_F(Mouse, TheRightButtonPicksTheCellsCodeUp) {
     editor.level.map[8][9] = tile::Key;
     pointerAt(8, 9, 2, headless::clock());

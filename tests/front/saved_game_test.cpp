@@ -61,7 +61,7 @@ TEST_F(SavedGames, ALoadBringsBackTheGameWithKilledCreaturesAndNoPoints) {
     world.pigs[2] = {5, 5, 0, 0, 0, 0};
     world.score = 800;
     ASSERT_TRUE(loadGame("Data\\jetzt.sav"));
-    EXPECT_TRUE(isEmptyCreature(world.pigs[2])) << "a killed pig stays killed";
+    EXPECT_TRUE(isEmptyEntry(world.pigs[2])) << "a killed pig stays killed";
     EXPECT_EQ(world.score, 0) << "a loaded game goes on without points";
     world.score = 1500;
     EXPECT_EQ(savedNow(), saved) << "every stored value came back";

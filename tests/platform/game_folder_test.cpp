@@ -126,7 +126,7 @@ TEST_F(GameFolder, AnUpdateKeepsEveryFileThePlayerChangedOrMade) {
     EXPECT_EQ(userFile("Data/001.dat"), "level 1, newer");
     // No scratch copies are left behind.
     for (const auto& entry : fs::recursive_directory_iterator(user / "Data")) {
-        EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().string().find(".tmp-"), std::string::npos) << entry.path();
     }
 }
 

@@ -3,8 +3,12 @@
 // it cuts short, the close request, joystick and mouse, and the clock.
 #include "platform/backend.h"
 #include "tests/platform/headless_screen.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_files.h"
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -258,6 +262,87 @@ TEST_F(Input, TheMouseIsUnavailableUntilScriptedAndSetMouseWarpsIt) {
     EXPECT_EQ(m.y, 300);
 }
 
+// A program that reads the mouse every 80 ms, as the editor's loop does,
+// sees a button "held, or pressed since the last read": a click shorter
+// than the pass is read once, a hold on every read while it lasts.
+TEST_F(Input, AClickShorterThanTheReadsIsReadOnceAndAHoldAsLongAsItLasts) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<double, double>> presses;  // (from, seconds held) of the left button
+        std::vector<int> reads;                       // buttons at 0.08, 0.16, 0.24, 0.32
+    };
+    const Case cases[] = {
+        {"a 30 ms click", {{0.02, 0.03}}, {1, 0, 0, 0}},
+        {"two clicks between two reads", {{0.01, 0.02}, {0.05, 0.02}}, {1, 0, 0, 0}},
+        {"a click on each side of a read", {{0.05, 0.02}, {0.09, 0.02}}, {1, 1, 0, 0}},
+        {"a hold of a quarter second", {{0.02, 0.25}}, {1, 1, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        headless::reset();
+        headless::mouse(100, 100, 0, 0.0);
+        for (const auto& [from, held] : c.presses) {
+            headless::mouse(100, 100, kMouseLeft, from);
+            headless::mouse(100, 100, 0, from + held);
+        }
+        std::vector<int> reads;
+        for (int pass = 0; pass < 4; ++pass) {
+            sleepMs(80);
+            reads.push_back(readMouse().buttons);
+        }
+        EXPECT_EQ(reads, c.reads);
+    }
+}
+
+// The host reports the pointer in picture pixels with the fractions of its
+// scale; the pixel is the one it lies in, a hair's breadth of rounding
+// below a pixel's edge kept in that pixel, and off the picture is
+// unavailable.
+TEST_F(Input, ThePointerIsThePixelItLiesInAndOffThePictureUnavailable) {
+    const struct {
+        double x;
+        double y;
+        int pixelX;  // -1: unavailable
+        int pixelY;
+    } cases[] = {
+        {400.5, 300.5, 400, 300},
+        {399.99997, 299.99997, 400, 300},  // the host pixel that starts pixel 400 at a scale of 1.2
+        {399.99, 299.99, 399, 299},
+        {0.0, 0.0, 0, 0},
+        {-0.00001, 5.0, 0, 5},
+        {799.99, 599.99, 799, 599},
+        {-0.5, 10.0, -1, -1},  // on the black bar of a scaled full screen
+        {800.0, 10.0, -1, -1},
+        {10.0, 600.0, -1, -1},
+    };
+    double at = 0.0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+        headless::mouseAt(c.x, c.y, 0, at);
+        headless::advance(at - headless::clock());
+        const MouseState m = readMouse();
+        EXPECT_EQ(m.x, c.pixelX);
+        EXPECT_EQ(m.y, c.pixelY);
+        EXPECT_EQ(m.buttons, c.pixelX < 0 ? -1 : 0);
+        at += 0.1;
+    }
+}
+
+// When a window shows the page: an unchanged page once a second, a page drawn
+// on at every refresh; the core decides it for every backend, so the
+// headless backend counts what a window would have shown.
+TEST_F(Input, AStillPageIsShownOnceASecondAndAChangingOneAtEveryRefresh) {
+    while (headless::clock() < 10.0) isKeyDown(57);
+    EXPECT_GE(headless::presentCount(), 10);
+    EXPECT_LE(headless::presentCount(), 12);
+
+    const long long presents = headless::presentCount();
+    const long long refreshes = headless::refreshCount();
+    for (int x = 0; headless::clock() < 12.0; ++x) setPixel(x % kScreenWidth, 0, kWhite);
+    EXPECT_GE(headless::presentCount() - presents, headless::refreshCount() - refreshes - 1);
+    EXPECT_GT(headless::refreshCount() - refreshes, 100);
+}
+
 TEST_F(Input, TimerSecondsIsMonotonicAndMovesByTheTimerStep) {
     const double a = timerSeconds();
     const double b = timerSeconds();
@@ -285,6 +370,27 @@ TEST(HeadlessProgram, EndProgramThrowsAndSoundsAreRecorded) {
     headless::clearSounds();
     EXPECT_TRUE(headless::soundsPlayed().empty());
     EXPECT_THROW(endProgram(), headless::ProgramEnded);
+}
+
+// A sound's file is read until the backend keeps what it made of it: one
+// that appears later still plays, one that is kept is not read again.
+TEST(HeadlessProgram, ASoundsFileIsReadUntilTheBackendKeepsIt) {
+    ScratchDir dir;
+    headless::reset();
+    playSound("wave\\plop.wav");
+    EXPECT_TRUE(headless::soundsLoaded().empty()) << "missing: silent";
+    dir.writeFile("wave/plop.wav", wavFile({}, std::string(100, '\x20')));
+    playSound("wave\\plop.wav");
+    std::filesystem::remove(dir.path() / "wave/plop.wav");
+    playSound("wave\\plop.wav");
+    EXPECT_EQ(headless::soundsLoaded(), std::vector<std::string>{"wave\\plop.wav"});
+    EXPECT_EQ(headless::soundsPlayed().size(), 3u);
+
+    dir.writeFile("wave/huge.wav", wavFile({}, std::string((16u << 20) + 2, '\x20')));
+    dir.writeFile("wave/noise.wav", std::string(1000, '\x55'));
+    playSound("wave\\huge.wav");
+    playSound("wave\\noise.wav");
+    EXPECT_EQ(headless::soundsLoaded().size(), 1u) << "beyond 16 MB or no WAV: not played";
 }
 
 TEST(HeadlessProgram, ResetRestartsTheRandomNumbersAndTheKeyState) {

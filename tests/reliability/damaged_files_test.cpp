@@ -5,7 +5,7 @@
 #include "game/front/front.h"
 #include "game/front/saved_game.h"
 #include "tests/front/front_fixture.h"
-#include "tests/reliability/world_invariants.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <string>
 

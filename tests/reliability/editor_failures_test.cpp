@@ -6,8 +6,8 @@
 #include "editor/commands.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/reliability/failing_writes.h"
-#include "tests/reliability/invariants.h"
 #include "tests/support/scratch_dir.h"
+#include "tools/invariants/invariants.h"
 
 #include <filesystem>
 #include <random>

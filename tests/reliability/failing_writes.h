@@ -10,6 +10,7 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // While it lives, no file of this process may grow beyond `bytes`: a write
@@ -36,6 +37,15 @@ private:
     rlimit previous_{};
     void (*oldHandler_)(int) = SIG_DFL;
 };
+
+// The id of a process that has ended, as a writer killed before its rename
+// leaves it in the name of its scratch file.
+inline pid_t endedProcessId() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
 
 // True when this process's writes are stopped by permission bits (not root).
 inline bool permissionsStopWrites() { return ::geteuid() != 0; }

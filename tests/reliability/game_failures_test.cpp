@@ -16,7 +16,7 @@
 #include "game/world/scene.h"
 #include "tests/front/front_fixture.h"
 #include "tests/reliability/failing_writes.h"
-#include "tests/reliability/world_invariants.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <csignal>
 #include <filesystem>

@@ -20,7 +20,7 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "tests/reliability/world_invariants.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <array>
 #include <filesystem>

@@ -11,6 +11,7 @@ import { takeAlong } from './take_along.mjs';
 import { phone } from './phone.mjs';
 import { fillScreen } from './screen_fill.mjs';
 import { offline } from './offline.mjs';
+import { editorClick } from './editor_click.mjs';
 
 const [caseName, siteDir, titlePicture] = process.argv.slice(2);
 
@@ -140,7 +141,7 @@ async function editorLevel(browser, base) {
   check(differing > 20000, `labyrinth 1 is the level the editor saved (${differing} pixels differ from the shipped one)`);
 }
 
-const cases = { title, play, saveAndLoad, editorLevel, twoPages, takeAlong, phone, fillScreen, offline };
+const cases = { title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline };
 
 const server = await serve(siteDir);
 const base = `http://127.0.0.1:${server.address().port}`;

@@ -9,8 +9,8 @@
 #include "editor/editor_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "tests/reliability/invariants.h"
 #include "tools/fuzz/fuzz_support.h"
+#include "tools/invariants/invariants.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,8 +8,8 @@
 // the start cell, the views and the creature tables.
 #include "game/world/level_loader.h"
 #include "game/world/world.h"
-#include "tests/reliability/world_invariants.h"
 #include "tools/fuzz/fuzz_support.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <cstddef>
 #include <cstdint>

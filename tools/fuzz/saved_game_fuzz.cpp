@@ -8,8 +8,8 @@
 #include "common/tile_codes.h"
 #include "game/front/saved_game.h"
 #include "game/world/world.h"
-#include "tests/reliability/world_invariants.h"
 #include "tools/fuzz/fuzz_support.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <cstddef>
 #include <cstdint>

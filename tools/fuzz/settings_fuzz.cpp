@@ -4,8 +4,8 @@
 // characters, no double quote).
 #include "game/front/front.h"
 #include "game/world/world.h"
-#include "tests/reliability/world_invariants.h"
 #include "tools/fuzz/fuzz_support.h"
+#include "tools/invariants/world_invariants.h"
 
 #include <cstddef>
 #include <cstdint>

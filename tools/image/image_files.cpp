@@ -2,11 +2,12 @@
 // Writes: only the files it is asked to write (and their scratch copies).
 #include "tools/image/image_files.h"
 
+#include "platform/file_replace.h"
+
 #include <png.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
+#include <string_view>
 
 namespace imagefile {
 
@@ -91,22 +92,7 @@ std::vector<unsigned char> encodePng(const Canvas& canvas, Alpha alpha) {
 }
 
 bool writeFileBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    const std::string scratch = path + ".new";
-    {
-        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(scratch.c_str());
-            return false;
-        }
-    }
-    if (std::rename(scratch.c_str(), path.c_str()) != 0) {
-        std::remove(scratch.c_str());
-        return false;
-    }
-    return true;
+    return core::replaceFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool writeBmp(const Canvas& canvas, const std::string& path, int bitsPerPixel) {

@@ -1,9 +1,10 @@
 // image_files.h — writing pictures as BMP (for the game) and PNG (to look
 // at). The one place the tools, the screenshots and the tests write images.
 //
-// Every writer builds the whole file in memory, writes it beside its place
-// under a scratch name and renames it over the old file, so that a failed
-// write leaves the previous file as it was. Each returns false on failure.
+// Every writer builds the whole file in memory and replaces the old file with
+// it as every file of ours is replaced (platform/file_replace.h: a scratch
+// file beside it, synced, renamed), so that a failed write leaves the
+// previous file as it was. Each returns false on failure.
 #pragma once
 
 #include "tools/image/canvas.h"

@@ -3,6 +3,7 @@
 // Reads the LevelSource given; writes only the named file. No global state.
 #include "tools/levels/level_overview.h"
 
+#include "common/creature_pictures.h"
 #include "common/tile_codes.h"
 #include "tools/image/image_files.h"
 
@@ -106,9 +107,8 @@ constexpr OverviewTile kOverviewTiles[] = {
 };
 
 constexpr unsigned kUnknownColour = 0xFF00C0;
-// Marks: the start, then the creature kinds in FileCreatureKind order.
+// The start's mark; the creatures' are kCreatureMarkColours.
 constexpr unsigned kStartColour = 0xFFFFFF;
-constexpr unsigned kCreatureColours[kCreatureKinds] = {0xFF80B0, 0xFFA040, 0x40E0FF, 0xA0FF40};
 constexpr unsigned kScreenLineColour = 0x606060;
 
 const OverviewTile* overviewTile(int code) {
@@ -163,7 +163,7 @@ bool writeLevelOverview(const LevelSource& source, const std::string& path) {
     for (int kind = 0; kind < kCreatureKinds; ++kind) {
         int count = std::clamp(level.counts[kind], 0, kMaxCreatures);
         for (int k = 1; k <= count; ++k)
-            mark(level.creatures[kind][k].x, level.creatures[kind][k].y, kCreatureColours[kind]);
+            mark(level.creatures[kind][k].x, level.creatures[kind][k].y, kCreatureMarkColours[kind]);
     }
     mark(level.playerX, level.playerY, kStartColour);
     return imagefile::writePng(canvas, path);

@@ -29,6 +29,7 @@
 #include "common/demo_file.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
+#include "platform/file_replace.h"
 #include "tools/levels/demo_maker.h"
 #include "tools/levels/install_shipped.h"
 #include "tools/levels/level_check.h"
@@ -159,10 +160,8 @@ int writeTexts(const Options& options, const Legend& legend) {
         const LevelText text = levelToText(*level, legend, stem, path.filename().string());
         for (const std::string& note : text.notes) std::cerr << file << ": " << note << "\n";
         const fs::path out = target / (stem + ".txt");
-        std::ofstream stream(out, std::ios::binary);
-        stream << text.text;
-        stream.close();
-        if (!stream) {
+        // A source of the same name is replaced only by a complete one.
+        if (!core::replaceFile(out.string(), text.text)) {
             std::cerr << out.string() << ": cannot be written\n";
             status = 1;
         }
@@ -303,7 +302,7 @@ int main(int argc, char** argv) {
         if (!enterTarget(options.target)) return 1;
         for (const LevelSource& source : sources) {
             std::string stem = fs::path(source.fileName).stem().string();
-            std::string path = "Data\\" + stem + ".dat";
+            const std::string path = levelFilePath(stem);
             writeLevelFile(path, *source.level);
             // Read the file back: the writer reports nothing, so this is
             // how a failed or short write shows.

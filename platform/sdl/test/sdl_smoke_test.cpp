@@ -3,7 +3,6 @@
 // and key buffer, sounds neither crash nor block, and the key and character
 // tables hold what the programs rely on.
 #include "platform/platform.h"
-#include "platform/sdl/cp437.h"
 #include "platform/sdl/scancodes.h"
 #include "platform/sdl/sdl_host.h"
 #include "tests/support/scratch_dir.h"
@@ -60,26 +59,6 @@ TEST(SdlScancodes, TableIsWellFormed) {
         EXPECT_GE(m.key.pc, 1);
         EXPECT_LE(m.key.pc, 127);
         EXPECT_EQ(m.key.typed != 0, m.key.buffer == core::BufferEntry::Character) << SDL_GetScancodeName(m.sdl);
-    }
-}
-
-TEST(SdlCp437, ConvertsTypedText) {
-    EXPECT_EQ(sdl::utf8ToCp437("\xC3\xBC"), "\x81");          // u umlaut
-    EXPECT_EQ(sdl::utf8ToCp437("\xC3\x9C"), "\x9A");          // U umlaut
-    EXPECT_EQ(sdl::utf8ToCp437("\xC3\x9F"), "\xE1");          // sharp s
-    EXPECT_EQ(sdl::utf8ToCp437("\xE2\x82\xAC"), "");          // euro sign: none in the code page
-    EXPECT_EQ(sdl::utf8ToCp437("Anna \xE2\x82\xAC" "5"), "Anna 5");
-    EXPECT_EQ(sdl::utf8ToCp437("M\xC3\xBCller"), "M\x81ller");
-    // Broken UTF-8 is dropped without taking the next character along.
-    EXPECT_EQ(sdl::utf8ToCp437("a\xC3" "b"), "ab");
-    EXPECT_EQ(sdl::utf8ToCp437("a\x80\xBF" "b"), "ab");
-    EXPECT_EQ(sdl::utf8ToCp437("\xC0\xA1"), "");               // overlong '!'
-    EXPECT_EQ(sdl::utf8ToCp437("\xE2\x82"), "");               // cut short at the end
-}
-
-TEST(SdlCp437, UpperHalfRoundTrips) {
-    for (int byte = 0x80; byte <= 0xFF; ++byte) {
-        EXPECT_EQ(sdl::cp437FromCodePoint(sdl::kCp437UpperHalf[byte - 0x80]), byte) << std::hex << byte;
     }
 }
 

@@ -7,7 +7,7 @@
 #include "common/level_list.h"
 #include "game/front/best_players.h"
 #include "game/world/world.h"
-#include "tests/reliability/invariants.h"
+#include "tools/invariants/invariants.h"
 
 #include <string>
 
