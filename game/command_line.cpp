@@ -3,6 +3,10 @@
 
 #include "common/file_names.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 const CommandOption<RunOptions> kOptions[] = {
@@ -16,6 +20,8 @@ const CommandOption<RunOptions> kOptions[] = {
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
     {"--record", "NAME", "nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)",
      [](RunOptions& options, const std::string& value) { options.recordName = value; }},
+    {"--set", "DATEI", "spielt die Sammlung DATEI.zset (auch ohne --set); sie wird nach Data übernommen",
+     [](RunOptions& options, const std::string& value) { options.setFile = value; }},
 };
 
 const ProgramInfo kProgram = {
@@ -29,10 +35,31 @@ const ProgramInfo kProgram = {
     "(bzw. $XDG_DATA_HOME/zauberlabyrinth).\n",
 };
 
+// The command line with a bare FILE (a file manager opens a set so) read as
+// "--set FILE"; the values of options stay as they are.
+std::vector<const char*> withSetOption(int argc, const char* const* argv) {
+    std::vector<const char*> arguments(argv, argv + argc);
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string argument = arguments[i] ? arguments[i] : "";
+        const auto takesValue = [&](const CommandOption<RunOptions>& option) {
+            return option.value && argument == option.name;
+        };
+        if (std::any_of(std::begin(kOptions), std::end(kOptions), takesValue)) {
+            ++i;
+        } else if (!argument.empty() && argument.front() != '-') {
+            arguments.insert(arguments.begin() + static_cast<std::ptrdiff_t>(i), "--set");
+            ++i;
+        }
+    }
+    return arguments;
+}
+
 }  // namespace
 
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
-    CommandLineResult result = readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
+    const std::vector<const char*> arguments = withSetOption(argc, argv);
+    CommandLineResult result = readCommandLine<RunOptions>(static_cast<int>(arguments.size()), arguments.data(),
+                                                           kProgram, kOptions, options);
     // A recording is one file inside Data: the saved games' rule for names.
     if (result.run && !options.recordName.empty() &&
         checkFileName(options.recordName) != NameCheck::Valid) {

@@ -5,6 +5,7 @@
 #include "game/flow/flow.h"
 
 // Reads the game's options (--window, --fullscreen, --frame-log, --record,
-// --help, --version) into options; a --record name that is not a plain file
-// name is refused.
+// --level, --set, --help, --version) into options; a --record name that is
+// not a plain file name is refused. An argument that is no option and no
+// option's value is a set file, as after --set.
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options);

@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
     const CommandLineResult commandLine = readGameCommandLine(argc, argv, options);
     if (!commandLine.run) return finishCommandLine(commandLine);
     enterGameFolder("zauberlabyrinth");
+    const CommandLineResult set = takeSetFile(options);
+    if (!set.run) return finishCommandLine(set);
     runGameProgram(options);
 }

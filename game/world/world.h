@@ -19,6 +19,7 @@
 
 #include "common/demo_file.h"
 #include "common/level_file.h"
+#include "common/level_set.h"
 #include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
 
@@ -62,8 +63,12 @@ struct RunState {
     int menuCursor = 0;   // highlighted line 1..7 of the in-game menu (menu)
     int demoCycle = 0;    // 0..3: which demonstration the title screen plays next (title screen)
     int oneLevel = 0;     // 1: the run plays one level file (--level) and ends at its door, 0 the whole game (flow's playOneLevel)
-    std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
+    std::array<int, kBestPlayers + 2> bestScores{};         // the table of the set played: 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key, set choice)
     std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
+    std::string setName;  // the level set played: "" for the shipped labyrinths "Data\001.dat".."008.dat", else the player's set "Data\<setName>.zset", a plain file name (set choice: the title's list, --set, a loaded game)
+    LevelSet set;         // that set as read: labyrinths, closing scene, demonstrations; empty while the shipped labyrinths are played (set choice)
+    std::array<int, kBestPlayers + 2> shippedBestScores{};         // while a set of the player's is played: the shipped labyrinths' table, kept for the settings file; unused otherwise (set choice)
+    std::array<std::string, kBestPlayers + 2> shippedBestNames{};  // names belonging to shippedBestScores (set choice)
     std::string recordName;  // --record NAME: each live game is recorded into "Data\NAME.dat"; "" records nothing (start-up)
 };
 
