@@ -10,10 +10,12 @@
 #pragma once
 
 #include "common/level_file.h"
+#include "common/level_set.h"
 #include "common/map_geometry.h"
 #include "editor/undo_history.h"
 
 #include <array>
+#include <string>
 
 // Where the cursor starts and the row the first dialog prints on.
 constexpr int kStartCursorX = 5;
@@ -48,6 +50,14 @@ struct EditorState {
     int pointerY = kPointerNotRead;  // its pixel row, likewise (mouse_painting)
     int pointerButtons = 0;       // mouse buttons held at the last pass: 1 left, 2 right (mouse_painting)
     int hintShown = 0;            // 1: the start-up hint is on the screen until the first command, else 0 (start_hint)
+    std::string levelName;        // the name the level was last loaded or saved under, or of its place in the set; "" for a new level (file_commands, new_level, level_set_places)
+
+    // ---- The level set being made or changed (F8): saved as a set file ----
+    LevelSet set = emptyLevelSet();  // title, author, the eight places (empty ones without name, all zeros), the closing scene and demonstrations an opened file brought (level_set_places)
+    std::string setName;          // the set's file "Data\<setName>.zset" since it was opened or saved; "" before (level_set_places)
+    int setPlace = 0;             // 1..8: the place whose labyrinth `level` is, its changes going there; 0 when it is in none (level_set_places)
+    int setChanged = 0;           // 1: the set differs from its file (or, never saved, holds something), else 0 (level_set_places)
+    int setCursor = 1;            // the place 1..8 chosen on the set's screen (level_set_screen, level_set_places)
 };
 
 // The one record of the editor.

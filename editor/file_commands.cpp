@@ -18,12 +18,17 @@
 // table. A start never set (0, 0) stays unset. After a load the cursor
 // stands on the start in the start's view.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); history and
-// levelChanged (both, through markSaved and clearHistory); textRow (through
-// the dialog rows).
+// A level that stands in a place of the level set leaves it on a load, its
+// changes kept there (leaveSetPlace).
+//
+// Writes: editor.level, cursorX, cursorY, viewX, viewY (load, takeLevel);
+// levelName (both); history and levelChanged (both, through markSaved and
+// clearHistory); textRow (through the dialog rows); what leaveSetPlace
+// writes.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/level_set.h"
 
 #include "common/file_names.h"
 #include "common/level_file.h"
@@ -40,10 +45,9 @@ constexpr int kDialogRows = 3;  // title, name, and a message when it fails
 const char* const kNotFound = "Datei nicht gefunden";
 const char* const kSaveFailed = "Speichern fehlgeschlagen";
 
-// The dialog's title line and the typed name; "" when the user cancelled or
-// the name was refused (the refusal is shown).
-// The load dialog lists the level files first.
-std::string askFileName(const char* title, const std::vector<std::string>& list = {}) {
+}  // namespace
+
+std::string askFileName(const char* title, const std::vector<std::string>& list) {
     beginDialog(kDialogRows + static_cast<int>(list.size()));
     printDialogLine(title);
     for (const std::string& line : list) printDialogLine(line);
@@ -63,8 +67,6 @@ std::string askFileName(const char* title, const std::vector<std::string>& list 
     return name;
 }
 
-}  // namespace
-
 void saveLevelCommand() {
     const std::string name = askFileName("Speichern");
     if (name.empty()) return;
@@ -72,6 +74,7 @@ void saveLevelCommand() {
         printDialogLine(kSaveFailed);
         return;
     }
+    editor.levelName = name;
     markSaved();
     drawMapView();
 }
@@ -84,6 +87,14 @@ void loadLevelCommand() {
         printDialogLine(kNotFound);
         return;
     }
+    leaveSetPlace();
+    takeLevel(*level);
+    editor.levelName = name;
+    drawMapView();
+}
+
+void takeLevel(const LevelData& read) {
+    auto level = std::make_unique<LevelData>(read);
     const bool startSet = level->playerX != 0 || level->playerY != 0;
     makeLevelSafe(*level);
     editor.level = *level;
@@ -100,5 +111,4 @@ void loadLevelCommand() {
         editor.level.viewY = 0;
     }
     clearHistory();
-    drawMapView();
 }

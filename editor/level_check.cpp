@@ -29,7 +29,6 @@
 
 namespace {
 
-constexpr std::size_t kStateLimit = 1'500'000;
 constexpr int kPollMs = 20;
 const char* const kEnterHint = "Eingabe: zum Problem springen, andere Taste: zur\x81" "ck";
 const char* const kAnyKeyHint = "Eine Taste: zur\x81" "ck";
@@ -74,7 +73,7 @@ std::vector<LevelFinding> checkLevel() {
     }
     if (!findings.empty()) return findings;
     SolverOptions options;
-    options.stateLimit = kStateLimit;
+    options.stateLimit = kLevelCheckStates;
     const SolverResult result = solveLevel(editor.level, options);
     if (result.finished && !result.route.empty()) {
         findings.push_back({"Schaffbar: die T\x81r ist in " + std::to_string(result.route.size()) +

@@ -43,10 +43,16 @@ std::vector<std::string> levelFileListLines() {
     std::stable_sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) {
         return a.modified != b.modified ? a.modified > b.modified : a.name < b.name;
     });
-    std::vector<std::string> lines = {kHeader};
+    std::vector<std::string> names;
+    for (const DataFileEntry& file : files) names.push_back(file.name + (isShipped(file.name) ? "*" : ""));
+    return nameListLines(kHeader, names);
+}
+
+std::vector<std::string> nameListLines(const std::string& header, const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::vector<std::string> lines = {header};
     std::string line;
-    for (const DataFileEntry& file : files) {
-        const std::string item = file.name + (isShipped(file.name) ? "*" : "");
+    for (const std::string& item : names) {
         if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
             if (lines.size() == kMaxListRows) break;
             lines.push_back(line);

@@ -5,11 +5,15 @@
 // and the cursor go back to where they stand at start-up, the brush and the
 // panel stay. The history starts afresh.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY; history and
-// levelChanged (through clearHistory).
+// A level that stood in a place of the level set leaves it, its changes
+// kept there.
+//
+// Writes: editor.level, levelName, cursorX, cursorY, viewX, viewY; history
+// and levelChanged (through clearHistory); what leaveSetPlace writes.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/level_set.h"
 
 #include "platform/platform.h"
 
@@ -27,8 +31,10 @@ void newLevelCommand() {
         drawCursorCell();
         return;
     }
+    leaveSetPlace();
     const EditorState fresh{};
     editor.level = fresh.level;
+    editor.levelName = fresh.levelName;
     editor.cursorX = fresh.cursorX;
     editor.cursorY = fresh.cursorY;
     editor.viewX = fresh.viewX;

@@ -1,6 +1,7 @@
 // quit_question.cpp — ending the editor with Esc or the window's close
 // button. An unchanged level (nothing placed, set, added or removed since
-// start-up or the last save or load) ends the program at once. Otherwise
+// start-up or the last save or load) with no unsaved change to the level
+// set ends the program at once. Otherwise
 // the editor asks on the text grid and waits for J (end, the changes are
 // lost) or N (back to editing, the question wiped by a redraw); no other
 // key, and no further click on the close button, ends it.
@@ -9,6 +10,7 @@
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
+#include "editor/level_set.h"
 
 #include "platform/platform.h"
 
@@ -32,7 +34,7 @@ bool askYesNo(const char* question) {
 }
 
 void quitCommand() {
-    if (editor.levelChanged == 0) endProgram();
+    if (editor.levelChanged == 0 && !setHasUnsavedChanges()) endProgram();
     if (askYesNo(kQuestion)) endProgram();
     drawMapView();
     drawCursorCell();

@@ -41,6 +41,7 @@ const KeyShortcut kKeyShortcuts[] = {
     {scancode::F4, overviewCommand},
     {scancode::F5, playLevelCommand},
     {scancode::F6, checkLevelCommand},
+    {scancode::F8, levelSetCommand},
 };
 
 }  // namespace
