@@ -192,7 +192,7 @@ std::vector<std::string> proofLines(const std::vector<PlaceProof>& proofs) {
         open += std::to_string(i + 1) + " " + proofWord(proofs[i]);
     }
     if (open.empty()) return {"Bewiesen: jedes der acht Labyrinthe ist schaffbar."};
-    return {"Nicht bewiesen: " + open + ".", "Die Sammlung l\x84\xE1t sich trotzdem speichern und spielen."};
+    return {"Nicht bewiesen: " + open + ".", "Gespeichert und spielbar ist sie trotzdem, im Spiel nur ohne \xFB."};
 }
 
 bool saveSet(const std::string& name, std::vector<PlaceProof>& proofs, void (*searching)(int n)) {

@@ -61,6 +61,14 @@ const char* const kLeaveLevel = "Level nicht gespeichert. Trotzdem wechseln (J/N
 const char* const kDropSetForNew = "Sammlung nicht gespeichert. Neue Sammlung (J/N)?";
 const char* const kDropSetForOther = "Sammlung nicht gespeichert. Andere laden (J/N)?";
 
+// J or N, asked below the keys; the key that answered does not go on to
+// run its own command on the screen (N would begin a new set).
+bool answeredYes(const char* question) {
+    const bool yes = askYesNo(question);
+    spendHeldKeys();
+    return yes;
+}
+
 void printAt(int row, int column, const std::string& text) {
     setTextPos(row, column);
     printText(text, false);
@@ -133,7 +141,7 @@ void saveDialog() {
 
 void openDialog() {
     editor.textRow = kDialogRow;
-    if (setHasUnsavedChanges() && !askYesNo(kDropSetForOther)) {
+    if (setHasUnsavedChanges() && !answeredYes(kDropSetForOther)) {
         drawScreen();
         return;
     }
@@ -149,7 +157,7 @@ void openDialog() {
 
 void newSetDialog() {
     editor.textRow = kDialogRow;
-    if (setHasUnsavedChanges() && !askYesNo(kDropSetForNew)) {
+    if (setHasUnsavedChanges() && !answeredYes(kDropSetForNew)) {
         drawScreen();
         return;
     }
@@ -180,7 +188,7 @@ void renameDialog() {
 bool editChosenPlace() {
     if (editor.setCursor == editor.setPlace) return true;
     editor.textRow = kDialogRow;
-    if (editor.levelChanged != 0 && editor.setPlace == 0 && !askYesNo(kLeaveLevel)) {
+    if (editor.levelChanged != 0 && editor.setPlace == 0 && !answeredYes(kLeaveLevel)) {
         drawScreen();
         return false;
     }

@@ -1,7 +1,8 @@
 // new_level.cpp — Ctrl+N: an empty level in place of the one in memory.
 //
 // With unsaved changes the editor asks first, as Esc does, and only J goes
-// on. The new level has no start, no creatures and every cell 0; the view
+// on; a level that stands in a place of the level set leaves its changes
+// there, so nothing is lost and nothing is asked. The new level has no start, no creatures and every cell 0; the view
 // and the cursor go back to where they stand at start-up, the brush and the
 // panel stay. The history starts afresh.
 //
@@ -26,7 +27,8 @@ const char* const kQuestion = "Level nicht gespeichert. Neues Level (J/N)?";
 void newLevelCommand() {
     // The N of Ctrl+N, still held, is no answer.
     spendHeldKeys();
-    if (editor.levelChanged != 0 && !askYesNo(kQuestion)) {
+    // A level that stands in a place of the set keeps its changes there.
+    if (editor.levelChanged != 0 && editor.setPlace == 0 && !askYesNo(kQuestion)) {
         drawMapView();
         drawCursorCell();
         return;

@@ -87,14 +87,20 @@ void printAt(int row, int column, const std::string& text, Colour colour) {
     printText(text, false);
 }
 
+// Masonry around a black inside, as black as the text's background, so
+// that the lines, wiped and written again as the list scrolls, leave no
+// seams.
 void drawFrame() {
     for (int i = kPanelLeft; i <= kPanelRight; ++i) {
         for (int j = kPanelTop; j <= kPanelBottom; ++j) {
             const bool wall = i == kPanelLeft || i == kPanelRight || j == kPanelTop || j == kPanelBottom;
-            drawImage((i - 1) * kCellSize, (j - 1) * kCellSize, image(wall ? Img::altmauer : Img::Schwarz),
-                      DrawMode::Opaque);
+            if (wall) drawImage((i - 1) * kCellSize, (j - 1) * kCellSize, image(Img::altmauer), DrawMode::Opaque);
         }
     }
+    Image* inside = createImage(kCellSize * (kPanelRight - kPanelLeft - 1), kCellSize * (kPanelBottom - kPanelTop - 1));
+    std::fill(inside->pixels.begin(), inside->pixels.end(), kBlack);
+    drawImage(kPanelLeft * kCellSize, kPanelTop * kCellSize, inside, DrawMode::Opaque);
+    destroyImage(inside);
     printAt(kHeadingRow, (kTextColumns - static_cast<int>(std::string(kHeading).size())) / 2 + 1, kHeading, kTextColour);
     printAt(kKeysRow, kDetailColumn, kKeys, kTextColour);
     printAt(kMarkNoteRow, kDetailColumn, kMarkNote, kTextColour);
