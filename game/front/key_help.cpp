@@ -44,6 +44,7 @@ constexpr HelpLine kHelpLines[] = {
     {42, "Leertaste, Enter", "Spiel starten"},
     {44, "L", "n\x84" "chstes Labyrinth"},
     {46, "H", "Bestenliste zur\x81" "cksetzen"},
+    {48, "F2", "Sammlung w\x84hlen"},
 };
 // The heading and the closing line, centred over the black area.
 constexpr int kHeadingRow = 18, kHeadingColumn = 45;
