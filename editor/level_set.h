@@ -23,14 +23,15 @@ void leaveSetPlace();
 bool setHasUnsavedChanges();
 
 // The level being edited goes into place n (1..8), under its name, or
-// "Labyrinth n" when it has none; it stands in that place from now on.
+// "Labyrinth n" when it has none; it stands in that place from now on. The
+// demonstrations recorded on the labyrinth it replaces go with it.
 void putLevelIntoPlace(int n);
 // Place n's labyrinth becomes the level being edited, in its place: made
 // safe, the cursor on its start, a fresh history. An empty place gives an
 // empty level.
 void editPlace(int n);
-// Place n becomes empty; the level being edited stays, in no place when it
-// was n's.
+// Place n becomes empty, without its demonstrations; the level being
+// edited stays, in no place when it was n's.
 void emptyPlace(int n);
 // Places n and n + by (by -1 or +1) change over; the set screen's choice
 // and the level in its place go with them. Nothing at the ends.

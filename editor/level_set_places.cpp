@@ -39,6 +39,12 @@ std::string setText(const std::string& typed) {
     return text;
 }
 
+// A demonstration was recorded on the labyrinth its place held: one that
+// takes another labyrinth's place, or an emptied place, loses it.
+void dropDemonstrationsOf(int n) {
+    std::erase_if(editor.set.demonstrations, [n](const SetDemonstration& demo) { return demo.place == n; });
+}
+
 PlaceProof prove(SetLabyrinth& labyrinth) {
     labyrinth.route.clear();
     if (isEmptyPlace(labyrinth)) return PlaceProof::Empty;
@@ -95,6 +101,7 @@ void putLevelIntoPlace(int n) {
     here.level = editor.level;
     here.name = setText(editor.levelName.empty() ? "Labyrinth " + std::to_string(n) : editor.levelName);
     here.route.clear();
+    dropDemonstrationsOf(n);
     editor.setPlace = n;
     editor.setChanged = 1;
 }
@@ -117,6 +124,7 @@ void emptyPlace(int n) {
     if (!validPlace(n)) return;
     syncSetPlace();
     place(n) = SetLabyrinth{};
+    dropDemonstrationsOf(n);
     if (editor.setPlace == n) editor.setPlace = 0;
     editor.setChanged = 1;
 }
@@ -158,6 +166,7 @@ void newSet(const std::string& title, const std::string& author) {
 }
 
 void nameSet(const std::string& title, const std::string& author) {
+    if (setText(title) == editor.set.title && setText(author) == editor.set.author) return;
     editor.set.title = setText(title);
     editor.set.author = setText(author);
     editor.setChanged = 1;

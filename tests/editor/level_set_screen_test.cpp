@@ -65,15 +65,20 @@ TEST_F(SetScreen, SpacePutsTheLevelIntoTheChosenPlaceWhereItsChangesFollowIt) {
 
 TEST_F(SetScreen, ShiftWithAnArrowMovesAPlaceDeleteEmptiesOneEnterEditsOneInPlace) {
     editor.set = sets::corridorSet();
-    onSetScreen({{scancode::Down}, {scancode::Down, true}, {scancode::Delete}, {scancode::Up}, {scancode::Enter}});
-    EXPECT_TRUE(isEmptyPlace(place(3))) << "the second labyrinth moved to 3, then was emptied";
+    onSetScreen({{scancode::Down}, {scancode::Down, true}, {kEsc}});
+    EXPECT_EQ(place(3).name, "Gang 2");
     EXPECT_EQ(place(2).name, "Gang 3");
+    EXPECT_EQ(editor.setCursor, 3) << "the choice goes with the place";
+    EXPECT_EQ(editor.set.demonstrations[1].place, 3) << "a demonstration stays on its labyrinth";
+
+    onSetScreen({{scancode::Delete}, {scancode::Up}, {scancode::Enter}});
+    EXPECT_TRUE(isEmptyPlace(place(3)));
+    EXPECT_EQ(editor.set.demonstrations.size(), 1u) << "the emptied labyrinth's demonstration went with it";
     EXPECT_EQ(editor.setPlace, 2) << "Enter edits the place chosen";
     EXPECT_EQ(editor.levelName, "Gang 3");
     EXPECT_EQ(editor.level.map[6][2], tile::Door);
     EXPECT_EQ(cursorMapX(), 2) << "the cursor on the labyrinth's start";
     EXPECT_EQ(editor.levelChanged, 0);
-    EXPECT_EQ(editor.set.demonstrations[1].place, 3) << "a demonstration stays on its labyrinth";
 }
 
 TEST_F(SetScreen, F1ChecksEveryPlaceAndSavesTheSetSayingWhetherItIsProven) {

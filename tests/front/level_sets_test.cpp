@@ -239,11 +239,6 @@ protected:
         loadLevel();
         renderScene();
     }
-    static double timedTitle() {
-        const double start = headless::clock();
-        titleScreen();
-        return headless::clock() - start;
-    }
 };
 
 TEST_F(SetTitle, TheSetsTitleAndAuthorStandWhereTheMakerIsNamedAndTheStatusLineNamesF2) {
