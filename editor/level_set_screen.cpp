@@ -44,12 +44,13 @@ constexpr int kDialogRow = 23;
 constexpr int kProgressRow = 22;
 
 const char* const kHeading = "Sammlung (F8)";
+const char* const kBackKey = "Esc oder F8: zur\x81" "ck zur Karte";
 const char* const kKeys[] = {
     "Pfeile auf/ab: Platz w\x84hlen          Umschalt + Pfeile: Platz verschieben",
     "Eingabe: Labyrinth bearbeiten         Leertaste: bearbeitetes Level auf diesen Platz",
     "Entf: Platz leeren                    U: Platz benennen",
     "N: neue Sammlung   T: Titel und Autor   F1: Sammlung speichern   F2: Sammlung laden",
-    "Esc oder F8: zur\x81" "ck zur Karte",
+    kBackKey,
 };
 const char* const kEmpty = "(leer)";
 const char* const kProven = "\xFB bewiesen";
