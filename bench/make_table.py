@@ -152,6 +152,9 @@ def build(bench, xvfb, web=None):
     ratio_row(t, bench, "loading a level (`loadLevel`, 33,000 fields)", "the same fields read with `fscanf`",
               "BM_LoadLevel", "BM_ReadLevelStdio", 3.0,
               f"one `fread` of the bytes: {fmt_time(bench.get('BM_ReadLevelBytesStdio', {}).get('cpu'))}")
+    ratio_row(t, bench, "reading a level set (`readLevelSet`, the shipped one: eight labyrinths, closing scene, "
+              "demonstrations, each way walked)", "its nine labyrinths read as level files",
+              "BM_ReadLevelSet", "BM_ReadNineLevelFiles", 4.0, "")
     ratio_row(t, bench, "writing a level file (`writeLevelFile`, synced, renamed over the old one)",
               "the same fields written with `fprintf`, synced and renamed",
               "BM_WriteLevelFile", "BM_WriteLevelStdio", 3.0,

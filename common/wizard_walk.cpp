@@ -2,6 +2,8 @@
 // time. No global state.
 #include "common/wizard_walk.h"
 
+#include <memory>
+
 namespace {
 
 std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x) * kMapRows + static_cast<std::size_t>(y); }
@@ -35,4 +37,17 @@ WalkStep walkCommand(Walker& w, Command command, WalkMap& map, bool recorded) {
         step.fired = true;
     }
     return step;
+}
+
+bool routeReachesDoor(const LevelData& level, const std::vector<Command>& route) {
+    auto safe = std::make_unique<LevelData>(level);
+    makeLevelSafe(*safe);
+    WalkMap map(*safe);
+    Walker w = startWalker(*safe);
+    for (const Command command : route) {
+        const WalkStep step = walkCommand(w, command, map, false);
+        if (step.move.drowned) return false;
+        if (step.move.door) return true;
+    }
+    return false;
 }

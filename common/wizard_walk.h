@@ -71,3 +71,9 @@ struct WalkStep {
 // use only the firing of the star is followed: whether a weapon finds its
 // creature is for the game to tell.
 WalkStep walkCommand(Walker& w, Command command, WalkMap& map, bool recorded);
+
+// Walks route from the level's start with the live action, as a player's
+// keys would: true when a step lands on the door before any drowns the
+// wizard. The level is taken as the game plays it, made safe (makeLevelSafe).
+// A level set's ways are checked with it.
+bool routeReachesDoor(const LevelData& level, const std::vector<Command>& route);

@@ -69,6 +69,7 @@ constexpr EditorCommand kEditorCommands[] = {
     {OnceAndSpend, F5, "F5", "Level spielen", {}, playLevelCommand},
     {OnceAndSpend, F6, "F6", "Level pr\x81" "fen", {}, checkLevelCommand},
     {Once, F7, "F7", "Tastenseite an/aus", {}, toggleKeyPage},
+    {OnceAndSpend, F8, "F8", "Sammlung", {}, levelSetCommand},
     {OnceAndSpend, Tab, "Tab", "alle Felder", {}, paletteCommand},
     {Pointer, 0, "Maus links", "malen", {}, followPointerCommand},
     {Pointer, 0, "Maus rechts", "Feld aufnehmen", {}, nullptr},

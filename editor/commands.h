@@ -6,6 +6,7 @@
 #include "common/level_file.h"
 #include "common/solver.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,15 @@ void togglePanel();  // F3: shown or hidden from the next drawMapView on
 // ---- file_commands.cpp ----
 void saveLevelCommand();  // F1
 void loadLevelCommand();  // F2
+// The name dialog at the next dialog row: the title line, the lines of
+// `list`, "Datei Name? " and the typed name; "" when the user cancelled or
+// the name was refused (which is shown). The close button cancels it and
+// asks the quit question.
+std::string askFileName(const char* title, const std::vector<std::string>& list = {});
+// Takes a level read from a file or a set as the one being edited: made
+// safe, the cursor on its start in the start's view, a fresh history; a
+// start never set stays unset. Draws nothing.
+void takeLevel(const LevelData& level);
 
 // ---- quit_question.cpp ----
 // Esc or the window's close button: ends the program at once when the level
@@ -105,6 +115,9 @@ void paletteCommand();  // Tab: every tile at full size; a click or Space makes 
 // files of Data, newest first, the shipped ones starred; none when Data
 // holds no level file.
 std::vector<std::string> levelFileListLines();
+// The header and the names in rows of the text grid, two blanks apart, as
+// many rows as fit above a dialog's prompt; none for no names.
+std::vector<std::string> nameListLines(const std::string& header, const std::vector<std::string>& names);
 
 // ---- play_level.cpp ----
 // The scratch level F5 saves for the game to play; the list leaves it out.
@@ -113,6 +126,10 @@ void playLevelCommand();  // F5: the game plays the level from a scratch file
 
 // ---- level_check.cpp ----
 void checkLevelCommand();  // F6: can the level be finished?
+// States each search of the check may explore before it gives up (the
+// largest shipped labyrinth, 008, takes about 2.5 s in a debug build); the
+// set's check before a save searches with it too.
+constexpr std::size_t kLevelCheckStates = 1'500'000;
 // What makes a test run pointless, as the check says it (code page 437).
 extern const char* const kNoStartText;
 extern const char* const kNoDoorText;
@@ -130,6 +147,9 @@ struct LevelFinding {
 // The check itself: the problems in order, or the one line saying the level
 // can be finished (and in how many steps) or could not be decided.
 std::vector<LevelFinding> checkLevel();
+
+// ---- level_set_screen.cpp ----
+void levelSetCommand();  // F8: the level set's places, title and file
 
 // ---- start_hint.cpp ----
 void showStartHint();  // the hint over the empty level at start-up

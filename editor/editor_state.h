@@ -10,6 +10,7 @@
 #pragma once
 
 #include "common/level_file.h"
+#include "common/level_set.h"
 #include "common/map_geometry.h"
 #include "editor/undo_history.h"
 
@@ -53,11 +54,18 @@ struct EditorState {
     int hintShown = 0;            // 1: the start-up hint is on the screen until the first command, else 0 (start_hint)
 
     // ---- What the editor says about itself: the status line, the title ----
-    std::string fileName;     // the level's file name as typed, code page 437; "" before the first save or load and after Ctrl+N (file_commands, new_level)
+    std::string fileName;     // the level's file name as typed, or the name of its place in the set, code page 437; "" before the first save or load and after Ctrl+N (file_commands, new_level, level_set_places)
     std::string message;      // the status line's message, what the last command had to report; "" for none (status_line's showMessage)
     int messageAt = 0;        // history.changes when the message came; the message goes once the level changes from there (status_line)
     std::string statusShown;  // the status line's two rows as last printed, so an unchanged line is not printed again (status_line)
     std::string titleShown;   // the window's title as last named, UTF-8 (editor_loop, status_line)
+
+    // ---- The level set being made or changed (F8): saved as a set file ----
+    LevelSet set = emptyLevelSet();  // title, author, the eight places (empty ones without name, all zeros), the closing scene and demonstrations an opened file brought (level_set_places)
+    std::string setName;          // the set's file "Data\<setName>.zset" since it was opened or saved; "" before (level_set_places)
+    int setPlace = 0;             // 1..8: the place whose labyrinth `level` is, its changes going there; 0 when it is in none (level_set_places)
+    int setChanged = 0;           // 1: the set differs from its file (or, never saved, holds something), else 0 (level_set_places)
+    int setCursor = 1;            // the place 1..8 chosen on the set's screen (level_set_screen, level_set_places)
 };
 
 // The one record of the editor.

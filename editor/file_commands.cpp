@@ -23,14 +23,18 @@
 // stands in the status line. A cancelled or failed dialog also draws the
 // cursor again, leaving the screen as it was before.
 //
-// Writes: editor.level, cursorX, cursorY, viewX, viewY (load); fileName
-// (both); history and levelChanged (both, through markSaved and
+// A level that stands in a place of the level set leaves it on a load, its
+// changes kept there (leaveSetPlace).
+//
+// Writes: editor.level, cursorX, cursorY, viewX, viewY (load, takeLevel);
+// fileName (both); history and levelChanged (both, through markSaved and
 // clearHistory); textRow (through the dialog rows); message (through
-// showMessage).
+// showMessage); what leaveSetPlace writes.
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 #include "editor/status_line.h"
+#include "editor/level_set.h"
 
 #include "common/file_names.h"
 #include "common/level_file.h"
@@ -57,10 +61,9 @@ void closeDialog(const char* message) {
     if (message != nullptr) showMessage(message);
 }
 
-// The dialog's title line and the typed name; "" when the user cancelled or
-// the name was refused (the refusal is shown).
-// The load dialog lists the level files first.
-std::string askFileName(const char* title, const std::vector<std::string>& list = {}) {
+}  // namespace
+
+std::string askFileName(const char* title, const std::vector<std::string>& list) {
     beginDialog(kDialogRows + static_cast<int>(list.size()));
     printDialogLine(title);
     for (const std::string& line : list) printDialogLine(line);
@@ -80,8 +83,6 @@ std::string askFileName(const char* title, const std::vector<std::string>& list 
     if (name.empty()) closeDialog(nullptr);
     return name;
 }
-
-}  // namespace
 
 void saveLevelCommand() {
     const std::string name = askFileName("Speichern");
@@ -104,6 +105,15 @@ void loadLevelCommand() {
         closeDialog(kNotFound);
         return;
     }
+    leaveSetPlace();
+    takeLevel(*level);
+    editor.fileName = name;
+    drawMapView();
+    showMessage(kLoaded + name);
+}
+
+void takeLevel(const LevelData& read) {
+    auto level = std::make_unique<LevelData>(read);
     const bool startSet = level->playerX != 0 || level->playerY != 0;
     makeLevelSafe(*level);
     editor.level = *level;
@@ -120,7 +130,4 @@ void loadLevelCommand() {
         editor.level.viewY = 0;
     }
     clearHistory();
-    editor.fileName = name;
-    drawMapView();
-    showMessage(kLoaded + name);
 }

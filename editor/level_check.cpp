@@ -37,7 +37,6 @@
 
 namespace {
 
-constexpr std::size_t kStateLimit = 1'500'000;
 constexpr int kPollMs = 20;
 constexpr int kMostWarnings = 5;  // creatures by the route named one by one; the rest are counted
 const char* const kEnterHint = "Eingabe: zum Problem springen, andere Taste: zur\x81" "ck";
@@ -140,7 +139,7 @@ bool levelHasDoor() { return mapHolds(tile::Door); }
 
 SolverResult searchDoor() {
     SolverOptions options;
-    options.stateLimit = kStateLimit;
+    options.stateLimit = kLevelCheckStates;
     return solveLevel(editor.level, options);
 }
 

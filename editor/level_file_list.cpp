@@ -44,12 +44,20 @@ std::vector<std::string> levelFileListLines() {
     std::stable_sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) {
         return a.modified != b.modified ? a.modified > b.modified : a.name < b.name;
     });
-    std::vector<std::string> lines = {kHeader};
-    std::string line;
+    std::vector<std::string> names;
     for (const DataFileEntry& file : files) {
         std::string shown;
         textFromHost(file.name, shown, kUnshowable);
-        const std::string item = shown + (file.shipped ? "*" : "");
+        names.push_back(shown + (file.shipped ? "*" : ""));
+    }
+    return nameListLines(kHeader, names);
+}
+
+std::vector<std::string> nameListLines(const std::string& header, const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::vector<std::string> lines = {header};
+    std::string line;
+    for (const std::string& item : names) {
         if (!line.empty() && line.size() + 2 + item.size() > static_cast<std::size_t>(kTextColumns) - 1) {
             if (lines.size() == kMaxListRows) break;
             lines.push_back(line);

@@ -6,6 +6,10 @@
 #include "game/world/command_table.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 // The keys of play (also those that act on the title screen too), then
@@ -31,6 +35,8 @@ const CommandOption<RunOptions> kOptions[] = {
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
     {"--record", "NAME", "nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)",
      [](RunOptions& options, const std::string& value) { options.recordName = value; }, OptionValue::Name},
+    {"--set", "DATEI", "spielt die Sammlung DATEI.zset (auch ohne --set); sie wird nach Data übernommen",
+     [](RunOptions& options, const std::string& value) { options.setFile = value; }},
 };
 
 const ProgramInfo kProgram = {
@@ -45,12 +51,33 @@ const ProgramInfo kProgram = {
     gameKeyReference,
 };
 
+// The command line with a bare FILE (a file manager opens a set so) read as
+// "--set FILE"; the values of options stay as they are.
+std::vector<const char*> withSetOption(int argc, const char* const* argv) {
+    std::vector<const char*> arguments(argv, argv + argc);
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string argument = arguments[i] ? arguments[i] : "";
+        const auto takesValue = [&](const CommandOption<RunOptions>& option) {
+            return option.value && argument == option.name;
+        };
+        if (std::any_of(std::begin(kOptions), std::end(kOptions), takesValue)) {
+            ++i;
+        } else if (!argument.empty() && argument.front() != '-') {
+            arguments.insert(arguments.begin() + static_cast<std::ptrdiff_t>(i), "--set");
+            ++i;
+        }
+    }
+    return arguments;
+}
+
 }  // namespace
 
 ProgramReference gameReference() { return {kProgram, programReference<RunOptions>(kProgram, kOptions)}; }
 
 CommandLineResult readGameCommandLine(int argc, const char* const* argv, RunOptions& options) {
-    CommandLineResult result = readCommandLine<RunOptions>(argc, argv, kProgram, kOptions, options);
+    const std::vector<const char*> arguments = withSetOption(argc, argv);
+    CommandLineResult result = readCommandLine<RunOptions>(static_cast<int>(arguments.size()), arguments.data(),
+                                                           kProgram, kOptions, options);
     // A recording and a level are one file inside Data each: the saved
     // games' rule for names.
     const struct {

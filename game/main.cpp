@@ -13,5 +13,7 @@ int main(int argc, char** argv) {
         const std::string missing = oneLevelMissing(options.levelName);
         if (!missing.empty()) return finishCommandLine(CommandLineResult{false, 1, "", missing});
     }
+    const CommandLineResult set = takeSetFile(options);
+    if (!set.run) return finishCommandLine(set);
     runGameProgram(options);
 }

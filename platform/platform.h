@@ -280,6 +280,18 @@ int readIntField();
 std::string readStringField();
 void deleteFile(const std::string& path);
 
+// Reads a file the player hands a program from outside its folder (the
+// game's --set FILE): the regular file at hostPath, a path of the host
+// (UTF-8, "/"), absolute or relative to the folder the program was started
+// in, up to 64 MiB of it. Its characters become the source of the following
+// field reads (readIntField, readStringField), until beginFieldRead or
+// inputLine chooses another or this is called again. False, with no
+// source, when it cannot be read. It never writes anything.
+bool readFieldsFromOutside(const std::string& hostPath);
+// The programs' texts (code page 437) in UTF-8, for a message on the
+// terminal.
+std::string textForTerminal(const std::string& cp437);
+
 // One file of the folder Data.
 struct DataFileEntry {
     std::string name;        // its name without the extension asked for, as on disk (UTF-8: textFromHost)

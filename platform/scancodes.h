@@ -50,10 +50,12 @@ constexpr int F4 = 62;
 constexpr int F5 = 63;
 constexpr int F6 = 64;
 constexpr int F7 = 65;
+constexpr int F8 = 66;
 constexpr int Up = 72;
 constexpr int Left = 75;
 constexpr int Right = 77;
 constexpr int Down = 80;
+constexpr int Delete = 83;
 
 }  // namespace scancode
 

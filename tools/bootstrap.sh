@@ -21,7 +21,7 @@ web_packages=(
   emscripten nodejs python3
 )
 package_packages=(
-  dpkg-dev file lintian appstream desktop-file-utils
+  dpkg-dev file lintian appstream desktop-file-utils shared-mime-info
 )
 test_packages=(
   git

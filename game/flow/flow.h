@@ -9,9 +9,11 @@
 // Writes: World::mode; heldItem, energy, sceneShown, deathKind, level,
 // demoStep, score (new game); playerOffsetX/Y (start of play); frameCounter,
 // turnHold, splinterTimer, menuRequested (frame step); level (level exit);
-// fullScreen, fullScreenStored (start-up, when the command line chooses).
+// fullScreen, fullScreenStored (start-up, when the command line chooses);
+// what chooseLevelSet writes (start-up, the command line's set).
 #pragma once
 
+#include "common/command_line.h"
 #include "game/world/frame_log.h"
 
 #include <string>
@@ -24,10 +26,18 @@ struct RunOptions {
     bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
     std::string recordName{};  // --record NAME (code page 437): live games are recorded into "Data\NAME.dat"; "" for none
     std::string levelName{};  // --level (code page 437): play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
+    std::string setFile{};    // --set FILE, or FILE alone: a level set to play, a path of the host; "" for none
+    std::string setName{};    // that set once brought into Data (takeSetFile), "" for the shipped labyrinths
 };
 
+// The set given on the command line (RunOptions::setFile) brought into the
+// player's Data before any window opens, its name put into setName. A file
+// that is no playable set ends the program: the result then says why, in
+// German, for standard error, with exit status 1. Called once the game's
+// folder is entered.
+CommandLineResult takeSetFile(RunOptions& options);
 // Settings (with the options over them), screen, mouse pointer, images,
-// the window's title and icon: once per run.
+// the window's title and icon, the set to play: once per run.
 void startUp(const RunOptions& options = {});
 // The game program: startUp, then the cycle of modes without end. The
 // program ends inside the front end: the menu's "Spiel beenden" or the

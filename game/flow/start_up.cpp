@@ -1,10 +1,12 @@
 // start_up.cpp — what the game does once per run before the first game.
 //
 // Writes: what readSettings writes (switches, best players); fullScreen and
-// fullScreenStored when the command line chooses the screen; recordName.
+// fullScreenStored when the command line chooses the screen; recordName;
+// what chooseLevelSet writes (a set from the command line).
 #include "game/flow/flow.h"
 
 #include "game/front/front.h"
+#include "game/front/level_sets.h"
 #include "game/world/game_constants.h"
 #include "game/world/game_screen.h"
 #include "game/world/sprite_catalogue.h"
@@ -13,6 +15,7 @@
 
 namespace {
 constexpr const char* kWindowTitle = "Zauberlabyrinth";
+constexpr const char* kProgramName = "zauberlabyrinth";
 
 // --window or --fullscreen: this run opens its screen so, while the settings
 // file keeps its own value unless the player switches in the menu.
@@ -23,12 +26,27 @@ void chooseScreenForThisRun(int fullScreen) {
 }
 }  // namespace
 
+CommandLineResult takeSetFile(RunOptions& options) {
+    CommandLineResult result;
+    if (options.setFile.empty()) return result;
+    std::string refusal;
+    if (!importLevelSet(options.setFile, options.setName, refusal)) {
+        result = CommandLineResult{false, 1, "", std::string(kProgramName) + ": " + options.setFile + ": " +
+                                                     textForTerminal(refusal) + "\n"};
+    }
+    return result;
+}
+
 void startUp(const RunOptions& options) {
     setFrameLog(options.frameLog);
     readSettings();
     // Where the host may end the game without a close request (a browser
     // page closed), the settings are stored as the menu's quit would.
     whenHostMayEnd(storeChangedSettings);
+    // The set was read when it was brought in; should it be gone since, the
+    // shipped labyrinths are played.
+    std::string refusal;
+    if (!options.setName.empty()) chooseLevelSet(options.setName, refusal);
     chooseScreenForThisRun(options.fullScreen);
     world.recordName = options.recordName;
     // The window opens with its name; the wizard becomes its icon once the

@@ -5,6 +5,7 @@
 // score; nothing else sorts it.
 #pragma once
 
+#include <array>
 #include <string>
 
 // The longest best-player name: the title screen shows names from column 44
@@ -28,3 +29,12 @@ void insertBestPlayer(int place, const std::string& name, int score);
 // Every name "Talvin", the scores 10000, 9000, ..., 1000.
 // Writes: World::bestNames, bestScores.
 void resetBestPlayers();
+
+// The table as a file holds it, one line "name",score per entry 1..10: the
+// settings file from its second line on, a level set's table file whole.
+// Reads the ten lines from the open file number 1 into the table; a line
+// missing reads as an empty name with 0 points.
+// Writes: World::bestNames, bestScores (1..10).
+void readBestPlayerLines();
+// Writes the ten lines of names and scores to the open file number 1.
+void writeBestPlayerLines(const std::array<std::string, 12>& names, const std::array<int, 12>& scores);

@@ -1,5 +1,6 @@
 // demo_playback.cpp — demonstrations: the start of the next one in the
-// cycle, and the next recorded command during playback.
+// cycle (the shipped recordings, or those a set of the player's brings),
+// and the next recorded command during playback.
 //
 // Writes: World::demoCycle, demoMoves, level, demoStep.
 #include "game/front/demonstration.h"
@@ -20,14 +21,24 @@ constexpr DemonstrationSlot kCycle[kRecordings] = {{1, 1}, {2, 2}, {3, 3}, {4, 4
 
 }  // namespace
 
+bool demonstrationAvailable() { return world.setName.empty() || !world.set.demonstrations.empty(); }
+
 void startDemonstration() {
+    if (!demonstrationAvailable()) return;
     // demoCycle counts the demonstrations started, 0 after the last.
+    const int count = world.setName.empty() ? kRecordings : static_cast<int>(world.set.demonstrations.size());
     int next = world.demoCycle + 1;
-    if (next < 1 || next > kRecordings) next = 1;
-    const DemonstrationSlot& slot = kCycle[next - 1];
-    world.demoCycle = next == kRecordings ? 0 : next;
-    world.level = slot.level;
-    readRecording(recordingPath(slot.recording), world.demoMoves);
+    if (next < 1 || next > count) next = 1;
+    world.demoCycle = next == count ? 0 : next;
+    if (world.setName.empty()) {
+        const DemonstrationSlot& slot = kCycle[next - 1];
+        world.level = slot.level;
+        readRecording(recordingPath(slot.recording), world.demoMoves);
+    } else {
+        const SetDemonstration& demo = world.set.demonstrations[static_cast<std::size_t>(next - 1)];
+        world.level = demo.place;
+        world.demoMoves = demo.moves;
+    }
     world.demoStep = 1;
 }
 

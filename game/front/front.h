@@ -17,14 +17,21 @@ void gameOver();
 bool gameMenu();
 // Reads "Data\Einstellung.dat": switches and best players.
 void readSettings();
-// Writes "Data\Einstellung.dat"; false when it could not be written, in
-// which case the previous file stands unchanged.
+// Writes "Data\Einstellung.dat" with the shipped labyrinths' table and,
+// while a set of the player's is played, that set's table file; false when
+// one could not be written, in which case its previous file stands
+// unchanged.
 bool writeSettings();
 // writeSettings, but only when the switches or the best players differ from
 // what this run last read from the file or wrote to it: a run that changed
 // nothing never writes over what another run stored meanwhile. Registered
 // at start-up for the host's silent end (a browser page hidden or closed).
 void storeChangedSettings();
+// Stores the table of the set played where it belongs: the settings file
+// for the shipped labyrinths, "Data\<set>.bestenliste" for a set of the
+// player's (which leaves the settings file alone). False when it could not
+// be written.
+bool writeBestPlayers();
 // The command of demoMoves[demoStep], and demoStep advanced past it; the flow
 // carries it out. Command::None in a live game (demoStep 0).
 // Writes: World::demoStep.

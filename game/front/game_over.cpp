@@ -1,8 +1,9 @@
 // game_over.cpp — the end of a lost live game: the closing scene with its
 // message, a pause of four seconds, and the best-player entry.
 //
-// A new entry is written to the settings file at once, so that a player's
-// record does not depend on leaving through the menu.
+// A new entry is written at once (to the settings file, or to the table file
+// of the set played), so that a player's record does not depend on leaving
+// through the menu.
 //
 // Writes: World::sceneShown, score and heldItem (both 0 at the end), the
 // best-player table; what loadLevel writes (the closing scene).
@@ -31,7 +32,7 @@ void enterBestPlayer(int place) {
     setTextPos(kNameRow, kNameColumn);
     inputLine("Deinen Namen Bitte ?", false, true);
     insertBestPlayer(place, bestPlayerName(readStringField()), world.score);
-    writeSettings();
+    writeBestPlayers();
     quitOnCloseRequest();
 }
 

@@ -5,14 +5,17 @@
 // function for writing and reading, never by dumping memory.
 //
 // Writes (loadGame): World::map, playerX/Y, viewX/Y, pigs, flameGhosts,
-// cleaners, eyes and their counts, heldItem, energy, level, score.
+// cleaners, eyes and their counts, heldItem, energy, level, score; what
+// chooseLevelSet writes (a game of another set).
 #include "game/front/saved_game.h"
 
 #include "common/file_names.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
+#include "common/level_set.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
+#include "game/front/level_sets.h"
 #include "game/world/game_constants.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -40,6 +43,7 @@ struct SavedGame {
     int heldItem = 0;
     int energy = 0;
     int level = 0;
+    std::string setName;  // the set played, "" for the shipped labyrinths
 };
 
 // The last line of the file, in order.
@@ -99,10 +103,13 @@ bool saveGame(const std::string& path) {
     // of its own.
     forEachLevelValue(std::as_const(game->labyrinth), [](int value, bool) { writeIntField(kFile, value, true); });
     for (int k = 0; k < kLastLineValues; ++k) writeIntField(kFile, (*game).*kLastLine[k], k == kLastLineValues - 1);
+    // A game of a set of the player's names the set on one more line; a
+    // game of the shipped labyrinths ends where saved games always ended.
+    if (!world.setName.empty()) writeStringField(kFile, world.setName, true);
     return closeFile(kFile);
 }
 
-bool loadGame(const std::string& path) {
+bool loadGame(const std::string& path, std::string* refusal) {
     const auto game = std::make_unique<SavedGame>();
     openFile(path, FileMode::Input, kFile);
     forEachLevelValue(game->labyrinth, [](int& value, bool) {
@@ -111,7 +118,23 @@ bool loadGame(const std::string& path) {
     });
     beginFieldRead(kFile);
     for (int SavedGame::*field : kLastLine) (*game).*field = readIntField();
+    // Missing in a game of the shipped labyrinths, and in every file saved
+    // before there were sets: the empty text.
+    beginFieldRead(kFile);
+    game->setName = typedFileName(readStringField());
     if (!closeFile(kFile)) return false;  // nothing could be opened
+
+    // The game goes on in its own set, whose door leads to its next labyrinth.
+    std::string why;
+    if (!chooseLevelSet(game->setName, why)) {
+        if (refusal) {
+            const bool there = checkFileName(game->setName) == NameCheck::Valid &&
+                               (openFile(levelSetPath(game->setName), FileMode::Input, kFile), closeFile(kFile));
+            *refusal = (there ? "Sammlung besch\x84" "digt: " : "Sammlung fehlt: ") +
+                       game->setName.substr(0, kMaxSetText);
+        }
+        return false;
+    }
 
     makeLevelSafe(game->labyrinth);
     makeGameFieldsSafe(*game);
@@ -133,8 +156,9 @@ void saveGameDialog() {
 bool loadGameDialog() {
     const std::string name = askGameName();
     if (name.empty()) return false;
-    const bool loaded = loadGame(savedGamePath(name));
-    if (!loaded) showDialogMessage(kNotFound);
+    std::string refusal;
+    const bool loaded = loadGame(savedGamePath(name), &refusal);
+    if (!loaded) showDialogMessage(refusal.empty() ? kNotFound : refusal);
     flushKeys();
     return loaded;
 }

@@ -4,10 +4,15 @@
 // Every setting is listed once, in file order; reading and writing walk the
 // same lists, so the two cannot drift apart.
 //
+// The table is that of the shipped labyrinths; a level set of the player's
+// keeps its own (level_sets.cpp), which writeSettings stores as well while
+// that set is played.
+//
 // Writes: World::soundOn, joystickOn, fullScreen, bestNames[1..10],
 // bestScores[1..10] (readSettings); World::settingsOnFile (both).
 #include "game/front/best_players.h"
 #include "game/front/front.h"
+#include "game/front/level_sets.h"
 
 #include "common/level_list.h"
 #include "game/world/world.h"
@@ -62,28 +67,23 @@ void readSettings() {
     openFile(kSettingsPath, FileMode::Input, kFile);
     beginFieldRead(kFile);
     for (int RunState::*setting : kSwitches) world.*setting = asSwitch(readIntField());
-    for (int i = 1; i <= kBestPlayers; ++i) {
-        beginFieldRead(kFile);
-        // A hand-edited or damaged file may hold any text: a name is kept as
-        // a typed one is, so the table shows it in its columns and the file
-        // can store it again.
-        world.bestNames[i] = bestPlayerName(readStringField());
-        world.bestScores[i] = readIntField();
-    }
+    readBestPlayerLines();
     closeFile(kFile);
     world.settingsOnFile = settingsInFileOrder();
 }
 
 bool writeSettings() {
+    // While a set of the player's is played, the table shown is that set's:
+    // it goes to its own file, and the settings keep the shipped table.
+    const bool shipped = world.setName.empty();
+    const bool setTableWritten = shipped || writeBestPlayers();
     openFile(kSettingsPath, FileMode::Output, kFile);
     for (int k = 0; k < kSwitchCount; ++k) writeIntField(kFile, storedValue(kSwitches[k]), k == kSwitchCount - 1);
-    for (int i = 1; i <= kBestPlayers; ++i) {
-        writeStringField(kFile, world.bestNames[i], false);
-        writeIntField(kFile, world.bestScores[i], true);
-    }
+    writeBestPlayerLines(shipped ? world.bestNames : world.shippedBestNames,
+                         shipped ? world.bestScores : world.shippedBestScores);
     if (!closeFile(kFile)) return false;
     world.settingsOnFile = settingsInFileOrder();
-    return true;
+    return setTableWritten;
 }
 
 void storeChangedSettings() {

@@ -5,19 +5,23 @@
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
 // draws the pass looks at the start keys, Esc (menu), H (reset the table),
-// L (next labyrinth) and F1 (the key help, during which the clock stands);
-// the status line names F1 meanwhile. The texts cycle through 1,001
+// L (next labyrinth), F1 (the key help, during which the clock stands) and
+// F2 (the list of level sets, likewise); the status line names F1 and F2
+// meanwhile. While a set of the player's is played, its title and author
+// stand where the shipped labyrinths name their maker, and with no
+// demonstration of its own the title stays until a key is pressed. The texts cycle through 1,001
 // colours, one step per pass: the blue part changes every pass, so they
 // flicker, while green and red fall slowly from orange-red to red and on to
 // yellow.
 //
 // Writes: World::frameCounter (tile animation), joystickOn and the
-// best-player table (H), sceneShown and level (L); what the menu and
-// startDemonstration write.
+// best-player table (H), sceneShown and level (L); what the menu,
+// startDemonstration and the list of sets write.
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
 #include "game/front/key_help.h"
+#include "game/front/level_sets.h"
 #include "game/front/title.h"
 
 #include "common/level_list.h"
@@ -31,6 +35,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -52,12 +57,19 @@ struct TitleText {
     int row;
     const char* text;  // padded with blanks: printing it erases what lay below
 };
-constexpr TitleText kCredits[] = {
+constexpr TitleText kMaker[] = {
     {40, " programmiert in Nordlicht "},
     {42, "          von              "},
+};
+constexpr TitleText kPrompt[] = {
     {52, "  Dr\x81" "cke Leertaste um das "},
     {54, "    Spiel zu Starten.      "},
 };
+// A set of the player's names itself there instead: its title and its
+// author, each centred in the width of the maker's lines.
+constexpr int kSetTitleRow = 40;
+constexpr int kSetAuthorRow = 42;
+constexpr std::size_t kCreditWidth = 27;
 constexpr int kTitleX = 330, kTitleY = 235;          // titel, 250 x 80
 constexpr int kSignatureX = 390, kSignatureY = 345;  // zk, 100 x 40
 
@@ -78,10 +90,25 @@ void printAt(int row, int column, const char* text) {
     printText(text, true);
 }
 
+// text in the middle of a credit line, cut to it, blanks around.
+std::string centred(const std::string& text) {
+    const std::string cut = text.substr(0, kCreditWidth);
+    std::string line((kCreditWidth - cut.size()) / 2, ' ');
+    line += cut;
+    line.resize(kCreditWidth, ' ');
+    return line;
+}
+
 void drawCredits() {
     drawImage(kTitleX, kTitleY, image(Img::titel), DrawMode::Opaque);
-    drawImage(kSignatureX, kSignatureY, image(Img::zk), DrawMode::Opaque);
-    for (const TitleText& line : kCredits) printAt(line.row, kTextColumn, line.text);
+    if (world.setName.empty()) {
+        drawImage(kSignatureX, kSignatureY, image(Img::zk), DrawMode::Opaque);
+        for (const TitleText& line : kMaker) printAt(line.row, kTextColumn, line.text);
+    } else {
+        printAt(kSetTitleRow, kTextColumn, centred(world.set.title).c_str());
+        printAt(kSetAuthorRow, kTextColumn, centred(world.set.author.empty() ? "" : "von " + world.set.author).c_str());
+    }
+    for (const TitleText& line : kPrompt) printAt(line.row, kTextColumn, line.text);
 }
 
 void drawBestPlayers() {
@@ -122,11 +149,12 @@ TitleExit titlePass(TitleState& state) {
     if (state.now - state.start < kCreditsSeconds) drawCredits();
     if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
     printKeyHelpHint();
+    printSetListHint();
     logFirstPicture();  // the diagnostic start-up mark, once per run
     state.now = timerSeconds();
     // The time-out is looked at before any key, so a start key held in the
     // same pass still gets the demonstration.
-    if (state.now - state.start > kDemonstrationSeconds) {
+    if (state.now - state.start > kDemonstrationSeconds && demonstrationAvailable()) {
         startDemonstration();
         return TitleExit::Demonstration;
     }
@@ -141,6 +169,17 @@ TitleExit titlePass(TitleState& state) {
     }
     // The help holds the title's clock: its seconds are not counted.
     if (gameKeyHeld(kOnTitle, GameCommand::KeyHelp)) state.start += showKeyHelp();
+    // F2: the list of level sets, likewise; a set chosen there starts the
+    // title afresh over its first labyrinth.
+    if (gameKeyPressed(kOnTitle, GameCommand::ChooseSet)) {
+        double seconds = 0;
+        if (setListScreen(seconds)) {
+            state = TitleState{};
+            state.start = timerSeconds();
+        } else {
+            state.start += seconds;
+        }
+    }
     // H and L act once per tap and repeat when held (keyPressed).
     if (gameKeyPressed(kOnTitle, GameCommand::ResetTable)) {
         world.joystickOn = 0;
@@ -157,7 +196,8 @@ bool titleScreen() {
     flushKeys();
     // Presses made before the title showed are forgotten (a key still held
     // is still seen as held).
-    for (const GameCommand command : {GameCommand::ResetTable, GameCommand::NextLabyrinth, GameCommand::Start}) {
+    for (const GameCommand command : {GameCommand::ResetTable, GameCommand::NextLabyrinth, GameCommand::ChooseSet,
+                                       GameCommand::Start}) {
         gameKeyPressed(kOnTitle, command);
     }
     TitleState state;

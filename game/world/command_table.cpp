@@ -32,6 +32,7 @@ constexpr GameKey kGameKeys[] = {
     {kOnTitle, 0, Cmd::Pointer, "linke Maustaste", "Spiel starten"},
     {kOnTitle, L, Cmd::NextLabyrinth, "L", "n\x84" "chstes Labyrinth"},
     {kOnTitle, H, Cmd::ResetTable, "H", "Bestenliste zur\x81" "cksetzen"},
+    {kOnTitle, F2, Cmd::ChooseSet, "F2", "Sammlung w\x84hlen"},
 };
 
 bool isKeyOf(const GameKey& key, KeyPlace place, GameCommand command) {

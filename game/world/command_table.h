@@ -31,6 +31,7 @@ enum class GameCommand : unsigned char {
     Start,          // start a game from the title screen
     NextLabyrinth,  // the title shows the next labyrinth, the game starts in it
     ResetTable,     // the title resets the best players and switches the joystick off
+    ChooseSet,      // the title's list of level sets
     Pointer,        // the mouse: live input's pointer step, the title's start button
     Sticks,         // joystick and game pad: live input's stick step, the title's start button
 };

@@ -1,6 +1,7 @@
 // level_loader.cpp — loadLevel: the level sequence and the reading of one
 // level file into the World, through the level file reader all programs
-// share.
+// share; while a set of the player's is played, its labyrinths take the
+// place of the files 001..008 (and its closing scene that of "ende").
 //
 // Writes: World::map (columns 1..220, rows 1..150), playerX, playerY, viewX,
 // viewY, x / y / homeViewX / homeViewY of all entries of pigs, flameGhosts,
@@ -27,11 +28,27 @@ std::string chosenName() {
     return kLevelNames[world.level - 1];
 }
 
+// What a set of the player's holds for the current level and death state:
+// its labyrinth, or its closing scene; nullptr where it holds none (a set
+// without a closing scene shows the shipped one).
+const LevelData* chosenFromSet() {
+    if (world.set.labyrinths.size() != static_cast<std::size_t>(kLevelCount)) return nullptr;
+    if (world.deathKind > 0) return world.set.closingScene.empty() ? nullptr : &world.set.closingScene.front();
+    if (world.level < 1) return nullptr;
+    return &world.set.labyrinths[static_cast<std::size_t>(world.level - 1)].level;
+}
+
 }  // namespace
 
 void loadLevel() {
     const std::string name = chosenName();
     if (name.empty()) return;
+    if (const LevelData* fromSet = chosenFromSet()) {
+        loaded = *fromSet;
+        makeLevelSafe(loaded);
+        putLevelIntoWorld(loaded);
+        return;
+    }
     loadNamedLevel(name);
 }
 

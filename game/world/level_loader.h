@@ -8,7 +8,9 @@
 #include <string>
 
 // Loads "Data\001.dat".."Data\008.dat" by World::level, or "Data\ende.dat"
-// while World::deathKind is above 0. With level below 1 and deathKind 0 it
+// while World::deathKind is above 0; while a set of the player's is played
+// (World::set), its labyrinth of that number instead, and its closing scene
+// when it has one. With level below 1 and deathKind 0 it
 // does nothing. Values are made safe for play on the way in (see
 // level_loader.cpp); step offsets, heldItem, energy, score, frameCounter,
 // sceneShown and the splinters are left as they are.

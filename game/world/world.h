@@ -19,6 +19,7 @@
 
 #include "common/demo_file.h"
 #include "common/level_file.h"
+#include "common/level_set.h"
 #include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
 
@@ -60,10 +61,14 @@ struct RunState {
     int fullScreen = 0;   // 1: full screen, 0: window (settings file, menu, start-up's command-line choice)
     int fullScreenStored = -1;  // while the command line overrides fullScreen for this run: the settings file's 0 or 1, written back in its place; -1 otherwise (start-up, menu)
     int menuCursor = 0;   // highlighted line 1..7 of the in-game menu (menu)
-    int demoCycle = 0;    // 0..3: which demonstration the title screen plays next (title screen)
+    int demoCycle = 0;    // 0..3 (a set's own: 0..count-1): which demonstration the title screen plays next (title screen, level sets)
     int oneLevel = 0;     // 1: the run plays one level file (--level) and ends at its door, 0 the whole game (flow's playOneLevel)
-    std::array<int, kBestPlayers + 2> bestScores{};         // 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key)
+    std::array<int, kBestPlayers + 2> bestScores{};         // the table of the set played: 1..10 the table, 11 takes what is shifted out (settings file, game over, title screen's H key, level sets)
     std::array<std::string, kBestPlayers + 2> bestNames{};  // names belonging to bestScores (same writers)
+    std::string setName;  // the level set played: "" for the shipped labyrinths "Data\001.dat".."008.dat", else the player's set "Data\<setName>.zset", a plain file name (level sets: the title's list, --set, a loaded game)
+    LevelSet set;         // that set as read: labyrinths, closing scene, demonstrations; empty while the shipped labyrinths are played (level sets)
+    std::array<int, kBestPlayers + 2> shippedBestScores{};         // while a set of the player's is played: the shipped labyrinths' table, kept for the settings file; unused otherwise (level sets)
+    std::array<std::string, kBestPlayers + 2> shippedBestNames{};  // names belonging to shippedBestScores (level sets)
     std::string recordName;  // --record NAME: each live game is recorded into "Data\NAME.dat"; "" records nothing (start-up)
     std::string settingsOnFile;  // the switches and best players as this run last read or wrote the settings file, in file order; "" before (settings file)
 };

@@ -138,7 +138,7 @@ TEST_F(Drawing, TheKeyPageShowsEveryOtherKeyFromTheNextRedrawAsThePanelDoes) {
     for (const auto& [row, text] : std::initializer_list<std::pair<int, const char*>>{
              {1, "Pfeiltasten - Cursor bewegen"}, {2, "Leertaste - Pinsel setzen"}, {9, "F3 - Hilfe an/aus"},
              {12, "Esc - Ende"}, {13, "Strg+Z - R\x81" "ckg\x84ngig"}, {20, "F7 - Tastenseite an/aus"},
-             {21, "Tab - alle Felder"}, {24, "Umschalt+Klick - Figur weg"}}) {
+             {22, "Tab - alle Felder"}, {25, "Umschalt+Klick - Figur weg"}}) {
         EXPECT_TRUE(showsText(row, 64, text)) << text;
     }
     EXPECT_EQ(editor.textRow, kFirstTextRow) << "the page leaves the dialogs where they were";

@@ -2,6 +2,7 @@
 // to press keys at virtual times and to see whether a text is on the screen.
 #pragma once
 
+#include "game/front/front.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 
@@ -18,6 +19,12 @@ protected:
     }
     // Seconds from now on the virtual clock.
     static double in(double seconds) { return headless::clock() + seconds; }
+    // Runs the title screen; the virtual seconds it took.
+    static double timedTitle() {
+        const double start = headless::clock();
+        titleScreen();
+        return headless::clock() - start;
+    }
 
     // Does the visible page show text at (row, column) in colour? Prints the
     // same text on the background page and compares the cells.

@@ -23,12 +23,6 @@ protected:
         world.level = 1;
         renderScene();
     }
-    // Runs the title screen; the virtual seconds it took.
-    static double timedTitle() {
-        const double start = headless::clock();
-        titleScreen();
-        return headless::clock() - start;
-    }
 };
 
 TEST_F(Title, CreditsFirstTheBestPlayersAfterTenSecondsADemonstrationAfterTwenty) {

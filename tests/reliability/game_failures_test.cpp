@@ -254,7 +254,10 @@ TEST_F(GameFailures, TenMegabytesOfGarbageInEveryFileTheGameReadsLoadSafeAndPlay
     EXPECT_EQ(invariants::settingsPart(world), "");
     startDemonstration();
     EXPECT_EQ(world.demoStep, 1);
-    ASSERT_TRUE(loadGame("Data\\spiel.sav"));
+    // What follows the last line may name a level set, which is missing: the
+    // load is then refused, saying so, and the world stays as it was.
+    std::string refusal;
+    ASSERT_TRUE(loadGame("Data\\spiel.sav", &refusal) || refusal.starts_with("Sammlung fehlt: ")) << refusal;
     EXPECT_EQ(invariants::wholeWorld(world), "");
     world.level = 1;
     loadLevel();

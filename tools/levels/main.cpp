@@ -19,6 +19,12 @@
 //       checks the level sources (001..008) and makes from each demonstration
 //       source demoN.txt the recording N (1..4) on labyrinth N:
 //       <dir>/Data/Demo.dat, Demo2.dat, ...
+//   zl_levelmake --legend <legend.txt> --set <dir> <source.txt>...
+//       checks the level sources 001..008 (and ende, the closing scene),
+//       proves each labyrinth with the solver and writes them as the shipped
+//       level set <dir>/Data/zauberlabyrinth.zset, with the recordings
+//       <dir>/Data/Demo.dat .. Demo4.dat (made by --demos before) as its
+//       demonstrations on labyrinths 1..4.
 //   zl_levelmake --install <staging Data> <run Data>
 //       brings the staged files into the run folder's Data where the player
 //       has not changed them, by the rule the programs apply to an installed
@@ -29,6 +35,9 @@
 #include "common/demo_file.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
+#include "common/level_set.h"
+#include "common/solver.h"
+#include "common/wizard_walk.h"
 #include "platform/file_replace.h"
 #include "tools/levels/demo_maker.h"
 #include "tools/levels/install_shipped.h"
@@ -39,6 +48,7 @@
 #include "tools/levels/route_text.h"
 #include "tools/levels/solution_text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -49,12 +59,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Mode { Write, Check, Overview, Solve, ToText, Demos };
+enum class Mode { Write, Check, Overview, Solve, ToText, Demos, Set };
 
 struct Options {
     Mode mode = Mode::Check;
     std::string legend;
-    std::string target;  // output folder for Write, Overview, ToText and Demos
+    std::string target;  // output folder for Write, Overview, ToText, Demos and Set
     std::vector<std::string> sources;
     std::vector<std::string> demos;  // demonstration sources (Demos)
 };
@@ -64,6 +74,7 @@ int usage() {
                  "<source.txt>...\n"
                  "       zl_levelmake --legend <legend.txt> --totext <dir> <level.dat>...\n"
                  "       zl_levelmake --legend <legend.txt> --demos <dir> --demo <demoN.txt>... <source.txt>...\n"
+                 "       zl_levelmake --legend <legend.txt> --set <dir> <source.txt>...\n"
                  "       zl_levelmake --install <staging Data> <run Data>\n";
     return 2;
 }
@@ -88,11 +99,12 @@ bool parseOptions(int argc, char** argv, Options& options) {
         };
         if (arg == "--legend") {
             if (!value(options.legend)) return false;
-        } else if (arg == "--out" || arg == "--png" || arg == "--totext" || arg == "--demos") {
+        } else if (arg == "--out" || arg == "--png" || arg == "--totext" || arg == "--demos" || arg == "--set") {
             if (modeSet || !value(options.target)) return false;
-            options.mode = arg == "--out"    ? Mode::Write
-                           : arg == "--png"  ? Mode::Overview
+            options.mode = arg == "--out"      ? Mode::Write
+                           : arg == "--png"    ? Mode::Overview
                            : arg == "--totext" ? Mode::ToText
+                           : arg == "--set"    ? Mode::Set
                                                : Mode::Demos;
             modeSet = true;
         } else if (arg == "--demo") {
@@ -226,6 +238,63 @@ int writeDemos(const Options& options, const std::vector<LevelSource>& sources) 
     return 0;
 }
 
+// Set: the shipped labyrinths, proven, with the closing scene and the
+// demonstrations, as one level set file below the target's Data.
+int writeShippedSet(const Options& options, const std::vector<LevelSource>& sources) {
+    auto set = std::make_unique<LevelSet>(emptyLevelSet(kShippedSetTitle, kShippedSetAuthor));
+    std::vector<bool> found(kLevelCount, false);
+    for (const LevelSource& source : sources) {
+        const std::string stem = fs::path(source.fileName).stem().string();
+        if (stem == kClosingSceneName) {
+            set->closingScene = {*source.level};
+            continue;
+        }
+        const auto at = std::find(std::begin(kLevelNames), std::end(kLevelNames), stem);
+        if (at == std::end(kLevelNames)) {
+            std::cerr << source.fileName << ": a set holds the labyrinths 001..008 and ende only\n";
+            return 1;
+        }
+        const std::size_t n = static_cast<std::size_t>(at - std::begin(kLevelNames));
+        SetLabyrinth& place = set->labyrinths[n];
+        place.name = source.name.substr(0, static_cast<std::size_t>(kMaxSetText));
+        place.level = *source.level;
+        SolverResult result = solveLevel(*source.level);
+        if (!result.finished || !routeReachesDoor(place.level, result.route)) {
+            std::cerr << source.fileName << ": the solver finds no way to the door\n";
+            return 1;
+        }
+        place.route = std::move(result.route);
+        found[n] = true;
+    }
+    for (int n = 0; n < kLevelCount; ++n) {
+        if (found[static_cast<std::size_t>(n)]) continue;
+        std::cerr << "the set needs the level source " << kLevelNames[n] << ".txt\n";
+        return 1;
+    }
+    if (!enterTarget(options.target)) return 1;
+    for (int n = 1; n <= kRecordings; ++n) {
+        SetDemonstration demo;
+        demo.place = n;
+        if (!readRecording(recordingPath(n), demo.moves)) {
+            std::cerr << (fs::path(options.target) / "Data").string() << ": recording " << n
+                      << " is missing: make the demonstrations first (--demos)\n";
+            return 1;
+        }
+        set->demonstrations.push_back(demo);
+    }
+    const std::string path = levelSetPath(kShippedSetName);
+    auto back = std::make_unique<LevelSet>();
+    std::string refusal;
+    if (!writeLevelSet(path, *set) || !readLevelSet(path, *back, refusal) || !(*back == *set) || !isProven(*back)) {
+        std::cerr << (fs::path(options.target) / "Data").string() << ": the set could not be written whole "
+                  << refusal << "\n";
+        return 1;
+    }
+    std::cout << kShippedSetName << kLevelSetExtension << ": " << kLevelCount << " labyrinths proven, "
+              << set->closingScene.size() << " closing scene, " << set->demonstrations.size() << " demonstrations\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -271,6 +340,7 @@ int main(int argc, char** argv) {
         return 0;
     case Mode::ToText: return 1;  // handled above, before any source is read
     case Mode::Demos: return writeDemos(options, sources);
+    case Mode::Set: return writeShippedSet(options, sources);
     case Mode::Solve: {
         int status = 0;
         for (const LevelSource& source : sources) {
