@@ -3,6 +3,8 @@
 // Writes: nothing (no record; it only builds text).
 #include "common/command_line.h"
 
+#include <cstring>
+
 namespace {
 
 // The column where the texts begin; a longer term pushes its text two
@@ -27,11 +29,26 @@ void appendLine(std::string& out, const ReferenceLine& line) {
 }  // namespace
 
 std::string helpText(const std::string& invoked, const ProgramInfo& info, const std::vector<ReferenceSection>& sections) {
-    std::string text = "Aufruf: " + invoked + " [OPTION]...\n" + info.summary + "\n";
+    std::string text = formatText(trTerminal("Aufruf: {0} [OPTION]..."), {invoked}) + "\n" + trTerminal(info.summary) + "\n";
     for (const ReferenceSection& section : sections) {
         text += "\n" + section.title + ":\n";
         for (const ReferenceLine& line : section.lines) appendLine(text, line);
     }
-    if (*info.footer) text += std::string("\n") + info.footer;
+    if (*info.footer) text += "\n" + trTerminal(info.footer);
     return text;
+}
+
+std::string languageOnCommandLine(int argc, const char* const* argv) {
+    std::string code;
+    const std::size_t length = std::strlen(kLanguageOption);
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i] ? argv[i] : "";
+        if (argument == kLanguageOption && i + 1 < argc && argv[i + 1]) {
+            code = argv[++i];
+        } else if (argument.size() > length && argument.compare(0, length, kLanguageOption) == 0 &&
+                   argument[length] == '=') {
+            code = argument.substr(length + 1);
+        }
+    }
+    return code;
 }

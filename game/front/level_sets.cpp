@@ -12,6 +12,7 @@
 #include "game/front/level_sets.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_set.h"
 #include "game/front/best_players.h"
 #include "game/front/front.h"
@@ -28,8 +29,8 @@ constexpr const char* kTableExtension = ".bestenliste";
 // Names tried for a set brought in: "<name>", then "<name>-2" up to this.
 constexpr int kMostCopies = 99;
 constexpr const char* kDefaultName = "Sammlung";
-const char* const kNotStored = "Die Sammlung kann nicht im Ordner Data gespeichert werden.";
-const char* const kUnreadable = "Die Datei fehlt oder kann nicht gelesen werden.";
+const char* const kNotStored = trMark("Die Sammlung kann nicht im Ordner Data gespeichert werden.");
+const char* const kUnreadable = trMark("Die Datei fehlt oder kann nicht gelesen werden.");
 
 void readSetBestPlayers(const std::string& name) {
     // A set played for the first time has no file: every line reads empty.
@@ -88,7 +89,7 @@ std::vector<SetListEntry> listLevelSets() {
         return a.title != b.title ? a.title < b.title : a.name < b.name;
     });
     // The shipped labyrinths are proven when the build makes them.
-    sets.insert(sets.begin(), SetListEntry{"", kShippedSetTitle, kShippedSetAuthor, true, ""});
+    sets.insert(sets.begin(), SetListEntry{"", tr(kShippedSetTitle), tr(kShippedSetAuthor), true, ""});
     return sets;
 }
 
@@ -97,7 +98,7 @@ bool chooseLevelSet(const std::string& name, std::string& refusal) {
     LevelSet set;
     if (!name.empty()) {
         if (checkFileName(name) != NameCheck::Valid) {
-            refusal = "Die Sammlung \"" + name.substr(0, kMaxSetText) + "\" fehlt.";
+            refusal = trFormat("Die Sammlung \"{0}\" fehlt.", {name.substr(0, kMaxSetText)});
             return false;
         }
         if (!readLevelSet(levelSetPath(name), set, refusal)) return false;
@@ -132,7 +133,7 @@ bool importLevelSet(const std::string& hostPath, std::string& name, std::string&
     const bool opened = readFieldsFromOutside(hostPath);
     const bool read = opened && readLevelSetFields(*set, refusal);
     readFieldsFromOutside("");  // the file's bytes are let go
-    if (!opened) refusal = kUnreadable;
+    if (!opened) refusal = tr(kUnreadable);
     if (!read) return false;
 
     auto there = std::make_unique<LevelSet>();
@@ -160,6 +161,6 @@ bool importLevelSet(const std::string& hostPath, std::string& name, std::string&
         name = candidate;
         return true;
     }
-    refusal = kNotStored;
+    refusal = tr(kNotStored);
     return false;
 }
