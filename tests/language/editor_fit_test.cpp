@@ -44,9 +44,9 @@ protected:
         if (more) more();
     }
 
-    void check(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& more,
-               const std::function<void()>& draw, const std::set<std::string>& data = {}, double pictureAt = -1) {
-        fit::checkScreen(screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
+    fit::Shown check(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& more,
+                     const std::function<void()>& draw, const std::set<std::string>& data = {}, double pictureAt = -1) {
+        return fit::checkScreen(screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
     }
 
     static void tap(int key, double at) {
@@ -227,9 +227,21 @@ TEST_F(EditorScreens, TheLevelSetsScreenWithItsDialogs) {
         {22, 37, 1, 100, "the rows of the dialogs"},
         kStatusRows,
     };
-    check("Sammlung", boxes, smallLevel, [] {
+    const fit::Shown german = check("Sammlung", boxes, [] {
+        smallLevel();
+        editor.levelChanged = 1;
+        // A set file that cannot be read.
+        openFile("Data\\kaputt.zset", FileMode::Output, 1);
+        writeStringField(1, "Zauberlabyrinth-Sammlung", false);
+        writeIntField(1, 9, true);
+        closeFile(1);
+    }, [] {
+        // The answer yes is the language's own letter: J, or Y in English.
+        const int yes = languageState.current == kGerman ? scancode::J : scancode::Y;
         double t = now() + 0.2;
-        tap(scancode::Space, t);  // the level into place 1
+        tap(scancode::Enter, t);  // the changed level stands in no place: asked first
+        tap(scancode::N, t += 0.3);
+        tap(scancode::Space, t += 0.3);  // the level into place 1
         tap(scancode::U, t += 0.3);
         headless::typeText("Keller\r", t += 0.3);
         tap(scancode::T, t += 0.3);
@@ -238,15 +250,33 @@ TEST_F(EditorScreens, TheLevelSetsScreenWithItsDialogs) {
         tap(scancode::Down, t += 0.3);
         tap(scancode::F1, t += 0.3);
         headless::typeText("wiesen\r", t += 0.3);
-        tap(scancode::Delete, t += 20.0);  // after the proof of the eight places
+        tap(scancode::F1, t += 20.0);  // after the proof of the eight places
+        // The shipped set's name: a key buffer's fill, the Enter after it.
+        headless::typeText("zauberlabyrinth", t += 0.3);
+        headless::typeText("\r", t += 0.1);
+        tap(scancode::Delete, t += 0.3);
         tap(scancode::N, t += 0.3);
         tap(scancode::N, t += 0.3);  // the set changed: not a new one
-        tap(scancode::F1, t += 0.3);
-        headless::typeText("zauberlabyrinth\r", t += 0.3);
+        tap(scancode::F2, t += 0.3);
+        tap(yes, t += 0.3);  // another one all the same: the damaged file
+        headless::typeText("kaputt\r", t += 0.3);
+        tap(scancode::F2, t += 0.3);
+        tap(yes, t += 0.3);
+        headless::typeText("wiesen\r", t += 0.3);
+        tap(scancode::N, t += 0.5);  // a new set, unasked
+        headless::typeText("Neu\r", t += 0.3);
+        headless::typeText("Ich\r", t += 0.3);
         tap(scancode::Esc, t += 0.5);
         levelSetCommand();
         drawStatusLine(true);
-    }, {"Labyrinth 1", "Keller", "wiesen"}, 3.2);
+    }, {"Labyrinth 1", "Keller", "wiesen", "kaputt", "Neu", "Ich", "kaputt  wiesen"}, 3.2);
+    // Every dialog was reached.
+    for (const char* text : {"Pr\x81" "fe Labyrinth 8 von 8", "Gespeichert als Data/wiesen.zset.", "Nicht bewiesen:",
+                             "Sammlung nicht gespeichert. Neue", "Sammlung nicht gespeichert. Andere",
+                             "Die Sammlung hat Format 9", "Geladen: Data/wiesen.zset", "Titel der neuen Sammlung",
+                             "Level nicht gespeichert. Trotzdem", "Dieser Name geh\x94rt"}) {
+        EXPECT_TRUE(fit::showed(german, text)) << textForHost(text);
+    }
 }
 
 }  // namespace

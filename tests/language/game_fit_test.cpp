@@ -63,9 +63,9 @@ protected:
         world.sceneShown = 1;  // no dissolve: the scene stands at once
     }
 
-    void check(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& more,
-               const std::function<void()>& draw, const std::set<std::string>& data = {}, double pictureAt = -1) {
-        fit::checkScreen(screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
+    fit::Shown check(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& more,
+                     const std::function<void()>& draw, const std::set<std::string>& data = {}, double pictureAt = -1) {
+        return fit::checkScreen(screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
     }
 
     // The names of the best players the shipped settings hold.
@@ -136,11 +136,16 @@ TEST_F(GameScreens, TheMenuWithItsSwitchesOnAndOff) {
 }
 
 TEST_F(GameScreens, TheSavedGamesDialogAndWhatItSays) {
-    check("Spielstand-Dialoge", withStatusLine(kMenuBoxes), [] {
-        // A saved game of a set deleted since.
-        world.setName = "weg";
-        saveGame(savedGamePath("weg"));
+    const fit::Shown german = check("Spielstand-Dialoge", withStatusLine(kMenuBoxes), [] {
+        // Saved games of a set deleted since and of one damaged since.
+        for (const char* set : {"weg", "kaputt"}) {
+            world.setName = set;
+            saveGame(savedGamePath(set));
+        }
         world.setName = "";
+        openFile("Data\\kaputt.zset", FileMode::Output, 1);
+        writeStringField(1, "Kaputt", true);
+        closeFile(1);
     }, [] {
         renderScene();
         drawMenu();
@@ -150,7 +155,13 @@ TEST_F(GameScreens, TheSavedGamesDialogAndWhatItSays) {
         loadGameDialog();  // "Spielstand nicht gefunden"
         headless::typeText("weg\r", now() + 0.1);
         loadGameDialog();  // "Sammlung fehlt: weg"
+        headless::typeText("kaputt\r", now() + 0.1);
+        loadGameDialog();  // "Sammlung beschädigt: kaputt"
     }, {}, 4.5);
+    for (const char* text : {"Ung\x81ltiger Name", "Spielstand nicht gefunden", "Sammlung fehlt: weg",
+                             "Sammlung besch\x84" "digt: kaputt"}) {
+        EXPECT_TRUE(fit::showed(german, text)) << textForHost(text);
+    }
 }
 
 TEST_F(GameScreens, TheEndOfAGameWithANewBestPlayer) {

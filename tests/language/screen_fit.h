@@ -214,16 +214,27 @@ inline void expectFits(const std::string& screen, int language, const std::vecto
 inline const std::set<std::string> kKeyNames = {"Esc", "Tab", "Enter", "Joystick, Gamepad"};
 
 // The screen in German and in every other language, checked; `data` the
-// texts it shows that are no words of the programs (names, files).
-inline void checkScreen(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& prepare,
-                        const std::function<void()>& draw, std::set<std::string> data = {}, double pictureAt = -1) {
+// texts it shows that are no words of the programs (names, files). Returns
+// what it showed in German.
+inline Shown checkScreen(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& prepare,
+                         const std::function<void()>& draw, std::set<std::string> data = {}, double pictureAt = -1) {
     data.insert(kKeyNames.begin(), kKeyNames.end());
     const Shown german = showIn(kGerman, screen, prepare, draw, pictureAt);
-    EXPECT_FALSE(german.texts.empty()) << screen << " prints nothing";
+    EXPECT_FALSE(german.texts.empty()) << textForHost(screen) << " prints nothing";
     for (int language = 1; language < languageCount(); ++language) {
-        SCOPED_TRACE(screen);
+        SCOPED_TRACE(textForHost(screen));
         expectFits(screen, language, boxes, german, showIn(language, screen, prepare, draw, pictureAt), data);
     }
+    return german;
+}
+
+// The screen printed a text that begins so (code page 437): the script of
+// keys reached it.
+inline bool showed(const Shown& shown, const std::string& beginning) {
+    for (const headless::PrintedText& text : shown.texts) {
+        if (text.text.rfind(beginning, 0) == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace fit
