@@ -7,12 +7,16 @@
 //
 // The page sets `zlSite` before this script: the program's name, the site's
 // version and, for each file the page downloads itself, its address and
-// size. The program's script is started here once it has arrived.
+// size. The program's script is started here once it has arrived. The
+// page's words are German here and in the language of the page where shown
+// (language.js), in which the program is started too.
 'use strict';
 
 var zl = window.zl || (window.zl = {});
 
 zl.page = (function () {
+  var tr = zl.language.tr;
+  var trFormat = zl.language.trFormat;
   // Where the programs find their files: like an installed desktop program,
   // the program "lives" in <prefix>/games and its files in
   // <prefix>/share/games/zauberlabyrinth (sprites, wave, shipped levels and
@@ -28,6 +32,9 @@ zl.page = (function () {
   var picture = element('picture');
   var typedField = element('typed');
   var started = false;  // the first picture is shown
+
+  zl.language.translatePage();
+  zl.language.setUpSwitch(element('language-switch'));
 
   // ---- Messages -------------------------------------------------------------
 
@@ -91,9 +98,9 @@ zl.page = (function () {
       total += site.files[name].bytes;
       done += Math.min(received[name] || 0, site.files[name].bytes);
     });
-    var german = function (n) { return n.toLocaleString('de-DE'); };
+    var shown = function (n) { return n.toLocaleString(zl.language.code()); };
     element('loading-text').textContent =
-      'Lade ' + document.title + ' … ' + german(done) + ' von ' + german(total) + ' Bytes';
+      trFormat('Lade {0} … {1} von {2} Bytes', [document.title, shown(done), shown(total)]);
     element('loading-bar').value = total ? done / total : 0;
   }
 
@@ -141,15 +148,15 @@ zl.page = (function () {
 
   function failed(error) {
     console.error(error);
-    element('loading-text').textContent = document.title + ' ließ sich nicht laden (' + error.message +
-      '). Ist die Verbindung unterbrochen? Ein neuer Versuch lädt die Seite neu.';
+    element('loading-text').textContent = trFormat('{0} ließ sich nicht laden ({1}). Ist die Verbindung ' +
+      'unterbrochen? Ein neuer Versuch lädt die Seite neu.', [document.title, error.message]);
     var bar = element('loading-bar');
     if (bar) bar.remove();
     if (!element('retry')) {
       var retry = document.createElement('button');
       retry.id = 'retry';
       retry.type = 'button';
-      retry.textContent = 'Neu versuchen';
+      retry.textContent = tr('Neu versuchen');
       retry.addEventListener('click', function () { window.location.reload(); });
       element('loading').appendChild(retry);
     }
@@ -180,9 +187,9 @@ zl.page = (function () {
       return false;
     }
     element('loading').hidden = true;
-    element('ended-text').textContent = 'Ein Labyrinth „' + name + '“ gibt es nicht: in Data liegt keine Datei ' +
-      file + '. Im Editor speichert F1 ein Labyrinth unter einem Namen.';
-    element('restart').textContent = 'Das ganze Spiel spielen';
+    element('ended-text').textContent = trFormat('Ein Labyrinth „{0}“ gibt es nicht: in Data liegt keine Datei ' +
+      '{1}. Im Editor speichert F1 ein Labyrinth unter einem Namen.', [name, file]);
+    element('restart').textContent = tr('Das ganze Spiel spielen');
     element('restart').onclick = function () { window.location.href = 'index.html'; };
     element('ended').hidden = false;
     return true;
@@ -190,7 +197,7 @@ zl.page = (function () {
 
   // ---- The program ----------------------------------------------------------
 
-  var args = [];
+  var args = ['--language', zl.language.code()];
   if (params.has('framelog')) args.push('--frame-log');
   // The editor's F5 opens the game on the level it saved.
   if (game && params.has('level')) args.push('--level', params.get('level'));
@@ -237,7 +244,10 @@ zl.page = (function () {
       element('ended').hidden = false;
     },
     // The browser backend's calls into the page (platform/web/library.js).
-    zlFileChanged: function (path) { zl.store.fileChanged(path); },
+    zlFileChanged: function (path) {
+      zl.store.fileChanged(path);
+      if (/(^|\/)Sprache\.dat$/.test(path)) followProgramLanguage();
+    },
     zlStoreStartFiles: function () { zl.store.storeStartFiles(); },
     zlStoreBusy: function () { return zl.store.busy(); },
     zlTextEntry: function (active) { zl.touch.textEntry(active); },
@@ -248,6 +258,17 @@ zl.page = (function () {
       });
     },
   };
+
+  // The program switched its language (F3 on the title screen): the page
+  // follows. The file holds one text field, the language's code.
+  function followProgramLanguage() {
+    try {
+      var field = FS.readFile(dataFolder + '/Sprache.dat', { encoding: 'utf8' }).split(/[,\r\n]/)[0];
+      zl.language.follow(field.replace(/"/g, '').trim());
+    } catch (error) {
+      // no such file: nothing to follow
+    }
+  }
 
   showProgress();
   programBytes.then(function (bytes) {
@@ -318,9 +339,9 @@ zl.page = (function () {
 
   function describePersistence() {
     element('persist-state').textContent = persisted === true
-      ? 'Der Browser hat zugesagt, sie dauerhaft zu behalten.'
+      ? tr('Der Browser hat zugesagt, sie dauerhaft zu behalten.')
       : persisted === false
-        ? 'Der Browser darf sie löschen, wenn ihm der Speicher knapp wird: sichere sie ab und zu mit „Daten sichern“.'
+        ? tr('Der Browser darf sie löschen, wenn ihm der Speicher knapp wird: sichere sie ab und zu mit „Daten sichern“.')
         : '';
   }
 
@@ -341,10 +362,10 @@ zl.page = (function () {
       var own = zl.store.readFile(name);
       if (own && zl.store.sameBytes(own.bytes, shipped)) return;
       var item = document.createElement('li');
-      item.textContent = name + (own ? ' – von dir geändert ' : ' – fehlt ');
+      item.textContent = (own ? trFormat('{0} – von dir geändert', [name]) : trFormat('{0} – fehlt', [name])) + ' ';
       var button = document.createElement('button');
       button.type = 'button';
-      button.textContent = 'Mitgeliefertes zurückholen';
+      button.textContent = tr('Mitgeliefertes zurückholen');
       button.addEventListener('click', function () { restoreShipped(name, shipped); });
       item.appendChild(button);
       list.appendChild(item);
@@ -363,13 +384,13 @@ zl.page = (function () {
   function restoreShipped(name, shipped) {
     var own = zl.store.readFile(name);
     var kept = own ? keptName(name) : null;
-    var text = 'Das mitgelieferte ' + name + ' kommt zurück.' +
-      (kept ? ' Deine Fassung bleibt als „' + kept + '“ erhalten.' : '');
-    ask(text, 'Zurückholen').then(function (yes) {
+    var text = trFormat('Das mitgelieferte {0} kommt zurück.', [name]) +
+      (kept ? ' ' + trFormat('Deine Fassung bleibt als „{0}“ erhalten.', [kept]) : '');
+    ask(text, tr('Zurückholen')).then(function (yes) {
       if (!yes) return;
       if (kept) zl.store.writeFile(kept, own.bytes);
       zl.store.writeFile(name, shipped);
-      notice(name + ' ist wieder das mitgelieferte.');
+      notice(trFormat('{0} ist wieder das mitgelieferte.', [name]));
       listShipped();
     });
   }
@@ -381,7 +402,7 @@ zl.page = (function () {
   });
   panel.addEventListener('close', focusPicture);
   element('save-all').addEventListener('click', function () {
-    zl.transfer.saveAll().then(function (count) { notice(count + ' Dateien gesichert.'); });
+    zl.transfer.saveAll().then(function (count) { notice(trFormat('{0} Dateien gesichert.', [count])); });
   });
   var pick = element('pick');
   element('load-all').addEventListener('click', function () { pick.click(); });
@@ -403,7 +424,10 @@ zl.page = (function () {
   // The player's first save asks the browser to keep the data for good
   // rather than clear it when its storage runs short.
   var persistenceAsked = false;
-  zl.store.onPlayerSave = function () {
+  zl.store.onPlayerSave = function (name) {
+    // The language the page starts the program in is no save of the
+    // player's.
+    if (name === 'Sprache.dat') return;
     if (persistenceAsked || !navigator.storage || !navigator.storage.persist) return;
     persistenceAsked = true;
     navigator.storage.persisted().then(function (already) {
@@ -411,17 +435,17 @@ zl.page = (function () {
     }).then(function (granted) {
       persisted = granted;
       if (!granted) {
-        notice('Der Browser will deine Spielstände nicht fest zusagen: wird ihm der Speicher knapp, darf er sie ' +
-          'löschen. Unter „Daten“ legt „Daten sichern“ eine Kopie bei dir ab.');
+        notice(tr('Der Browser will deine Spielstände nicht fest zusagen: wird ihm der Speicher knapp, darf er sie ' +
+          'löschen. Unter „Daten“ legt „Daten sichern“ eine Kopie bei dir ab.'));
       }
     }, function () {});
   };
   zl.store.onFailure = function (name) {
-    notice('„' + name + '“ ließ sich im Browser nicht speichern (ist sein Speicher voll?). ' +
-      'Sichere deine Daten unter „Daten“.');
+    notice(trFormat('„{0}“ ließ sich im Browser nicht speichern (ist sein Speicher voll?). ' +
+      'Sichere deine Daten unter „Daten“.', [name]));
   };
   zl.store.onUnavailable = function () {
-    notice('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.');
+    notice(tr('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.'));
   };
   zl.store.listen(function () { if (panel.open) listShipped(); });
 
