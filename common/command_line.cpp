@@ -34,7 +34,10 @@ std::string helpText(const std::string& invoked, const ProgramInfo& info, const 
         text += "\n" + section.title + ":\n";
         for (const ReferenceLine& line : section.lines) appendLine(text, line);
     }
-    if (*info.footer) text += "\n" + trTerminal(info.footer);
+    if (*info.footer) {
+        text += '\n';
+        text += trTerminal(info.footer);
+    }
     return text;
 }
 

@@ -77,7 +77,10 @@ ReferenceSection optionReference(std::span<const CommandOption<Options>> table) 
     ReferenceSection section{trTerminal("Optionen"), {}};
     for (const CommandOption<Options>& option : table) {
         std::string term = option.name;
-        if (option.value) term += " " + trTerminal(option.value);
+        if (option.value) {
+            term += ' ';
+            term += trTerminal(option.value);
+        }
         section.lines.push_back({term, trTerminal(option.help)});
     }
     section.lines.push_back({"--help", trTerminal("diese Hilfe zeigen")});

@@ -141,7 +141,12 @@ inline bool keptAsItIs(int language, const std::string& text) {
     return false;
 }
 
-inline std::string shownText(const std::string& cp437) { return "\"" + textForHost(cp437) + "\""; }
+inline std::string shownText(const std::string& cp437) {
+    std::string shown(1, '"');
+    shown += textForHost(cp437);
+    shown += '"';
+    return shown;
+}
 
 // A picture drawn after text j and up to text k over a part of text j.
 inline bool wipedBetween(const Shown& shown, std::size_t j, std::size_t k) {

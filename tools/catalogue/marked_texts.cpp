@@ -99,7 +99,8 @@ private:
             noteLine_ = line_;
         } else if (noteLine_ == line_ - 1 && !note_.empty()) {
             // A note of several comment lines goes on.
-            note_ += " " + collapsedBlanks(comment);
+            note_ += ' ';
+            note_ += collapsedBlanks(comment);
             noteLine_ = line_;
         }
     }
@@ -255,7 +256,8 @@ private:
             at_ = text_.size();
             return;
         }
-        const std::string closing = ")" + text_.substr(at_ + 1, open - at_ - 1) + "\"";
+        std::string closing(1, ')');
+        closing.append(text_, at_ + 1, open - at_ - 1).push_back('"');
         std::size_t end = text_.find(closing, open);
         end = end == std::string::npos ? text_.size() : end + closing.size();
         while (at_ < end) advance();
@@ -365,7 +367,8 @@ std::vector<MarkedText> htmlTexts(const std::string& name, const std::string& ht
         const std::string tag = html.substr(open + 1, close - open - 1);
         lineAt(open);
         for (const std::string_view attribute : kShownAttributes) {
-            const std::string key = " " + std::string(attribute) + "=\"";
+            std::string key(1, ' ');
+            key.append(attribute).append("=\"");
             const std::size_t found_at = tag.find(key);
             if (found_at == std::string::npos) continue;
             const std::size_t valueStart = found_at + key.size();
