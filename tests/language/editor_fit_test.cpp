@@ -10,15 +10,14 @@
 #include "editor/editor_state.h"
 #include "editor/level_set.h"
 #include "editor/status_line.h"
+#include "tests/language/run_folder.h"
 #include "tests/language/screen_fit.h"
 #include "tests/support/scratch_dir.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace {
 
-namespace fs = std::filesystem;
 using fit::Box;
 
 const Box kStatusRows = {36, 37, 1, 100, "the status line"};
@@ -35,8 +34,7 @@ protected:
     void prepare(const std::function<void()>& more) {
         dir.reset();
         dir.emplace();
-        fs::create_directory_symlink(fs::path(ZL_RUN_DIR) / "sprites", "sprites");
-        fs::copy_file(fs::path(ZL_RUN_DIR) / "Data" / "001.dat", "Data/001.dat");
+        takeRunFolder();
         headless::reset();
         editor = EditorState{};
         openScreenMode(19, 32, 1, 0);

@@ -16,6 +16,7 @@
 #include "game/flow/flow.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
+#include "tests/language/run_folder.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/image/image_files.h"
 
@@ -71,10 +72,7 @@ class EnglishRun : public ::testing::Test {
 protected:
     void SetUp() override {
         headless::reset();
-        fs::create_directory_symlink(fs::path(ZL_RUN_DIR) / "sprites", "sprites");
-        for (const fs::directory_entry& file : fs::directory_iterator(fs::path(ZL_RUN_DIR) / "Data")) {
-            if (file.is_regular_file()) fs::copy_file(file.path(), fs::path("Data") / file.path().filename());
-        }
+        takeRunFolder();
     }
     void TearDown() override {
         headless::setWatcher({});

@@ -12,15 +12,14 @@
 #include "game/world/scene.h"
 #include "game/world/sprite_catalogue.h"
 #include "game/world/world.h"
+#include "tests/language/run_folder.h"
 #include "tests/language/screen_fit.h"
 #include "tests/support/scratch_dir.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace {
 
-namespace fs = std::filesystem;
 using fit::Box;
 
 // The status line, row 72: each field up to the next one.
@@ -47,10 +46,7 @@ protected:
     void prepare(const std::function<void()>& more = {}) {
         dir.reset();
         dir.emplace();
-        fs::create_directory_symlink(fs::path(ZL_RUN_DIR) / "sprites", "sprites");
-        for (const fs::directory_entry& file : fs::directory_iterator(fs::path(ZL_RUN_DIR) / "Data")) {
-            if (file.is_regular_file()) fs::copy_file(file.path(), fs::path("Data") / file.path().filename());
-        }
+        takeRunFolder();
         headless::reset();
         world = World{};
         openScreen(kScreenWidth, kScreenHeight, 32, 2, 0);
