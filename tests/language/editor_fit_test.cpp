@@ -183,7 +183,7 @@ TEST_F(EditorScreens, TheCheckOfEveryKindOfLevel) {
          }},
         {"Pr\x81" "fung unerreichbar", [] {
              smallLevel();
-             for (const auto [x, y] : {std::pair{5, 1}, std::pair{4, 2}, std::pair{6, 2}, std::pair{5, 3}}) {
+             for (const auto& [x, y] : {std::pair{5, 1}, std::pair{4, 2}, std::pair{6, 2}, std::pair{5, 3}}) {
                  editor.level.map[x][y] = 100;
              }
          }},
@@ -205,7 +205,7 @@ TEST_F(EditorScreens, TheQuestionsBeforeChangesAreLost) {
         tap(scancode::N, now() + 0.2);
         newLevelCommand();
         smallLevel();
-        for (const auto [x, y] : {std::pair{5, 1}, std::pair{4, 2}, std::pair{6, 2}, std::pair{5, 3}}) {
+        for (const auto& [x, y] : {std::pair{5, 1}, std::pair{4, 2}, std::pair{6, 2}, std::pair{5, 3}}) {
             editor.level.map[x][y] = 100;
         }
         tap(scancode::N, now() + 0.2);
