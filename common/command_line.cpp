@@ -7,14 +7,14 @@
 
 namespace {
 
-// The column where the texts begin; a longer term pushes its text two
-// blanks beyond it.
+// The column where the texts begin; a term that would leave less than two
+// blanks before it pushes its text two blanks beyond it.
 constexpr std::size_t kTextColumn = 22;
 constexpr std::size_t kIndent = 2;
 
 void appendLine(std::string& out, const ReferenceLine& line) {
     std::string lead = std::string(kIndent, ' ') + line.term;
-    lead += lead.size() < kTextColumn ? std::string(kTextColumn - lead.size(), ' ') : std::string(kIndent, ' ');
+    lead += lead.size() + kIndent <= kTextColumn ? std::string(kTextColumn - lead.size(), ' ') : std::string(kIndent, ' ');
     // A text of several lines: the later ones under the first.
     std::size_t start = 0;
     for (;;) {
