@@ -99,6 +99,7 @@ constexpr int kLongestCatchUpMs = 3000;
 constexpr int kCatchUpPollMs = 5;
 
 void waitForOtherPagesChanges() {
+    if (host.inPageCall) return;  // the page brought them in before it called
     for (int waited = 0; zl_js_store_busy() && waited < kLongestCatchUpMs; waited += kCatchUpPollMs) {
         yieldToBrowser(kCatchUpPollMs);
     }
