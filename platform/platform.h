@@ -288,6 +288,11 @@ void writeStringField(int fileNumber, const std::string& text, bool last);
 void beginFieldRead(int source);
 int readIntField();
 std::string readStringField();
+// The rest of the current line as one text: blanks before it skipped, then
+// everything up to the line end (which is taken), commas and double quotes
+// included, at most 4,096 characters. For a typed line whose commas belong
+// to the text (a set's title), read instead of its fields.
+std::string readLineField();
 void deleteFile(const std::string& path);
 
 // Reads a file the player hands a program from outside its folder (the
