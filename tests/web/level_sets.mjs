@@ -1,8 +1,9 @@
 // level_sets.mjs — a friend's level set in the browser: taken in from the
 // data panel's file picker, played from the game page's list (F2), where
 // the title screen then names it; downloaded again with the same bytes; a
-// damaged one dropped on the page is refused with the reader's reason; and
-// none of the player's other files changes. The friend's set is the shipped
+// damaged one dropped on the page is refused with the reader's reason; none
+// of the player's other files changes; and dropped on the editor's page
+// again, it is the set already there. The friend's set is the shipped
 // one, which the site brings along, under another title and author.
 import crypto from 'node:crypto';
 import fs from 'node:fs';
@@ -17,6 +18,16 @@ async function notice(page, part) {
   await page.waitForFunction((text) => document.getElementById('notice').textContent.includes(text),
                              { timeout: 15000 }, part);
   return page.$eval('#notice', (element) => element.textContent);
+}
+
+// A file dropped on the page.
+async function drop(page, name, bytes) {
+  await page.evaluate((fileName, base64) => {
+    const content = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([content], fileName));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, name, Buffer.from(bytes).toString('base64'));
 }
 
 async function downloaded(folder, name) {
@@ -57,13 +68,8 @@ export async function levelSets(browser, base) {
   check(after['freunde.zset'] === digest(friends), 'the set lies in Data with the bytes of the file');
 
   // A damaged one dropped on the page: cut short.
-  await page.evaluate((base64) => {
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    const transfer = new DataTransfer();
-    transfer.items.add(new File([bytes], 'kaputt.zset'));
-    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
-  }, friends.subarray(0, 5000).toString('base64'));
-  const refused = await notice(page, 'ist keine spielbare Sammlung');
+  await drop(page, 'kaputt.zset', friends.subarray(0, 5000));
+  const refused = (await notice(page, 'ist keine spielbare Sammlung')).split('\n').find((line) => line.includes('kaputt'));
   check(/abgeschnitten oder beschädigt: in Labyrinth 1 fehlt ein Wert/.test(refused),
         `a damaged set is refused with the reader's reason: ${refused}`);
   const now = await pageFiles(page);
@@ -90,6 +96,13 @@ export async function levelSets(browser, base) {
         listed.some((line) => line.startsWith('freunde.zset')), `the panel lists the sets: ${listed.join('; ')}`);
   await page.click('#set-list button[aria-label$="freunde.zset"]');
   check(digest(await downloaded(folder, 'freunde.zset')) === digest(friends), 'the set downloads with the same bytes');
+
+  // The editor's page holds it too; dropped there again, it is that set.
+  const editor = await open(browser, base, 'editor.html');
+  await drop(editor, 'freunde.zset', friends);
+  await notice(editor, 'liegt schon als Sammlung „freunde.zset“ in Data. Im Editor öffnen sie F8 und dann F2.');
+  check(!Object.keys(await pageFiles(editor)).includes('freunde-2.zset'), 'the editor\'s page takes the same set as the one there');
+  await editor.close();
 
   // After a reload, the address starts the game with the set.
   await page.goto(`${base}/index.html?set=freunde`);
