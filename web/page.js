@@ -356,7 +356,9 @@ zl.page = (function () {
       return zl.store.catchUp();
     }).then(function () {
       if (ended || !Module['_zl_take_file']) return null;
-      var path = handedFolder + '/' + (fileName.replace(/[\\/\u0000]/g, '_') || 'Sammlung');
+      // The program names the set after the file, as it names one from the
+      // command line ("_" alone gets its default name).
+      var path = handedFolder + '/' + (fileName.replace(/[\\/\u0000]/g, '_') || '_');
       var before = FS.readdir(dataFolder);
       FS.mkdirTree(handedFolder);
       FS.writeFile(path, bytes);
