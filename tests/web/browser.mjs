@@ -12,6 +12,7 @@ import { phone } from './phone.mjs';
 import { fillScreen } from './screen_fill.mjs';
 import { offline } from './offline.mjs';
 import { editorClick } from './editor_click.mjs';
+import { levelSets } from './level_sets.mjs';
 
 const [caseName, siteDir, titlePicture] = process.argv.slice(2);
 
@@ -141,7 +142,9 @@ async function editorLevel(browser, base) {
   check(differing > 20000, `labyrinth 1 is the level the editor saved (${differing} pixels differ from the shipped one)`);
 }
 
-const cases = { title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline };
+const cases = {
+  title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline, levelSets,
+};
 
 const server = await serve(siteDir);
 const base = `http://127.0.0.1:${server.address().port}`;
