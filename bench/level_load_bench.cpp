@@ -15,6 +15,7 @@
 #include "game/world/world.h"
 #include "platform/field_source.h"
 #include "platform/platform.h"
+#include "tests/support/scratch_dir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,14 +24,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -61,35 +57,13 @@ std::vector<int> fileValues(const LevelData& level) {
     return values;
 }
 
-// A fresh working directory holding Data\001.dat for one benchmark run.
-class LevelDir {
+// A fresh working folder holding Data\001.dat for one benchmark run.
+class LevelDir : public ScratchDir {
 public:
-    LevelDir() : previous_(fs::current_path()) {
-        std::random_device rd;
-        do {
-            dir_ = fs::temp_directory_path() / ("zl-bench-" + std::to_string(rd()));
-        } while (!fs::create_directory(dir_));
-        fs::create_directory(dir_ / "Data");
-        fs::current_path(dir_);
-        writeLevelFile("Data\\001.dat", *fullLevel());
-    }
-    ~LevelDir() {
-        std::error_code ec;
-        fs::current_path(previous_, ec);
-        fs::remove_all(dir_, ec);
-    }
+    LevelDir() { writeLevelFile("Data\\001.dat", *fullLevel()); }
     // The file in the host's spelling, for the stdio versions.
     static std::string levelPath() { return "Data/001.dat"; }
-    std::string levelBytes() const {
-        std::ifstream in(dir_ / "Data" / "001.dat", std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    fs::path previous_;
-    fs::path dir_;
+    std::string levelBytes() const { return readFile(levelPath()); }
 };
 
 // Opens a file for the stdio versions; on failure the benchmark is marked
