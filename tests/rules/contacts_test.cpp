@@ -110,10 +110,8 @@ TEST_F(ContactTest, CreatureInMidStepTouchesByItsCell) {
 TEST_F(ContactTest, CreatureOfAnotherScreenCostsNothing) {
     // Column 20 is shared by the screens at viewX 0 and 19.
     world.playerX = 20;
-    Creature& p = pig(1, 20, 5);
-    p.homeViewX = 19;
-    Creature& e = eye(1, 20, 5);
-    e.homeViewY = 13;
+    homeOn(pig(1, 20, 5), 19, 0);
+    homeOn(eye(1, 20, 5), 0, 13);
     contactStep();
     EXPECT_EQ(world.energy, 50);
     EXPECT_TRUE(sounds().empty());
