@@ -4,6 +4,7 @@
 #include "game/rules/contacts.h"
 #include "game/world/scene.h"
 #include "tests/rules/rules_fixture.h"
+#include "tests/support/virtual_time.h"
 
 namespace {
 
@@ -34,14 +35,10 @@ TEST_F(ContactTest, OtherCellsCostNothing) {
 
 TEST_F(ContactTest, SoundOffChangesEnergyAndPausesTheSame) {
     setCell(5, 5, tile::Flame);
-    double before = headless::clock();
-    contactStep();
-    const double withSound = headless::clock() - before;
+    const double withSound = secondsTaken(contactStep);
     world.soundOn = 0;
     headless::clearSounds();
-    before = headless::clock();
-    contactStep();
-    const double withoutSound = headless::clock() - before;
+    const double withoutSound = secondsTaken(contactStep);
     EXPECT_EQ(world.energy, 48);
     EXPECT_TRUE(sounds().empty());
     EXPECT_GE(withoutSound, 0.002);

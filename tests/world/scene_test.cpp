@@ -2,6 +2,7 @@
 // tile animation leave on the two pages.
 #include "common/tile_codes.h"
 #include "game/world/scene.h"
+#include "tests/support/virtual_time.h"
 #include "tests/world/game_fixture.h"
 
 #include <algorithm>
@@ -328,9 +329,7 @@ TEST_F(Scene, WizardAppearsGrowingAndEndsWithTheFrontImage) {
     world.playerX = 4;
     world.playerY = 4;
     renderScene();
-    const double before = headless::clock();
-    wizardAppear();
-    const double took = headless::clock() - before;
+    const double took = secondsTaken(wizardAppear);
     EXPECT_GE(took, 0.010 + 0.050 * 3 + 0.060 * 2 + 0.070 + 0.080 + 0.090 - 1e-6);
     const Pixel p = spritePixel(4, 4, 0, 0);
     EXPECT_EQ(at(0, p.x + 39, p.y + 39), drawn(Img::Zaub1) & 0xFFFFFF);
