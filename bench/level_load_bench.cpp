@@ -74,6 +74,19 @@ std::FILE* openOrSkip(benchmark::State& state, const std::string& path, const ch
     return f;
 }
 
+// Reads a file's numbers, each with the comma or line end after it, with
+// fscanf into values; false when the file cannot be opened (the benchmark
+// then skipped).
+bool scanValuesStdio(benchmark::State& state, const std::string& path, std::vector<int>& values) {
+    std::FILE* f = openOrSkip(state, path, "rb", "no file to read");
+    if (f == nullptr) return false;
+    for (int& v : values) {
+        if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
+    }
+    std::fclose(f);
+    return true;
+}
+
 // What the data-file writer does to make a file durable, done with stdio:
 // the scratch file synced, renamed over the target, the folder synced.
 bool commitStdio(std::FILE* f, const std::string& scratch, const std::string& target) {
@@ -107,12 +120,7 @@ void BM_ReadLevelStdio(benchmark::State& state) {
     LevelDir dir;
     std::vector<int> values(kLevelFileValues);
     for (auto _ : state) {
-        std::FILE* f = openOrSkip(state, LevelDir::levelPath(), "rb", "no level file");
-        if (f == nullptr) break;
-        for (int& v : values) {
-            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
-        }
-        std::fclose(f);
+        if (!scanValuesStdio(state, LevelDir::levelPath(), values)) break;
         benchmark::DoNotOptimize(values.data());
     }
     state.SetItemsProcessed(state.iterations() * kLevelFileValues);
@@ -194,8 +202,6 @@ void BM_WriteLevelBytesStdio(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteLevelBytesStdio)->Unit(benchmark::kMicrosecond);
 
-
-
 // ---- Saved games ------------------------------------------------------------
 //
 //   BM_SaveGame  vs BM_WriteSavedStdio  within 3x  (the same 34,625 fields with fprintf,
@@ -263,12 +269,7 @@ void BM_ReadSavedStdio(benchmark::State& state) {
     saveGame("Data\\bench.sav");
     std::vector<int> values(savedValues().size());
     for (auto _ : state) {
-        std::FILE* f = openOrSkip(state, "Data/bench.sav", "rb", "no saved game");
-        if (f == nullptr) break;
-        for (int& v : values) {
-            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
-        }
-        std::fclose(f);
+        if (!scanValuesStdio(state, "Data/bench.sav", values)) break;
         benchmark::DoNotOptimize(values.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
