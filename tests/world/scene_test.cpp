@@ -15,6 +15,13 @@ using Scene = GameFixture;
 
 Colour at(int page, int x, int y) { return headless::pixel(page, x, y); }
 
+// The full render with the wizard standing on (x, y) of the first screen.
+void renderWithWizardOn(int x, int y) {
+    world.playerX = x;
+    world.playerY = y;
+    renderScene();
+}
+
 // Does the 40 x 40 block at (x, y) on page hold a non-black pixel?
 bool blockHasInk(int page, int x, int y) {
     for (int dy = 0; dy < 40; ++dy)
@@ -170,9 +177,7 @@ TEST_F(Scene, CreaturesOfAnotherScreenOrKilledAreNeitherDrawnNorErased) {
 }
 
 TEST_F(Scene, WizardImageFollowsOffsetAndTurnHold) {
-    world.playerX = 5;
-    world.playerY = 5;
-    renderScene();
+    renderWithWizardOn(5, 5);
     const Pixel p = spritePixel(5, 5, 0, 0);
 
     world.playerOffsetX = 20;  // stepping left
@@ -261,9 +266,7 @@ TEST_F(Scene, AnimateTilesSkipsTheWizardsCellAndLeavesTheBackgroundAlone) {
 }
 
 TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
-    world.playerX = 3;
-    world.playerY = 3;
-    renderScene();
+    renderWithWizardOn(3, 3);
     EXPECT_EQ(at(0, 770, 570) & 0xFFFFFF, 0u) << "the render leaves the slot empty";
     world.heldItem = tile::Sword;
     world.map[3][3] = tile::Axe;  // just exchanged: the cell now shows the axe
@@ -326,9 +329,7 @@ TEST_F(Scene, SplintersDrawAndEraseOnTheirViewCells) {
 }
 
 TEST_F(Scene, WizardAppearsGrowingAndEndsWithTheFrontImage) {
-    world.playerX = 4;
-    world.playerY = 4;
-    renderScene();
+    renderWithWizardOn(4, 4);
     const double took = secondsTaken(wizardAppear);
     EXPECT_GE(took, 0.010 + 0.050 * 3 + 0.060 * 2 + 0.070 + 0.080 + 0.090 - 1e-6);
     const Pixel p = spritePixel(4, 4, 0, 0);
