@@ -170,13 +170,20 @@ void readHeader(SetReader& in, LevelSet& set, int& closingScenes, int& demonstra
     });
 }
 
-void readPlace(SetReader& in, SetLabyrinth& place, int n) {
-    const std::string where = part(kPlaceWord, n);
-    in.word(kPlaceWord, where);
+// Reads the word and the number that open part n of its kind ("Labyrinth",
+// 3) and says where the reader is, for the faults that follow.
+std::string readPartHead(SetReader& in, const char* word, int n) {
+    const std::string where = part(word, n);
+    in.word(word, where);
     const int number = in.number(where);
     if (!in.failed() && number != n) {
-        in.fail("Die Datei ist besch\x84" "digt: statt " + where + " steht dort " + part(kPlaceWord, number) + ".");
+        in.fail("Die Datei ist besch\x84" "digt: statt " + where + " steht dort " + part(word, number) + ".");
     }
+    return where;
+}
+
+void readPlace(SetReader& in, SetLabyrinth& place, int n) {
+    const std::string where = readPartHead(in, kPlaceWord, n);
     place.name = in.text(("Der Name von " + where).c_str());
     in.word(kRouteWord, "der Weg von " + where);
     const int steps = in.count(where, 0, kMaxRouteCommands, [&](const std::string& n) {
@@ -196,12 +203,7 @@ void readPlace(SetReader& in, SetLabyrinth& place, int n) {
 }
 
 void readDemonstration(SetReader& in, SetDemonstration& demo, int k) {
-    const std::string where = part(kDemoWord, k);
-    in.word(kDemoWord, where);
-    const int number = in.number(where);
-    if (!in.failed() && number != k) {
-        in.fail("Die Datei ist besch\x84" "digt: statt " + where + " steht dort " + part(kDemoWord, number) + ".");
-    }
+    const std::string where = readPartHead(in, kDemoWord, k);
     demo.place = in.count(where, 1, kLevelCount, [&](const std::string& n) {
         return where + " soll auf Labyrinth " + n + " laufen; es gibt nur 1 bis " + std::to_string(kLevelCount) + ".";
     });
