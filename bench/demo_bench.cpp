@@ -15,11 +15,11 @@
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tests/support/scratch_dir.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -39,35 +39,18 @@ void makeRecording() {
     world.demoMoves[0] = kUp;  // never played: moves are 1..1000
 }
 
-// A fresh working folder holding the staged Data\001.dat, for one run.
-class DemoFolder {
-public:
-    DemoFolder() : previous_(fs::current_path()) {
-        std::random_device rd;
-        do {
-            dir_ = fs::temp_directory_path() / ("zl-bench-demo-" + std::to_string(rd()));
-        } while (!fs::create_directory(dir_));
-        fs::create_directory(dir_ / "Data");
-        fs::copy_file(fs::path(ZL_LEVEL_STAGE_DIR) / "001.dat", dir_ / "Data" / "001.dat");
-        // The pictures are read once, from the run folder.
-        fs::current_path(ZL_RUN_DIR);
-        loadAllImages();
-        fs::current_path(dir_);
-    }
-    ~DemoFolder() {
-        std::error_code ec;
-        fs::current_path(previous_, ec);
-        fs::remove_all(dir_, ec);
-    }
-
-private:
-    fs::path previous_;
-    fs::path dir_;
-};
+// Reads the pictures once, from the run folder, and comes back to `folder`.
+void loadImagesFromRunFolder(const ScratchDir& folder) {
+    fs::current_path(ZL_RUN_DIR);
+    loadAllImages();
+    fs::current_path(folder.path());
+}
 
 void BM_DemonstrationPlayback(benchmark::State& state) {
     headless::reset();
-    DemoFolder folder;
+    ScratchDir folder;
+    folder.copyIntoData(fs::path(ZL_LEVEL_STAGE_DIR) / "001.dat");
+    loadImagesFromRunFolder(folder);
     double gameSeconds = 0;
     long long endedEarly = 0;
     for (auto _ : state) {

@@ -15,6 +15,7 @@
 #include "game/world/world.h"
 #include "platform/field_source.h"
 #include "platform/platform.h"
+#include "tests/support/scratch_dir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,14 +24,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -61,35 +57,13 @@ std::vector<int> fileValues(const LevelData& level) {
     return values;
 }
 
-// A fresh working directory holding Data\001.dat for one benchmark run.
-class LevelDir {
+// A fresh working folder holding Data\001.dat for one benchmark run.
+class LevelDir : public ScratchDir {
 public:
-    LevelDir() : previous_(fs::current_path()) {
-        std::random_device rd;
-        do {
-            dir_ = fs::temp_directory_path() / ("zl-bench-" + std::to_string(rd()));
-        } while (!fs::create_directory(dir_));
-        fs::create_directory(dir_ / "Data");
-        fs::current_path(dir_);
-        writeLevelFile("Data\\001.dat", *fullLevel());
-    }
-    ~LevelDir() {
-        std::error_code ec;
-        fs::current_path(previous_, ec);
-        fs::remove_all(dir_, ec);
-    }
+    LevelDir() { writeLevelFile("Data\\001.dat", *fullLevel()); }
     // The file in the host's spelling, for the stdio versions.
     static std::string levelPath() { return "Data/001.dat"; }
-    std::string levelBytes() const {
-        std::ifstream in(dir_ / "Data" / "001.dat", std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    fs::path previous_;
-    fs::path dir_;
+    std::string levelBytes() const { return readFile(levelPath()); }
 };
 
 // Opens a file for the stdio versions; on failure the benchmark is marked
@@ -98,6 +72,19 @@ std::FILE* openOrSkip(benchmark::State& state, const std::string& path, const ch
     std::FILE* f = std::fopen(path.c_str(), mode);
     if (f == nullptr) state.SkipWithError(why);
     return f;
+}
+
+// Reads a file's numbers, each with the comma or line end after it, with
+// fscanf into values; false when the file cannot be opened (the benchmark
+// then skipped).
+bool scanValuesStdio(benchmark::State& state, const std::string& path, std::vector<int>& values) {
+    std::FILE* f = openOrSkip(state, path, "rb", "no file to read");
+    if (f == nullptr) return false;
+    for (int& v : values) {
+        if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
+    }
+    std::fclose(f);
+    return true;
 }
 
 // What the data-file writer does to make a file durable, done with stdio:
@@ -133,12 +120,7 @@ void BM_ReadLevelStdio(benchmark::State& state) {
     LevelDir dir;
     std::vector<int> values(kLevelFileValues);
     for (auto _ : state) {
-        std::FILE* f = openOrSkip(state, LevelDir::levelPath(), "rb", "no level file");
-        if (f == nullptr) break;
-        for (int& v : values) {
-            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
-        }
-        std::fclose(f);
+        if (!scanValuesStdio(state, LevelDir::levelPath(), values)) break;
         benchmark::DoNotOptimize(values.data());
     }
     state.SetItemsProcessed(state.iterations() * kLevelFileValues);
@@ -220,8 +202,6 @@ void BM_WriteLevelBytesStdio(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteLevelBytesStdio)->Unit(benchmark::kMicrosecond);
 
-
-
 // ---- Saved games ------------------------------------------------------------
 //
 //   BM_SaveGame  vs BM_WriteSavedStdio  within 3x  (the same 34,625 fields with fprintf,
@@ -289,12 +269,7 @@ void BM_ReadSavedStdio(benchmark::State& state) {
     saveGame("Data\\bench.sav");
     std::vector<int> values(savedValues().size());
     for (auto _ : state) {
-        std::FILE* f = openOrSkip(state, "Data/bench.sav", "rb", "no saved game");
-        if (f == nullptr) break;
-        for (int& v : values) {
-            if (std::fscanf(f, "%d%*[,\r\n]", &v) != 1) v = 0;
-        }
-        std::fclose(f);
+        if (!scanValuesStdio(state, "Data/bench.sav", values)) break;
         benchmark::DoNotOptimize(values.data());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));

@@ -12,45 +12,25 @@
 // three times the time is what that check costs.
 #include "common/level_list.h"
 #include "common/level_set.h"
+#include "tests/support/scratch_dir.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh working directory holding the staged set and level files.
-class StagedData {
+// A fresh working folder holding the staged set and level files.
+class StagedData : public ScratchDir {
 public:
-    StagedData() : previous_(fs::current_path()) {
-        std::random_device rd;
-        do {
-            dir_ = fs::temp_directory_path() / ("zl-bench-" + std::to_string(rd()));
-        } while (!fs::create_directory(dir_));
-        fs::create_directory(dir_ / "Data");
-        const fs::path staged(ZL_LEVEL_STAGE_DIR);
-        for (const fs::path& file : {staged / "zauberlabyrinth.zset", staged / "ende.dat"}) {
-            fs::copy_file(file, dir_ / "Data" / file.filename());
-        }
-        for (const char* name : kLevelNames) fs::copy_file(staged / (std::string(name) + ".dat"), dir_ / "Data" / (std::string(name) + ".dat"));
-        fs::current_path(dir_);
+    StagedData() {
+        const std::filesystem::path staged(ZL_LEVEL_STAGE_DIR);
+        copyIntoData(staged / "zauberlabyrinth.zset");
+        copyIntoData(staged / "ende.dat");
+        for (const char* name : kLevelNames) copyIntoData(staged / (std::string(name) + ".dat"));
     }
-    ~StagedData() {
-        std::error_code ec;
-        fs::current_path(previous_, ec);
-        fs::remove_all(dir_, ec);
-    }
-    StagedData(const StagedData&) = delete;
-    StagedData& operator=(const StagedData&) = delete;
-
-private:
-    fs::path previous_;
-    fs::path dir_;
 };
 
 void BM_ReadLevelSet(benchmark::State& state) {

@@ -31,21 +31,29 @@ void openGameScreen() {
     setPages(0, 0);
 }
 
+// One pass of the dissolve: kDissolvePixels places, each from two random
+// numbers in 0..1 (column, then row), copied from the background to the
+// visible picture by copy(x, y).
+template <typename Random, typename Copy>
+void dissolvePass(Random&& random, Copy&& copy) {
+    for (int n = 0; n < kDissolvePixels; ++n) {
+        const double r1 = random();
+        const double r2 = random();
+        copy(static_cast<int>(r1 * kScreenWidth), static_cast<int>(r2 * kScreenHeight));
+    }
+}
+
 // The dissolve as the scene renderer runs it: two random numbers, the
 // background page selected to read, the visible page selected to write.
 void BM_DissolvePlatform(benchmark::State& state) {
     openGameScreen();
     for (auto _ : state) {
-        for (int n = 0; n < kDissolvePixels; ++n) {
-            const double r1 = random01();
-            const double r2 = random01();
-            const int x = static_cast<int>(r1 * kScreenWidth);
-            const int y = static_cast<int>(r2 * kScreenHeight);
+        dissolvePass(random01, [](int x, int y) {
             setPages(1, 0);
             const Colour c = getPixel(x, y);
             setPages(0, 0);
             setPixel(x, y, c);
-        }
+        });
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kDissolvePixels);
@@ -66,13 +74,7 @@ void BM_DissolvePlainArrays(benchmark::State& state) {
         return static_cast<double>((s * 0x2545F4914F6CDD1Dull) >> 11) * (1.0 / 9007199254740992.0);
     };
     for (auto _ : state) {
-        for (int n = 0; n < kDissolvePixels; ++n) {
-            const double r1 = next();
-            const double r2 = next();
-            const int x = static_cast<int>(r1 * kScreenWidth);
-            const int y = static_cast<int>(r2 * kScreenHeight);
-            visible[y * kScreenWidth + x] = background[y * kScreenWidth + x];
-        }
+        dissolvePass(next, [&](int x, int y) { visible[y * kScreenWidth + x] = background[y * kScreenWidth + x]; });
         benchmark::ClobberMemory();
     }
     benchmark::DoNotOptimize(visible.data());

@@ -9,6 +9,7 @@
 // kinds on the screen (the tables hold 100 each): 100 is 400 creatures in
 // all, 25 is 100 in all.
 #include "bench/scene_setup.h"
+#include "bench/view_blocks.h"
 #include "common/tile_codes.h"
 #include "game/flow/flow.h"
 #include "game/world/scene.h"
@@ -35,18 +36,11 @@ BENCHMARK(BM_RenderSceneWithoutDissolve)->Unit(benchmark::kMicrosecond);
 // The limit for renderScene: 280 copies of a 40 x 40 block onto a raw page,
 // row by row with memcpy, and one memcpy of the whole page.
 void BM_RenderReference(benchmark::State& state) {
-    std::vector<Colour> background(static_cast<std::size_t>(kScreenWidth) * kScreenHeight, 0x00123456u);
-    std::vector<Colour> visible(background.size());
-    std::vector<Colour> block(static_cast<std::size_t>(kCell) * kCell, 0x00ABCDEFu);
+    ViewBlocks background;
+    std::vector<Colour> visible(background.page.size());
     for (auto _ : state) {
-        for (int i = 0; i < kViewColumns; ++i) {
-            for (int j = 0; j < kViewRows; ++j) {
-                Colour* target = background.data() + j * kCell * kScreenWidth + i * kCell;
-                for (int row = 0; row < kCell; ++row)
-                    std::memcpy(target + row * kScreenWidth, block.data() + row * kCell, sizeof(Colour) * kCell);
-            }
-        }
-        std::memcpy(visible.data(), background.data(), background.size() * sizeof(Colour));
+        background.copyOntoEveryCell();
+        std::memcpy(visible.data(), background.page.data(), visible.size() * sizeof(Colour));
         benchmark::ClobberMemory();
     }
     benchmark::DoNotOptimize(visible.data());

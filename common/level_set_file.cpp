@@ -184,13 +184,21 @@ void readHeader(SetReader& in, LevelSet& set, int& closingScenes, int& demonstra
     });
 }
 
-void readPlace(SetReader& in, SetLabyrinth& place, int n) {
-    const std::string where = placePart(n);
-    in.word(kPlaceWord, where);
+// Reads the word and the number that open a part ("Labyrinth", 3), its
+// name in the player's language given by partName, and says where the
+// reader is, for the faults that follow.
+std::string readPartHead(SetReader& in, const char* word, int n, std::string (*partName)(int)) {
+    const std::string where = partName(n);
+    in.word(word, where);
     const int number = in.number(where);
     if (!in.failed() && number != n) {
-        in.fail(trFormat("Die Datei ist besch\x84" "digt: statt {0} steht dort {1}.", {where, placePart(number)}));
+        in.fail(trFormat("Die Datei ist besch\x84" "digt: statt {0} steht dort {1}.", {where, partName(number)}));
     }
+    return where;
+}
+
+void readPlace(SetReader& in, SetLabyrinth& place, int n) {
+    const std::string where = readPartHead(in, kPlaceWord, n, placePart);
     place.name = in.text(trFormat("Der Name von {0}", {where}));
     in.word(kRouteWord, trFormat("der Weg von {0}", {where}));
     const int steps = in.count(where, 0, kMaxRouteCommands, [&](const std::string& n) {
@@ -210,12 +218,7 @@ void readPlace(SetReader& in, SetLabyrinth& place, int n) {
 }
 
 void readDemonstration(SetReader& in, SetDemonstration& demo, int k) {
-    const std::string where = demoPart(k);
-    in.word(kDemoWord, where);
-    const int number = in.number(where);
-    if (!in.failed() && number != k) {
-        in.fail(trFormat("Die Datei ist besch\x84" "digt: statt {0} steht dort {1}.", {where, demoPart(number)}));
-    }
+    const std::string where = readPartHead(in, kDemoWord, k, demoPart);
     demo.place = in.count(where, 1, kLevelCount, [&](const std::string& n) {
         return trFormat("{0} soll auf Labyrinth {1} laufen; es gibt nur 1 bis {2}.", {where, n, kLevelCount});
     });

@@ -5,11 +5,8 @@
 #   cmake -DXML=<zauberlabyrinth-mime.xml> -DSET=<a .zset file> -DSCRATCH=<dir> -P check_mime_type.cmake
 cmake_minimum_required(VERSION 3.25)
 
-find_program(update update-mime-database)
-if(NOT update)
-  message(FATAL_ERROR "update-mime-database is missing: bash tools/bootstrap.sh installs it "
-                      "(Debian package shared-mime-info)")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/require_tool.cmake)
+require_tool(update update-mime-database "bash tools/bootstrap.sh installs it (Debian package shared-mime-info)")
 file(REMOVE_RECURSE "${SCRATCH}")
 file(MAKE_DIRECTORY "${SCRATCH}/mime/packages")
 file(COPY_FILE "${XML}" "${SCRATCH}/mime/packages/zauberlabyrinth.xml")

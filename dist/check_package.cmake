@@ -14,11 +14,9 @@ foreach(var CPACK BUILD_DIR SCRATCH VERSION)
     message(FATAL_ERROR "check_package.cmake: ${var} is not set")
   endif()
 endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_tool.cmake)
 foreach(tool dpkg-deb dpkg-shlibdeps appstreamcli desktop-file-validate lintian)
-  find_program(found_${tool} ${tool})
-  if(NOT found_${tool})
-    message(FATAL_ERROR "${tool} is missing: bash tools/bootstrap.sh package installs it")
-  endif()
+  require_tool(found_${tool} ${tool} "bash tools/bootstrap.sh package installs it")
 endforeach()
 
 # Runs a command; fails with its output unless it succeeds.

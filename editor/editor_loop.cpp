@@ -13,6 +13,7 @@
 // the commands write the rest.
 #include "editor/editor_loop.h"
 
+#include "common/level_set_import.h"
 #include "editor/command_table.h"
 #include "editor/commands.h"
 #include "editor/drawing.h"
@@ -40,6 +41,9 @@ void startEditor(ScreenChoice screen) {
     openScreenMode(kScreenMode, kColourDepth, kPages, screen == ScreenChoice::FullScreen ? 1 : 0);
     loadEditorImages();
     nameWindow(editor.titleShown, editorImage(EdImg::Zaub1));
+    // A set the browser page is handed (dropped on it or picked) comes into
+    // Data, where the set screen's F2 opens it.
+    whenHostHandsFile(takeHandedLevelSet);
     drawMapView();
     drawCursorCell();
     showStartHint();

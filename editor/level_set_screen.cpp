@@ -34,7 +34,6 @@
 namespace {
 
 constexpr int kPassMs = 80;  // as the command loop: held keys repeat at its pace
-constexpr int kFieldsOfALine = 8;  // commas a typed title may hold
 
 constexpr int kHeadingRow = 1;
 constexpr int kTitleRow = 3, kAuthorRow = 4, kFileRow = 5;
@@ -112,20 +111,13 @@ void showLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) printDialogLine(line);
 }
 
-// One typed line for a title, an author or a name: its fields joined again,
-// since the field reader takes a typed line apart at its commas.
+// One typed line for a title, an author or a name, whole: a comma is part
+// of a title, not the end of a field.
 std::string askText(const std::string& prompt) {
     beginDialog(1);
     inputLine(prompt, true, true);
     nextDialogRow();
-    std::string text;
-    for (int k = 0; k < kFieldsOfALine; ++k) {
-        const std::string field = readStringField();
-        if (field.empty()) continue;
-        if (!text.empty()) text += ", ";
-        text += field;
-    }
-    return typedFileName(text);
+    return typedFileName(readLineField());
 }
 
 void showSearching(int n) {

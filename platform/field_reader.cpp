@@ -18,7 +18,8 @@
 //     most 67; the rest of a longer field is left for the next read, which
 //     treats it as a field of its own.
 // Any byte may occur (NUL, bytes above 127); none of them is special except
-// as listed.
+// as listed. readLineField instead takes the rest of the line whole (rules
+// 1, 5 and 7 hold): commas and quotes are part of it.
 #include "platform/field_source.h"
 #include "platform/platform.h"
 
@@ -203,4 +204,16 @@ std::string readStringField() {
     FieldSource* source = core::currentFieldSource();
     if (source == nullptr) return "";
     return takeField(*source, kMaxTextField, false);
+}
+
+std::string readLineField() {
+    FieldSource* source = core::currentFieldSource();
+    if (source == nullptr) return "";
+    std::string line;
+    skipBlanks(*source);
+    while (!source->atEnd() && !lineEndAhead(*source) && line.size() < kMaxTextField) {
+        line.push_back(static_cast<char>(source->next()));
+    }
+    if (lineEndAhead(*source)) takeTerminator(*source);
+    return line;
 }

@@ -13,7 +13,7 @@ namespace {
 // What readIntField and readStringField read from; nullptr = nothing.
 FieldSource* current = nullptr;
 // The last typed line, kept alive while it may be current.
-std::unique_ptr<LineFieldSource> typedLine;
+std::unique_ptr<BytesFieldSource> typedLine;
 
 int byteAt(const std::string& bytes, std::size_t index) {
     if (index >= bytes.size()) return FieldSource::kEndOfData;
@@ -22,13 +22,13 @@ int byteAt(const std::string& bytes, std::size_t index) {
 
 }  // namespace
 
-int FileFieldSource::next() {
+int BytesFieldSource::next() {
     const int c = byteAt(bytes_, pos_);
     if (c != kEndOfData) ++pos_;
     return c;
 }
 
-int FileFieldSource::peek(std::size_t ahead) const {
+int BytesFieldSource::peek(std::size_t ahead) const {
     // pos_ never passes the end, so the subtraction cannot wrap.
     if (ahead >= bytes_.size() - pos_) return kEndOfData;
     return byteAt(bytes_, pos_ + ahead);
@@ -61,17 +61,6 @@ bool FileFieldSource::takePlainInteger(int& value) {
     return true;
 }
 
-int LineFieldSource::next() {
-    const int c = byteAt(line_, pos_);
-    if (c != kEndOfData) ++pos_;
-    return c;
-}
-
-int LineFieldSource::peek(std::size_t ahead) const {
-    if (ahead >= line_.size() - pos_) return kEndOfData;
-    return byteAt(line_, pos_ + ahead);
-}
-
 FieldSource* currentFieldSource() { return current; }
 
 void selectFieldSource(FieldSource* source) { current = source; }
@@ -85,7 +74,7 @@ void releaseFieldSource(const FieldSource* source) {
 void setLineFieldSource(const std::string& line) {
     // The new line replaces the old one; the old one may be current, so it
     // is released before it goes.
-    auto fresh = std::make_unique<core::LineFieldSource>(line);
+    auto fresh = std::make_unique<core::BytesFieldSource>(line);
     core::releaseFieldSource(core::typedLine.get());
     core::typedLine = std::move(fresh);
     core::selectFieldSource(core::typedLine.get());

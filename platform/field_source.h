@@ -37,35 +37,29 @@ public:
     }
 };
 
-// The bytes of a data file opened for reading, held whole in memory. The read
-// position belongs to the file, so it survives switching sources back and
-// forth: beginFieldRead never moves it.
-class FileFieldSource final : public FieldSource {
+// Bytes held whole in memory, every field taken by the general rules: the
+// source of a typed line, which keeps its own copy.
+class BytesFieldSource : public FieldSource {
 public:
-    explicit FileFieldSource(std::string bytes) : bytes_(std::move(bytes)) {}
+    explicit BytesFieldSource(std::string bytes) : bytes_(std::move(bytes)) {}
     int next() override;
     int peek(std::size_t ahead = 0) const override;
     bool atEnd() const override { return pos_ >= bytes_.size(); }
+
+protected:
+    std::string bytes_;
+    std::size_t pos_ = 0;  // never past the end
+};
+
+// The bytes of a data file opened for reading. The read position belongs to
+// the file, so it survives switching sources back and forth: beginFieldRead
+// never moves it.
+class FileFieldSource final : public BytesFieldSource {
+public:
+    using BytesFieldSource::BytesFieldSource;
     // A level file is 33,000 such fields; reading them through next and
     // peek, a virtual call per character, took most of a level's load time.
     bool takePlainInteger(int& value) override;
-
-private:
-    std::string bytes_;
-    std::size_t pos_ = 0;
-};
-
-// A typed line; the source keeps its own copy.
-class LineFieldSource final : public FieldSource {
-public:
-    explicit LineFieldSource(std::string line) : line_(std::move(line)) {}
-    int next() override;
-    int peek(std::size_t ahead = 0) const override;
-    bool atEnd() const override { return pos_ >= line_.size(); }
-
-private:
-    std::string line_;
-    std::size_t pos_ = 0;
 };
 
 // The current source, or nullptr when there is none.

@@ -41,4 +41,17 @@ inline void (*pictureDrawn)(int page, int x1, int y1, int x2, int y2) = nullptr;
 // handler, between two of the program's own operations.
 void hostMayEnd();
 
+// What a file handed by the host came to (hostHandsFile).
+enum class HandedFile {
+    NotTaken,  // the program takes no files (it registered nothing)
+    Refused,   // the program refused it; the answer says why
+    Taken,     // the program took it; the answer is what it took it in as
+};
+
+// The host hands the program a file at hostPath (whenHostHandsFile): runs
+// what the program registered. `answer` gets its answer in UTF-8. Called by
+// a backend from an event handler, between two of the program's own
+// operations.
+HandedFile hostHandsFile(const std::string& hostPath, std::string& answer);
+
 }  // namespace core

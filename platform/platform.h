@@ -208,6 +208,16 @@ void sleepUntil(double seconds);
 // nothing. The desktop's window never calls it: its close button arrives as
 // a close request.
 void whenHostMayEnd(void (*store)());
+// Registers what the program does with a file the host hands it while it
+// runs: the browser's page, where the player drops a file on the page or
+// picks one, puts it at a host path outside Data and calls `take` with that
+// path (read it with readFieldsFromOutside). `take` answers in code page 437
+// (the name it took the file in as, or why it refused it) and returns
+// whether it took it. It runs from inside whatever wait the program is in
+// at that moment, so it may only read and write data files: never draw,
+// wait or read input. Called once by each program; nullptr takes nothing.
+// The desktop never calls it: its files come on the command line.
+void whenHostHandsFile(bool (*take)(const std::string& hostPath, std::string& answer));
 // Starts the program `name`, found beside the running program's own file or
 // else on the PATH, with these arguments in the same working directory, and
 // waits until it ends while the window keeps handling its events. Returns
@@ -278,6 +288,11 @@ void writeStringField(int fileNumber, const std::string& text, bool last);
 void beginFieldRead(int source);
 int readIntField();
 std::string readStringField();
+// The rest of the current line as one text: blanks before it skipped, then
+// everything up to the line end (which is taken), commas and double quotes
+// included, at most 4,096 characters. For a typed line whose commas belong
+// to the text (a set's title), read instead of its fields.
+std::string readLineField();
 void deleteFile(const std::string& path);
 
 // Reads a file the player hands a program from outside its folder (the

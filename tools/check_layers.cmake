@@ -26,7 +26,8 @@
 # Tests (tests/, a backend's test/ folder), benchmarks (bench/, a backend's
 # bench/ folder) and the fuzz targets (tools/fuzz) may look inside what they
 # test, the platform core included, but never into a backend's private
-# headers from outside its folder; and only tests include tests/.
+# headers from outside its folder; and only tests include tests/, but for
+# its support/ folder, which the benchmarks share (the scratch folder).
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<top of the tree>")
@@ -89,7 +90,7 @@ set(tools_MAY "^tools/;^common/;^game/;^editor/;${FOR_TOOLS}")
 # those in <>), the names it guards and those it lets pass (regular
 # expressions), the files that may include them anyway, and what it says of
 # a breach.
-set(WALLS sdl_private web_private headless_private tests host_sdl host_web)
+set(WALLS sdl_private web_private headless_private tests tests_support host_sdl host_web)
 set(sdl_private_KIND QUOTED)
 set(sdl_private_GUARDS "^platform/sdl/")
 set(sdl_private_FROM "^platform/sdl/")
@@ -105,8 +106,13 @@ set(headless_private_FROM "^platform/headless/")
 set(headless_private_WHY "the headless backend's own header belongs to platform/headless; headless.h is its public face")
 set(tests_KIND QUOTED)
 set(tests_GUARDS "^tests/")
+set(tests_PASSES "^tests/support/")
 set(tests_FROM "^tests/;^platform/[^/]+/test/")
 set(tests_WHY "only tests include tests/; what a tool shares with them belongs to tools/")
+set(tests_support_KIND QUOTED)
+set(tests_support_GUARDS "^tests/support/")
+set(tests_support_FROM "^tests/;^platform/[^/]+/test/;^bench/;^platform/[^/]+/bench/")
+set(tests_support_WHY "only tests and benchmarks include tests/support/; what a tool shares with them belongs to tools/")
 set(host_sdl_KIND HOST)
 set(host_sdl_GUARDS "^(SDL|GL/|GLES)")
 set(host_sdl_FROM "^platform/sdl/")

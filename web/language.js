@@ -166,6 +166,7 @@ zl.language = (function () {
   return {
     code: function () { return current; },
     tr: tr,
+    trMark: trMark,
     trFormat: trFormat,
     translatePage: translatePage,
     follow: follow,

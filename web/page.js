@@ -1,7 +1,8 @@
 // page.js — what both pages share: loading the program and its files with a
 // progress line, the picture scaled to the window, the player's Data from
 // the browser's storage (store.js), the page's own controls (backup and
-// restore, shipped labyrinths put back, on-screen buttons), the line shown
+// restore, level sets taken in and downloaded, shipped labyrinths put back,
+// on-screen buttons), files handed to the running program, the line shown
 // when the program has ended, and the service worker that keeps the site
 // for visits without a network.
 //
@@ -16,6 +17,7 @@ var zl = window.zl || (window.zl = {});
 
 zl.page = (function () {
   var tr = zl.language.tr;
+  var trMark = zl.language.trMark;
   var trFormat = zl.language.trFormat;
   // Where the programs find their files: like an installed desktop program,
   // the program "lives" in <prefix>/games and its files in
@@ -32,20 +34,49 @@ zl.page = (function () {
   var picture = element('picture');
   var typedField = element('typed');
   var started = false;  // the first picture is shown
+  var ended = false;    // the program has ended (its functions can no longer be called)
+  var lastError = '';   // the program's last line on standard error
+
+  // The page's own sentences about level sets.
+  var setTexts = {
+    missing: function (name) {
+      return trFormat('Eine Sammlung „{0}“ gibt es nicht: in Data liegt keine Datei {0}.zset. ' +
+        'Unter „Daten“ nimmt „Sammlung laden“ eine auf.', [name]);
+    },
+    refused: function (name, reason) {
+      return trFormat('Die Sammlung „{0}“ lässt sich nicht spielen.', [name]) + ' ' + reason;
+    },
+    shipped: function () { return ' – ' + tr('die mitgelieferten Labyrinthe'); },
+    download: function () { return tr('Herunterladen'); },
+  };
+  var wholeGame = trMark('Das ganze Spiel spielen');
 
   zl.language.translatePage();
   zl.language.setUpSwitch(element('language-switch'));
 
   // ---- Messages -------------------------------------------------------------
 
+  // Each message stays twelve seconds; one that comes meanwhile (the
+  // browser's answer about keeping the data, after a file was taken in)
+  // stands below it rather than in its place.
+  var notices = [];  // [{text, until}], oldest first
   var noticeTimer = 0;
-  // A tap or click on the line takes it away at once.
-  element('notice').addEventListener('click', function () { element('notice').textContent = ''; });
-  function notice(text) {
-    var line = element('notice');
-    line.textContent = text;
+  function showNotices() {
+    var now = Date.now();
+    notices = notices.filter(function (shown) { return shown.until > now; });
+    element('notice').textContent = notices.map(function (shown) { return shown.text; }).join('\n');
     clearTimeout(noticeTimer);
-    noticeTimer = setTimeout(function () { line.textContent = ''; }, 12000);
+    if (notices.length) noticeTimer = setTimeout(showNotices, notices[0].until - now);
+  }
+  // A tap or click on the line takes it away at once.
+  element('notice').addEventListener('click', function () {
+    notices = [];
+    showNotices();
+  });
+  function notice(text) {
+    notices = notices.filter(function (shown) { return shown.text !== text; });
+    notices.push({ text: text, until: Date.now() + 12000 });
+    showNotices();
   }
 
   function focusPicture() {
@@ -177,21 +208,39 @@ zl.page = (function () {
     FS.symlink(prefix + '/games/' + site.program, '/proc/self/exe');
   }
 
-  // ?level=NAME: the game plays Data/NAME.dat alone. A name with no such
-  // file (the player's, or one the start brings) is said on the page.
-  function levelMissing(name) {
-    var file = name + '.dat';
+  // A file of Data by name: the player's, or one the program's start
+  // brings (a shipped one).
+  function inData(file) {
     var exists = function (path) { return FS.analyzePath(path).exists; };
-    if (zl.store.validName(file) && file.indexOf('/') < 0 &&
-        (exists(dataFolder + '/' + file) || exists(installed + '/shipped/' + file))) {
-      return false;
-    }
+    return zl.store.validName(file) && file.indexOf('/') < 0 &&
+      (exists(dataFolder + '/' + file) || exists(installed + '/shipped/' + file));
+  }
+
+  // The game cannot start as asked: the page says why and offers the whole
+  // game instead.
+  function cannotStart(text) {
     element('loading').hidden = true;
-    element('ended-text').textContent = trFormat('Ein Labyrinth „{0}“ gibt es nicht: in Data liegt keine Datei ' +
-      '{1}. Im Editor speichert F1 ein Labyrinth unter einem Namen.', [name, file]);
-    element('restart').textContent = tr('Das ganze Spiel spielen');
+    element('ended-text').textContent = text;
+    element('restart').textContent = tr(wholeGame);
     element('restart').onclick = function () { window.location.href = 'index.html'; };
+    canvas.hidden = true;
     element('ended').hidden = false;
+  }
+
+  // ?level=NAME: the game plays Data/NAME.dat alone. A name with no such
+  // file is said on the page.
+  function levelMissing(name) {
+    if (inData(name + '.dat')) return false;
+    cannotStart(trFormat('Ein Labyrinth „{0}“ gibt es nicht: in Data liegt keine Datei ' +
+      '{1}. Im Editor speichert F1 ein Labyrinth unter einem Namen.', [name, name + '.dat']));
+    return true;
+  }
+
+  // ?set=NAME: the game starts with the set Data/NAME.zset, as --set does
+  // on the desktop; likewise said when there is none.
+  function setMissing(name) {
+    if (inData(name + '.zset')) return false;
+    cannotStart(setTexts.missing(name));
     return true;
   }
 
@@ -201,6 +250,8 @@ zl.page = (function () {
   if (params.has('framelog')) args.push('--frame-log');
   // The editor's F5 opens the game on the level it saved.
   if (game && params.has('level')) args.push('--level', params.get('level'));
+  var setPath = dataFolder + '/' + params.get('set') + '.zset';
+  if (game && params.has('set') && !params.has('level')) args.push('--set', setPath);
 
   var packageBytes = download('data');
   var programBytes = download('program');
@@ -210,7 +261,10 @@ zl.page = (function () {
     canvas: canvas,
     arguments: args,
     print: function (text) { console.log(text); },
-    printErr: function (text) { console.warn(text); },
+    printErr: function (text) {
+      console.warn(text);
+      lastError = text;
+    },
     instantiateWasm: function (imports, receive) {
       wasmBytes.then(function (bytes) { return WebAssembly.instantiate(bytes, imports); })
         .then(function (result) { receive(result.instance, result.module); }, failed);
@@ -222,6 +276,7 @@ zl.page = (function () {
         installPackage(results[0]);
         element('open-panel').hidden = false;
         if (game && params.has('level') && levelMissing(params.get('level'))) return;
+        if (game && params.has('set') && !params.has('level') && setMissing(params.get('set'))) return;
         removeRunDependency('zl-files');
       }).catch(failed);
     }],
@@ -235,11 +290,22 @@ zl.page = (function () {
         fitPicture();
         focusPicture();
         startServiceWorker();
+        programUp();
       }
       window.zlPresents = (window.zlPresents || 0) + 1;
     },
     onStored: function () { window.zlStores = (window.zlStores || 0) + 1; },
     onProgramEnded: function () {
+      ended = true;
+      programUp();  // a file waiting to be handed over is told that none can be
+      // A set from the address that the game refused, before any picture:
+      // its reason (the program's line "zauberlabyrinth: <path>: <reason>").
+      var prefix = site.program + ': ' + setPath + ': ';
+      if (!started && args.indexOf('--set') >= 0 && lastError.indexOf(prefix) === 0) {
+        cannotStart(setTexts.refused(params.get('set'), lastError.slice(prefix.length)));
+        return;
+      }
+      element('loading').hidden = true;
       canvas.hidden = true;
       element('ended').hidden = false;
     },
@@ -268,6 +334,67 @@ zl.page = (function () {
     } catch (error) {
       // no such file: nothing to follow
     }
+  }
+
+
+  // ---- Files handed to the program ----------------------------------------------
+
+  // Resolves once the program shows its first picture: it has set up what it
+  // does with a file handed to it by then.
+  var programUp;
+  var running = new Promise(function (resolve) { programUp = resolve; });
+  var handedFolder = '/tmp/handed';
+
+  // Calls the program's function `name` with one text (UTF-8, on the
+  // program's stack for the call). Not with the runtime's ccall: that takes
+  // every call made while the program waits in a sleep for one that went to
+  // sleep itself, and answers with a promise.
+  function callWithText(name, text) {
+    var bytes = new TextEncoder().encode(text);
+    var stack = Module['stackSave']();
+    try {
+      var at = Module['stackAlloc'](bytes.length + 1);
+      Module['HEAPU8'].set(bytes, at);
+      Module['HEAPU8'][at + bytes.length] = 0;
+      return Module[name](at);
+    } finally {
+      Module['stackRestore'](stack);
+    }
+  }
+
+  // The program's text (UTF-8, ending with a zero byte) at `at`.
+  function textAt(at) {
+    var memory = Module['HEAPU8'];
+    var end = at;
+    while (memory[end] !== 0) end += 1;
+    return new TextDecoder().decode(memory.subarray(at, end));
+  }
+
+  // Hands the program a file the player dropped or picked (a level set): it
+  // reads the file with its own reader and brings it into Data itself.
+  // Resolves to {taken: true|false, answer, before} (the program's answer:
+  // the name the file was taken in as, or why it was refused; the names of
+  // Data's files before), or to null when no program runs that could take it.
+  function handToProgram(fileName, bytes) {
+    return running.then(function () {
+      // Another page's changes first: the program looks for a free name.
+      return zl.store.catchUp();
+    }).then(function () {
+      if (ended || !Module['_zl_take_file']) return null;
+      // The program names the set after the file, as it names one from the
+      // command line ("_" alone gets its default name).
+      var path = handedFolder + '/' + (fileName.replace(/[\\/\u0000]/g, '_') || '_');
+      var before = FS.readdir(dataFolder);
+      FS.mkdirTree(handedFolder);
+      FS.writeFile(path, bytes);
+      var taken;
+      try {
+        taken = callWithText('_zl_take_file', path);
+      } finally {
+        FS.unlink(path);
+      }
+      return taken < 0 ? null : { taken: taken === 1, answer: textAt(Module['_zl_taken_file_answer']()), before: before };
+    });
   }
 
   showProgress();
@@ -373,6 +500,28 @@ zl.page = (function () {
     element('shipped-none').hidden = list.children.length > 0;
   }
 
+  // The level sets in the player's Data, each with a button that downloads
+  // its bytes as they are; the shipped one says so.
+  function listSets() {
+    var list = element('set-list');
+    list.textContent = '';
+    zl.store.allFiles().forEach(function (file) {
+      if (file.name.indexOf('/') >= 0 || !zl.transfer.isSetFile(file.name)) return;
+      var item = document.createElement('li');
+      var shippedPath = installed + '/shipped/' + file.name;
+      var shipped = FS.analyzePath(shippedPath).exists && zl.store.sameBytes(FS.readFile(shippedPath), file.bytes);
+      item.textContent = file.name + (shipped ? setTexts.shipped() : '') + ' ';
+      var button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = setTexts.download();
+      button.setAttribute('aria-label', setTexts.download() + ': ' + file.name);
+      button.addEventListener('click', function () { zl.transfer.exportSet(file.name); });
+      item.appendChild(button);
+      list.appendChild(item);
+    });
+    element('sets-none').hidden = list.children.length > 0;
+  }
+
   function keptName(name) {
     var stem = name.replace(/\.dat$/, '');
     for (var n = 1; ; ++n) {
@@ -398,19 +547,22 @@ zl.page = (function () {
   element('open-panel').addEventListener('click', function () {
     describePersistence();
     if (started) listShipped();
+    listSets();
     panel.showModal();
   });
   panel.addEventListener('close', focusPicture);
   element('save-all').addEventListener('click', function () {
     zl.transfer.saveAll().then(function (count) { notice(trFormat('{0} Dateien gesichert.', [count])); });
   });
-  var pick = element('pick');
-  element('load-all').addEventListener('click', function () { pick.click(); });
-  pick.addEventListener('change', function () {
-    var file = pick.files[0];
-    pick.value = '';
-    if (panel.open) panel.close();
-    zl.transfer.takePicked(file);
+  [['load-all', 'pick'], ['load-set', 'pick-set']].forEach(function (control) {
+    var pick = element(control[1]);
+    element(control[0]).addEventListener('click', function () { pick.click(); });
+    pick.addEventListener('change', function () {
+      var file = pick.files[0];
+      pick.value = '';
+      if (panel.open) panel.close();
+      zl.transfer.takePicked(file);
+    });
   });
   document.addEventListener('dragover', function (event) { event.preventDefault(); });
   document.addEventListener('drop', function (event) {
@@ -447,7 +599,11 @@ zl.page = (function () {
   zl.store.onUnavailable = function () {
     notice(tr('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.'));
   };
-  zl.store.listen(function () { if (panel.open) listShipped(); });
+  zl.store.listen(function () {
+    if (!panel.open) return;
+    listShipped();
+    listSets();
+  });
 
   // ---- The site kept for visits without a network -------------------------------
 
@@ -462,5 +618,7 @@ zl.page = (function () {
     notice: notice,
     ask: ask,
     focusPicture: focusPicture,
+    handToProgram: handToProgram,
+    game: game,
   };
 })();

@@ -1,6 +1,7 @@
 # stage_package.cmake — the site's data package, from a desktop build: lays
-# out TO/sprites and TO/wave (the run folder's), TO/shipped (the levels and
-# recordings the level tool staged), TO/defaults (the settings a new player
+# out TO/sprites and TO/wave (the run folder's), TO/shipped (the levels,
+# recordings and the shipped level set the level tool staged, as the
+# desktop install has them), TO/defaults (the settings a new player
 # starts with), and packs them into PACKAGE, a tar archive compressed with
 # gzip, which the page unpacks in the browser.
 #   cmake -DHOST_BUILD=<build> -DDEFAULTS=<assets/defaults> -DTO=<dir> -DPACKAGE=<x.tar.gz> -P stage_package.cmake
@@ -11,7 +12,8 @@ foreach(folder sprites wave)
 endforeach()
 file(REMOVE_RECURSE ${TO})
 file(COPY ${HOST_BUILD}/run/sprites ${HOST_BUILD}/run/wave DESTINATION ${TO})
-file(GLOB shipped ${HOST_BUILD}/tools/levels/staging/Data/*.dat)
+file(GLOB shipped ${HOST_BUILD}/tools/levels/staging/Data/*.dat
+                  ${HOST_BUILD}/tools/levels/staging/Data/*.zset)
 file(COPY ${shipped} DESTINATION ${TO}/shipped)
 file(GLOB defaults ${DEFAULTS}/*.dat)
 file(COPY ${defaults} DESTINATION ${TO}/defaults)

@@ -1,6 +1,7 @@
 // transfer.js — files between the player's folder and his own computer:
 // "Daten sichern" downloads the whole folder as one file, "Daten laden"
-// takes such a file (or a single level or saved game) back in.
+// takes such a file (or a single level or saved game) back in; a level set
+// is taken in by the program itself and downloaded as it lies in Data.
 //
 // The two entry points for every kind of file the site exchanges:
 //   zl.transfer.importFile(name, bytes)  one file into the player's Data,
@@ -11,7 +12,8 @@
 // and for the page's own controls:
 //   zl.transfer.saveAll()                the backup of the whole folder
 //   zl.transfer.takePicked(file)         a file the player picked or dropped:
-//                                        a backup, or one file
+//                                        a backup, a level set, or one file
+//   zl.transfer.exportSet(name)          downloads the set Data/<name>
 //
 // A backup is a tar archive (gzip-compressed where the browser can) holding
 // Data/<name> for every file: unpacked in a desktop game folder it is that
@@ -191,6 +193,61 @@ zl.transfer = (function () {
     });
   }
 
+  // ---- Level sets ---------------------------------------------------------------
+
+  // A set is handed to the running program, which reads it with the reader
+  // every way in uses and stores it under a name of its own ("<name>",
+  // "<name>-2", ...): no file of the player's is replaced. Its download is
+  // the file's bytes as they are.
+  var setExtension = /\.zset$/i;
+  var setType = 'application/x-zauberlabyrinth-set';
+  var setTexts = {
+    added: function (file, name) {
+      return file === name ? trFormat('Die Sammlung „{0}“ liegt jetzt in Data.', [file])
+        : trFormat('„{0}“ liegt jetzt als Sammlung „{1}“ in Data.', [file, name]);
+    },
+    present: function (file, name) { return trFormat('„{0}“ liegt schon als Sammlung „{1}“ in Data.', [file, name]); },
+    shipped: function (file) {
+      return trFormat('„{0}“ enthält die mitgelieferten Labyrinthe; die hat das Spiel schon.', [file]);
+    },
+    refused: function (file, reason) { return trFormat('„{0}“ ist keine spielbare Sammlung.', [file]) + ' ' + reason; },
+    noProgram: function (file) {
+      return trFormat('„{0}“ nimmt nur das laufende Programm auf: lade die Seite neu und lege die Datei noch einmal ab.',
+        [file]);
+    },
+    inGame: function () { return tr('Auf dem Titelbild zeigt F2 die Sammlungen.'); },
+    inEditor: function () { return tr('Im Editor öffnen sie F8 und dann F2.'); },
+  };
+
+  function isSetFile(name) { return setExtension.test(name); }
+
+  // Resolves to true when the set is in Data now (taken in, or there before).
+  function importSet(fileName, bytes) {
+    return zl.page.handToProgram(fileName, bytes).then(function (result) {
+      if (!result) {
+        zl.page.notice(setTexts.noProgram(fileName));
+        return false;
+      }
+      if (!result.taken) {
+        zl.page.notice(setTexts.refused(fileName, result.answer));
+        return false;
+      }
+      if (result.answer === '') {
+        zl.page.notice(setTexts.shipped(fileName));
+        return true;
+      }
+      var stored = result.answer + '.zset';
+      var said = result.before.indexOf(stored) >= 0 ? setTexts.present : setTexts.added;
+      zl.page.notice(said(fileName, stored) + ' ' + (zl.page.game ? setTexts.inGame() : setTexts.inEditor()));
+      return true;
+    });
+  }
+
+  function exportSet(name) {
+    var file = zl.store.readFile(name);
+    if (file) download(name, file.bytes, setType);
+  }
+
   // ---- Taking files in ----------------------------------------------------------
 
   function listed(names) {
@@ -263,6 +320,7 @@ zl.transfer = (function () {
     }
     return file.arrayBuffer().then(function (buffer) {
       var bytes = new Uint8Array(buffer);
+      if (isSetFile(file.name)) return importSet(file.name, bytes);
       return gunzip(bytes).then(function (plain) {
         var entries = untar(plain);
         if (entries) return importBackup(entries, file.name);
@@ -281,6 +339,9 @@ zl.transfer = (function () {
   return {
     importFile: importFile,
     download: download,
+    importSet: importSet,
+    exportSet: exportSet,
+    isSetFile: isSetFile,
     saveAll: saveAll,
     takePicked: takePicked,
     // The archive format and its helpers, for the page's own downloads.

@@ -6,6 +6,7 @@
 // The argument is the number of creatures of each of the four kinds placed
 // in the view (the tables hold 100 each); every cell of the view holds a
 // tile, the start lies in it too, and the panel is hidden.
+#include "bench/view_blocks.h"
 #include "common/tile_codes.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
@@ -13,9 +14,6 @@
 #include "platform/platform.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -47,19 +45,12 @@ BENCHMARK(BM_DrawMapView)->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);
 // The limit: the view's 280 cells as 40 x 40 block copies onto a raw page,
 // row by row with memcpy.
 void BM_ViewBlockCopies(benchmark::State& state) {
-    std::vector<Colour> page(static_cast<std::size_t>(kScreenWidth) * kScreenHeight, 0x00123456u);
-    std::vector<Colour> block(static_cast<std::size_t>(kCell) * kCell, 0x00ABCDEFu);
+    ViewBlocks blocks;
     for (auto _ : state) {
-        for (int c = 0; c < kViewColumns; ++c) {
-            for (int r = 0; r < kViewRows; ++r) {
-                Colour* target = page.data() + r * kCell * kScreenWidth + c * kCell;
-                for (int row = 0; row < kCell; ++row)
-                    std::memcpy(target + row * kScreenWidth, block.data() + row * kCell, sizeof(Colour) * kCell);
-            }
-        }
+        blocks.copyOntoEveryCell();
         benchmark::ClobberMemory();
     }
-    benchmark::DoNotOptimize(page.data());
+    benchmark::DoNotOptimize(blocks.page.data());
 }
 BENCHMARK(BM_ViewBlockCopies)->Unit(benchmark::kMicrosecond);
 

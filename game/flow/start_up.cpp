@@ -5,6 +5,7 @@
 // what chooseLevelSet writes (a set from the command line).
 #include "game/flow/flow.h"
 
+#include "common/level_set_import.h"
 #include "game/front/front.h"
 #include "game/front/level_sets.h"
 #include "game/world/game_constants.h"
@@ -30,7 +31,7 @@ CommandLineResult takeSetFile(RunOptions& options) {
     CommandLineResult result;
     if (options.setFile.empty()) return result;
     std::string refusal;
-    if (!importLevelSet(options.setFile, options.setName, refusal)) {
+    if (importLevelSet(options.setFile, options.setName, refusal) == SetImport::Refused) {
         result = CommandLineResult{false, 1, "", std::string(kProgramName) + ": " + options.setFile + ": " +
                                                      textForTerminal(refusal) + "\n"};
     }
@@ -43,6 +44,9 @@ void startUp(const RunOptions& options) {
     // Where the host may end the game without a close request (a browser
     // page closed), the settings are stored as the menu's quit would.
     whenHostMayEnd(storeChangedSettings);
+    // A set the browser page is handed (dropped on it or picked) comes into
+    // Data as one from the command line does; the list (F2) shows it.
+    whenHostHandsFile(takeHandedLevelSet);
     // The set was read when it was brought in; should it be gone since, the
     // shipped labyrinths are played.
     std::string refusal;

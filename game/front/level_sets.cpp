@@ -1,6 +1,5 @@
 // level_sets.cpp — which level sets there are, the change from one to
-// another, each set's own table of best players, and a set from outside
-// brought into Data.
+// another, and each set's own table of best players.
 //
 // The shipped labyrinths stay what they always were, the files 001..008 with
 // the table of the settings file. A set of the player's is read whole when
@@ -13,7 +12,9 @@
 
 #include "common/file_names.h"
 #include "common/language.h"
+#include "common/level_list.h"
 #include "common/level_set.h"
+#include "common/level_set_import.h"
 #include "game/front/best_players.h"
 #include "game/front/front.h"
 #include "game/world/world.h"
@@ -25,12 +26,10 @@
 namespace {
 
 constexpr int kFile = 1;
-constexpr const char* kTableExtension = ".bestenliste";
-// Names tried for a set brought in: "<name>", then "<name>-2" up to this.
-constexpr int kMostCopies = 99;
-constexpr const char* kDefaultName = "Sammlung";
-const char* const kNotStored = trMark("Die Sammlung kann nicht im Ordner Data gespeichert werden.");
-const char* const kUnreadable = trMark("Die Datei fehlt oder kann nicht gelesen werden.");
+constexpr const char* kLevelExtension = ".dat";
+// The note of the shipped labyrinths when the player changed some: the
+// numbers of those, "1, 3".
+const char* const kChangedShipped = trMark("Von dir ge\x84ndert, daher ohne \xFB: Labyrinth {0}");
 
 void readSetBestPlayers(const std::string& name) {
     // A set played for the first time has no file: every line reads empty.
@@ -39,36 +38,29 @@ void readSetBestPlayers(const std::string& name) {
     closeFile(kFile);
 }
 
-// A file of that name can be opened in Data.
-bool dataFileExists(const std::string& path) {
-    openFile(path, FileMode::Input, kFile);
-    return closeFile(kFile);
-}
-
-// The base name of a host path without its folders and ".zset", made a name
-// that may stand in Data: printable ASCII only (the file manager's name may
-// be in any encoding), no leading dot, no separators.
-std::string nameOfHostFile(const std::string& hostPath) {
-    std::string base = hostPath.substr(hostPath.find_last_of('/') + 1);
-    const std::string extension = kLevelSetExtension;
-    if (base.size() > extension.size() && base.compare(base.size() - extension.size(), extension.size(), extension) == 0)
-        base.resize(base.size() - extension.size());
-    std::string name;
-    for (const char c : base) {
-        const auto u = static_cast<unsigned char>(c);
-        const bool plain = u > 0x20 && u < 0x7F && c != '\\' && c != '/';
-        const char kept = plain ? c : '_';
-        if (kept == '_' && !name.empty() && name.back() == '_') continue;
-        name.push_back(kept);
+// The shipped labyrinths' line. The build proved them; the game plays
+// them from Data\001..008.dat, which the player may have changed in the
+// editor since, so the proof holds only for those still as shipped
+// (DataFileEntry::shipped).
+SetListEntry shippedLabyrinths() {
+    SetListEntry entry{"", tr(kShippedSetTitle), tr(kShippedSetAuthor), true, "", ""};
+    const std::vector<DataFileEntry> files = listDataFiles(kLevelExtension);
+    std::string changed;
+    for (int n = 1; n <= kLevelCount; ++n) {
+        const auto file = std::find_if(files.begin(), files.end(), [n](const DataFileEntry& f) {
+            return f.name == kLevelNames[n - 1];
+        });
+        if (file != files.end() && file->shipped) continue;
+        changed += (changed.empty() ? "" : ", ") + std::to_string(n);
     }
-    while (!name.empty() && (name.front() == '.' || name.front() == '_')) name.erase(name.begin());
-    name = name.substr(0, static_cast<std::size_t>(kMaxSetText));
-    return checkFileName(name) == NameCheck::Valid ? name : kDefaultName;
+    if (!changed.empty()) {
+        entry.proven = false;
+        entry.note = trFormat(kChangedShipped, {changed});
+    }
+    return entry;
 }
 
 }  // namespace
-
-std::string setBestPlayersPath(const std::string& name) { return "Data\\" + name + kTableExtension; }
 
 std::vector<SetListEntry> listLevelSets() {
     std::vector<SetListEntry> sets;
@@ -88,8 +80,7 @@ std::vector<SetListEntry> listLevelSets() {
     std::sort(sets.begin(), sets.end(), [](const SetListEntry& a, const SetListEntry& b) {
         return a.title != b.title ? a.title < b.title : a.name < b.name;
     });
-    // The shipped labyrinths are proven when the build makes them.
-    sets.insert(sets.begin(), SetListEntry{"", tr(kShippedSetTitle), tr(kShippedSetAuthor), true, ""});
+    sets.insert(sets.begin(), shippedLabyrinths());
     return sets;
 }
 
@@ -126,41 +117,4 @@ bool writeBestPlayers() {
     openFile(setBestPlayersPath(world.setName), FileMode::Output, kFile);
     writeBestPlayerLines(world.bestNames, world.bestScores);
     return closeFile(kFile);
-}
-
-bool importLevelSet(const std::string& hostPath, std::string& name, std::string& refusal) {
-    auto set = std::make_unique<LevelSet>();
-    const bool opened = readFieldsFromOutside(hostPath);
-    const bool read = opened && readLevelSetFields(*set, refusal);
-    readFieldsFromOutside("");  // the file's bytes are let go
-    if (!opened) refusal = tr(kUnreadable);
-    if (!read) return false;
-
-    auto there = std::make_unique<LevelSet>();
-    std::string ignored;
-    if (readLevelSet(levelSetPath(kShippedSetName), *there, ignored) && *there == *set) {
-        name = "";
-        return true;
-    }
-    const std::string base = nameOfHostFile(hostPath);
-    for (int copy = 1; copy <= kMostCopies; ++copy) {
-        const std::string candidate = copy == 1 ? base : base + "-" + std::to_string(copy);
-        if (candidate == kShippedSetName) continue;
-        const std::string path = levelSetPath(candidate);
-        if (dataFileExists(path)) {
-            // The same set brought in before is played as it is, with its table.
-            if (readLevelSet(path, *there, ignored) && *there == *set) {
-                name = candidate;
-                return true;
-            }
-            continue;
-        }
-        // A table left by a set of that name, since deleted, is not inherited.
-        if (dataFileExists(setBestPlayersPath(candidate))) continue;
-        if (!writeLevelSet(path, *set)) break;
-        name = candidate;
-        return true;
-    }
-    refusal = tr(kNotStored);
-    return false;
 }

@@ -1,7 +1,8 @@
 // level_sets.h — the level sets the game can play: the shipped labyrinths,
 // always first, and the sets "Data\<name>.zset" in the player's folder; the
-// change from one to another with its table of best players; bringing a set
-// given on the command line into Data; and the list the title screen opens
+// change from one to another with its table of best players (its file:
+// setBestPlayersPath, common/level_set_import.h, which also brings a set
+// given on the command line into Data); and the list the title screen opens
 // with F2.
 #pragma once
 
@@ -15,15 +16,15 @@ struct SetListEntry {
     std::string author;    // its author
     bool proven = false;   // every labyrinth carries a way to its door
     std::string refusal;   // why the file cannot be played (code page 437); "" when it can
+    std::string note;      // what the list says of it besides (code page 437): the shipped labyrinths the player changed
 };
 
 // The shipped labyrinths, then every set file in Data but the shipped one's,
-// by title; a damaged file is listed with what is wrong with it.
+// by title; a damaged file is listed with what is wrong with it. The
+// shipped labyrinths are played from Data\001..008.dat: they are marked
+// proven only while each of those is the shipped file, and the ones the
+// player changed are named in their note.
 std::vector<SetListEntry> listLevelSets();
-
-// The table file of a set of the player's: "Data\<name>.bestenliste", ten
-// lines "name",score as the settings file has them from its second line.
-std::string setBestPlayersPath(const std::string& name);
 
 // Makes `name` the set played ("" the shipped labyrinths). The table of the
 // set left is kept (the shipped one in memory for the settings file, a
@@ -34,16 +35,6 @@ std::string setBestPlayersPath(const std::string& name);
 // Writes: World::setName, set, demoCycle, bestNames, bestScores,
 // shippedBestNames, shippedBestScores.
 bool chooseLevelSet(const std::string& name, std::string& refusal);
-
-// The set in the file at hostPath (a host path from the command line or a
-// file manager, see readFieldsFromOutside) brought into the player's Data:
-// under the file's own name when that is free, else the first free
-// "<name>-2", "<name>-3", ...; a set already there with the same content is
-// taken as it is, and the shipped set's file means the shipped labyrinths.
-// No file of the player's is ever replaced. `name` gets the name to play
-// ("" for the shipped labyrinths). False, with the reason in German, when the
-// file is no playable set or cannot be stored.
-bool importLevelSet(const std::string& hostPath, std::string& name, std::string& refusal);
 
 // ---- set_list_screen.cpp: the title screen's F2 ----
 

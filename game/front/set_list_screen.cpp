@@ -6,7 +6,8 @@
 // played. The arrows choose (the list scrolls when it is longer than the
 // panel), Enter or Space plays the chosen set, Esc or F2 goes back. A file
 // that cannot be played is listed with what is wrong with it and cannot be
-// chosen. The keys that closed the list are spent, so the title screen
+// chosen; what the list says of a set beside (the shipped labyrinths the
+// player changed) stands in the same place. The keys that closed the list are spent, so the title screen
 // neither starts a game nor opens the menu with them.
 //
 // Writes: World::level, sceneShown (a new set's labyrinth 1 behind the
@@ -41,7 +42,7 @@ constexpr int kFirstEntryRow = 18;
 constexpr int kEntryRows = 14;  // lines shown at once, two text rows apart
 constexpr int kPointerColumn = 12, kMarkColumn = 14, kTitleColumn = 16, kAuthorColumn = 52;
 constexpr std::size_t kTitleWidth = 34, kAuthorWidth = 37;
-constexpr int kDetailRow = 48;     // what is wrong with the chosen file, two rows
+constexpr int kDetailRow = 48;     // what is wrong with the chosen file, or its note, two rows
 constexpr int kDetailColumn = 12;
 constexpr std::size_t kDetailWidth = 78;
 constexpr int kKeysRow = 54, kMarkNoteRow = 56;
@@ -102,8 +103,8 @@ void drawFrame() {
     printAt(kMarkNoteRow, kDetailColumn, tr(kMarkNote), kTextColour);
 }
 
-// The refusal over two rows, broken at a blank.
-void drawDetail(const std::string& text) {
+// A fault or a note over two rows, broken at a blank.
+void drawDetail(const std::string& text, Colour colour) {
     std::string first = text;
     std::string second;
     if (text.size() > kDetailWidth) {
@@ -112,11 +113,11 @@ void drawDetail(const std::string& text) {
         first = text.substr(0, cut);
         second = text.substr(cut + (text[cut] == ' ' ? 1 : 0));
     }
-    printAt(kDetailRow, kDetailColumn, fitToWidth(first, kDetailWidth), kFaultColour);
-    printAt(kDetailRow + 2, kDetailColumn, fitToWidth(second, kDetailWidth), kFaultColour);
+    printAt(kDetailRow, kDetailColumn, fitToWidth(first, kDetailWidth), colour);
+    printAt(kDetailRow + 2, kDetailColumn, fitToWidth(second, kDetailWidth), colour);
 }
 
-void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first, const std::string& detail) {
+void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first) {
     for (int line = 0; line < kEntryRows; ++line) {
         const int row = kFirstEntryRow + 2 * line;
         const int index = first + line;
@@ -136,7 +137,13 @@ void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first, c
             printAt(row, kAuthorColumn, fitToWidth(tr(kDamaged), kAuthorWidth), kFaultColour);
         }
     }
-    drawDetail(detail);
+    // The chosen set's fault, else its note.
+    const SetListEntry& shown = sets[static_cast<std::size_t>(chosen)];
+    if (shown.refusal.empty()) {
+        drawDetail(shown.note, kTextColour);
+    } else {
+        drawDetail(shown.refusal, kFaultColour);
+    }
 }
 
 // The set played, or the first line.
@@ -164,8 +171,7 @@ bool setListScreen(double& seconds) {
     {
         const KeptBlock under;
         drawFrame();
-        std::string detail = sets[static_cast<std::size_t>(chosen)].refusal;
-        drawEntries(sets, chosen, first, detail);
+        drawEntries(sets, chosen, first);
         // Taps made before the list opened are forgotten; F2 acts once let go.
         for (const int key : {scancode::Up, scancode::Down, scancode::Enter, scancode::Space, scancode::Esc}) {
             keyPressed(key);
@@ -186,8 +192,7 @@ bool setListScreen(double& seconds) {
             if (move != 0) {
                 chosen = std::clamp(chosen + move, 0, last);
                 first = std::clamp(first, chosen - kEntryRows + 1, chosen);
-                detail = sets[static_cast<std::size_t>(chosen)].refusal;
-                drawEntries(sets, chosen, first, detail);
+                drawEntries(sets, chosen, first);
             }
             const bool enter = keyPressed(scancode::Enter);
             const bool space = keyPressed(scancode::Space);
@@ -201,7 +206,7 @@ bool setListScreen(double& seconds) {
                 break;
             }
             // Changed or removed since the list was read.
-            drawDetail(refusal);
+            drawDetail(refusal, kFaultColour);
         }
         setTextColour(kWhite);
         if (!changed) under.putBack();

@@ -16,6 +16,24 @@ const Clock::time_point kOrigin = Clock::now();
 // Sleep between two looks at the window (the last stretch of a wait may be
 // up to two of these).
 constexpr auto kSlice = std::chrono::milliseconds(5);
+
+// The window is pumped at the start and between slices, never at the end: a
+// present there would make the wait late by its own length. The last
+// stretch of at most two slices is slept in one piece.
+void sleepInSlicesUntil(Clock::time_point deadline) {
+    backend::refresh();
+    for (;;) {
+        const Clock::duration left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) return;
+        if (left <= 2 * kSlice) {
+            std::this_thread::sleep_until(deadline);
+            return;
+        }
+        std::this_thread::sleep_for(kSlice);
+        backend::refresh();
+    }
+}
+
 }  // namespace
 
 namespace backend {
@@ -26,39 +44,12 @@ double now() {
 
 void sleepFor(int ms) {
     if (ms <= 0) return;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms);
-    // The window is pumped at the start and between slices, never at the
-    // end: a present there would make the wait late by its own length. The
-    // last stretch of at most two slices is slept in one piece.
-    refresh();
-    for (;;) {
-        const Clock::duration left = deadline - Clock::now();
-        if (left <= Clock::duration::zero()) return;
-        if (left <= 2 * kSlice) {
-            std::this_thread::sleep_for(left);
-            return;
-        }
-        std::this_thread::sleep_for(kSlice);
-        refresh();
-    }
+    sleepInSlicesUntil(Clock::now() + std::chrono::milliseconds(ms));
 }
 
 void sleepUntil(double seconds) {
-    const Clock::time_point deadline =
-        kOrigin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    // Pumped first, like sleepFor; the rest (at most the 100 ms that
-    // sleepUntil allows) is slept in slices so the window stays alive.
-    refresh();
-    for (;;) {
-        const Clock::duration left = deadline - Clock::now();
-        if (left <= Clock::duration::zero()) return;
-        if (left <= 2 * kSlice) {
-            std::this_thread::sleep_until(deadline);
-            return;
-        }
-        std::this_thread::sleep_for(kSlice);
-        refresh();
-    }
+    // At most the 100 ms that sleepUntil allows, slept like any wait.
+    sleepInSlicesUntil(kOrigin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds)));
 }
 
 }  // namespace backend

@@ -17,28 +17,8 @@ namespace sdl {
 
 namespace {
 
-// The game pad, private to this file; touched from the program's thread only.
-struct GamePad {
-    bool ready = false;   // SDL_INIT_GAMECONTROLLER done
-    bool failed = false;  // it failed once; no game pad for this run
-    SDL_GameController* device = nullptr;
-};
-GamePad pad;
-
 // A stick counts as pushed past half its way, as the joystick's axes do.
 constexpr int kStickHalf = 16384;
-
-bool ensureGameControllerSubsystem() {
-    if (pad.ready) return true;
-    if (pad.failed) return false;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        pad.failed = true;
-        return false;
-    }
-    pad.ready = true;
-    return true;
-}
 
 // The first attached device that is a game controller, opened; null if none.
 SDL_GameController* openFirstGamePad() {
@@ -50,29 +30,28 @@ SDL_GameController* openFirstGamePad() {
     return nullptr;
 }
 
+constexpr DeviceKind<SDL_GameController> kGameControllers = {SDL_INIT_GAMECONTROLLER, SDL_GameControllerUpdate,
+                                                             SDL_GameControllerGetAttached, openFirstGamePad,
+                                                             SDL_GameControllerClose};
+// The game pad, private to this file.
+PluggedDevice<SDL_GameController> pad;
+
 bool held(SDL_GameControllerButton button) { return SDL_GameControllerGetButton(pad.device, button) != 0; }
 
 }  // namespace
 
-void closeGamePad() {
-    if (pad.device) SDL_GameControllerClose(pad.device);
-    pad.device = nullptr;
-}
+void closeGamePad() { pad.close(kGameControllers); }
 
 }  // namespace sdl
 
 namespace backend {
 
 GamePadState gamePad() {
-    using sdl::pad;
-    if (!sdl::ensureGameControllerSubsystem()) return GamePadState{};
-    SDL_GameControllerUpdate();  // also notices devices plugged in or out
-    if (pad.device && !SDL_GameControllerGetAttached(pad.device)) sdl::closeGamePad();
-    if (!pad.device) pad.device = sdl::openFirstGamePad();
-    if (!pad.device) return GamePadState{};
+    SDL_GameController* const device = sdl::pad.current(sdl::kGameControllers);
+    if (!device) return GamePadState{};
 
-    const int stickX = SDL_GameControllerGetAxis(pad.device, SDL_CONTROLLER_AXIS_LEFTX);
-    const int stickY = SDL_GameControllerGetAxis(pad.device, SDL_CONTROLLER_AXIS_LEFTY);
+    const int stickX = SDL_GameControllerGetAxis(device, SDL_CONTROLLER_AXIS_LEFTX);
+    const int stickY = SDL_GameControllerGetAxis(device, SDL_CONTROLLER_AXIS_LEFTY);
     GamePadState state;
     state.attached = true;
     state.up = sdl::held(SDL_CONTROLLER_BUTTON_DPAD_UP) || stickY < -sdl::kStickHalf;

@@ -14,9 +14,16 @@
 
 namespace sdl {
 
+// An SDL subsystem started when first needed, not at start-up (the editor
+// never reads a joystick, and scanning for devices takes a moment), and
+// never tried again once it failed.
+struct LazySubsystem {
+    bool ready = false;   // SDL_InitSubSystem succeeded
+    bool failed = false;  // it failed once; the program runs on without it
+};
+
 struct Host {
-    bool videoReady = false;        // SDL_Init(SDL_INIT_VIDEO) succeeded
-    bool videoFailed = false;       // it failed once; the program runs on without a window
+    LazySubsystem video;            // video and events; failed: the program runs on without a window
     SDL_Window* window = nullptr;
     // Full screen: the renderer scales the streamed texture to the display.
     // In a window both stay null and the page is copied 1:1 into the
@@ -35,6 +42,43 @@ struct Host {
 };
 
 inline Host host;
+
+// Starts the subsystem `flags` on the first call (sdl_window.cpp) and says
+// whether it runs.
+bool startOnce(LazySubsystem& subsystem, Uint32 flags);
+
+// A kind of device that may be plugged in or out while the program runs
+// (joysticks, game controllers): its subsystem and SDL's calls for it.
+template <typename Device>
+struct DeviceKind {
+    Uint32 subsystem;               // SDL_INIT_JOYSTICK, SDL_INIT_GAMECONTROLLER
+    void (*update)();               // reads the devices' state; also notices plugging
+    SDL_bool (*attached)(Device*);  // the opened device is still there
+    Device* (*openFirst)();         // the device to read, opened; null when there is none
+    void (*close)(Device*);
+};
+
+// The one device of a kind that is read, opened when it appears and closed
+// when it goes. Touched from the program's thread only.
+template <typename Device>
+struct PluggedDevice {
+    LazySubsystem started;     // the kind's subsystem, started on the first read
+    Device* device = nullptr;  // the opened device; null while none is attached
+
+    // Reads the devices' state; the opened device, or null when none is
+    // attached (or the subsystem cannot start).
+    Device* current(const DeviceKind<Device>& kind) {
+        if (!startOnce(started, kind.subsystem)) return nullptr;
+        kind.update();
+        if (device && !kind.attached(device)) close(kind);
+        if (!device) device = kind.openFirst();
+        return device;
+    }
+    void close(const DeviceKind<Device>& kind) {
+        if (device) kind.close(device);
+        device = nullptr;
+    }
+};
 
 // Initialises SDL's video subsystem once, with the hints the backend relies
 // on; false when there is no display.

@@ -21,25 +21,12 @@ namespace sdl {
 
 namespace {
 
-// Joystick 0, private to this file; touched from the program's thread only.
-struct Joystick {
-    bool ready = false;   // SDL_INIT_JOYSTICK done
-    bool failed = false;  // it failed once; no joystick for this run
-    SDL_Joystick* device = nullptr;
-};
-Joystick stick;
+SDL_Joystick* openJoystickZero() { return SDL_NumJoysticks() > 0 ? SDL_JoystickOpen(0) : nullptr; }
 
-bool ensureJoystickSubsystem() {
-    if (stick.ready) return true;
-    if (stick.failed) return false;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
-        stick.failed = true;
-        return false;
-    }
-    stick.ready = true;
-    return true;
-}
+constexpr DeviceKind<SDL_Joystick> kJoysticks = {SDL_INIT_JOYSTICK, SDL_JoystickUpdate, SDL_JoystickGetAttached,
+                                                 openJoystickZero, SDL_JoystickClose};
+// Joystick 0, private to this file.
+PluggedDevice<SDL_Joystick> stick;
 
 // A raw axis position in SDL's range -32768..32767 as -1..1:
 // (p - min) * 2 / (max - min + 1) - 1.
@@ -51,34 +38,27 @@ double axisValue(Sint16 raw) {
 
 }  // namespace
 
-void closeJoystick() {
-    if (stick.device) SDL_JoystickClose(stick.device);
-    stick.device = nullptr;
-}
+void closeJoystick() { stick.close(kJoysticks); }
 
 }  // namespace sdl
 
 namespace backend {
 
 JoystickState joystick(int id) {
-    using sdl::stick;
     JoystickState none;  // buttons -1, axes -1000
-    if (id != 0 || !sdl::ensureJoystickSubsystem()) return none;
-    SDL_JoystickUpdate();  // also notices devices plugged in or out
-    if (stick.device && !SDL_JoystickGetAttached(stick.device)) sdl::closeJoystick();
-    if (!stick.device && SDL_NumJoysticks() > 0) stick.device = SDL_JoystickOpen(0);
-    if (!stick.device) return none;
+    SDL_Joystick* const device = id == 0 ? sdl::stick.current(sdl::kJoysticks) : nullptr;
+    if (!device) return none;
 
     JoystickState state;
     state.buttons = 0;
-    int buttons = SDL_JoystickNumButtons(stick.device);
+    int buttons = SDL_JoystickNumButtons(device);
     for (int b = 0; b < buttons && b < 31; ++b) {
-        if (SDL_JoystickGetButton(stick.device, b)) state.buttons |= 1 << b;
+        if (SDL_JoystickGetButton(device, b)) state.buttons |= 1 << b;
     }
     // A device without an axis reads as centred on it.
-    int axes = SDL_JoystickNumAxes(stick.device);
-    state.x = axes > 0 ? sdl::axisValue(SDL_JoystickGetAxis(stick.device, 0)) : 0.0;
-    state.y = axes > 1 ? sdl::axisValue(SDL_JoystickGetAxis(stick.device, 1)) : 0.0;
+    int axes = SDL_JoystickNumAxes(device);
+    state.x = axes > 0 ? sdl::axisValue(SDL_JoystickGetAxis(device, 0)) : 0.0;
+    state.y = axes > 1 ? sdl::axisValue(SDL_JoystickGetAxis(device, 1)) : 0.0;
     return state;
 }
 

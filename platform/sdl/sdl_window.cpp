@@ -16,8 +16,9 @@
 // When to show the page is the core's decision (core::presentDue); the
 // mouse's buttons and wheel go to the core as events.
 //
-// Writes: sdl::host (window, renderer, texture, scaled surface, picture
-// place, mode, focus, title and icon).
+// Writes: sdl::host (video, window, renderer, texture, scaled surface,
+// picture place, mode, focus, title and icon); the LazySubsystem it is
+// handed by startOnce.
 #include "platform/backend.h"
 #include "platform/sdl/sdl_host.h"
 
@@ -277,22 +278,25 @@ void pictureToWindow(float pictureX, float pictureY, int& windowX, int& windowY)
 }
 
 bool ensureVideo() {
-    if (host.videoReady) return true;
-    if (host.videoFailed) return false;
+    if (!host.video.ready && !host.video.failed) {
+        // Closing the window must not end the program by itself.
+        SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+        // Nearest-neighbour scaling keeps the pixels sharp in full screen.
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+        SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    }
+    return startOnce(host.video, SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+bool startOnce(LazySubsystem& subsystem, Uint32 flags) {
+    if (subsystem.ready) return true;
+    if (subsystem.failed) return false;
     // Leave SIGINT and SIGTERM to their defaults so they keep ending the
     // process; SDL would otherwise turn them into a quit event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Closing the window must not end the program by itself.
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    // Nearest-neighbour scaling keeps the pixels sharp in full screen.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        host.videoFailed = true;
-        return false;
-    }
-    host.videoReady = true;
-    return true;
+    subsystem.ready = SDL_InitSubSystem(flags) == 0;
+    subsystem.failed = !subsystem.ready;
+    return subsystem.ready;
 }
 
 void handleEvent(const SDL_Event& event) {
@@ -362,7 +366,7 @@ void nameWindow(const std::string& title, const Image* icon) {
 
 void refresh() {
     using sdl::host;
-    if (!host.videoReady) return;
+    if (!host.video.ready) return;
     SDL_Event event;
     while (SDL_PollEvent(&event)) sdl::handleEvent(event);
     if (host.window && core::presentDue(now())) sdl::present();

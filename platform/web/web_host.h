@@ -10,6 +10,8 @@
 
 #include <emscripten/html5.h>
 
+#include <string>
+
 namespace web {
 
 struct Host {
@@ -23,6 +25,8 @@ struct Host {
     double warpY = 0.0;          //   added to every reading (a page cannot move the pointer)
     bool handlersSet = false;    // the event handlers are registered
     bool pageActive = true;      // the page has the focus and is shown (false from a blur or hiding to a focus or key)
+    bool inPageCall = false;     // the page's script has called into the program (zl_take_file), which may not wait
+    std::string handedFileAnswer;  // the program's answer to the last file the page handed it, UTF-8
 };
 
 inline Host host;

@@ -17,10 +17,12 @@
 // it, let a read wait while changes of another page of the site come in,
 // and tell the page when a typed line is wanted. A page that is hidden may
 // be closed without a further word: the program's store-before-end runs
-// then (whenHostMayEnd), as it does when the page is left.
+// then (whenHostMayEnd), as it does when the page is left. A file the page
+// hands the program goes to what it registered (whenHostHandsFile).
 //
-// Writes: web::host (pointer, warp offset, handlers, page active), the
-// data-file writer's hooks; the core's buttons and wheel through its calls.
+// Writes: web::host (pointer, warp offset, handlers, page active, the call
+// from the page and its answer), the data-file writer's hooks; the core's
+// buttons and wheel through its calls.
 #include "platform/backend.h"
 #include "platform/host_hooks.h"
 #include "platform/pointer_state.h"
@@ -99,6 +101,7 @@ constexpr int kLongestCatchUpMs = 3000;
 constexpr int kCatchUpPollMs = 5;
 
 void waitForOtherPagesChanges() {
+    if (host.inPageCall) return;  // the page brought them in before it called
     for (int waited = 0; zl_js_store_busy() && waited < kLongestCatchUpMs; waited += kCatchUpPollMs) {
         yieldToBrowser(kCatchUpPollMs);
     }
@@ -142,6 +145,28 @@ void ensureHandlers() {
 
 // The page is being left (pagehide): called by the page's script.
 extern "C" EMSCRIPTEN_KEEPALIVE void zl_page_leaving() { core::hostMayEnd(); }
+
+// A file the page hands the program (a level set the player dropped on the
+// page or picked), put at hostPath (UTF-8) outside Data: 1 when the program
+// took it, 0 when it refused it, -1 when it takes no files. Reads made
+// meanwhile do not wait for other pages' changes: a wait hands the thread
+// to the browser, which a call from the page's script cannot, and the page
+// brings those changes in before it calls.
+extern "C" EMSCRIPTEN_KEEPALIVE int zl_take_file(const char* hostPath) {
+    web::host.inPageCall = true;
+    const core::HandedFile taken = core::hostHandsFile(hostPath ? hostPath : "", web::host.handedFileAnswer);
+    web::host.inPageCall = false;
+    switch (taken) {
+        case core::HandedFile::Taken: return 1;
+        case core::HandedFile::Refused: return 0;
+        case core::HandedFile::NotTaken: break;
+    }
+    return -1;
+}
+
+// The program's answer to the last file handed (UTF-8): the name it took
+// the file in as, or why it refused it.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* zl_taken_file_answer() { return web::host.handedFileAnswer.c_str(); }
 
 namespace backend {
 

@@ -57,6 +57,22 @@ TEST_F(FieldReader, TypedLineGivesTextUpToTheFirstComma) {
     EXPECT_EQ(readIntField(), 0);
 }
 
+// A title typed with commas and quotes is read whole, line by line.
+TEST_F(FieldReader, ALineFieldIsTheRestOfItsLineWhole) {
+    setLineFieldSource("  H\x84nsel, Gretel und \"die Hexe\" ,,");
+    EXPECT_EQ(readLineField(), "H\x84nsel, Gretel und \"die Hexe\" ,,");
+    EXPECT_EQ(readLineField(), "") << "past the end";
+    source("\"Titel\",\"a,b\"\r\n 7,8\n\r\nlast\rline");
+    EXPECT_EQ(readStringField(), "Titel");
+    EXPECT_EQ(readLineField(), "\"a,b\"") << "the rest of the line, its line end taken";
+    EXPECT_EQ(readLineField(), "7,8");
+    EXPECT_EQ(readLineField(), "") << "an empty line";
+    EXPECT_EQ(readLineField(), "last\rline") << "a lone CR is an ordinary character";
+    setLineFieldSource(std::string(5000, 'x'));
+    EXPECT_EQ(readLineField(), std::string(4096, 'x'));
+    EXPECT_EQ(readLineField(), std::string(904, 'x')) << "the rest of a longer line comes next";
+}
+
 TEST_F(FieldReader, FieldBoundaries) {
     // Quotes keep commas and line ends; blanks inside a text field stay, an
     // integer field ends at a blank; a lone CR is an ordinary character.

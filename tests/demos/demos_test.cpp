@@ -69,14 +69,7 @@ std::string summaryLine(int n, const DemoEnd& e, int screens) {
 }
 
 std::string expectedLine(int n) {
-    std::istringstream in(readWholeFile(fs::path(ZL_SOURCE_DIR) / "tests/demos/expected.txt"));
-    const std::string prefix = "demo " + std::to_string(n) + ":";
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind(prefix, 0) == 0) return line;
-    }
-    return "";
+    return lineStartingWith(fs::path(ZL_SOURCE_DIR) / "tests/demos/expected.txt", "demo " + std::to_string(n) + ":");
 }
 
 class DemoPlay : public GameFixture, public ::testing::WithParamInterface<int> {

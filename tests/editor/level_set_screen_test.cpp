@@ -4,9 +4,12 @@
 #include "common/tile_codes.h"
 #include "editor/commands.h"
 #include "editor/level_set.h"
+#include "platform/host_hooks.h"
 #include "tests/editor/editor_fixture.h"
 #include "tests/support/level_set_fixture.h"
 #include "tests/support/scratch_dir.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -113,6 +116,48 @@ TEST_F(SetScreen, F1ChecksEveryPlaceAndSavesTheSetSayingWhetherItIsProven) {
     ASSERT_TRUE(readLevelSet("Data\\meine.zset", back, refusal));
     EXPECT_TRUE(isProven(back));
     EXPECT_FALSE(saveSet(kShippedSetName, proofs)) << "the shipped set's file is not the player's";
+}
+
+// A title, an author and a place's name are typed lines taken whole:
+// their commas are part of them.
+TEST_F(SetScreen, TitleAuthorAndNameKeepTheirCommasAsTyped) {
+    editor.set = sets::corridorSet();
+    const double t = headless::clock();
+    tap(scancode::F8, t);
+    tap(scancode::T, t + 0.4);
+    // In pieces, as a person types: the key buffer holds fifteen characters.
+    headless::typeText("Wald, ", t + 0.6);
+    headless::typeText("Wiese,Wasser\r", t + 0.7);
+    headless::typeText("Anna, ", t + 0.8);
+    headless::typeText("Bert und Cem\r", t + 0.9);
+    tap(scancode::U, t + 1.2);
+    headless::typeText(" Halle,  oben \r", t + 1.4);
+    tap(kEsc, t + 1.8);
+    commandPass();
+    EXPECT_EQ(editor.set.title, "Wald, Wiese,Wasser");
+    EXPECT_EQ(editor.set.author, "Anna, Bert und Cem");
+    EXPECT_EQ(place(1).name, "Halle,  oben") << "blanks before and after dropped, those inside kept";
+    std::vector<PlaceProof> proofs;
+    ASSERT_TRUE(saveSet("komma", proofs));
+    LevelSet back;
+    std::string refusal;
+    ASSERT_TRUE(readLevelSet("Data\\komma.zset", back, refusal)) << refusal;
+    EXPECT_EQ(back.title, "Wald, Wiese,Wasser") << "and the file keeps them";
+}
+
+// The browser page hands the editor a set the player dropped on it: it comes
+// into Data, where the set screen's F2 opens it.
+TEST_F(SetScreen, ASetThePageHandsTheEditorComesIntoDataWhereF2OpensIt) {
+    startEditor(ScreenChoice::Window);
+    ASSERT_TRUE(writeLevelSet("Data\\scratch.zset", sets::corridorSet("Reise", "Cem")));
+    std::filesystem::create_directories(dir.path() / "handed");
+    std::filesystem::rename(dir.path() / "Data/scratch.zset", dir.path() / "handed/reise.zset");
+    std::string answer;
+    EXPECT_EQ(core::hostHandsFile((dir.path() / "handed/reise.zset").string(), answer), core::HandedFile::Taken);
+    EXPECT_EQ(answer, "reise");
+    onSetScreen({{scancode::F2}, {kEsc}}, "reise");
+    EXPECT_EQ(editor.set.title, "Reise");
+    EXPECT_EQ(editor.setName, "reise");
 }
 
 TEST_F(SetScreen, F2OpensASetOnlyAfterAskingWhenTheSetHasUnsavedChanges) {

@@ -1,12 +1,17 @@
 // Start-up: the screen as stored or as the command line chooses for one run,
 // the window named after the game with the wizard as its icon, and the
-// settings stored when the host may end the game without a word.
+// settings stored when the host may end the game without a word, and a set
+// the host hands the running game.
+#include "common/level_set.h"
 #include "game/flow/flow.h"
 #include "game/front/front.h"
+#include "game/front/level_sets.h"
 #include "game/front/menu.h"
 #include "platform/host_hooks.h"
 #include "tests/front/front_fixture.h"
+#include "tests/support/level_set_fixture.h"
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -76,6 +81,35 @@ TEST_F(StartUp, WhenTheHostMayEndTheSettingsAreStoredOnlyIfThisRunChangedThem) {
     core::hostMayEnd();
     EXPECT_NE(dir.readFile("Data/Einstellung.dat").find("\"J\x94rg\""), std::string::npos)
         << "a best player counts as a change";
+}
+
+// The browser page hands the running game a set the player dropped on it or
+// picked: it comes into Data by the rule of --set and shows in the list of
+// sets; a damaged one is refused with the reader's reason, for the page in
+// UTF-8, and nothing is written.
+TEST_F(StartUp, ASetThePageHandsTheGameComesIntoItsListOrIsRefusedWithTheReason) {
+    namespace fs = std::filesystem;
+    startUp();
+    fs::create_directories(dir.path() / "handed");
+    ASSERT_TRUE(writeLevelSet("Data\\scratch.zset", sets::corridorSet("Vom Freund", "Cem")));
+    fs::rename(dir.path() / "Data/scratch.zset", dir.path() / "handed/freund.zset");
+    std::string answer;
+    EXPECT_EQ(core::hostHandsFile((dir.path() / "handed/freund.zset").string(), answer), core::HandedFile::Taken);
+    EXPECT_EQ(answer, "freund");
+    EXPECT_EQ(dir.readFile("Data/freund.zset"), dir.readFile("handed/freund.zset"));
+    const std::vector<SetListEntry> list = listLevelSets();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[1].title, "Vom Freund");
+
+    dir.writeFile("handed/halb.zset",
+                  "\"Zauberlabyrinth-Sammlung\",1\r\n\"Titel\",\"Halb\"\r\n\"Autor\",\"Cem\"\r\n\"Labyrinthe\",acht\r\n");
+    EXPECT_EQ(core::hostHandsFile((dir.path() / "handed/halb.zset").string(), answer), core::HandedFile::Refused);
+    EXPECT_EQ(answer.rfind("Die Datei ist besch\xC3\xA4" "digt: ", 0), 0u) << answer;
+    EXPECT_FALSE(fs::exists(dir.path() / "Data/halb.zset"));
+
+    whenHostHandsFile(nullptr);
+    EXPECT_EQ(core::hostHandsFile((dir.path() / "handed/freund.zset").string(), answer), core::HandedFile::NotTaken);
+    EXPECT_EQ(answer, "");
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ protected:
     // Does the visible page show text at (row, column) in colour? Prints the
     // same text on the background page and compares the cells.
     static bool textShown(int row, int column, const std::string& text, Colour colour = kWhite) {
+        return textShownIn(headless::pagePixels(0), row, column, text, colour);
+    }
+    // The same in a picture of the visible page taken earlier (800 x 600).
+    static bool textShownIn(const Colour* picture, int row, int column, const std::string& text,
+                            Colour colour = kWhite) {
         setPages(1, 0);
         setTextColour(colour);
         setTextPos(row, column);
@@ -37,7 +42,7 @@ protected:
         setTextColour(kWhite);
         for (int y = 8 * (row - 1); y < 8 * row; ++y) {
             for (int x = 8 * (column - 1); x < 8 * (column - 1 + static_cast<int>(text.size())); ++x) {
-                if (headless::pixel(0, x, y) != headless::pixel(1, x, y)) return false;
+                if (picture[y * kScreenWidth + x] != headless::pixel(1, x, y)) return false;
             }
         }
         return true;

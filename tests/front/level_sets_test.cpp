@@ -3,6 +3,7 @@
 // that names its set, a set brought in from outside Data, and the title
 // screen of a set.
 #include "common/level_list.h"
+#include "common/level_set_import.h"
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
@@ -110,7 +111,6 @@ TEST_F(Sets, TheListHasTheShippedLabyrinthsFirstThenTheSetsByTitleWithTheirFault
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[0].name, "");
     EXPECT_EQ(list[0].title, "Das Zauberlabyrinth");
-    EXPECT_TRUE(list[0].proven);
     EXPECT_EQ(list[1].title, "Abenteuer");
     EXPECT_EQ(list[1].author, "Bert");
     EXPECT_FALSE(list[1].proven);
@@ -121,6 +121,27 @@ TEST_F(Sets, TheListHasTheShippedLabyrinthsFirstThenTheSetsByTitleWithTheirFault
     std::string refusal;
     EXPECT_FALSE(chooseLevelSet("kaputt", refusal));
     EXPECT_EQ(world.setName, "");
+}
+
+// The shipped labyrinths are played from Data\001..008.dat: proven by the
+// build only while each of them is the shipped file.
+TEST_F(Sets, TheShippedLabyrinthsAreProvenOnlyWhileEachIsTheShippedFile) {
+    fs::create_directories(dir.path() / "Data/.shipped");
+    for (const char* name : kLevelNames) {
+        const std::string file = std::string(name) + ".dat";
+        dir.writeFile("Data/" + file, "geliefert " + file);
+        dir.writeFile("Data/.shipped/" + file, "geliefert " + file);
+    }
+    SetListEntry shipped = listLevelSets().front();
+    EXPECT_TRUE(shipped.proven);
+    EXPECT_EQ(shipped.note, "");
+
+    dir.writeFile("Data/003.dat", "von mir");  // changed in the editor
+    fs::remove(dir.path() / "Data/006.dat");   // deleted: back only at the next start
+    shipped = listLevelSets().front();
+    EXPECT_FALSE(shipped.proven);
+    EXPECT_EQ(shipped.note, "Von dir ge\x84ndert, daher ohne \xFB: Labyrinth 3, 6");
+    EXPECT_EQ(shipped.refusal, "") << "they can be played all the same";
 }
 
 TEST_F(Sets, AGameOfASetNamesItsSetAndIsPlayedInItAgain) {
@@ -172,7 +193,7 @@ TEST_F(Sets, AGameWhoseSetIsGoneOrDamagedIsNotLoadedAndSaysSo) {
     EXPECT_TRUE(textShown(37, 38, "Sammlung besch\x84" "digt: welt"));
 }
 
-class SetImport : public Sets {
+class SetFromOutside : public Sets {
 protected:
     // A file outside Data, as a browser's download folder holds it.
     std::string outside(const std::string& relative, const LevelSet& set) {
@@ -182,22 +203,23 @@ protected:
         fs::rename(dir.path() / "Data/scratch.zset", path);
         return path.string();
     }
-    std::string imported(const std::string& hostPath) {
+    // The name the set at hostPath is brought in as, after it came to `how`.
+    std::string imported(const std::string& hostPath, SetImport how = SetImport::Added) {
         std::string name = "?";
         std::string refusal;
-        EXPECT_TRUE(importLevelSet(hostPath, name, refusal)) << refusal;
+        EXPECT_EQ(importLevelSet(hostPath, name, refusal), how) << refusal;
         return name;
     }
 };
 
-TEST_F(SetImport, ASetFromAnywhereIsCopiedInUnderAFreeNameAndReplacesNoFileOfThePlayers) {
+TEST_F(SetFromOutside, ASetFromAnywhereIsCopiedInUnderAFreeNameAndReplacesNoFileOfThePlayers) {
     const std::string mine = dir.readFile("Data/welt.zset");
     const LevelSet friends = sets::corridorSet("Vom Freund", "Cem");
     const std::string download = outside("welt.zset", friends);
     EXPECT_EQ(imported(download), "welt-2") << "the player's own welt.zset stays";
     EXPECT_EQ(dir.readFile("Data/welt.zset"), mine);
     EXPECT_EQ(dir.readFile("Data/welt-2.zset"), dir.readFile("Downloads/welt.zset")) << "the same bytes";
-    EXPECT_EQ(imported(download), "welt-2") << "opened again: the same set, not a third copy";
+    EXPECT_EQ(imported(download, SetImport::Present), "welt-2") << "opened again: the same set, not a third copy";
 
     // A name whose table is still there from a set deleted since is not taken.
     dir.writeFile("Data/neu.bestenliste", "\"Alt\",99999\r\n");
@@ -208,22 +230,22 @@ TEST_F(SetImport, ASetFromAnywhereIsCopiedInUnderAFreeNameAndReplacesNoFileOfThe
 
     // The shipped labyrinths' own file means them.
     ASSERT_TRUE(writeLevelSet("Data\\zauberlabyrinth.zset", world_));
-    EXPECT_EQ(imported(outside("zauberlabyrinth.zset", world_)), "");
+    EXPECT_EQ(imported(outside("zauberlabyrinth.zset", world_), SetImport::Shipped), "");
     EXPECT_EQ(imported(outside("x/zauberlabyrinth.zset", friends)), "zauberlabyrinth-2")
         << "another set under that name is a set of the player's";
 }
 
-TEST_F(SetImport, AFileThatIsNoSetIsRefusedAndNothingIsWritten) {
+TEST_F(SetFromOutside, AFileThatIsNoSetIsRefusedAndNothingIsWritten) {
     const std::vector<std::string> before = filesInData();
     fs::create_directories(dir.path() / "Downloads");
     dir.writeFile("Downloads/bild.zset", "GIF89a");
     std::string name = "?";
     std::string refusal;
-    EXPECT_FALSE(importLevelSet((dir.path() / "Downloads/bild.zset").string(), name, refusal));
+    EXPECT_EQ(importLevelSet((dir.path() / "Downloads/bild.zset").string(), name, refusal), SetImport::Refused);
     EXPECT_EQ(refusal, "Keine Sammlung: die Datei beginnt nicht mit \"Zauberlabyrinth-Sammlung\".");
-    EXPECT_FALSE(importLevelSet((dir.path() / "Downloads/fehlt.zset").string(), name, refusal));
+    EXPECT_EQ(importLevelSet((dir.path() / "Downloads/fehlt.zset").string(), name, refusal), SetImport::Refused);
     EXPECT_EQ(refusal, "Die Datei fehlt oder kann nicht gelesen werden.");
-    EXPECT_FALSE(importLevelSet((dir.path() / "Downloads").string(), name, refusal)) << "a folder is no file";
+    EXPECT_EQ(importLevelSet((dir.path() / "Downloads").string(), name, refusal), SetImport::Refused) << "a folder is no file";
     EXPECT_EQ(filesInData(), before);
     EXPECT_EQ(name, "?");
 }
@@ -289,6 +311,26 @@ TEST_F(SetTitle, F2ListsTheSetsAndEnterPlaysTheChosenOneBehindTheTitle) {
     EXPECT_EQ(world.setName, "zweite");
     EXPECT_EQ(world.level, 1);
     EXPECT_EQ(doorColumn(), 4) << "the new set's labyrinth 1 is played";
+}
+
+TEST_F(SetTitle, TheListSaysWhichShippedLabyrinthsThePlayerChanged) {
+    // Data\001.dat is the test's own corridor, the others are missing: none
+    // is the shipped file. Up from the set played chooses the shipped line.
+    tap(scancode::Up, in(0.2), kTitleKey);
+    tap(scancode::Esc, in(0.6), kTitleKey);
+    std::vector<Colour> shown;  // the visible page while the shipped line is chosen
+    const double look = in(0.4);
+    headless::setWatcher([&shown, look] {
+        if (shown.empty() && headless::clock() > look) shown.assign(headless::pagePixels(0), headless::pagePixels(0) + 800 * 600);
+    });
+    double seconds = 0;
+    EXPECT_FALSE(setListScreen(seconds));
+    headless::setWatcher({});
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(textShownIn(shown.data(), 48, 12, "Von dir ge\x84ndert, daher ohne \xFB: Labyrinth 1, 2, 3, 4, 5, 6, 7, 8"));
+    constexpr Colour kChosen = 0xFFFFFF00u;
+    EXPECT_TRUE(textShownIn(shown.data(), 18, 16, "Das Zauberlabyrinth", kChosen));
+    EXPECT_TRUE(textShownIn(shown.data(), 18, 14, " ", kChosen)) << "without the mark";
 }
 
 TEST_F(SetTitle, EscClosesTheListAndPutsTheScreenBackAsItWas) {

@@ -40,6 +40,7 @@ const std::map<std::string, std::string> kCleanTree = {
     {"tests/platform/input_test.cpp",
      "#include \"platform/backend.h\"\n#include \"platform/headless/headless.h\"\n#include \"tests/support/scratch_dir.h\"\n"},
     {"bench/scene_bench.cpp", "#include \"game/world/world.h\"\n#include \"platform/field_source.h\"\n"},
+    {"bench/level_load_bench.cpp", "#include \"tests/support/scratch_dir.h\"\n"},
 };
 
 // Writes the clean tree below `top`, with `line` added to the file `where`.
@@ -86,6 +87,7 @@ TEST(LayerCheck, EachKindOfBreachFailsTheCheckAndNamesItsLine) {
         {"a game header in the platform", "platform/screen.cpp", "#include \"game/world/world.h\""},
         {"a tests header in a tool", "tools/fuzz/level_loader_fuzz.cpp", "#include \"tests/reliability/invariants.h\""},
         {"a tests header in a program", "game/main.cpp", "#include \"tests/support/scratch_dir.h\""},
+        {"a test's own header in a benchmark", "bench/scene_bench.cpp", "#include \"tests/rules/rules_fixture.h\""},
         {"an editor header in the platform", "platform/screen.cpp", "#include \"editor/drawing.h\""},
         {"SDL in another backend", "platform/headless/devices.cpp", "#include <SDL.h>"},
         {"GL in the editor", "editor/map_view.cpp", "#include <GL/gl.h>"},

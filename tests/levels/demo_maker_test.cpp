@@ -3,6 +3,7 @@
 // walk goes on through the door, and a source that would go astray in the
 // game is refused with its line.
 #include "common/tile_codes.h"
+#include "tests/levels/level_tool_test.h"
 #include "tools/levels/demo_maker.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
@@ -15,29 +16,16 @@
 
 namespace {
 
-const char* const kLegend =
-    ". Floor\n"
-    "# RedWall\n"
-    "~ Water\n"
-    "D Door\n"
-    "a Axe\n"
-    "k Key\n"
-    "K Barrier\n";
-
-class DemoMaker : public ::testing::Test {
+class DemoMaker : public LevelToolTest {
 protected:
-    Legend legend;
     std::vector<std::unique_ptr<LevelSource>> sources;
     std::vector<const LevelData*> levels;
-    std::vector<LevelProblem> problems;
     Demonstration demo;
-
-    void SetUp() override { ASSERT_TRUE(parseLegend(kLegend, "legend.txt", legend, problems)); }
 
     // Adds a labyrinth made of the grid.
     void addLevel(const std::string& grid) {
         sources.push_back(std::make_unique<LevelSource>());
-        ASSERT_TRUE(parseLevelSource("map\n" + grid + "end\n", "t.txt", legend, *sources.back(), problems));
+        ASSERT_TRUE(parseWithLegend("map\n" + grid + "end\n", *sources.back())) << all();
         levels.push_back(sources.back()->level.get());
     }
 
@@ -49,17 +37,6 @@ protected:
     std::string codes() const {
         std::string text;
         for (int k = 1; k <= demo.codes; ++k) text += static_cast<char>('0' + demo.moves[static_cast<std::size_t>(k)]);
-        return text;
-    }
-
-    bool reported(int line, const std::string& text) const {
-        for (const LevelProblem& p : problems)
-            if (p.line == line && p.message.find(text) != std::string::npos) return true;
-        return false;
-    }
-    std::string all() const {
-        std::string text;
-        for (const LevelProblem& p : problems) text += formatProblem(p) + "\n";
         return text;
     }
 
@@ -114,27 +91,31 @@ TEST_F(DemoMaker, ARepeatedCodeAgainstAWallIsOnlyAFrame) {
 
 TEST_F(DemoMaker, ASourceThatWouldGoAstrayIsRefusedWithItsLine) {
     addLevel(corridor(17, 30));
-    // Back from the edge at once: the repeated code has turned the view, so
-    // the step back would only turn it again.
-    EXPECT_FALSE(make("R3\nL"));
-    EXPECT_TRUE(reported(2, "does not step: the wizard stands at the view's edge")) << all();
-    // Into the wall.
-    EXPECT_FALSE(make("L16"));
-    EXPECT_TRUE(reported(1, "RedWall at (1, 2) is in the way")) << all();
-    // More codes than a recording holds.
-    EXPECT_FALSE(make("W999 W2"));
-    EXPECT_TRUE(reported(1, "one too many")) << all();
+    const struct {
+        const char* why;
+        const char* route;
+        int firstLabyrinth;
+        int line;
+        const char* fault;
+    } kRefused[] = {
+        {"back from the edge at once: the repeated code has turned the view, so the step back would only turn it again",
+         "R3\nL", 1, 2, "does not step: the wizard stands at the view's edge"},
+        {"into the wall", "L16", 1, 1, "RedWall at (1, 2) is in the way"},
+        {"more codes than a recording holds", "W999 W2", 1, 1, "one too many"},
+        {"a fault in the text", "R2 X", 1, 0, "unknown command 'X'"},
+        {"a labyrinth not given", "R", 2, 0, "labyrinth 2 is not among the levels given"},
+    };
+    for (const auto& r : kRefused) {
+        SCOPED_TRACE(r.why);
+        EXPECT_FALSE(make(r.route, r.firstLabyrinth));
+        EXPECT_TRUE(reported(r.line, r.fault));
+    }
     EXPECT_TRUE(make("W999 W")) << "1000 codes fit, the last never played";
-    // A fault in the text, and a labyrinth not given.
-    EXPECT_FALSE(make("R2 X"));
-    EXPECT_TRUE(reported(0, "unknown command 'X'")) << all();
-    EXPECT_FALSE(make("R", 2));
-    EXPECT_TRUE(reported(0, "labyrinth 2 is not among the levels given")) << all();
 
     levels.clear();
     addLevel("######\n#@.~D#\n######\n");
     EXPECT_FALSE(make("R2"));
-    EXPECT_TRUE(reported(1, "drowns the wizard")) << all();
+    EXPECT_TRUE(reported(1, "drowns the wizard"));
 }
 
 TEST_F(DemoMaker, TheWalkGoesOnThroughTheDoorIntoTheNextLabyrinth) {
@@ -165,5 +146,5 @@ TEST_F(DemoMaker, AWeaponDrawnOnAFreeCellIsSpentAndKeysOpenBarriers) {
     // Without the wait the axe is still in hand: the key's cell takes it and
     // the second action swaps them back, so the barrier stays shut.
     EXPECT_FALSE(make("R A R R A L R A R3"));
-    EXPECT_TRUE(reported(1, "Barrier at (6, 2) is in the way")) << all();
+    EXPECT_TRUE(reported(1, "Barrier at (6, 2) is in the way"));
 }

@@ -2,6 +2,7 @@
 // they stand on, homes follow the screen rule, and the reachability walk
 // opens barriers only the way the wizard can.
 #include "common/tile_codes.h"
+#include "tests/levels/level_tool_test.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
 
@@ -13,52 +14,16 @@
 
 namespace {
 
-// A small legend, enough for the sources below.
-const char* const kLegend =
-    ". Floor\n"
-    ", Floor2\n"
-    "# RedWall\n"
-    "% SecretRedWall\n"
-    "~ Water\n"
-    "f Flame\n"
-    "D Door\n"
-    "k Key\n"
-    "K Barrier\n"
-    "1 CrossBarrier\n"
-    "r Crown\n"
-    "R TreasureBarrier\n"
-    "- Roof        ; solid, code above 50\n";
-
-class LevelSourceTest : public ::testing::Test {
+class LevelSourceTest : public LevelToolTest {
 protected:
-    Legend legend;
     LevelSource source;
-    std::vector<LevelProblem> problems;
 
-    void SetUp() override {
-        std::vector<LevelProblem> legendProblems;
-        ASSERT_TRUE(parseLegend(kLegend, "legend.txt", legend, legendProblems));
-    }
-    bool parse(const std::string& text) {
-        problems.clear();
-        return parseLevelSource(text, "t.txt", legend, source, problems);
-    }
+    bool parse(const std::string& text) { return parseWithLegend(text, source); }
     // Parses, then runs every check.
     void check(const std::string& text) {
         ASSERT_TRUE(parse(text)) << all();
         validateLevel(source, problems);
         checkSolvable(source, problems);
-    }
-    std::string all() const {
-        std::string s;
-        for (const LevelProblem& p : problems) s += formatProblem(p) + "\n";
-        return s;
-    }
-    // True when some problem stands on line and mentions text.
-    bool reported(int line, const std::string& text) const {
-        for (const LevelProblem& p : problems)
-            if (p.line == line && p.message.find(text) != std::string::npos) return true;
-        return false;
     }
 };
 
@@ -97,29 +62,24 @@ TEST_F(LevelSourceTest, GridBecomesTheMapWithMarksAndFill) {
 }
 
 TEST_F(LevelSourceTest, FaultsNameTheirLine) {
-    EXPECT_FALSE(parse("map\n#@#\n#?#\n#D#\nend\n"));
-    EXPECT_TRUE(reported(3, "unknown character '?' in column 2")) << all();
-
-    EXPECT_FALSE(parse("map\n#@ D#\nend\n"));
-    EXPECT_TRUE(reported(2, "byte 0x20")) << "a blank inside a row: " << all();
-
-    EXPECT_FALSE(parse("fill rock\nmap\n@D\nend\n"));
-    EXPECT_TRUE(reported(1, "\"fill\"")) << all();
-
-    EXPECT_FALSE(parse("map\n@D@\nend\n"));
-    EXPECT_TRUE(reported(2, "second start")) << all();
-
-    EXPECT_FALSE(parse("map\n..D\nend\n"));
-    EXPECT_TRUE(reported(1, "no start")) << all();
-
-    EXPECT_FALSE(parse("map\n@D\n"));
-    EXPECT_TRUE(reported(0, "not closed")) << all();
-
-    EXPECT_FALSE(parse("map\n@D\nend\nmore\n"));
-    EXPECT_TRUE(reported(4, "after \"end\"")) << all();
-
-    EXPECT_FALSE(parse("under x\nmap\n@D\nend\n"));
-    EXPECT_TRUE(reported(1, "does not define")) << all();
+    const struct {
+        const char* text;
+        int line;
+        const char* fault;
+    } kFaults[] = {
+        {"map\n#@#\n#?#\n#D#\nend\n", 3, "unknown character '?' in column 2"},
+        {"map\n#@ D#\nend\n", 2, "byte 0x20"},  // a blank inside a row
+        {"fill rock\nmap\n@D\nend\n", 1, "\"fill\""},
+        {"map\n@D@\nend\n", 2, "second start"},
+        {"map\n..D\nend\n", 1, "no start"},
+        {"map\n@D\n", 0, "not closed"},
+        {"map\n@D\nend\nmore\n", 4, "after \"end\""},
+        {"under x\nmap\n@D\nend\n", 1, "does not define"},
+    };
+    for (const auto& f : kFaults) {
+        EXPECT_FALSE(parse(f.text)) << f.text;
+        EXPECT_TRUE(reported(f.line, f.fault)) << f.text;
+    }
 }
 
 TEST_F(LevelSourceTest, TooManyCreaturesOfAKind) {
@@ -130,7 +90,7 @@ TEST_F(LevelSourceTest, TooManyCreaturesOfAKind) {
     EXPECT_EQ(source.level->counts[0], 100);
 
     EXPECT_FALSE(parse(rows + "PE\nend\n"));
-    EXPECT_TRUE(reported(7, "more than 100 pigs")) << all();
+    EXPECT_TRUE(reported(7, "more than 100 pigs"));
     EXPECT_EQ(source.level->counts[0], 100) << "the table never grows past 100";
     EXPECT_EQ(source.level->counts[3], 1) << "other kinds are counted on";
 }
@@ -138,12 +98,12 @@ TEST_F(LevelSourceTest, TooManyCreaturesOfAKind) {
 TEST_F(LevelSourceTest, GridLimits) {
     std::string wide(221, '.');
     EXPECT_FALSE(parse("map\n@D\n" + wide + "\nend\n"));
-    EXPECT_TRUE(reported(3, "at most 220")) << all();
+    EXPECT_TRUE(reported(3, "at most 220"));
 
     std::string tall = "map\n@D\n";
     for (int r = 0; r < 150; ++r) tall += ".\n";
     EXPECT_FALSE(parse(tall + "end\n"));
-    EXPECT_TRUE(reported(152, "more than 150 rows")) << all();
+    EXPECT_TRUE(reported(152, "more than 150 rows"));
 }
 
 TEST_F(LevelSourceTest, HomeViewIsTheScreenHoldingTheCell) {
@@ -170,8 +130,8 @@ TEST_F(LevelSourceTest, PlacementChecks) {
     // Start and creature beyond the reachable columns (211..220).
     std::string row(209, '.');
     check("map\n" + row + "DE@\nend\n");
-    EXPECT_TRUE(reported(2, "the start at (212, 1) lies outside the reachable cells")) << all();
-    EXPECT_TRUE(reported(2, "the eye at (211, 1) lies outside")) << all();
+    EXPECT_TRUE(reported(2, "the start at (212, 1) lies outside the reachable cells"));
+    EXPECT_TRUE(reported(2, "the eye at (211, 1) lies outside"));
 
     // A home that does not contain its creature, and one no flip reaches.
     check("map\n@.D.P.P\nend\n");
@@ -180,69 +140,68 @@ TEST_F(LevelSourceTest, PlacementChecks) {
     source.level->creatures[0][2].homeViewY = 5;
     problems.clear();
     validateLevel(source, problems);
-    EXPECT_TRUE(reported(2, "the pig at (5, 1) lies outside its view (19, 0)")) << all();
-    EXPECT_TRUE(reported(2, "which no flip reaches")) << all();
+    EXPECT_TRUE(reported(2, "the pig at (5, 1) lies outside its view (19, 0)"));
+    EXPECT_TRUE(reported(2, "which no flip reaches"));
 
     // A cleaning man needs a code above 50 beneath; the barrier (50) does not carry him.
     check("map\n@DC.C.C\n##-#-#.\nend\n");
-    EXPECT_FALSE(reported(2, "(3, 1)")) << all();
-    EXPECT_FALSE(reported(2, "(5, 1)")) << "Roof carries him: " << all();
-    EXPECT_TRUE(reported(2, "the cleaning man at (7, 1) has Floor (0) beneath")) << all();
+    EXPECT_FALSE(reported(2, "(3, 1)"));
+    EXPECT_FALSE(reported(2, "(5, 1)")) << "Roof carries him";
+    EXPECT_TRUE(reported(2, "the cleaning man at (7, 1) has Floor (0) beneath"));
     check("map\n@D.C\n##.K\nend\n");
-    EXPECT_TRUE(reported(2, "has Barrier (50) beneath")) << all();
+    EXPECT_TRUE(reported(2, "has Barrier (50) beneath"));
 
     // Pigs and cleaning men cannot start inside a wall; the start needs floor.
     check("under P #\nunder @ ~\nmap\n@DP\nend\n");
-    EXPECT_TRUE(reported(4, "the pig at (3, 1) stands inside RedWall")) << all();
-    EXPECT_TRUE(reported(4, "the start stands on Water")) << all();
+    EXPECT_TRUE(reported(4, "the pig at (3, 1) stands inside RedWall"));
+    EXPECT_TRUE(reported(4, "the start stands on Water"));
 }
 
 TEST_F(LevelSourceTest, DoorAndBarrierCounts) {
     check("map\n@..\nend\n");
-    EXPECT_TRUE(reported(1, "no door")) << all();
+    EXPECT_TRUE(reported(1, "no door"));
     check("door none\nmap\n@..\nend\n");
     EXPECT_TRUE(problems.empty()) << "a scene needs no door: " << all();
 
     check("map\n@kK.K1D\nend\n");
-    EXPECT_TRUE(reported(1, "3 barriers open with Key (40) but only 1")) << all();
+    EXPECT_TRUE(reported(1, "3 barriers open with Key (40) but only 1"));
 }
 
 TEST_F(LevelSourceTest, WalkOpensBarriersOnlyTheWayTheWizardCan) {
-    // Side barrier walked into sideways: opens.
-    check("map\n#####\n#@kK#\n####D\nend\n");
-    EXPECT_TRUE(reported(1, "cannot be reached")) << "door behind a wall: " << all();
-    check("map\n#####\n#@kKD\n#####\nend\n");
-    EXPECT_TRUE(problems.empty()) << all();
-
-    // Side barrier met only from above: stays shut.
-    check("map\n#####\n#@k.#\n###K#\n###D#\nend\n");
-    EXPECT_TRUE(reported(1, "the door cannot be reached")) << all();
-    EXPECT_TRUE(reported(1, "closed: Barrier (50) at (4, 3)")) << all();
-
-    // Cross barrier: from above it opens, from the side it does not.
-    check("map\n#####\n#@k.#\n###1#\n###D#\nend\n");
-    EXPECT_TRUE(problems.empty()) << all();
-    check("map\n#####\n#@k1D\n#####\nend\n");
-    EXPECT_TRUE(reported(1, "cannot be reached")) << all();
-
-    // A key behind its own barrier never helps; the crown does not open K.
-    check("map\n#######\n#@.Kk.D\n#######\nend\n");
-    EXPECT_TRUE(reported(1, "cannot be reached")) << all();
-    check("map\n######\n#@rK.D\n######\nend\n");
-    EXPECT_TRUE(reported(1, "cannot be reached")) << all();
-    check("map\n######\n#@rR.D\n######\nend\n");
-    EXPECT_TRUE(problems.empty()) << all();
-
-    // Water drowns; secret walls and flames are passable.
-    check("map\n#####\n#@~D#\n#####\nend\n");
-    EXPECT_TRUE(reported(1, "cannot be reached")) << all();
-    check("map\n#####\n#@%fD\n#####\nend\n");
-    EXPECT_TRUE(problems.empty()) << all();
+    // Each labyrinth's door is reached, or the check says on line 1 what it
+    // says of it.
+    const struct {
+        const char* why;
+        const char* map;
+        const char* fault;  // nullptr: no problem at all
+    } kWalks[] = {
+        {"a door behind a wall", "#####\n#@kK#\n####D\n", "cannot be reached"},
+        {"a side barrier walked into sideways opens", "#####\n#@kKD\n#####\n", nullptr},
+        {"a side barrier met only from above stays shut", "#####\n#@k.#\n###K#\n###D#\n",
+         "closed: Barrier (50) at (4, 3)"},
+        {"a cross barrier opens from above", "#####\n#@k.#\n###1#\n###D#\n", nullptr},
+        {"a cross barrier does not open from the side", "#####\n#@k1D\n#####\n", "cannot be reached"},
+        {"a key behind its own barrier never helps", "#######\n#@.Kk.D\n#######\n", "cannot be reached"},
+        {"the crown does not open a key's barrier", "######\n#@rK.D\n######\n", "cannot be reached"},
+        {"the crown opens its own", "######\n#@rR.D\n######\n", nullptr},
+        {"water drowns", "#####\n#@~D#\n#####\n", "cannot be reached"},
+        {"secret walls and flames are passable", "#####\n#@%fD\n#####\n", nullptr},
+    };
+    for (const auto& walk : kWalks) {
+        SCOPED_TRACE(walk.why);
+        check(std::string("map\n") + walk.map + "end\n");
+        if (walk.fault == nullptr) {
+            EXPECT_TRUE(problems.empty()) << all();
+        } else {
+            EXPECT_TRUE(reported(1, "the door cannot be reached"));
+            EXPECT_TRUE(reported(1, walk.fault));
+        }
+    }
 
     // The walk never steps past column 210.
     std::string row(209, '.');
     check("fill floor\nmap\n@" + row + "\n" + std::string(210, '#') + ".D\nend\n");
-    EXPECT_TRUE(reported(2, "from the start (1, 1) (210 cells reached)")) << "column 211 is out of reach: " << all();
+    EXPECT_TRUE(reported(2, "from the start (1, 1) (210 cells reached)")) << "column 211 is out of reach";
 }
 
 TEST_F(LevelSourceTest, LegendFaults) {
@@ -271,9 +230,9 @@ TEST_F(LevelSourceTest, DamagedLevelDataIsReportedNotFollowed) {
     problems.clear();
     validateLevel(source, problems);
     checkSolvable(source, problems);
-    EXPECT_TRUE(reported(0, "pig count 5000")) << all();
-    EXPECT_TRUE(reported(0, "flame ghost count -3")) << all();
-    EXPECT_TRUE(reported(source.startLine, "the start at (-7, 1)")) << all();
+    EXPECT_TRUE(reported(0, "pig count 5000"));
+    EXPECT_TRUE(reported(0, "flame ghost count -3"));
+    EXPECT_TRUE(reported(source.startLine, "the start at (-7, 1)"));
     Reachability r = exploreLevel(level);
     EXPECT_EQ(r.cellsReached, 0);
 }

@@ -5,6 +5,7 @@
 // used.
 #include "common/tile_codes.h"
 #include "common/wizard_walk.h"
+#include "tests/levels/level_tool_test.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/level_text.h"
 #include "tools/levels/route_text.h"
@@ -19,36 +20,13 @@
 
 namespace {
 
-const char* const kLegend =
-    ". Floor\n"
-    "# RedWall\n"
-    "~ Water\n"
-    "f Flame\n"
-    "D Door\n"
-    "a Axe\n"
-    "s Sword\n"
-    "k Key\n"
-    "l Key2\n"
-    "K Barrier\n"
-    "L Barrier2\n"
-    "1 CrossBarrier\n"
-    "r Crown\n"
-    "R TreasureBarrier\n";
-
-class Solver : public ::testing::Test {
+class Solver : public LevelToolTest {
 protected:
-    Legend legend;
     LevelSource source;
-
-    void SetUp() override {
-        std::vector<LevelProblem> problems;
-        ASSERT_TRUE(parseLegend(kLegend, "legend.txt", legend, problems));
-    }
 
     // The level of a grid (wall all round unless the grid says otherwise).
     const LevelData& level(const std::string& grid) {
-        std::vector<LevelProblem> problems;
-        EXPECT_TRUE(parseLevelSource("map\n" + grid + "end\n", "t.txt", legend, source, problems));
+        EXPECT_TRUE(parseWithLegend("map\n" + grid + "end\n", source)) << all();
         return *source.level;
     }
 
@@ -278,13 +256,9 @@ TEST_F(Solver, DamagedLevelsNeverLeadOutsideATable) {
 
         // Back to text: the same file again, but for entries that are no
         // creatures and values that cannot stand in a file the editor writes.
-        Legend shipped;
-        std::vector<LevelProblem> problems;
-        ASSERT_TRUE(parseLegend(kLegend, "legend.txt", shipped, problems));
-        const LevelText text = levelToText(l, shipped, "fuzz", "fuzz.dat");
+        const LevelText text = levelToText(l, legend, "fuzz", "fuzz.dat");
         LevelSource back;
-        problems.clear();
-        ASSERT_TRUE(parseLevelSource(text.text, "fuzz.txt", shipped, back, problems)) << text.text;
+        ASSERT_TRUE(parseWithLegend(text.text, back)) << text.text << all();
         for (int x = 1; x <= kLevelColumns; ++x)
             for (int y = 1; y <= kLevelRows; ++y) ASSERT_EQ(back.level->map[x][y], l.map[x][y]) << x << "," << y;
     }

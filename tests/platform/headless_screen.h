@@ -36,6 +36,28 @@ inline int changedOutside(int page, int x1, int y1, int x2, int y2, Colour colou
     return changed;
 }
 
+// Three pixels to follow through a copy between pages: the page's two
+// corners and one inside.
+struct PixelMark {
+    int x, y;
+    Colour colour;
+};
+inline constexpr PixelMark kPixelMarks[] = {{0, 0, 0x123456}, {799, 599, 0x654321}, {100, 100, 0xABCDEF}};
+
+// Sets the marks on page `page`; page 0 is the work page afterwards.
+inline void setPixelMarks(int page) {
+    setPages(page, headless::visiblePage());
+    for (const PixelMark& m : kPixelMarks) setPixel(m.x, m.y, m.colour);
+    setPages(0, headless::visiblePage());
+}
+
+// How many of the marks page holds.
+inline int pixelMarksOn(int page) {
+    int found = 0;
+    for (const PixelMark& m : kPixelMarks) found += headless::pixel(page, m.x, m.y) == m.colour;
+    return found;
+}
+
 // True when the w x h pixel blocks at (ax, ay) and (bx, by) of the page are
 // equal.
 inline bool sameBlock(int page, int ax, int ay, int bx, int by, int w, int h) {

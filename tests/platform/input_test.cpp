@@ -34,26 +34,33 @@ TEST_F(Input, ALongSleepEndsAtTheFirstSliceBoundaryAfterAKeyPress) {
     EXPECT_LE(headless::clock(), 1.06 + kEps);
 }
 
-TEST_F(Input, ShortSleepsAreNeverCutShort) {
-    headless::keyDown(57, 0.0);
-    headless::advance(0);
-    sleepMs(60);
-    EXPECT_NEAR(headless::clock(), 0.06, kEps);
-    headless::keyDown(30, 0.07);
-    sleepMs(99);
-    EXPECT_NEAR(headless::clock(), 0.159, kEps);
-}
-
-TEST_F(Input, SleepOf100EndsAtOnceAfterAnUntakenKeyDownAndChecksOnlyAtItsStart) {
-    headless::keyDown(57, 0.0);
-    headless::advance(0);
-    sleepMs(100);
-    EXPECT_NEAR(headless::clock(), 0.0, kEps);
-    // The check cleared the mark: the next wait runs in full, and a key in
-    // its second half no longer counts.
-    headless::keyDown(30, 0.02);
-    sleepMs(100);
-    EXPECT_NEAR(headless::clock(), 0.1, kEps);
+TEST_F(Input, AnUntakenKeyDownCutsShortOnlyASleepOf100AndOnlyOnce) {
+    // A key goes down at 0, untaken; then a sleep, a second key down and a
+    // second sleep.
+    const struct {
+        const char* why;
+        int firstMs;
+        double firstEnds;
+        double secondKeyAt;
+        int secondMs;
+        double secondEnds;
+    } kSleeps[] = {
+        {"short sleeps are never cut short", 60, 0.06, 0.07, 99, 0.159},
+        // The check at the start cleared the mark: the next sleep runs in
+        // full, and a key in its second half no longer counts.
+        {"a sleep of 100 ends at once", 100, 0.0, 0.02, 100, 0.1},
+    };
+    for (const auto& sleep : kSleeps) {
+        SCOPED_TRACE(sleep.why);
+        headless::reset();
+        headless::keyDown(57, 0.0);
+        headless::advance(0);
+        sleepMs(sleep.firstMs);
+        EXPECT_NEAR(headless::clock(), sleep.firstEnds, kEps);
+        headless::keyDown(30, sleep.secondKeyAt);
+        sleepMs(sleep.secondMs);
+        EXPECT_NEAR(headless::clock(), sleep.secondEnds, kEps);
+    }
 }
 
 TEST_F(Input, TakeKeyClearsTheMark) {

@@ -67,20 +67,14 @@ TEST_F(NoAllocation, PixelAndPageCallsNeverAllocate) {
 }
 
 TEST_F(NoAllocation, CopyingABlockBetweenPagesNeverAllocatesAndClipsAtTheEdges) {
-    setPages(1, 0);
-    setPixel(0, 0, 0x123456);
-    setPixel(799, 599, 0x654321);
-    setPixel(100, 100, 0xABCDEF);
-    setPages(0, 0);
+    setPixelMarks(1);
     start();
     // Sprites are erased this way many times a frame, also half off the page.
     for (int x : {-20, 0, 100, 780}) {
         for (int y : {-20, 0, 100, 580}) copyBlock(1, 0, x, y, 40, 40);
     }
     EXPECT_EQ(stop(), 0);
-    EXPECT_EQ(getPixel(0, 0), 0x123456u);
-    EXPECT_EQ(getPixel(799, 599), 0x654321u);
-    EXPECT_EQ(getPixel(100, 100), 0xABCDEFu);
+    EXPECT_EQ(pixelMarksOn(0), 3);
     copyBlock(1, 0, 100, 100, 0, 40);  // an empty block copies nothing
     copyBlock(1, 7, 100, 100, 40, 40);  // nor does a page that does not exist
 }

@@ -6,6 +6,7 @@
 // the untouched settings file. The shipped set the build makes is checked
 // against the shipped labyrinths.
 #include "common/level_set.h"
+#include "common/level_set_import.h"
 #include "editor/commands.h"
 #include "editor/level_set.h"
 #include "game/front/front.h"
@@ -126,7 +127,8 @@ TEST_F(LevelSetStory, MadeInTheEditorSavedAndPlayedThroughInAFriendsFolder) {
     readSettings();
     std::string name;
     std::string refusal;
-    ASSERT_TRUE(importLevelSet((friendsFolder.path() / "Downloads/freunde.zset").string(), name, refusal)) << refusal;
+    ASSERT_EQ(importLevelSet((friendsFolder.path() / "Downloads/freunde.zset").string(), name, refusal), SetImport::Added)
+        << refusal;
     EXPECT_EQ(name, "freunde");
     EXPECT_EQ(friendsFolder.readFile("Data/freunde.zset"), file);
     ASSERT_TRUE(chooseLevelSet(name, refusal)) << refusal;

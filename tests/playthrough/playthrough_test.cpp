@@ -43,14 +43,8 @@ std::string summaryLine(int level, const PlayResult& r) {
 
 // The line of expected.txt for level, or "" when it has none.
 std::string expectedLine(int level) {
-    std::istringstream in(readWholeFile(fs::path(ZL_SOURCE_DIR) / "tests/playthrough/expected.txt"));
-    const std::string prefix = "level " + std::to_string(level) + ":";
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind(prefix, 0) == 0) return line;
-    }
-    return "";
+    return lineStartingWith(fs::path(ZL_SOURCE_DIR) / "tests/playthrough/expected.txt",
+                            "level " + std::to_string(level) + ":");
 }
 
 // ---- The player on small hand-made levels ----

@@ -4,6 +4,7 @@
 #include "game/rules/contacts.h"
 #include "game/world/scene.h"
 #include "tests/rules/rules_fixture.h"
+#include "tests/support/virtual_time.h"
 
 namespace {
 
@@ -34,14 +35,10 @@ TEST_F(ContactTest, OtherCellsCostNothing) {
 
 TEST_F(ContactTest, SoundOffChangesEnergyAndPausesTheSame) {
     setCell(5, 5, tile::Flame);
-    double before = headless::clock();
-    contactStep();
-    const double withSound = headless::clock() - before;
+    const double withSound = secondsTaken(contactStep);
     world.soundOn = 0;
     headless::clearSounds();
-    before = headless::clock();
-    contactStep();
-    const double withoutSound = headless::clock() - before;
+    const double withoutSound = secondsTaken(contactStep);
     EXPECT_EQ(world.energy, 48);
     EXPECT_TRUE(sounds().empty());
     EXPECT_GE(withoutSound, 0.002);
@@ -110,10 +107,8 @@ TEST_F(ContactTest, CreatureInMidStepTouchesByItsCell) {
 TEST_F(ContactTest, CreatureOfAnotherScreenCostsNothing) {
     // Column 20 is shared by the screens at viewX 0 and 19.
     world.playerX = 20;
-    Creature& p = pig(1, 20, 5);
-    p.homeViewX = 19;
-    Creature& e = eye(1, 20, 5);
-    e.homeViewY = 13;
+    homeOn(pig(1, 20, 5), 19, 0);
+    homeOn(eye(1, 20, 5), 0, 13);
     contactStep();
     EXPECT_EQ(world.energy, 50);
     EXPECT_TRUE(sounds().empty());

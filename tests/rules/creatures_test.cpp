@@ -180,10 +180,8 @@ TEST_F(CleanerTest, GlidesOnlySideways) {
 
 TEST_F(CreatureTest, CreatureOfAnotherScreenIsFrozen) {
     world.playerX = 9;
-    Creature& p = pig(1, 3, 5);
-    p.homeViewX = 19;
-    Creature& g = ghost(1, 3, 5);
-    g.homeViewY = 13;
+    const Creature& p = homeOn(pig(1, 3, 5), 19, 0);
+    Creature& g = homeOn(ghost(1, 3, 5), 0, 13);
     g.offsetX = 40;
     chasePigs();
     chaseFlameGhosts();

@@ -3,27 +3,49 @@
 #include "game/rules/player.h"
 #include "tests/rules/rules_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 using MoveTest = RulesTest;
 
-TEST_F(MoveTest, EachStepChangesTheCellAndStartsTheGlideAtTheOldPlace) {
-    moveRight();
-    EXPECT_EQ(world.playerX, 6);
-    EXPECT_EQ(world.playerOffsetX, -40);
-    world.playerOffsetX = 0;
-    moveLeft();
-    EXPECT_EQ(world.playerX, 5);
-    EXPECT_EQ(world.playerOffsetX, 40);
-    world.playerOffsetX = 0;
-    moveDown();
-    EXPECT_EQ(world.playerY, 6);
-    EXPECT_EQ(world.playerOffsetY, -40);
-    world.playerOffsetY = 0;
-    moveUp();
-    EXPECT_EQ(world.playerY, 5);
-    EXPECT_EQ(world.playerOffsetY, 40);
-    EXPECT_EQ(world.playerOffsetX, 0);
+// Where the wizard stands: view (x, y), cell (x, y), glide (x, y).
+using WizardPlace = std::tuple<int, int, int, int, int, int>;
+
+// The world's fields that hold the wizard's place, to set and to read.
+auto wizardPlace() {
+    return std::tie(world.viewX, world.viewY, world.playerX, world.playerY, world.playerOffsetX, world.playerOffsetY);
+}
+
+TEST_F(MoveTest, StepsGlideFromTheOldPlaceAndTheViewFlipsFirstAtItsEdge) {
+    const struct {
+        const char* why;
+        WizardPlace before;
+        void (*move)();
+        WizardPlace after;
+    } kMoves[] = {
+        {"a step right", {0, 0, 5, 5, 0, 0}, moveRight, {0, 0, 6, 5, -40, 0}},
+        {"a step left", {0, 0, 5, 5, 0, 0}, moveLeft, {0, 0, 4, 5, 40, 0}},
+        {"a step down", {0, 0, 5, 5, 0, 0}, moveDown, {0, 0, 5, 6, 0, -40}},
+        {"a step up", {0, 0, 5, 5, 0, 0}, moveUp, {0, 0, 5, 4, 0, 40}},
+        {"right at view column 20 flips", {0, 0, 20, 5, 0, 0}, moveRight, {19, 0, 20, 5, 0, 0}},
+        {"then steps on", {19, 0, 20, 5, 0, 0}, moveRight, {19, 0, 21, 5, -40, 0}},
+        {"left at view column 1 flips back", {19, 0, 20, 5, 0, 0}, moveLeft, {0, 0, 20, 5, 0, 0}},
+        {"down at view row 14 flips", {0, 0, 5, 14, 0, 0}, moveDown, {0, 13, 5, 14, 0, 0}},
+        {"up at view row 1 flips back", {0, 13, 5, 14, 0, 0}, moveUp, {0, 0, 5, 14, 0, 0}},
+        {"then steps on", {0, 0, 5, 14, 0, 0}, moveUp, {0, 0, 5, 13, 0, 40}},
+        // A move against each reachable bound changes nothing.
+        {"the right bound", {190, 0, 210, 5, 0, 0}, moveRight, {190, 0, 210, 5, 0, 0}},
+        {"the left bound", {0, 0, 1, 5, 0, 0}, moveLeft, {0, 0, 1, 5, 0, 0}},
+        {"the lower bound", {0, 130, 5, 144, 0, 0}, moveDown, {0, 130, 5, 144, 0, 0}},
+        {"the upper bound", {0, 0, 5, 1, 0, 0}, moveUp, {0, 0, 5, 1, 0, 0}},
+    };
+    for (const auto& m : kMoves) {
+        SCOPED_TRACE(m.why);
+        wizardPlace() = m.before;
+        m.move();
+        EXPECT_EQ(WizardPlace(wizardPlace()), m.after);
+    }
 }
 
 TEST_F(MoveTest, EveryCodeBelowFiftyIsEnteredAndFiftyOrMoreBlocks) {
@@ -45,42 +67,6 @@ TEST_F(MoveTest, EveryCodeBelowFiftyIsEnteredAndFiftyOrMoreBlocks) {
     EXPECT_TRUE(sounds().empty());
 }
 
-TEST_F(MoveTest, RightAtViewColumnTwentyFlipsFirstAndStepsAfter) {
-    world.playerX = 20;
-    moveRight();
-    EXPECT_EQ(world.viewX, 19);
-    EXPECT_EQ(world.playerX, 20);
-    EXPECT_EQ(world.playerOffsetX, 0);
-    EXPECT_EQ(world.playerX - world.viewX, 1);
-    moveRight();
-    EXPECT_EQ(world.viewX, 19);
-    EXPECT_EQ(world.playerX, 21);
-    EXPECT_EQ(world.playerOffsetX, -40);
-}
-
-TEST_F(MoveTest, LeftAtViewColumnOneFlipsBack) {
-    world.viewX = 19;
-    world.playerX = 20;
-    moveLeft();
-    EXPECT_EQ(world.viewX, 0);
-    EXPECT_EQ(world.playerX, 20);
-    EXPECT_EQ(world.playerOffsetX, 0);
-}
-
-TEST_F(MoveTest, VerticalFlipsAtRowsFourteenAndOne) {
-    world.playerY = 14;
-    moveDown();
-    EXPECT_EQ(world.viewY, 13);
-    EXPECT_EQ(world.playerY, 14);
-    EXPECT_EQ(world.playerOffsetY, 0);
-    moveUp();
-    EXPECT_EQ(world.viewY, 0);
-    EXPECT_EQ(world.playerY, 14);
-    moveUp();
-    EXPECT_EQ(world.playerY, 13);
-    EXPECT_EQ(world.playerOffsetY, 40);
-}
-
 TEST_F(MoveTest, NoFlipTowardASolidCell) {
     world.playerX = 20;
     setCell(21, 5, tile::RedWall);
@@ -89,91 +75,72 @@ TEST_F(MoveTest, NoFlipTowardASolidCell) {
     EXPECT_EQ(world.playerX, 20);
 }
 
-TEST_F(MoveTest, TheReachableBoundsStopStepsAndFlips) {
-    // A move against each bound changes nothing: no step, no glide, no flip.
-    const struct {
-        int viewX, playerX, viewY, playerY;
-        void (*move)();
-    } kBounds[] = {
-        {190, 210, 0, 5, moveRight},
-        {0, 1, 0, 5, moveLeft},
-        {0, 5, 130, 144, moveDown},
-        {0, 5, 0, 1, moveUp},
-    };
-    for (const auto& b : kBounds) {
-        world.viewX = b.viewX;
-        world.playerX = b.playerX;
-        world.viewY = b.viewY;
-        world.playerY = b.playerY;
-        b.move();
-        EXPECT_EQ(world.viewX, b.viewX);
-        EXPECT_EQ(world.playerX, b.playerX);
-        EXPECT_EQ(world.viewY, b.viewY);
-        EXPECT_EQ(world.playerY, b.playerY);
-        EXPECT_EQ(world.playerOffsetX, 0);
-        EXPECT_EQ(world.playerOffsetY, 0);
-    }
+// ---- barriers: which held item opens which barrier from which side ----
+
+struct BarrierCase {
+    const char* why;
+    int heldItem;
+    WizardPlace before;
+    int x, y, barrier;  // the barrier's cell and code
+    void (*move)();     // the move toward it
+    WizardPlace after;  // where the wizard stands when it opened; the same place when it did not
+    int openedX, openedY;  // the opened cell in the view the wizard stood in
+};
+
+// The barrier opens (the item used up, the barrier's sound, the wizard
+// gliding into its cell or, across the view's edge, the view flipping
+// first), or nothing happens at all.
+const BarrierCase kBarrierCases[] = {
+    {"a key opens a barrier from the side", tile::Key, {0, 0, 5, 5, 0, 0}, 4, 5, tile::Barrier, moveLeft,
+     {0, 0, 4, 5, 40, 0}, 4, 5},
+    {"a key does not open a barrier from above", tile::Key, {0, 0, 5, 5, 0, 0}, 5, 6, tile::Barrier, moveDown,
+     {0, 0, 5, 5, 0, 0}, 0, 0},
+    {"a cross barrier does not open from the side", tile::Key2, {0, 0, 5, 5, 0, 0}, 6, 5, tile::CrossBarrier2,
+     moveRight, {0, 0, 5, 5, 0, 0}, 0, 0},
+    {"a cross barrier opens from below", tile::Key2, {0, 0, 5, 5, 0, 0}, 5, 4, tile::CrossBarrier2, moveUp,
+     {0, 0, 5, 4, 0, 40}, 5, 4},
+    {"another key does not fit", tile::Key2, {0, 0, 5, 5, 0, 0}, 6, 5, tile::Barrier, moveRight, {0, 0, 5, 5, 0, 0},
+     0, 0},
+    {"the crown opens its barrier", tile::Crown, {0, 0, 5, 5, 0, 0}, 6, 5, tile::TreasureBarrier, moveRight,
+     {0, 0, 6, 5, -40, 0}, 6, 5},
+    {"across the right edge it opens, then the view flips", tile::Key, {0, 0, 20, 5, 0, 0}, 21, 5, tile::Barrier,
+     moveRight, {19, 0, 20, 5, 0, 0}, 21, 5},
+    {"across the lower edge", tile::Key, {0, 0, 5, 14, 0, 0}, 5, 15, tile::CrossBarrier, moveDown,
+     {0, 13, 5, 14, 0, 0}, 5, 15},
+    {"across the upper edge, from view row 1", tile::Key, {0, 13, 5, 14, 0, 0}, 5, 13, tile::CrossBarrier, moveUp,
+     {0, 0, 5, 14, 0, 0}, 5, 0},
+    {"none beyond the reachable bounds", tile::Key, {190, 0, 210, 5, 0, 0}, 211, 5, tile::Barrier, moveRight,
+     {190, 0, 210, 5, 0, 0}, 0, 0},
+};
+
+class BarrierTest : public RulesTest, public ::testing::WithParamInterface<BarrierCase> {};
+
+TEST_P(BarrierTest, OpensOnlyForTheFittingItemFromItsSide) {
+    const BarrierCase& c = GetParam();
+    SCOPED_TRACE(c.why);
+    wizardPlace() = c.before;
+    world.heldItem = c.heldItem;
+    setCell(c.x, c.y, c.barrier);
+    c.move();
+    EXPECT_EQ(WizardPlace(wizardPlace()), c.after);
+    const bool opened = c.after != c.before;
+    EXPECT_EQ(cell(c.x, c.y), opened ? tile::Floor : c.barrier);
+    EXPECT_EQ(world.heldItem, opened ? 0 : c.heldItem);
+    EXPECT_EQ(world.openedCellX, c.openedX);
+    EXPECT_EQ(world.openedCellY, c.openedY);
+    EXPECT_EQ(sounds(), opened ? std::vector<std::string>{"wave\\wszt.wav"} : std::vector<std::string>{});
 }
 
-TEST_F(MoveTest, KeyOpensBarrierFromTheSideAndWalksIn) {
-    world.heldItem = tile::Key;
-    setCell(4, 5, tile::Barrier);
-    moveLeft();
-    EXPECT_EQ(cell(4, 5), tile::Floor);
-    EXPECT_EQ(world.heldItem, 0);
-    EXPECT_EQ(world.playerX, 4);
-    EXPECT_EQ(world.playerOffsetX, 40);
-    EXPECT_EQ(world.openedCellX, 4);
-    EXPECT_EQ(world.openedCellY, 5);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"wave\\wszt.wav"});
-}
+INSTANTIATE_TEST_SUITE_P(Table, BarrierTest, ::testing::ValuesIn(kBarrierCases));
 
-TEST_F(MoveTest, KeyDoesNotOpenBarrierFromAbove) {
-    world.heldItem = tile::Key;
-    setCell(5, 6, tile::Barrier);
-    moveDown();
-    EXPECT_EQ(cell(5, 6), tile::Barrier);
-    EXPECT_EQ(world.heldItem, tile::Key);
-    EXPECT_EQ(world.playerY, 5);
-    EXPECT_TRUE(sounds().empty());
-}
-
-TEST_F(MoveTest, CrossBarrierOpensOnlyVertically) {
-    world.heldItem = tile::Key2;
-    setCell(6, 5, tile::CrossBarrier2);
-    moveRight();
-    EXPECT_EQ(cell(6, 5), tile::CrossBarrier2);
-    EXPECT_EQ(world.heldItem, tile::Key2);
-
-    setCell(5, 4, tile::CrossBarrier2);
-    moveUp();
-    EXPECT_EQ(cell(5, 4), tile::Floor);
-    EXPECT_EQ(world.heldItem, 0);
-    EXPECT_EQ(world.playerY, 4);
-}
-
-TEST_F(MoveTest, OnlyTheFittingItemOpens) {
-    world.heldItem = tile::Key2;
-    setCell(6, 5, tile::Barrier);
-    moveRight();
-    EXPECT_EQ(cell(6, 5), tile::Barrier);
-    EXPECT_EQ(world.heldItem, tile::Key2);
-
-    // Items below 40 open nothing, even where item + 10 lies next to them:
-    // the cross walks onto the crown's cell and both stay.
+TEST_F(MoveTest, ItemsBelowFortyOpenNothing) {
+    // Not even where item + 10 lies next to them: the cross walks onto the
+    // crown's cell and both stay.
     world.heldItem = tile::Cross;
     setCell(6, 5, tile::Cross + 10);
     moveRight();
     EXPECT_EQ(world.heldItem, tile::Cross);
     EXPECT_EQ(cell(6, 5), tile::Crown);
-    EXPECT_EQ(world.playerX, 6);
-    world.playerX = 5;
-    world.playerOffsetX = 0;
-
-    world.heldItem = tile::Crown;
-    setCell(6, 5, tile::TreasureBarrier);
-    moveRight();
-    EXPECT_EQ(cell(6, 5), tile::Floor);
     EXPECT_EQ(world.playerX, 6);
 }
 
@@ -184,44 +151,6 @@ TEST_F(MoveTest, BarrierOpensSilentlyWithSoundOff) {
     moveRight();
     EXPECT_EQ(cell(6, 5), tile::Floor);
     EXPECT_TRUE(sounds().empty());
-}
-
-TEST_F(MoveTest, BarrierAcrossTheViewEdgeOpensThenFlips) {
-    world.heldItem = tile::Key;
-    world.playerX = 20;
-    setCell(21, 5, tile::Barrier);
-    moveRight();
-    EXPECT_EQ(cell(21, 5), tile::Floor);
-    EXPECT_EQ(world.openedCellX, 21);
-    EXPECT_EQ(world.viewX, 19);
-    EXPECT_EQ(world.playerX, 20);
-
-    world.heldItem = tile::Key;
-    world.viewX = 0;
-    world.playerX = 5;
-    world.playerY = 14;
-    setCell(5, 15, tile::CrossBarrier);
-    moveDown();
-    EXPECT_EQ(cell(5, 15), tile::Floor);
-    EXPECT_EQ(world.openedCellY, 15);
-    EXPECT_EQ(world.viewY, 13);
-
-    world.heldItem = tile::Key;
-    world.playerY = 14;  // view row 1 of the new view
-    setCell(5, 13, tile::CrossBarrier);
-    moveUp();
-    EXPECT_EQ(world.openedCellY, 0);
-    EXPECT_EQ(world.viewY, 0);
-}
-
-TEST_F(MoveTest, NoBarrierOpensBeyondTheBounds) {
-    world.viewX = 190;
-    world.playerX = 210;
-    world.heldItem = tile::Key;
-    setCell(211, 5, tile::Barrier);
-    moveRight();
-    EXPECT_EQ(cell(211, 5), tile::Barrier);
-    EXPECT_EQ(world.heldItem, tile::Key);
 }
 
 TEST_F(MoveTest, GlideBringsTheOffsetToRestInEightFrames) {

@@ -56,6 +56,13 @@ protected:
     static Creature& cleaner(int k, int x, int y) {
         return place(world.cleaners, world.cleanerCount, k, x, y);
     }
+    // Makes the screen at (viewX, viewY) the creature's home instead of the
+    // current one.
+    static Creature& homeOn(Creature& c, int viewX, int viewY) {
+        c.homeViewX = viewX;
+        c.homeViewY = viewY;
+        return c;
+    }
 
     static void setCell(int x, int y, int code) {
         world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = code;

@@ -31,4 +31,6 @@ void ScratchDir::writeFile(const std::string& relative, const std::string& bytes
     out << bytes;
 }
 
+void ScratchDir::copyIntoData(const fs::path& file) const { fs::copy_file(file, dir_ / "Data" / file.filename()); }
+
 std::string ScratchDir::readFile(const std::string& relative) const { return readWholeFile(dir_ / relative); }

@@ -1,6 +1,7 @@
-// scratch_dir.h — a fresh working directory for one test, with a Data
-// folder, removed again afterwards. The programs read and write their files
-// relative to the working directory, so tests that touch files run in one.
+// scratch_dir.h — a fresh working directory for one test or benchmark run,
+// with a Data folder, removed again afterwards. The programs read and write
+// their files relative to the working directory, so tests and benchmarks
+// that touch files run in one.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +19,8 @@ public:
     void writeFile(const std::string& relative, const std::string& bytes) const;
     // The whole content of a file below it; "" when missing.
     std::string readFile(const std::string& relative) const;
+    // Copies a file into the Data folder under its own name.
+    void copyIntoData(const std::filesystem::path& file) const;
 
 private:
     std::filesystem::path dir_;

@@ -12,6 +12,7 @@ import { phone } from './phone.mjs';
 import { fillScreen } from './screen_fill.mjs';
 import { offline } from './offline.mjs';
 import { editorClick } from './editor_click.mjs';
+import { levelSets } from './level_sets.mjs';
 
 const [caseName, siteDir, titlePicture] = process.argv.slice(2);
 
@@ -195,7 +196,9 @@ async function english(browser, base) {
   check(shown.lang === 'en' && shown.data === 'Data', `?lang=en gives the editor's page in English (${shown.lang})`);
 }
 
-const cases = { title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline, english };
+const cases = {
+  title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline, levelSets, english,
+};
 // The language of the browser each case plays in: German unless named here.
 const browserLanguage = { english: 'en' };
 

@@ -251,3 +251,53 @@ export async function launch(language = 'de') {
   });
   return browser;
 }
+
+// ---- Text on the canvas ------------------------------------------------------
+
+// The 8 x 8 glyphs of the game's text grid, from the platform's own font
+// table: 256 codes, eight rows each, bit 7 the leftmost pixel.
+let glyphs = null;
+function fontGlyphs() {
+  if (!glyphs) {
+    const source = fs.readFileSync(new URL('../../platform/font_8x8.cpp', import.meta.url), 'latin1');
+    const rows = [...source.matchAll(/\{((?:\s*0x[0-9A-Fa-f]{2},?){8})\}/g)]
+      .map((match) => match[1].split(',').map((byte) => parseInt(byte, 16)));
+    if (rows.length !== 256) throw new Error(`font_8x8.cpp holds ${rows.length} glyphs, not 256`);
+    glyphs = rows;
+  }
+  return glyphs;
+}
+
+// Does the picture (RGB bytes, 800 x 600) show `text` (ASCII) somewhere on
+// the game's text grid: each cell exactly its glyph, in one foreground and
+// one background colour for the whole text, whatever the colours are.
+export function showsText(pixels, text) {
+  const font = fontGlyphs();
+  const colour = (x, y) => { const i = 3 * (y * 800 + x); return (pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]; };
+  const matchesAt = (row, column) => {
+    let foreground = null;
+    let background = null;
+    for (let k = 0; k < text.length; ++k) {
+      const glyph = font[text.charCodeAt(k)];
+      for (let y = 0; y < 8; ++y) {
+        for (let x = 0; x < 8; ++x) {
+          const c = colour(8 * (column + k) + x, 8 * row + y);
+          if (glyph[y] & (0x80 >> x)) {
+            if (foreground === null) foreground = c;
+            if (c !== foreground) return false;
+          } else {
+            if (background === null) background = c;
+            if (c !== background) return false;
+          }
+        }
+      }
+    }
+    return foreground !== background;
+  };
+  for (let row = 0; row < 75; ++row) {
+    for (let column = 0; column + text.length <= 100; ++column) {
+      if (matchesAt(row, column)) return true;
+    }
+  }
+  return false;
+}

@@ -2,6 +2,7 @@
 // tile animation leave on the two pages.
 #include "common/tile_codes.h"
 #include "game/world/scene.h"
+#include "tests/support/virtual_time.h"
 #include "tests/world/game_fixture.h"
 
 #include <algorithm>
@@ -13,6 +14,13 @@ namespace {
 using Scene = GameFixture;
 
 Colour at(int page, int x, int y) { return headless::pixel(page, x, y); }
+
+// The full render with the wizard standing on (x, y) of the first screen.
+void renderWithWizardOn(int x, int y) {
+    world.playerX = x;
+    world.playerY = y;
+    renderScene();
+}
 
 // Does the 40 x 40 block at (x, y) on page hold a non-black pixel?
 bool blockHasInk(int page, int x, int y) {
@@ -169,9 +177,7 @@ TEST_F(Scene, CreaturesOfAnotherScreenOrKilledAreNeitherDrawnNorErased) {
 }
 
 TEST_F(Scene, WizardImageFollowsOffsetAndTurnHold) {
-    world.playerX = 5;
-    world.playerY = 5;
-    renderScene();
+    renderWithWizardOn(5, 5);
     const Pixel p = spritePixel(5, 5, 0, 0);
 
     world.playerOffsetX = 20;  // stepping left
@@ -260,9 +266,7 @@ TEST_F(Scene, AnimateTilesSkipsTheWizardsCellAndLeavesTheBackgroundAlone) {
 }
 
 TEST_F(Scene, HeldItemSlotAndTheCellUnderTheWizard) {
-    world.playerX = 3;
-    world.playerY = 3;
-    renderScene();
+    renderWithWizardOn(3, 3);
     EXPECT_EQ(at(0, 770, 570) & 0xFFFFFF, 0u) << "the render leaves the slot empty";
     world.heldItem = tile::Sword;
     world.map[3][3] = tile::Axe;  // just exchanged: the cell now shows the axe
@@ -325,12 +329,8 @@ TEST_F(Scene, SplintersDrawAndEraseOnTheirViewCells) {
 }
 
 TEST_F(Scene, WizardAppearsGrowingAndEndsWithTheFrontImage) {
-    world.playerX = 4;
-    world.playerY = 4;
-    renderScene();
-    const double before = headless::clock();
-    wizardAppear();
-    const double took = headless::clock() - before;
+    renderWithWizardOn(4, 4);
+    const double took = secondsTaken(wizardAppear);
     EXPECT_GE(took, 0.010 + 0.050 * 3 + 0.060 * 2 + 0.070 + 0.080 + 0.090 - 1e-6);
     const Pixel p = spritePixel(4, 4, 0, 0);
     EXPECT_EQ(at(0, p.x + 39, p.y + 39), drawn(Img::Zaub1) & 0xFFFFFF);

@@ -104,13 +104,7 @@ ArtSources readArtSources(const std::string& folder) {
     fs::path palette = dir / "palette.txt";
     s.palette = readPalette(palette.string());
     s.files.push_back(palette.string());
-    std::vector<fs::path> arts;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(dir, ec))
-        if (e.is_regular_file() && e.path().extension() == ".art") arts.push_back(e.path());
-    if (ec) throw ArtError(folder + ": cannot be listed");
-    std::sort(arts.begin(), arts.end());
-    for (const fs::path& p : arts) {
+    for (const fs::path& p : sourceFiles(folder, ".art")) {
         parseArtText(readTextFile(p.string()), p.filename().string(), s);
         s.files.push_back(p.string());
     }

@@ -30,13 +30,7 @@ struct Section {
 std::vector<Section> readLayout(const std::string& path, bool& listAll) {
     std::vector<Section> sections;
     listAll = true;
-    std::istringstream in(readTextFile(path));
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        std::vector<std::string> w = splitWords(raw, path, lineNo);
-        if (w.empty()) continue;
+    forEachCommand(readTextFile(path), path, [&](const std::vector<std::string>& w, int lineNo) {
         if (w[0] == "only" && w.size() == 1) {
             listAll = false;  // a partial sheet: leave out the pictures not named
         } else if (w[0] == "section" && w.size() == 2) {
@@ -47,7 +41,7 @@ std::vector<Section> readLayout(const std::string& path, bool& listAll) {
         } else {
             failAt(path, lineNo, "expected: section \"title\" | pair <a> <b> | group <a> ... | only");
         }
-    }
+    });
     return sections;
 }
 

@@ -4,7 +4,6 @@
 #include "tools/art/art_error.h"
 #include "tools/art/text_source.h"
 
-#include <sstream>
 
 namespace zlart {
 
@@ -20,13 +19,7 @@ Rgb Palette::colour(char c, const std::string& file, int line) const {
 
 Palette parsePalette(const std::string& text, const std::string& fileName) {
     Palette p;
-    std::istringstream in(text);
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        std::vector<std::string> t = splitWords(raw, fileName, lineNo);
-        if (t.empty()) continue;
+    forEachCommand(text, fileName, [&p, &fileName](const std::vector<std::string>& t, int lineNo) {
         if (t.size() < 2 || t[0].size() != 1 || t[1].size() != 6)
             failAt(fileName, lineNo, "expected: <char> <RRGGBB> <name>");
         char c = t[0][0];
@@ -43,7 +36,7 @@ Palette parsePalette(const std::string& text, const std::string& fileName) {
         p.entries[u].defined = true;
         p.entries[u].rgb = rgb;
         p.entries[u].name = t.size() > 2 ? t[2] : "";
-    }
+    });
     return p;
 }
 

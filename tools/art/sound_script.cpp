@@ -93,14 +93,10 @@ double noteFrequency(const std::string& note, const std::string& file, int line)
 SoundDef parseSound(const std::string& text, const std::string& fileName, const std::string& name) {
     SoundDef d;
     d.name = name;
-    std::istringstream in(text);
-    std::string raw;
-    int lineNo = 0;
     bool haveLength = false;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        std::vector<std::string> w = splitWords(raw, fileName, lineNo);
-        if (w.empty()) continue;
+    int lastLine = 1;
+    forEachCommand(text, fileName, [&](const std::vector<std::string>& w, int lineNo) {
+        lastLine = lineNo;
         const std::string& op = w[0];
         auto single = [&]() {
             if (w.size() != 2) failAt(fileName, lineNo, "expected: " + op + " <number>");
@@ -159,23 +155,17 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
         } else {
             failAt(fileName, lineNo, "unknown command '" + op + "'");
         }
-    }
+    });
     if (!haveLength) failAt(fileName, 1, "the sound needs a length");
     for (const Voice& v : d.voices)
         if (v.at + v.dur > d.length + 1e-9)
-            failAt(fileName, lineNo, "a voice ends at " + std::to_string(v.at + v.dur) + " s, after the length");
+            failAt(fileName, lastLine, "a voice ends at " + std::to_string(v.at + v.dur) + " s, after the length");
     return d;
 }
 
 std::vector<SoundDef> readSoundSources(const std::string& folder, std::vector<std::string>* files) {
-    std::vector<fs::path> paths;
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(folder, ec))
-        if (e.is_regular_file() && e.path().extension() == ".snd") paths.push_back(e.path());
-    if (ec) throw ArtError(folder + ": cannot be listed");
-    std::sort(paths.begin(), paths.end());
     std::vector<SoundDef> out;
-    for (const fs::path& p : paths) {
+    for (const fs::path& p : sourceFiles(folder, ".snd")) {
         out.push_back(parseSound(readTextFile(p.string()), p.filename().string(), p.stem().string()));
         if (files) files->push_back(p.string());
     }

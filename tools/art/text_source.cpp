@@ -57,6 +57,28 @@ std::vector<std::string> splitWords(const std::string& line, const std::string& 
     return words;
 }
 
+void forEachCommand(const std::string& text, const std::string& file,
+                    const std::function<void(const std::vector<std::string>& words, int lineNo)>& command) {
+    std::istringstream in(text);
+    std::string raw;
+    int lineNo = 0;
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        const std::vector<std::string> words = splitWords(raw, file, lineNo);
+        if (!words.empty()) command(words, lineNo);
+    }
+}
+
+std::vector<std::filesystem::path> sourceFiles(const std::string& folder, const std::string& ending) {
+    std::vector<std::filesystem::path> paths;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+        if (e.is_regular_file() && e.path().extension() == ending) paths.push_back(e.path());
+    if (ec) throw ArtError(folder + ": cannot be listed");
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
 double toNumber(const std::string& word, const std::string& file, int line) {
     if (word.empty()) failAt(file, line, "a number is missing");
     char* end = nullptr;

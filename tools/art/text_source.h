@@ -3,6 +3,8 @@
 // key=value options.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +17,13 @@ std::string readTextFile(const std::string& path);
 // a comment and yields no words. A quoted word keeps its blanks, loses its
 // quotes.
 std::vector<std::string> splitWords(const std::string& line, const std::string& file, int lineNo);
+// Hands each line of text that has words to `command`, with its number
+// (counted from 1); blank and comment lines are passed over.
+void forEachCommand(const std::string& text, const std::string& file,
+                    const std::function<void(const std::vector<std::string>& words, int lineNo)>& command);
+// The files directly in folder whose name ends in `ending` (".art"), in
+// name order; fails when the folder cannot be listed.
+std::vector<std::filesystem::path> sourceFiles(const std::string& folder, const std::string& ending);
 
 // Numbers with a source position for error messages.
 double toNumber(const std::string& word, const std::string& file, int line);
