@@ -155,7 +155,7 @@ TEST_F(EditorScreens, TheFileDialogsAndWhatTheyLeaveInTheStatusLine) {
         headless::typeText("a/b\r", now() + 0.1);
         loadLevelCommand();
         drawStatusLine(true);
-    }, {"001  meins"}, 0.4);
+    }, {"001  002  003  004  005  006  007  008  ende  meins"}, 0.4);
 }
 
 TEST_F(EditorScreens, TheCheckOfEveryKindOfLevel) {
@@ -267,7 +267,9 @@ TEST_F(EditorScreens, TheLevelSetsScreenWithItsDialogs) {
         tap(scancode::Esc, t += 0.5);
         levelSetCommand();
         drawStatusLine(true);
-    }, {"Labyrinth 1", "Keller", "wiesen", "kaputt", "Neu", "Ich", "kaputt  wiesen"}, 3.2);
+    }, {"Labyrinth 1", "Keller", "wiesen", "kaputt", "Neu", "Ich", "kaputt  zauberlabyrinth",
+       "kaputt  wiesen  zauberlabyrinth"},
+      3.2);
     // Every dialog was reached.
     for (const char* text : {"Pr\x81" "fe Labyrinth 8 von 8", "Gespeichert als Data/wiesen.zset.", "Nicht bewiesen:",
                              "Sammlung nicht gespeichert. Neue", "Sammlung nicht gespeichert. Andere",
