@@ -6,9 +6,13 @@
 // one row and, if it needs one, a field of the program's options record.
 // --help lists the options and then the program's keys, from its command
 // table; the manual page (tools/manual) lists the same reference. The texts
-// are for a terminal, so they are UTF-8 (the screen's are code page 437).
+// are for a terminal, so they are UTF-8 (the screen's are code page 437),
+// German in the tables and in the language chosen where they are written
+// (trTerminal). --language is taken before every other argument, so that
+// the help and every message of the command line are in it.
 #pragma once
 
+#include "common/language.h"
 #include "platform/platform.h"
 
 #include <cstdio>
@@ -33,9 +37,9 @@ struct ReferenceSection {
 // The program as --help and --version name it.
 struct ProgramInfo {
     const char* name;     // the command as installed, "zauberlabyrinth"; the usage line names it as started
-    const char* summary;  // one line under the usage line
+    const char* summary;  // one line under the usage line, German (trMarkTerminal)
     const char* version;  // "1.0.0", the project's version
-    const char* footer;   // lines after the options ("" for none), each ending in "\n"
+    const char* footer;   // lines after the options ("" for none), each ending in "\n", German (trMarkTerminal)
     std::vector<ReferenceSection> (*keys)();  // the program's keys, from its command table; nullptr for none
 };
 
@@ -45,6 +49,7 @@ enum class OptionValue {
     Name,  // a name the program uses as its own texts (a file in Data): converted
            // from the terminal's UTF-8 to code page 437 once, here, and refused
            // when the code page lacks one of its characters
+    Language,  // a language's code ("en"): refused unless this build has the language
 };
 
 // One option. `Options` is the program's record of what its command line
@@ -52,8 +57,8 @@ enum class OptionValue {
 template <class Options>
 struct CommandOption {
     const char* name;   // "--window"
-    const char* value;  // the name of its value in the help ("DATEI"); nullptr when it takes none
-    const char* help;   // one line for --help
+    const char* value;  // the name of its value in the help ("DATEI", German: trMarkTerminal); nullptr when it takes none
+    const char* help;   // one line for --help, German (trMarkTerminal)
     void (*apply)(Options& options, const std::string& value);
     OptionValue kind = OptionValue::Text;  // what apply receives of the value
 };
@@ -69,14 +74,17 @@ struct CommandLineResult {
 // The options of a table as --help lists them, --help and --version last.
 template <class Options>
 ReferenceSection optionReference(std::span<const CommandOption<Options>> table) {
-    ReferenceSection section{"Optionen", {}};
+    ReferenceSection section{trTerminal("Optionen"), {}};
     for (const CommandOption<Options>& option : table) {
         std::string term = option.name;
-        if (option.value) term += std::string(" ") + option.value;
-        section.lines.push_back({term, option.help});
+        if (option.value) {
+            term += ' ';
+            term += trTerminal(option.value);
+        }
+        section.lines.push_back({term, trTerminal(option.help)});
     }
-    section.lines.push_back({"--help", "diese Hilfe zeigen"});
-    section.lines.push_back({"--version", "die Version zeigen"});
+    section.lines.push_back({"--help", trTerminal("diese Hilfe zeigen")});
+    section.lines.push_back({"--version", trTerminal("die Version zeigen")});
     return section;
 }
 
@@ -100,10 +108,17 @@ struct ProgramReference {
 // under, the summary, every section of the reference, the footer.
 std::string helpText(const std::string& invoked, const ProgramInfo& info, const std::vector<ReferenceSection>& sections);
 
+// The option every program has that names the language of its texts.
+constexpr const char* kLanguageOption = "--language";
+
+// The language the command line names ("--language en", "--language=en"),
+// the last one if several, wherever it stands; "" when none.
+std::string languageOnCommandLine(int argc, const char* const* argv);
+
 // Reads argv[1..argc-1]. An option with a value takes it from the next
 // argument or after "=" ("--name=value"). Every argument must be an option
 // of the table, --help or --version; the first --help or --version ends the
-// reading.
+// reading. A language the command line names (a known one) is chosen first.
 template <class Options>
 CommandLineResult readCommandLine(int argc, const char* const* argv, const ProgramInfo& info,
                                   std::span<const CommandOption<Options>> table, Options& options) {
@@ -111,7 +126,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
     std::string invoked = argc > 0 && argv[0] ? argv[0] : "";
     invoked = invoked.substr(invoked.find_last_of('/') + 1);
     if (invoked.empty()) invoked = info.name;
-    const std::string hint = " (" + invoked + " --help zeigt alle)\n";
+    chooseLanguage(languageOnCommandLine(argc, argv));
+    const std::string hint = formatText(trTerminal(" ({0} --help zeigt alle)"), {invoked}) + "\n";
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i] ? argv[i] : "";
         if (argument == "--help" || argument == "-h") {
@@ -131,7 +147,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
             if (name == option.name) found = &option;
         }
         if (!found || (!found->value && equals != std::string::npos)) {
-            result = CommandLineResult{false, 2, "", invoked + ": unbekannte Option '" + argument + "'" + hint};
+            result = CommandLineResult{false, 2, "",
+                                       formatText(trTerminal("{0}: unbekannte Option '{1}'"), {invoked, argument}) + hint};
             return result;
         }
         std::string value;
@@ -141,16 +158,30 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
             } else if (i + 1 < argc && argv[i + 1]) {
                 value = argv[++i];
             } else {
-                result = CommandLineResult{false, 2, "", invoked + ": " + name + " braucht " + found->value + hint};
+                result = CommandLineResult{
+                    false, 2, "", formatText(trTerminal("{0}: {1} braucht {2}"), {invoked, name, trTerminal(found->value)}) + hint};
                 return result;
             }
         }
         const std::string typed = value;
         if (found->kind == OptionValue::Name && !textFromHost(typed, value)) {
-            result = CommandLineResult{false, 2, "",
-                                       invoked + ": " + name + " \"" + typed +
-                                           "\": der Name enth\xC3\xA4lt ein Zeichen, das sich nicht darstellen l\xC3\xA4sst"
-                                           " (Buchstaben, Ziffern, Umlaute und \xC3\x9F gehen)\n"};
+            result = CommandLineResult{
+                false, 2, "",
+                formatText(trTerminal("{0}: {1} \"{2}\": der Name enth\xC3\xA4lt ein Zeichen, das sich nicht darstellen "
+                                      "l\xC3\xA4sst (Buchstaben, Ziffern, Umlaute und \xC3\x9F gehen)"),
+                           {invoked, name, typed}) +
+                    "\n"};
+            return result;
+        }
+        if (found->kind == OptionValue::Language && findLanguage(value) < 0) {
+            // Said in every language, since the one wanted is not known.
+            result = CommandLineResult{false, 2, "", ""};
+            for (int language = 0; language < languageCount(); ++language) {
+                result.error += formatText(trTerminalIn(language, trMarkTerminal("{0}: {1} {2}: diese Sprache gibt es "
+                                                                                 "nicht; es gibt {3}")),
+                                           {invoked, name, typed, languageCodes()}) +
+                                "\n";
+            }
             return result;
         }
         found->apply(options, value);

@@ -3,6 +3,8 @@
 // game's saved-game dialogs and the editor's name dialog use the same rule.
 #pragma once
 
+#include "common/language.h"
+
 #include <string>
 
 // "Data\<name><extension>": the path, as the programs name files, of the
@@ -25,5 +27,6 @@ std::string typedFileName(const std::string& field);
 // path check, which keeps every write below Data, stays the second wall.
 NameCheck checkFileName(const std::string& name);
 
-// "Ungültiger Name" in code page 437, as both programs print it.
-constexpr const char* kInvalidNameText = "Ung\x81ltiger Name";
+// "Ungültiger Name" in code page 437, as both programs print it (through
+// tr).
+constexpr const char* kInvalidNameText = trMark("Ung\x81ltiger Name");

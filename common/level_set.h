@@ -29,6 +29,7 @@
 
 #include "common/commands.h"
 #include "common/demo_file.h"
+#include "common/language.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
 
@@ -44,8 +45,8 @@ constexpr const char* kLevelSetExtension = ".zset";
 // The shipped labyrinths as a set: the title the game lists them by, and the
 // name of the file the build makes of them ("Data\zauberlabyrinth.zset"),
 // which the game's list leaves out: the shipped labyrinths head it already.
-constexpr const char* kShippedSetTitle = "Das Zauberlabyrinth";
-constexpr const char* kShippedSetAuthor = "Die Zauberlabyrinth-Entwickler";
+constexpr const char* kShippedSetTitle = trMark("Das Zauberlabyrinth");
+constexpr const char* kShippedSetAuthor = trMark("Die Zauberlabyrinth-Entwickler");
 constexpr const char* kShippedSetName = "zauberlabyrinth";
 
 // One place of a set.

@@ -5,10 +5,13 @@
 // The reader trusts nothing: every value must be a whole number in 32 bits,
 // every word of the layout must stand where it belongs, every count is
 // checked before anything is read or kept by it, and the first fault ends
-// the reading with a German sentence naming it. The set handed in changes
-// only when the whole file was read without one.
+// the reading with a sentence naming it, in the language chosen: a whole
+// sentence with the part of the file ("Labyrinth 3", "der Kopfzeile") put
+// in as a value. The set handed in changes only when the whole file was
+// read without one.
 #include "common/level_set.h"
 
+#include "common/language.h"
 #include "common/wizard_walk.h"
 #include "platform/platform.h"
 
@@ -60,7 +63,8 @@ bool hasControlCharacter(const std::string& text) {
 }
 
 // "Labyrinth 3", "Demo 2": the part of the file a fault lies in.
-std::string part(const char* word, int n) { return std::string(word) + " " + std::to_string(n); }
+std::string placePart(int n) { return trFormat("Labyrinth {0}", {n}); }
+std::string demoPart(int k) { return trFormat("Demo {0}", {k}); }
 
 // Reads the fields of one set from the current source and keeps the first
 // fault.
@@ -75,13 +79,14 @@ public:
 
     std::string field() { return failed() ? std::string() : readStringField(); }
 
-    // A whole number; `where` names the part for the refusal.
+    // A whole number; `where` names the part for the refusal, as "in ..."
+    // takes it ("der Kopfzeile", "Labyrinth 3").
     int number(const std::string& where) {
         if (failed()) return 0;
         std::string text = readStringField();
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
         if (text.empty()) {
-            fail("Die Datei ist abgeschnitten oder besch\x84" "digt: in " + where + " fehlt ein Wert.");
+            fail(trFormat("Die Datei ist abgeschnitten oder besch\x84" "digt: in {0} fehlt ein Wert.", {where}));
             return 0;
         }
         int value = 0;
@@ -89,8 +94,8 @@ public:
         const char* last = text.data() + text.size();
         const auto [end, error] = std::from_chars(first, last, value);
         if (error != std::errc() || end != last) {
-            fail("Die Datei ist besch\x84" "digt: in " + where + " steht " + quoted(text) +
-                 ", wo eine Zahl hingeh\x94rt.");
+            fail(trFormat("Die Datei ist besch\x84" "digt: in {0} steht {1}, wo eine Zahl hingeh\x94rt.",
+                          {where, quoted(text)}));
             return 0;
         }
         return value;
@@ -106,26 +111,27 @@ public:
     }
 
     // The word of the layout that must come next; `missing` names the part
-    // that begins with it.
+    // that begins with it, as the subject of a sentence ("der Titel").
     void word(const char* expected, const std::string& missing) {
         if (failed()) return;
         const std::string text = readStringField();
         if (text == expected) return;
         if (text.empty()) {
-            fail("Die Datei ist abgeschnitten: " + missing + " fehlt.");
+            fail(trFormat("Die Datei ist abgeschnitten: {0} fehlt.", {missing}));
         } else {
-            fail("Die Datei ist besch\x84" "digt: wo " + missing + " beginnen sollte, steht " + quoted(text) + ".");
+            fail(trFormat("Die Datei ist besch\x84" "digt: wo {0} beginnen sollte, steht {1}.", {missing, quoted(text)}));
         }
     }
 
-    // A title, an author or a name.
-    std::string text(const char* what) {
+    // A title, an author or a name; `what` names it as the subject of a
+    // sentence ("Der Titel").
+    std::string text(const std::string& what) {
         if (failed()) return "";
         std::string value = readStringField();
         if (value.size() > static_cast<std::size_t>(kMaxSetText)) {
-            fail(std::string(what) + " ist zu lang: h\x94" "chstens " + std::to_string(kMaxSetText) + " Zeichen.");
+            fail(trFormat("{0} ist zu lang: h\x94" "chstens {1} Zeichen.", {what, kMaxSetText}));
         } else if (hasControlCharacter(value)) {
-            fail(std::string(what) + " enth\x84lt Steuerzeichen.");
+            fail(trFormat("{0} enth\x84lt Steuerzeichen.", {what}));
         }
         return value;
     }
@@ -141,61 +147,70 @@ private:
 void readHeader(SetReader& in, LevelSet& set, int& closingScenes, int& demonstrations) {
     const std::string magic = in.field();
     if (magic != kMagic) {
-        in.fail(std::string("Keine Sammlung: die Datei beginnt nicht mit \"") + kMagic + "\".");
+        in.fail(trFormat("Keine Sammlung: die Datei beginnt nicht mit \"{0}\".", {kMagic}));
         return;
     }
-    const int format = in.number("der ersten Zeile");
+    // TRANSLATORS: a part of the file as the sentences with "in {0}" take it.
+    const int format = in.number(tr("der ersten Zeile"));
     if (!in.failed() && format > kLevelSetFormat) {
-        in.fail("Die Sammlung hat Format " + std::to_string(format) + "; dieses Spiel liest Format " +
-                std::to_string(kLevelSetFormat) + ". Eine neuere Version des Spiels liest sie.");
+        in.fail(trFormat("Die Sammlung hat Format {0}; dieses Spiel liest Format {1}. Eine neuere Version des Spiels liest sie.",
+                         {format, kLevelSetFormat}));
     } else if (!in.failed() && format < kLevelSetFormat) {
-        in.fail("Die Sammlung nennt ein unbekanntes Format (" + std::to_string(format) + ").");
+        in.fail(trFormat("Die Sammlung nennt ein unbekanntes Format ({0}).", {format}));
     }
-    in.word(kTitleWord, "der Titel");
-    set.title = in.text("Der Titel");
-    in.word(kAuthorWord, "der Autor");
-    set.author = in.text("Der Autorname");
-    in.word(kPlacesWord, "die Zahl der Labyrinthe");
-    in.count("der Kopfzeile", kLevelCount, kLevelCount, [](const std::string& n) {
-        return "Eine Sammlung hat " + std::to_string(kLevelCount) + " Labyrinthe, diese nennt " + n + ".";
+    // TRANSLATORS: a part of the file as the subject inside a sentence: "Die
+    // Datei ist abgeschnitten: {0} fehlt."
+    in.word(kTitleWord, tr("der Titel"));
+    // TRANSLATORS: the subject at the start of a sentence: "{0} ist zu lang".
+    set.title = in.text(tr("Der Titel"));
+    // TRANSLATORS: a part of the file as the subject inside a sentence.
+    in.word(kAuthorWord, tr("der Autor"));
+    // TRANSLATORS: the subject at the start of a sentence: "{0} ist zu lang".
+    set.author = in.text(tr("Der Autorname"));
+    // TRANSLATORS: a part of the file as the subject inside a sentence.
+    in.word(kPlacesWord, tr("die Zahl der Labyrinthe"));
+    // TRANSLATORS: a part of the file as the sentences with "in {0}" take it.
+    const std::string header = tr("der Kopfzeile");
+    in.count(header, kLevelCount, kLevelCount, [](const std::string& n) {
+        return trFormat("Eine Sammlung hat {0} Labyrinthe, diese nennt {1}.", {kLevelCount, n});
     });
-    in.word(kClosingWord, "die Angabe zum Schlussbild");
-    closingScenes = in.count("der Kopfzeile", 0, 1, [](const std::string& n) {
-        return "Die Angabe zum Schlussbild ist 0 oder 1, nicht " + n + ".";
+    in.word(kClosingWord, tr("die Angabe zum Schlussbild"));
+    closingScenes = in.count(header, 0, 1, [](const std::string& n) {
+        return trFormat("Die Angabe zum Schlussbild ist 0 oder 1, nicht {0}.", {n});
     });
-    in.word(kDemosWord, "die Zahl der Demos");
-    demonstrations = in.count("der Kopfzeile", 0, kMaxSetDemonstrations, [](const std::string& n) {
-        return "Eine Sammlung bringt 0 bis " + std::to_string(kMaxSetDemonstrations) + " Demos mit, diese nennt " + n +
-               ".";
+    in.word(kDemosWord, tr("die Zahl der Demos"));
+    demonstrations = in.count(header, 0, kMaxSetDemonstrations, [](const std::string& n) {
+        return trFormat("Eine Sammlung bringt 0 bis {0} Demos mit, diese nennt {1}.", {kMaxSetDemonstrations, n});
     });
 }
 
-// Reads the word and the number that open part n of its kind ("Labyrinth",
-// 3) and says where the reader is, for the faults that follow.
-std::string readPartHead(SetReader& in, const char* word, int n) {
-    const std::string where = part(word, n);
+// Reads the word and the number that open a part ("Labyrinth", 3), its
+// name in the player's language given by partName, and says where the
+// reader is, for the faults that follow.
+std::string readPartHead(SetReader& in, const char* word, int n, std::string (*partName)(int)) {
+    const std::string where = partName(n);
     in.word(word, where);
     const int number = in.number(where);
     if (!in.failed() && number != n) {
-        in.fail("Die Datei ist besch\x84" "digt: statt " + where + " steht dort " + part(word, number) + ".");
+        in.fail(trFormat("Die Datei ist besch\x84" "digt: statt {0} steht dort {1}.", {where, partName(number)}));
     }
     return where;
 }
 
 void readPlace(SetReader& in, SetLabyrinth& place, int n) {
-    const std::string where = readPartHead(in, kPlaceWord, n);
-    place.name = in.text(("Der Name von " + where).c_str());
-    in.word(kRouteWord, "der Weg von " + where);
+    const std::string where = readPartHead(in, kPlaceWord, n, placePart);
+    place.name = in.text(trFormat("Der Name von {0}", {where}));
+    in.word(kRouteWord, trFormat("der Weg von {0}", {where}));
     const int steps = in.count(where, 0, kMaxRouteCommands, [&](const std::string& n) {
-        return "Der Weg von " + where + " hat " + n + " Schritte; erlaubt sind 0 bis " +
-               std::to_string(kMaxRouteCommands) + ".";
+        return trFormat("Der Weg von {0} hat {1} Schritte; erlaubt sind 0 bis {2}.", {where, n, kMaxRouteCommands});
     });
     place.route.clear();
+    const std::string inRoute = trFormat("dem Weg von {0}", {where});
     for (int k = 0; k < steps && !in.failed(); ++k) {
-        const int code = in.number("dem Weg von " + where);
+        const int code = in.number(inRoute);
         if (!in.failed() && (code < kFirstCommand || code > kLastCommand)) {
-            in.fail("Der Weg von " + where + " enth\x84lt den Befehl " + std::to_string(code) + " (erlaubt sind " +
-                    std::to_string(kFirstCommand) + " bis " + std::to_string(kLastCommand) + ").");
+            in.fail(trFormat("Der Weg von {0} enth\x84lt den Befehl {1} (erlaubt sind {2} bis {3}).",
+                             {where, code, kFirstCommand, kLastCommand}));
         }
         place.route.push_back(static_cast<Command>(code));
     }
@@ -203,18 +218,18 @@ void readPlace(SetReader& in, SetLabyrinth& place, int n) {
 }
 
 void readDemonstration(SetReader& in, SetDemonstration& demo, int k) {
-    const std::string where = readPartHead(in, kDemoWord, k);
+    const std::string where = readPartHead(in, kDemoWord, k, demoPart);
     demo.place = in.count(where, 1, kLevelCount, [&](const std::string& n) {
-        return where + " soll auf Labyrinth " + n + " laufen; es gibt nur 1 bis " + std::to_string(kLevelCount) + ".";
+        return trFormat("{0} soll auf Labyrinth {1} laufen; es gibt nur 1 bis {2}.", {where, n, kLevelCount});
     });
     demo.moves[0] = 0;
     for (int m = 1; m <= kRecordingMoves; ++m) demo.moves[m] = in.number(where);
 }
 
 void readEnd(SetReader& in) {
-    in.word(kEndWord, "das Schlusswort \"Schluss\"");
+    in.word(kEndWord, tr("das Schlusswort \"Schluss\""));
     for (int k = 0; k < kTrailingLooks && !in.failed(); ++k) {
-        if (!in.field().empty()) in.fail("Die Datei ist zu lang: nach \"Schluss\" folgen weitere Daten.");
+        if (!in.field().empty()) in.fail(tr("Die Datei ist zu lang: nach \"Schluss\" folgen weitere Daten."));
     }
 }
 
@@ -302,9 +317,9 @@ bool readLevelSetFields(LevelSet& set, std::string& refusal) {
         readPlace(in, read->labyrinths[static_cast<std::size_t>(n - 1)], n);
     }
     if (closingScenes == 1 && !in.failed()) {
-        in.word(kClosingWord, "das Schlussbild");
+        in.word(kClosingWord, tr("das Schlussbild"));
         read->closingScene.resize(1);
-        in.level(read->closingScene.front(), "dem Schlussbild");
+        in.level(read->closingScene.front(), tr("dem Schlussbild"));
     }
     for (int k = 1; k <= demonstrations && !in.failed(); ++k) {
         read->demonstrations.emplace_back();
@@ -329,7 +344,7 @@ bool readLevelSet(const std::string& path, LevelSet& set, std::string& refusal) 
     beginFieldRead(kFile);
     const bool read = readLevelSetFields(set, refusal);
     if (!closeFile(kFile)) {
-        refusal = "Datei nicht gefunden.";
+        refusal = tr("Datei nicht gefunden.");
         return false;
     }
     return read;

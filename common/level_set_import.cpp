@@ -10,6 +10,7 @@
 #include "common/level_set_import.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_set.h"
 #include "platform/platform.h"
 
@@ -22,8 +23,8 @@ constexpr const char* kTableExtension = ".bestenliste";
 // Names tried for a set brought in: "<name>", then "<name>-2" up to this.
 constexpr int kMostCopies = 99;
 constexpr const char* kDefaultName = "Sammlung";
-const char* const kNotStored = "Die Sammlung kann nicht im Ordner Data gespeichert werden.";
-const char* const kUnreadable = "Die Datei fehlt oder kann nicht gelesen werden.";
+const char* const kNotStored = trMark("Die Sammlung kann nicht im Ordner Data gespeichert werden.");
+const char* const kUnreadable = trMark("Die Datei fehlt oder kann nicht gelesen werden.");
 
 // A file of that name can be opened in Data.
 bool dataFileExists(const std::string& path) {
@@ -61,7 +62,7 @@ SetImport importLevelSet(const std::string& hostPath, std::string& name, std::st
     const bool opened = readFieldsFromOutside(hostPath);
     const bool read = opened && readLevelSetFields(*set, refusal);
     readFieldsFromOutside("");  // the file's bytes are let go
-    if (!opened) refusal = kUnreadable;
+    if (!opened) refusal = tr(kUnreadable);
     if (!read) return SetImport::Refused;
 
     auto there = std::make_unique<LevelSet>();
@@ -89,7 +90,7 @@ SetImport importLevelSet(const std::string& hostPath, std::string& name, std::st
         name = candidate;
         return SetImport::Added;
     }
-    refusal = kNotStored;
+    refusal = tr(kNotStored);
     return SetImport::Refused;
 }
 

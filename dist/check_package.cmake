@@ -53,7 +53,8 @@ endif()
 foreach(file usr/games/zauberlabyrinth-editor usr/share/games/zauberlabyrinth/sprites/Zaub1.bmp
              usr/share/games/zauberlabyrinth/wave/titelm.wav usr/share/games/zauberlabyrinth/shipped/001.dat
              usr/share/games/zauberlabyrinth/defaults/Einstellung.dat usr/share/man/man6/zauberlabyrinth.6.gz
-             usr/share/man/man6/zauberlabyrinth-editor.6.gz usr/share/doc/zauberlabyrinth/copyright
+             usr/share/man/man6/zauberlabyrinth-editor.6.gz usr/share/man/en/man6/zauberlabyrinth.6.gz
+             usr/share/man/en/man6/zauberlabyrinth-editor.6.gz usr/share/doc/zauberlabyrinth/copyright
              usr/share/icons/hicolor/64x64/apps/zauberlabyrinth.png)
   if(NOT EXISTS ${root}/${file})
     message(FATAL_ERROR "the package lacks ${file}")

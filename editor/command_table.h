@@ -30,8 +30,8 @@ struct PanelPlace {
 struct EditorCommand {
     KeyTrigger trigger;  // how its key is read
     int key;             // PC set-1 scancode; the letter 'a'..'z' for Control and ControlShift; 0 for Pointer
-    const char* label;   // the key as the help names it, code page 437 ("F1", "p", "Strg+Z"); nullptr: named by the row above
-    const char* help;    // what it does, German, code page 437; nullptr when label is
+    const char* label;   // the key as the help names it, code page 437 ("F1", "p", "Strg+Z"; shown through tr); nullptr: named by the row above
+    const char* help;    // what it does, German, code page 437 (shown through tr); nullptr when label is
     PanelPlace panel;    // its line on the info panel (F3); row 0: on the key page (F7)
     void (*run)();       // the command; nullptr where the row above's command reads the key too (the mouse)
 };
@@ -40,7 +40,7 @@ struct EditorCommand {
 // keyboard, then those added beside them.
 std::span<const EditorCommand> editorCommands();
 
-// A row's help line as the panel and the key page print it: the label
-// padded to two characters, " - ", the help ("F1 - Speichern",
-// "1  - Mauer Rot").
+// A row's help line as the panel and the key page print it, in the language
+// chosen: the label padded to two characters, " - ", the help ("F1 -
+// Speichern", "1  - Mauer Rot").
 std::string helpLine(const EditorCommand& command);

@@ -59,10 +59,10 @@ void togglePanel();  // F3: shown or hidden from the next drawMapView on
 // ---- file_commands.cpp ----
 void saveLevelCommand();  // F1
 void loadLevelCommand();  // F2
-// The name dialog at the next dialog row: the title line, the lines of
-// `list`, "Datei Name? " and the typed name; "" when the user cancelled or
-// the name was refused (which is shown). The close button cancels it and
-// asks the quit question.
+// The name dialog at the next dialog row: the title line (German, shown in
+// the language chosen), the lines of `list`, "Datei Name? " and the typed
+// name; "" when the user cancelled or the name was refused (which is
+// shown). The close button cancels it and asks the quit question.
 std::string askFileName(const char* title, const std::vector<std::string>& list = {});
 // Takes a level read from a file or a set as the one being edited: made
 // safe, the cursor on its start in the start's view, a fresh history; a
@@ -73,8 +73,11 @@ void takeLevel(const LevelData& level);
 // Esc or the window's close button: ends the program at once when the level
 // is unchanged since the last save or load, otherwise only after the answer J.
 void quitCommand();
-// Prints the question as a one-line dialog and waits for J (true) or N
-// (false); no other key answers. Nothing is redrawn.
+// Prints the question (German, shown in the language chosen) as a one-line
+// dialog and waits for J (true) or N (false), the letters of the language
+// chosen ("Y" in English); no other key answers, nor the key that was held
+// when the question came, and the answer's key is spent. Nothing is
+// redrawn.
 bool askYesNo(const char* question);
 
 // ---- key_triggers.cpp: when a row's keys run its command ----
@@ -130,7 +133,8 @@ void checkLevelCommand();  // F6: can the level be finished?
 // largest shipped labyrinth, 008, takes about 2.5 s in a debug build); the
 // set's check before a save searches with it too.
 constexpr std::size_t kLevelCheckStates = 1'500'000;
-// What makes a test run pointless, as the check says it (code page 437).
+// What makes a test run pointless, as the check says it (German, code page
+// 437; shown through tr).
 extern const char* const kNoStartText;
 extern const char* const kNoDoorText;
 bool levelHasStart();  // a start is set

@@ -37,6 +37,7 @@
 #include "editor/level_set.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
 #include "platform/platform.h"
@@ -48,26 +49,24 @@ namespace {
 
 constexpr int kDialogRows = 2;  // the title and the name
 
-const char* const kNotFound = "Datei nicht gefunden";
-const char* const kSaveFailed = "Speichern fehlgeschlagen";
-const char* const kSaved = "Gespeichert: ";
-const char* const kLoaded = "Geladen: ";
+const char* const kNotFound = trMark("Datei nicht gefunden");
+const char* const kSaveFailed = trMark("Speichern fehlgeschlagen");
 
 // The dialog is over without a change: the screen as it was, and what
 // there is to say in the status line.
 void closeDialog(const char* message) {
     drawMapView();
     drawCursorCell();
-    if (message != nullptr) showMessage(message);
+    if (message != nullptr) showMessage(tr(message));
 }
 
 }  // namespace
 
 std::string askFileName(const char* title, const std::vector<std::string>& list) {
     beginDialog(kDialogRows + static_cast<int>(list.size()));
-    printDialogLine(title);
+    printDialogLine(tr(title));
     for (const std::string& line : list) printDialogLine(line);
-    inputLine("Datei Name", true, true);
+    inputLine(tr("Datei Name"), true, true);
     nextDialogRow();
     // The close button ends the typing with the name so far; it cancels the
     // command and asks the quit question at once.
@@ -85,7 +84,7 @@ std::string askFileName(const char* title, const std::vector<std::string>& list)
 }
 
 void saveLevelCommand() {
-    const std::string name = askFileName("Speichern");
+    const std::string name = askFileName(trMark("Speichern"));
     if (name.empty()) return;
     if (!writeLevelFile(levelFilePath(name), editor.level)) {
         closeDialog(kSaveFailed);
@@ -94,11 +93,11 @@ void saveLevelCommand() {
     markSaved();
     editor.fileName = name;
     drawMapView();
-    showMessage(kSaved + name);
+    showMessage(trFormat("Gespeichert: {0}", {name}));
 }
 
 void loadLevelCommand() {
-    const std::string name = askFileName("Laden", levelFileListLines());
+    const std::string name = askFileName(trMark("Laden"), levelFileListLines());
     if (name.empty()) return;
     auto level = std::make_unique<LevelData>();
     if (!readLevelFile(levelFilePath(name), *level)) {
@@ -109,7 +108,7 @@ void loadLevelCommand() {
     takeLevel(*level);
     editor.fileName = name;
     drawMapView();
-    showMessage(kLoaded + name);
+    showMessage(trFormat("Geladen: {0}", {name}));
 }
 
 void takeLevel(const LevelData& read) {

@@ -16,6 +16,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/language.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -31,10 +32,10 @@ struct CountLine {
     FileCreatureKind kind;  // whose count it shows
 };
 const CountLine kCountLines[] = {
-    {"Schweine", FileCreatureKind::Pig},
-    {"tot40", FileCreatureKind::FlameGhost},
-    {"PutzenMann", FileCreatureKind::Cleaner},
-    {"Auge", FileCreatureKind::Eye},
+    {trMark("Schweine"), FileCreatureKind::Pig},
+    {trMark("tot40"), FileCreatureKind::FlameGhost},
+    {trMark("PutzenMann"), FileCreatureKind::Cleaner},
+    {trMark("Auge"), FileCreatureKind::Eye},
 };
 constexpr int kFirstCountRow = 4;
 
@@ -64,7 +65,7 @@ void printInfoPanel() {
     int row = kFirstCountRow;
     for (const CountLine& line : kCountLines) {
         setTextPos(row++, 1);
-        printText(line.label, false);
+        printText(tr(line.label), false);
         printInteger(editor.level.counts[static_cast<int>(line.kind)], true);
     }
     int rowAfter = 0;

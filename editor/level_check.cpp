@@ -1,6 +1,6 @@
 // level_check.cpp — F6: can the level be finished?
 //
-// A panel in German names the problems in order: no start, no door, a
+// A panel names the problems in order: no start, no door, a
 // barrier whose item is nowhere on the map, and else whether the door can
 // be reached from the start by the game's own rules (the solver of
 // common/solver.h, the search the level tools prove the shipped levels
@@ -25,6 +25,7 @@
 #include "editor/tile_names.h"
 
 #include "common/barrier_keys.h"
+#include "common/language.h"
 #include "common/solver.h"
 #include "common/tile_codes.h"
 #include "common/wizard_walk.h"
@@ -39,10 +40,10 @@ namespace {
 
 constexpr int kPollMs = 20;
 constexpr int kMostWarnings = 5;  // creatures by the route named one by one; the rest are counted
-const char* const kEnterHint = "Eingabe: zum Problem springen, andere Taste: zur\x81" "ck";
-const char* const kAnyKeyHint = "Eine Taste: zur\x81" "ck";
+const char* const kEnterHint = trMark("Eingabe: zum Problem springen, andere Taste: zur\x81" "ck");
+const char* const kAnyKeyHint = trMark("Eine Taste: zur\x81" "ck");
 const char* const kWithoutCreatures =
-    "Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.";
+    trMark("Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.");
 
 bool mapHolds(int code) {
     for (int x = 1; x <= kLevelColumns; ++x) {
@@ -121,17 +122,18 @@ void warnOfCreatures(const std::vector<Command>& route, std::vector<LevelFinding
     const int named = std::min(static_cast<int>(creatures.size()), kMostWarnings);
     for (int i = 0; i < named; ++i) {
         const RouteCreature& c = creatures[static_cast<std::size_t>(i)];
-        findings.push_back({std::string("Warnung: ") + creatureName(c.kind) + " bei " + cellName(c.x, c.y) + " am Weg.",
-                            c.x, c.y});
+        findings.push_back({trFormat("Warnung: {0} bei {1} am Weg.", {creatureName(c.kind), cellName(c.x, c.y)}), c.x, c.y});
     }
     const int more = static_cast<int>(creatures.size()) - named;
-    if (more > 0) findings.push_back({"... und " + std::to_string(more) + " weitere Wesen am Weg."});
+    // One sentence for one, as a language may say it otherwise.
+    if (more == 1) findings.push_back({tr("... und 1 weitere Wesen am Weg.")});
+    if (more > 1) findings.push_back({trFormat("... und {0} weitere Wesen am Weg.", {more})});
 }
 
 }  // namespace
 
-const char* const kNoStartText = "Kein Start gesetzt (S auf einem Feld).";
-const char* const kNoDoorText = "Keine T\x81r im Level (E, dann Leertaste).";
+const char* const kNoStartText = trMark("Kein Start gesetzt (S auf einem Feld).");
+const char* const kNoDoorText = trMark("Keine T\x81r im Level (E, dann Leertaste).");
 
 bool levelHasStart() { return editor.level.playerX != 0 || editor.level.playerY != 0; }
 
@@ -145,26 +147,28 @@ SolverResult searchDoor() {
 
 std::vector<LevelFinding> checkLevel() {
     std::vector<LevelFinding> findings;
-    if (!levelHasStart()) findings.push_back({kNoStartText});
-    if (!levelHasDoor()) findings.push_back({kNoDoorText});
+    if (!levelHasStart()) findings.push_back({tr(kNoStartText)});
+    if (!levelHasDoor()) findings.push_back({tr(kNoDoorText)});
     int bx = 0;
     int by = 0;
     if (findBarrierWithoutItem(bx, by)) {
-        findings.push_back({"Sperre bei " + cellName(bx, by) + ": ihr Schl\x81ssel liegt nirgends.", bx, by});
+        findings.push_back({trFormat("Sperre bei {0}: ihr Schl\x81ssel liegt nirgends.", {cellName(bx, by)}), bx, by});
     }
     if (!findings.empty()) return findings;
     const SolverResult result = searchDoor();
-    if (result.finished && !result.route.empty()) {
-        findings.push_back({"Schaffbar: die T\x81r ist in " + std::to_string(result.route.size()) +
-                            " Schritten vom Start aus erreichbar."});
+    if (result.finished && result.route.size() == 1) {
+        findings.push_back({tr("Schaffbar: die T\x81r ist in 1 Schritten vom Start aus erreichbar.")});
+    } else if (result.finished && !result.route.empty()) {
+        findings.push_back(
+            {trFormat("Schaffbar: die T\x81r ist in {0} Schritten vom Start aus erreichbar.", {result.route.size()})});
     } else if (result.finished) {
-        findings.push_back({"Schaffbar: die T\x81r ist vom Start aus erreichbar."});
+        findings.push_back({tr("Schaffbar: die T\x81r ist vom Start aus erreichbar.")});
     } else if (!result.complete) {
-        findings.push_back({"Nicht entschieden: das Level ist zu gro\xE1 f\x81r die Pr\x81" "fung."});
+        findings.push_back({tr("Nicht entschieden: das Level ist zu gro\xE1 f\x81r die Pr\x81" "fung.")});
     } else {
-        findings.push_back({"Die T\x81r ist vom Start aus nicht erreichbar.", editor.level.playerX, editor.level.playerY});
+        findings.push_back({tr("Die T\x81r ist vom Start aus nicht erreichbar."), editor.level.playerX, editor.level.playerY});
     }
-    findings.push_back({kWithoutCreatures});
+    findings.push_back({tr(kWithoutCreatures)});
     if (!result.route.empty()) warnOfCreatures(result.route, findings);
     return findings;
 }
@@ -183,7 +187,7 @@ void jumpTo(int x, int y) {
 void checkLevelCommand() {
     // The search may take a moment on a large level.
     beginDialog(1);
-    printText("Pr\x81" "fe ...", false);
+    printText(tr("Pr\x81" "fe ..."), false);
     const std::vector<LevelFinding> findings = checkLevel();
     const LevelFinding* target = nullptr;
     for (const LevelFinding& finding : findings) {
@@ -191,9 +195,9 @@ void checkLevelCommand() {
     }
     drawMapView();
     beginDialog(static_cast<int>(findings.size()) + 2);
-    printDialogLine("Pr\x81" "fung (F6):");
+    printDialogLine(tr("Pr\x81" "fung (F6):"));
     for (const LevelFinding& finding : findings) printDialogLine(finding.text);
-    printDialogLine(target != nullptr ? kEnterHint : kAnyKeyHint);
+    printDialogLine(tr(target != nullptr ? kEnterHint : kAnyKeyHint));
     // The key that opened the panel is let go of before one answers it.
     while (isKeyDown(scancode::F6)) sleepMs(kPollMs);
     flushKeys();

@@ -14,6 +14,7 @@
 #include "editor/drawing.h"
 
 #include "common/demo_file.h"
+#include "common/language.h"
 #include "common/level_list.h"
 #include "platform/platform.h"
 
@@ -23,7 +24,7 @@ namespace {
 
 constexpr std::size_t kMaxListRows = 4;
 constexpr char kUnshowable = '\xFE';  // the small square of code page 437
-constexpr const char* kHeader = "Labyrinthe in Data, neueste zuerst (* mitgeliefert):";
+constexpr const char* kHeader = trMark("Labyrinthe in Data, neueste zuerst (* mitgeliefert):");
 
 // The other files in Data that end in ".dat": the settings and the title's
 // demonstrations, which the editor cannot load as labyrinths.
@@ -50,7 +51,7 @@ std::vector<std::string> levelFileListLines() {
         textFromHost(file.name, shown, kUnshowable);
         names.push_back(shown + (file.shipped ? "*" : ""));
     }
-    return nameListLines(kHeader, names);
+    return nameListLines(tr(kHeader), names);
 }
 
 std::vector<std::string> nameListLines(const std::string& header, const std::vector<std::string>& names) {

@@ -15,6 +15,7 @@
 #include "editor/commands.h"
 #include "editor/editor_state.h"
 
+#include "common/language.h"
 #include "common/solver.h"
 #include "common/wizard_walk.h"
 #include "platform/platform.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr const char* kListHeader = "Sammlungen in Data:";
+constexpr const char* kListHeader = trMark("Sammlungen in Data:");
 
 bool validPlace(int n) { return n >= 1 && n <= kLevelCount; }
 
@@ -65,10 +66,10 @@ PlaceProof prove(SetLabyrinth& labyrinth) {
 // What a place's finding is called in the report.
 const char* proofWord(PlaceProof proof) {
     switch (proof) {
-        case PlaceProof::Empty: return "leer";
-        case PlaceProof::NoStart: return "kein Start";
-        case PlaceProof::Unreachable: return "T\x81r nicht erreichbar";
-        case PlaceProof::Undecided: return "zu gro\xE1 f\x81r die Pr\x81" "fung";
+        case PlaceProof::Empty: return tr("leer");
+        case PlaceProof::NoStart: return tr("kein Start");
+        case PlaceProof::Unreachable: return tr("T\x81r nicht erreichbar");
+        case PlaceProof::Undecided: return tr("zu gro\xE1 f\x81r die Pr\x81" "fung");
         case PlaceProof::Proven: break;
     }
     return "";
@@ -99,7 +100,7 @@ void putLevelIntoPlace(int n) {
     syncSetPlace();
     SetLabyrinth& here = place(n);
     here.level = editor.level;
-    here.name = setText(editor.fileName.empty() ? "Labyrinth " + std::to_string(n) : editor.fileName);
+    here.name = setText(editor.fileName.empty() ? trFormat("Labyrinth {0}", {n}) : editor.fileName);
     here.route.clear();
     dropDemonstrationsOf(n);
     editor.setPlace = n;
@@ -200,8 +201,8 @@ std::vector<std::string> proofLines(const std::vector<PlaceProof>& proofs) {
         if (!open.empty()) open += ", ";
         open += std::to_string(i + 1) + " " + proofWord(proofs[i]);
     }
-    if (open.empty()) return {"Bewiesen: jedes der acht Labyrinthe ist schaffbar."};
-    return {"Nicht bewiesen: " + open + ".", "Gespeichert und spielbar ist sie trotzdem, im Spiel nur ohne \xFB."};
+    if (open.empty()) return {tr("Bewiesen: jedes der acht Labyrinthe ist schaffbar.")};
+    return {trFormat("Nicht bewiesen: {0}.", {open}), tr("Gespeichert und spielbar ist sie trotzdem, im Spiel nur ohne \xFB.")};
 }
 
 bool saveSet(const std::string& name, std::vector<PlaceProof>& proofs, void (*searching)(int n)) {
@@ -219,5 +220,5 @@ std::vector<std::string> setFileListLines() {
     std::sort(files.begin(), files.end(), [](const DataFileEntry& a, const DataFileEntry& b) { return a.name < b.name; });
     std::vector<std::string> names;
     for (const DataFileEntry& file : files) names.push_back(file.name);
-    return nameListLines(kListHeader, names);
+    return nameListLines(tr(kListHeader), names);
 }

@@ -23,6 +23,7 @@
 #include "editor/level_set.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -42,24 +43,26 @@ constexpr int kFirstKeysRow = 16;
 constexpr int kDialogRow = 23;
 constexpr int kProgressRow = 22;
 
-const char* const kHeading = "Sammlung (F8)";
-const char* const kBackKey = "Esc oder F8: zur\x81" "ck zur Karte";
+const char* const kHeading = trMark("Sammlung (F8)");
+const char* const kBackKey = trMark("Esc oder F8: zur\x81" "ck zur Karte");
+// TRANSLATORS: two keys a line, the second standing in one column with the
+// second of the lines above and below.
 const char* const kKeys[] = {
-    "Pfeile auf/ab: Platz w\x84hlen          Umschalt + Pfeile: Platz verschieben",
-    "Eingabe: Labyrinth bearbeiten         Leertaste: bearbeitetes Level auf diesen Platz",
-    "Entf: Platz leeren                    U: Platz benennen",
-    "N: neue Sammlung   T: Titel und Autor   F1: Sammlung speichern   F2: Sammlung laden",
+    trMark("Pfeile auf/ab: Platz w\x84hlen          Umschalt + Pfeile: Platz verschieben"),
+    trMark("Eingabe: Labyrinth bearbeiten         Leertaste: bearbeitetes Level auf diesen Platz"),
+    trMark("Entf: Platz leeren                    U: Platz benennen"),
+    trMark("N: neue Sammlung   T: Titel und Autor   F1: Sammlung speichern   F2: Sammlung laden"),
     kBackKey,
 };
-const char* const kEmpty = "(leer)";
-const char* const kProven = "\xFB bewiesen";
-const char* const kEdited = "<- wird bearbeitet";
-const char* const kUnsaved = "  (ge\x84ndert)";
-const char* const kShippedNameTaken = "Dieser Name geh\x94rt der mitgelieferten Sammlung.";
-const char* const kSaveFailed = "Speichern fehlgeschlagen";
-const char* const kLeaveLevel = "Level nicht gespeichert. Trotzdem wechseln (J/N)?";
-const char* const kDropSetForNew = "Sammlung nicht gespeichert. Neue Sammlung (J/N)?";
-const char* const kDropSetForOther = "Sammlung nicht gespeichert. Andere laden (J/N)?";
+
+const char* const kEmpty = trMark("(leer)");
+const char* const kProven = trMark("\xFB bewiesen");
+const char* const kEdited = trMark("<- wird bearbeitet");
+const char* const kShippedNameTaken = trMark("Dieser Name geh\x94rt der mitgelieferten Sammlung.");
+const char* const kSaveFailed = trMark("Speichern fehlgeschlagen");
+const char* const kLeaveLevel = trMark("Level nicht gespeichert. Trotzdem wechseln (J/N)?");
+const char* const kDropSetForNew = trMark("Sammlung nicht gespeichert. Neue Sammlung (J/N)?");
+const char* const kDropSetForOther = trMark("Sammlung nicht gespeichert. Andere laden (J/N)?");
 
 // J or N, asked below the keys; the key that answered does not go on to
 // run its own command on the screen (N would begin a new set).
@@ -77,22 +80,27 @@ void printAt(int row, int column, const std::string& text) {
 void drawScreen() {
     clearPage();
     setTextColour(kWhite);
-    printAt(kHeadingRow, kPointerColumn, kHeading);
-    printAt(kTitleRow, kPointerColumn, "Titel: " + editor.set.title);
-    printAt(kAuthorRow, kPointerColumn, "Autor: " + editor.set.author);
-    const std::string file = editor.setName.empty() ? "noch nicht gespeichert" : "Data/" + editor.setName + kLevelSetExtension;
-    printAt(kFileRow, kPointerColumn, "Datei: " + file + (setHasUnsavedChanges() ? kUnsaved : ""));
+    printAt(kHeadingRow, kPointerColumn, tr(kHeading));
+    printAt(kTitleRow, kPointerColumn, trFormat("Titel: {0}", {editor.set.title}));
+    printAt(kAuthorRow, kPointerColumn, trFormat("Autor: {0}", {editor.set.author}));
+    const std::string path = "Data/" + editor.setName + kLevelSetExtension;
+    const bool changed = setHasUnsavedChanges();
+    const std::string file = editor.setName.empty() ? (changed ? tr("Datei: noch nicht gespeichert  (ge\x84ndert)")
+                                                               : tr("Datei: noch nicht gespeichert"))
+                                                    : (changed ? trFormat("Datei: {0}  (ge\x84ndert)", {path})
+                                                               : trFormat("Datei: {0}", {path}));
+    printAt(kFileRow, kPointerColumn, file);
     for (int n = 1; n <= kLevelCount; ++n) {
         const SetLabyrinth& place = editor.set.labyrinths[static_cast<std::size_t>(n - 1)];
         const int row = kFirstPlaceRow + n - 1;
         if (n == editor.setCursor) printAt(row, kPointerColumn, ">");
         printAt(row, kNumberColumn, std::to_string(n));
-        printAt(row, kNameColumn, isEmptyPlace(place) ? kEmpty : place.name.empty() ? "-" : place.name);
-        if (!place.route.empty()) printAt(row, kProofColumn, kProven);
-        if (n == editor.setPlace) printAt(row, kEditedColumn, kEdited);
+        printAt(row, kNameColumn, isEmptyPlace(place) ? tr(kEmpty) : place.name.empty() ? "-" : place.name);
+        if (!place.route.empty()) printAt(row, kProofColumn, tr(kProven));
+        if (n == editor.setPlace) printAt(row, kEditedColumn, tr(kEdited));
     }
     int row = kFirstKeysRow;
-    for (const char* line : kKeys) printAt(row++, kPointerColumn, line);
+    for (const char* line : kKeys) printAt(row++, kPointerColumn, tr(line));
     editor.textRow = kDialogRow;
 }
 
@@ -114,20 +122,21 @@ std::string askText(const std::string& prompt) {
 
 void showSearching(int n) {
     setTextPos(kProgressRow, kPointerColumn);
-    printText("Pr\x81" "fe Labyrinth " + std::to_string(n) + " von " + std::to_string(kLevelCount) + " ...", false);
+    printText(trFormat("Pr\x81" "fe Labyrinth {0} von {1} ...", {n, kLevelCount}), false);
 }
 
 void saveDialog() {
     editor.textRow = kDialogRow;
-    const std::string name = askFileName("Sammlung speichern", setFileListLines());
+    const std::string name = askFileName(trMark("Sammlung speichern"), setFileListLines());
     if (name.empty()) return;
     if (name == kShippedSetName) {
-        printDialogLine(kShippedNameTaken);
+        printDialogLine(tr(kShippedNameTaken));
         return;
     }
     std::vector<PlaceProof> proofs;
     const bool saved = saveSet(name, proofs, showSearching);
-    std::vector<std::string> lines = {saved ? "Gespeichert als Data/" + name + kLevelSetExtension + "." : kSaveFailed};
+    std::vector<std::string> lines = {saved ? trFormat("Gespeichert als Data/{0}.", {name + kLevelSetExtension})
+                                            : std::string(tr(kSaveFailed))};
     for (const std::string& line : proofLines(proofs)) lines.push_back(line);
     showLines(lines);
 }
@@ -138,14 +147,14 @@ void openDialog() {
         drawScreen();
         return;
     }
-    const std::string name = askFileName("Sammlung laden", setFileListLines());
+    const std::string name = askFileName(trMark("Sammlung laden"), setFileListLines());
     if (name.empty()) return;
     std::string refusal;
     if (!openSet(name, refusal)) {
         showLines({refusal});
         return;
     }
-    showLines({"Geladen: Data/" + name + kLevelSetExtension});
+    showLines({trFormat("Geladen: Data/{0}", {name + kLevelSetExtension})});
 }
 
 void newSetDialog() {
@@ -154,23 +163,23 @@ void newSetDialog() {
         drawScreen();
         return;
     }
-    const std::string title = askText("Titel der neuen Sammlung");
-    const std::string author = askText("Autor");
+    const std::string title = askText(tr("Titel der neuen Sammlung"));
+    const std::string author = askText(tr("Autor"));
     newSet(title, author);
     drawScreen();
 }
 
 void titleDialog() {
     editor.textRow = kDialogRow;
-    const std::string title = askText("Titel (Eingabe allein: bleibt)");
-    const std::string author = askText("Autor (Eingabe allein: bleibt)");
+    const std::string title = askText(tr("Titel (Eingabe allein: bleibt)"));
+    const std::string author = askText(tr("Autor (Eingabe allein: bleibt)"));
     nameSet(title.empty() ? editor.set.title : title, author.empty() ? editor.set.author : author);
     drawScreen();
 }
 
 void renameDialog() {
     editor.textRow = kDialogRow;
-    const std::string name = askText("Name von Labyrinth " + std::to_string(editor.setCursor));
+    const std::string name = askText(trFormat("Name von Labyrinth {0}", {editor.setCursor}));
     if (!name.empty()) renamePlace(editor.setCursor, name);
     drawScreen();
 }

@@ -14,11 +14,12 @@
 #include "editor/editor_state.h"
 #include "editor/level_set.h"
 
+#include "common/language.h"
 #include "platform/platform.h"
 
 namespace {
 
-const char* const kQuestion = "Level nicht gespeichert. Neues Level (J/N)?";
+const char* const kQuestion = trMark("Level nicht gespeichert. Neues Level (J/N)?");
 
 }  // namespace
 

@@ -32,7 +32,7 @@ constexpr int kPollMs = 20;
 constexpr Colour kFrameColour = 0xFFFFFF00u;
 constexpr Colour kStartColour = kWhite;
 const char* const kTitle =
-    "\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81" "ck";
+    trMark("\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81" "ck");
 
 // The mean colour of each picture, by code.
 std::map<int, Colour> mainColours() {
@@ -66,7 +66,7 @@ void fillCell(int x, int y, Colour colour) {
 void drawOverview(const std::map<int, Colour>& colours, int viewX, int viewY) {
     clearPage();
     setTextPos(1, 2);
-    printText(kTitle, false);
+    printText(tr(kTitle), false);
     for (int x = 1; x <= kLevelColumns; ++x) {
         for (int y = 1; y <= kLevelRows; ++y) {
             const auto found = colours.find(editor.level.map[x][y]);

@@ -10,7 +10,8 @@
 // ends. Its screen is drawn again as it was; the level, its history and the
 // unsaved mark are untouched. The game's exit status says how the run ended
 // (common/run_end.h) and its report beside the scratch file how many steps
-// the wizard took; the status line says both. F5 runs once per press
+// the wizard took; the status line says both, in one sentence of the table
+// below for each way a run can end. F5 runs once per press
 // (shortcut_keys.cpp), so a key still held when the game ends starts
 // nothing.
 //
@@ -23,6 +24,7 @@
 #include "editor/status_line.h"
 #include "editor/tile_names.h"
 
+#include "common/language.h"
 #include "common/level_list.h"
 #include "common/run_end.h"
 #include "platform/platform.h"
@@ -32,44 +34,54 @@
 namespace {
 
 constexpr const char* kGameProgram = "zauberlabyrinth";
-const char* const kChecking = "Pr\x81" "fe ...";
-const char* const kPlaying = "Das Spiel l\x84uft (F5) ...";
-const char* const kNotStarted = "Das Spiel lie\xE1 sich nicht starten";
-const char* const kSaveFailed = "Speichern fehlgeschlagen";
-const char* const kUnreachable = "Die T\x81r ist vom Start aus nicht erreichbar. Trotzdem spielen (J/N)?";
-const char* const kRun = "Probelauf: ";
+const char* const kChecking = trMark("Pr\x81" "fe ...");
+const char* const kPlaying = trMark("Das Spiel l\x84uft (F5) ...");
+const char* const kNotStarted = trMark("Das Spiel lie\xE1 sich nicht starten");
+const char* const kSaveFailed = trMark("Speichern fehlgeschlagen");
+const char* const kUnreachable = trMark("Die T\x81r ist vom Start aus nicht erreichbar. Trotzdem spielen (J/N)?");
 
-// How each end of a run is told.
-struct EndText {
+// How a run that ended so is told: without the steps (no report), after
+// one step, after {0} steps; {1} is what took the wizard's energy last
+// ("ein Schwein").
+struct EndSentences {
     RunEnd end;
-    const char* text;
+    bool byWhat;  // the sentences name what took his energy
+    const char* unknownSteps;
+    const char* oneStep;
+    const char* steps;
 };
-const EndText kEndTexts[] = {
-    {RunEnd::ByPlayer, "vom Spieler beendet"},
-    {RunEnd::Door, "T\x81r erreicht"},
-    {RunEnd::Exhausted, "gestorben"},
-    {RunEnd::Drowned, "ertrunken"},
+const EndSentences kEndSentences[] = {
+    {RunEnd::ByPlayer, false, trMark("Probelauf: vom Spieler beendet."),
+     trMark("Probelauf: vom Spieler beendet nach 1 Schritt."),
+     trMark("Probelauf: vom Spieler beendet nach {0} Schritten.")},
+    {RunEnd::Door, false, trMark("Probelauf: T\x81r erreicht."), trMark("Probelauf: T\x81r erreicht nach 1 Schritt."),
+     trMark("Probelauf: T\x81r erreicht nach {0} Schritten.")},
+    {RunEnd::Exhausted, false, trMark("Probelauf: gestorben."), trMark("Probelauf: gestorben nach 1 Schritt."),
+     trMark("Probelauf: gestorben nach {0} Schritten.")},
+    {RunEnd::Exhausted, true, trMark("Probelauf: gestorben, zuletzt traf ihn {1}."),
+     trMark("Probelauf: gestorben nach 1 Schritt, zuletzt traf ihn {1}."),
+     trMark("Probelauf: gestorben nach {0} Schritten, zuletzt traf ihn {1}.")},
+    {RunEnd::Drowned, false, trMark("Probelauf: ertrunken."), trMark("Probelauf: ertrunken nach 1 Schritt."),
+     trMark("Probelauf: ertrunken nach {0} Schritten.")},
 };
-
-std::string stepsText(int steps) { return steps == 1 ? " nach 1 Schritt" : " nach " + std::to_string(steps) + " Schritten"; }
 
 // What the status line says after the game ended with `status`.
 std::string verdict(int status) {
-    if (status < 0) return kNotStarted;
+    if (status < 0) return tr(kNotStarted);
     RunEnd end = RunEnd::ByPlayer;
     Harm harm = Harm::None;
-    if (!runEndOfStatus(status, end, harm)) return kRun + std::string("das Spiel endete unerwartet (") + std::to_string(status) + ").";
+    if (!runEndOfStatus(status, end, harm)) return trFormat("Probelauf: das Spiel endete unerwartet ({0}).", {status});
     // The report is believed only when it tells the same end: it is this run's.
     RunReport report;
     const bool counted = readRunReport(kProbeLevelName, report) && report.status == status;
-    std::string text = kRun;
-    for (const EndText& told : kEndTexts) {
-        if (told.end == end) text += told.text;
-    }
-    if (counted) text += stepsText(report.steps);
     // What took the last of his energy, when the game knew it.
-    if (const char* by = harmName(harm)) text += std::string(", zuletzt traf ihn ") + by;
-    return text + ".";
+    const char* by = harmName(harm);
+    for (const EndSentences& told : kEndSentences) {
+        if (told.end != end || told.byWhat != (by != nullptr)) continue;
+        const char* sentence = !counted ? told.unknownSteps : report.steps == 1 ? told.oneStep : told.steps;
+        return trFormat(sentence, {report.steps, by != nullptr ? by : ""});
+    }
+    return "";
 }
 
 void redraw() {
@@ -81,12 +93,12 @@ void redraw() {
 // was asked about.
 bool worthARun() {
     if (!levelHasStart() || !levelHasDoor()) {
-        showMessage(kRun + std::string(levelHasStart() ? kNoDoorText : kNoStartText));
+        showMessage(trFormat("Probelauf: {0}", {tr(levelHasStart() ? kNoDoorText : kNoStartText)}));
         return false;
     }
     // The search may take a moment on a large level.
     beginDialog(1);
-    printText(kChecking, false);
+    printText(tr(kChecking), false);
     const SolverResult search = searchDoor();
     if (!search.complete || search.finished) return true;
     const bool anyway = askYesNo(kUnreachable);
@@ -101,12 +113,12 @@ void playLevelCommand() {
     beginDialog(1);
     if (!writeLevelFile(levelFilePath(kProbeLevelName), editor.level)) {
         redraw();
-        showMessage(kSaveFailed);
+        showMessage(tr(kSaveFailed));
         return;
     }
     // A report left by an earlier run must not be taken for this one's.
     deleteFile(runReportPath(kProbeLevelName));
-    printDialogLine(kPlaying);
+    printDialogLine(tr(kPlaying));
     const int status = runProgram(kGameProgram, {"--level", kProbeLevelName});
     flushKeys();
     takePointerAsSeen();

@@ -9,6 +9,7 @@
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
 
+#include "common/language.h"
 #include "platform/platform.h"
 
 namespace {
@@ -16,18 +17,20 @@ namespace {
 constexpr int kHintRow = 16;
 constexpr int kHintColumn = 30;
 // Code page 437: \x81 is ü, \x84 ä.
+// TRANSLATORS: each line is a key and what it does, the key's room padded
+// with blanks so that the descriptions stand in one column.
 const char* const kHintLines[] = {
-    "Willkommen im Level-Editor!",
+    trMark("Willkommen im Level-Editor!"),
     "",
-    "Tab           alle Felder zeigen, eins als Pinsel w\x84hlen",
-    "0-9, Q, W, E  Pinsel w\x84hlen (nochmals: n\x84" "chstes Feld der Gruppe)",
-    "Leertaste     den Pinsel setzen",
-    "F5            das Level im Spiel ausprobieren",
-    "F6            pr\x81" "fen, ob die T\x81r erreichbar ist",
-    "F2 / F1       ein Labyrinth laden / speichern",
-    "F3, Pfeil     die Hilfe zeigen",
-    "F7, Pfeil     alle Tasten zeigen",
-    "Maus          links malen, rechts Feld aufnehmen",
+    trMark("Tab           alle Felder zeigen, eins als Pinsel w\x84hlen"),
+    trMark("0-9, Q, W, E  Pinsel w\x84hlen (nochmals: n\x84" "chstes Feld der Gruppe)"),
+    trMark("Leertaste     den Pinsel setzen"),
+    trMark("F5            das Level im Spiel ausprobieren"),
+    trMark("F6            pr\x81" "fen, ob die T\x81r erreichbar ist"),
+    trMark("F2 / F1       ein Labyrinth laden / speichern"),
+    trMark("F3, Pfeil     die Hilfe zeigen"),
+    trMark("F7, Pfeil     alle Tasten zeigen"),
+    trMark("Maus          links malen, rechts Feld aufnehmen"),
 };
 
 }  // namespace
@@ -36,7 +39,7 @@ void showStartHint() {
     int row = kHintRow;
     for (const char* line : kHintLines) {
         setTextPos(row++, kHintColumn);
-        printText(line, false);
+        printText(tr(line), false);
     }
     editor.hintShown = 1;
 }

@@ -21,28 +21,26 @@
 #include "editor/editor_state.h"
 #include "editor/tile_names.h"
 
+#include "common/language.h"
 #include "common/map_geometry.h"
+#include "common/text_fit.h"
 #include "platform/platform.h"
 
 #include <algorithm>
 
 namespace {
 
-const char* const kSeparator = " \xFA ";
-const char* const kUnnamed = "Unbenannt";
+const char* const kUnnamed = trMark("Unbenannt");
 // UTF-8 for the title bar: the dashes are en dashes (U+2013).
 const char* const kTitleTail = " \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor";
 constexpr int kColumnPages = kMaxViewX / kViewStepX + 1;  // 11
 constexpr int kRowPages = kMaxViewY / kViewStepY + 1;     // 11
 constexpr std::size_t kLongestName = 24;  // longer file names are cut on the line
 
-std::string padded(std::string text) {
-    text.resize(kTextColumns, ' ');
-    return text;
-}
+std::string padded(const std::string& text) { return fitToWidth(text, kTextColumns); }
 
 std::string shownName() {
-    std::string name = editor.fileName.empty() ? kUnnamed : editor.fileName;
+    std::string name = editor.fileName.empty() ? tr(kUnnamed) : editor.fileName;
     if (name.size() > kLongestName) name = name.substr(0, kLongestName - 1) + "~";
     return name + (editor.levelChanged != 0 ? "*" : "");
 }
@@ -56,8 +54,8 @@ std::string cellText() {
     const int x = editor.viewX + editor.cursorX;
     const int y = editor.viewY + editor.cursorY;
     if (!isMapCell(x, y)) return "";
-    std::string text = "Feld " + std::to_string(x) + "," + std::to_string(y) + ": " + tileLabel(editor.level.map[x][y]);
-    if (x == editor.level.playerX && y == editor.level.playerY) text += ", Start";
+    std::string text = trFormat("Feld {0},{1}: {2}", {x, y, tileLabel(editor.level.map[x][y])});
+    if (x == editor.level.playerX && y == editor.level.playerY) text += std::string(", ") + tr("Start");
     for (int kind = 0; kind < kCreatureKinds; ++kind) {
         const StoredCreatureTable& table = editor.level.creatures[kind];
         const int count = std::clamp(editor.level.counts[kind], 0, kMaxCreatures);
@@ -71,15 +69,17 @@ std::string cellText() {
 }  // namespace
 
 std::string statusRowText() {
-    return padded(shownName() + kSeparator + "Seite " + std::to_string(pageOf(editor.viewX, kViewStepX, kColumnPages)) +
-                  "/" + std::to_string(kColumnPages) + kSeparator +
-                  std::to_string(pageOf(editor.viewY, kViewStepY, kRowPages)) + "/" + std::to_string(kRowPages) +
-                  kSeparator + "Pinsel: " + tileLabel(editor.brush));
+    // TRANSLATORS: the file, the page of the map across (of 11), the page
+    // down, the brush; the dots are code page 437's middle dot.
+    return padded(trFormat("{0} \xFA Seite {1}/{2} \xFA {3}/{4} \xFA Pinsel: {5}",
+                           {shownName(), pageOf(editor.viewX, kViewStepX, kColumnPages), kColumnPages,
+                            pageOf(editor.viewY, kViewStepY, kRowPages), kRowPages, tileLabel(editor.brush)}));
 }
 
 std::string messageRowText() {
     // The message keeps its place at the right; the cell gives way.
-    const std::string message = editor.message.substr(0, kTextColumns);
+    const std::string message =
+        editor.message.size() > static_cast<std::size_t>(kTextColumns) ? fitToWidth(editor.message, kTextColumns) : editor.message;
     std::string cell = cellText();
     const std::size_t room = kTextColumns - message.size();
     if (cell.size() + 2 > room) cell.resize(room > 2 ? room - 2 : 0);

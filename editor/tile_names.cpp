@@ -1,5 +1,6 @@
-// tile_names.cpp — the German names of the tiles and creatures, as the
-// status line, the palette, the check and the test run show them.
+// tile_names.cpp — the names of the tiles and creatures, as the status
+// line, the palette, the check and the test run show them: German here, in
+// the language chosen where they are shown (tr).
 //
 // The marked codes -2, -1, 4 and 5 are the secret walls the wizard walks
 // through: "begehbar" tells them from the walls they look like. Code page
@@ -7,6 +8,8 @@
 //
 // Writes: nothing of the record.
 #include "editor/tile_names.h"
+
+#include "common/language.h"
 
 #include <algorithm>
 #include <iterator>
@@ -18,83 +21,83 @@ struct TileName {
     const char* name;  // what the editor calls it
 };
 const TileName kTileNames[] = {
-    {-2, "S\x84ule, begehbar"},
-    {-1, "Alte Wand, begehbar"},
-    {0, "Boden"},
-    {1, "Boden 2"},
-    {2, "Boden 3"},
-    {3, "Boden 4"},
-    {4, "Rote Mauer, begehbar"},
-    {5, "Alte Mauer, begehbar"},
-    {10, "Flamme"},
-    {11, "Flamme 2"},
-    {12, "Glut"},
-    {13, "Wasserfall"},
-    {14, "Wasser"},
-    {29, "T\x81r"},
-    {30, "Axt"},
-    {31, "Krug"},
-    {32, "Schwert"},
-    {33, "Sternschnuppe"},
-    {34, "Kreuz"},
-    {40, "Schl\x81ssel"},
-    {41, "Schl\x81ssel 2"},
-    {42, "Kaputter Schl\x81ssel"},
-    {43, "Moosschl\x81ssel"},
-    {44, "Krone"},
-    {45, "Harfe"},
-    {46, "Kerzenst\x84nder"},
-    {50, "Sperre 1"},
-    {51, "Sperre 2"},
-    {52, "Sperre 3"},
-    {53, "Sperre 4"},
-    {54, "Schatzsperre 1"},
-    {55, "Schatzsperre 2"},
-    {56, "Schatzsperre 3"},
-    {60, "Quersperre 1"},
-    {61, "Quersperre 2"},
-    {62, "Quersperre 3"},
-    {63, "Quersperre 4"},
-    {100, "Rote Mauer"},
-    {101, "Rote Mauer, Kante unten"},
-    {102, "Rote Mauer, Kante oben"},
-    {103, "Rote Mauer, Kante links"},
-    {104, "Rote Mauer, Kante rechts"},
-    {105, "Fenster"},
-    {110, "Rote Mauer 2"},
-    {120, "Alte Wand"},
-    {121, "Alte Wand, Kante links"},
-    {122, "Alte Wand, Kante rechts"},
-    {123, "Alte Wand mit Blut"},
-    {124, "Fackelhalter"},
-    {130, "Alte Mauer"},
-    {131, "Alte Mauer, Kante links"},
-    {132, "Alte Mauer, Kante rechts"},
-    {133, "Alte Mauer mit Blut"},
-    {134, "Alte Mauer, Bogen rechts"},
-    {135, "Alte Mauer, Bogen links"},
-    {136, "Alte Mauer mit Fenster"},
-    {140, "S\x84ule"},
-    {141, "S\x84ule, oben"},
-    {142, "S\x84ule, unten"},
-    {143, "S\x84ule, liegend"},
-    {144, "Dach links"},
-    {145, "Dach rechts"},
-    {146, "Dach 2 links"},
-    {147, "Dach 2 rechts"},
-    {148, "Dach"},
-    {149, "Dach 2"},
-    {150, "Hecke links"},
-    {151, "Hecke Mitte"},
-    {152, "Hecke rechts"},
-    {153, "Kette"},
-    {154, "Metall"},
-    {155, "Metall, Ende links"},
-    {156, "Metall, Ende rechts"},
-    {157, "Kette quer"},
-    {160, "Wolke links"},
-    {161, "Wolke Mitte"},
-    {162, "Wolke rechts"},
+    {-2, trMark("S\x84ule, begehbar")},
+    {-1, trMark("Alte Wand, begehbar")},
+    {0, trMark("Boden")},
+    {1, trMark("Boden 2")},
+    {2, trMark("Boden 3")},
+    {3, trMark("Boden 4")},
+    {4, trMark("Rote Mauer, begehbar")},
+    {5, trMark("Alte Mauer, begehbar")},
+    {10, trMark("Flamme")},
+    {11, trMark("Flamme 2")},
+    {12, trMark("Glut")},
+    {13, trMark("Wasserfall")},
+    {14, trMark("Wasser")},
+    {29, trMark("T\x81r")},
+    {30, trMark("Axt")},
+    {31, trMark("Krug")},
+    {32, trMark("Schwert")},
+    {33, trMark("Sternschnuppe")},
+    {34, trMark("Kreuz")},
+    {40, trMark("Schl\x81ssel")},
+    {41, trMark("Schl\x81ssel 2")},
+    {42, trMark("Kaputter Schl\x81ssel")},
+    {43, trMark("Moosschl\x81ssel")},
+    {44, trMark("Krone")},
+    {45, trMark("Harfe")},
+    {46, trMark("Kerzenst\x84nder")},
+    {50, trMark("Sperre 1")},
+    {51, trMark("Sperre 2")},
+    {52, trMark("Sperre 3")},
+    {53, trMark("Sperre 4")},
+    {54, trMark("Schatzsperre 1")},
+    {55, trMark("Schatzsperre 2")},
+    {56, trMark("Schatzsperre 3")},
+    {60, trMark("Quersperre 1")},
+    {61, trMark("Quersperre 2")},
+    {62, trMark("Quersperre 3")},
+    {63, trMark("Quersperre 4")},
+    {100, trMark("Rote Mauer")},
+    {101, trMark("Rote Mauer, Kante unten")},
+    {102, trMark("Rote Mauer, Kante oben")},
+    {103, trMark("Rote Mauer, Kante links")},
+    {104, trMark("Rote Mauer, Kante rechts")},
+    {105, trMark("Fenster")},
+    {110, trMark("Rote Mauer 2")},
+    {120, trMark("Alte Wand")},
+    {121, trMark("Alte Wand, Kante links")},
+    {122, trMark("Alte Wand, Kante rechts")},
+    {123, trMark("Alte Wand mit Blut")},
+    {124, trMark("Fackelhalter")},
+    {130, trMark("Alte Mauer")},
+    {131, trMark("Alte Mauer, Kante links")},
+    {132, trMark("Alte Mauer, Kante rechts")},
+    {133, trMark("Alte Mauer mit Blut")},
+    {134, trMark("Alte Mauer, Bogen rechts")},
+    {135, trMark("Alte Mauer, Bogen links")},
+    {136, trMark("Alte Mauer mit Fenster")},
+    {140, trMark("S\x84ule")},
+    {141, trMark("S\x84ule, oben")},
+    {142, trMark("S\x84ule, unten")},
+    {143, trMark("S\x84ule, liegend")},
+    {144, trMark("Dach links")},
+    {145, trMark("Dach rechts")},
+    {146, trMark("Dach 2 links")},
+    {147, trMark("Dach 2 rechts")},
+    {148, trMark("Dach")},
+    {149, trMark("Dach 2")},
+    {150, trMark("Hecke links")},
+    {151, trMark("Hecke Mitte")},
+    {152, trMark("Hecke rechts")},
+    {153, trMark("Kette")},
+    {154, trMark("Metall")},
+    {155, trMark("Metall, Ende links")},
+    {156, trMark("Metall, Ende rechts")},
+    {157, trMark("Kette quer")},
+    {160, trMark("Wolke links")},
+    {161, trMark("Wolke Mitte")},
+    {162, trMark("Wolke rechts")},
 };
 
 // The creature kinds in the order of the level file (FileCreatureKind).
@@ -103,30 +106,30 @@ struct CreatureName {
     const char* withArticle;  // "ein Schwein"
 };
 const CreatureName kCreatureNames[kCreatureKinds] = {
-    {"Schwein", "ein Schwein"},
-    {"Flammengeist", "ein Flammengeist"},
-    {"Putzmann", "ein Putzmann"},
-    {"Auge", "ein Auge"},
+    {trMark("Schwein"), trMark("ein Schwein")},
+    {trMark("Flammengeist"), trMark("ein Flammengeist")},
+    {trMark("Putzmann"), trMark("ein Putzmann")},
+    {trMark("Auge"), trMark("ein Auge")},
 };
-const char* const kFlameWithArticle = "eine Flamme";
+const char* const kFlameWithArticle = trMark("eine Flamme");
 
 }  // namespace
 
 const char* tileName(int code) {
     const auto found = std::find_if(std::begin(kTileNames), std::end(kTileNames),
                                     [code](const TileName& tile) { return tile.code == code; });
-    return found == std::end(kTileNames) ? nullptr : found->name;
+    return found == std::end(kTileNames) ? nullptr : tr(found->name);
 }
 
 std::string tileLabel(int code) {
     const char* name = tileName(code);
-    return std::to_string(code) + " " + (name != nullptr ? name : "(unbekannt)");
+    return std::to_string(code) + " " + (name != nullptr ? name : tr("(unbekannt)"));
 }
 
-const char* creatureName(FileCreatureKind kind) { return kCreatureNames[static_cast<int>(kind)].name; }
+const char* creatureName(FileCreatureKind kind) { return tr(kCreatureNames[static_cast<int>(kind)].name); }
 
 const char* harmName(Harm harm) {
-    if (harm == Harm::Flame) return kFlameWithArticle;
+    if (harm == Harm::Flame) return tr(kFlameWithArticle);
     const int kind = static_cast<int>(harm) - static_cast<int>(Harm::Pig);
-    return kind >= 0 && kind < kCreatureKinds ? kCreatureNames[kind].withArticle : nullptr;
+    return kind >= 0 && kind < kCreatureKinds ? tr(kCreatureNames[kind].withArticle) : nullptr;
 }

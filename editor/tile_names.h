@@ -1,6 +1,6 @@
 // tile_names.h — what the editor calls each tile and each creature kind in
 // its own texts (the status line, the palette, the check and the test
-// run), in German, code page 437.
+// run), in the language chosen, code page 437.
 #pragma once
 
 #include "common/level_file.h"
@@ -8,8 +8,8 @@
 
 #include <string>
 
-// The German name of a code the editor places ("Rote Mauer"); nullptr for a
-// code it has no picture for.
+// The name of a code the editor places ("Rote Mauer"); nullptr for a code
+// it has no picture for.
 const char* tileName(int code);
 // The code and its name, "100 Rote Mauer"; "99 (unbekannt)" for a code
 // without a name.

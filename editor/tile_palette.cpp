@@ -24,7 +24,9 @@
 #include "editor/tile_names.h"
 
 #include "common/barrier_keys.h"
+#include "common/language.h"
 #include "common/map_geometry.h"
+#include "common/text_fit.h"
 #include "common/tile_codes.h"
 #include "platform/platform.h"
 
@@ -49,9 +51,9 @@ constexpr int kKeysRow = 33;
 constexpr int kHintRow = 34;
 constexpr Colour kBrushColour = 0xFFFFFF00u;
 const char* const kTitle =
-    "Alle Felder: links die Taste ihrer Gruppe, unter jedem Bild sein Code (Tab: Palette)";
+    trMark("Alle Felder: links die Taste ihrer Gruppe, unter jedem Bild sein Code (Tab: Palette)");
 const char* const kHint =
-    "Pfeile oder Maus: w\x84hlen \xFA Leertaste, Eingabe oder Klick: als Pinsel \xFA Tab oder Esc: zur\x81" "ck";
+    trMark("Pfeile oder Maus: w\x84hlen \xFA Leertaste, Eingabe oder Klick: als Pinsel \xFA Tab oder Esc: zur\x81" "ck");
 
 // The label each brush key has in the palette.
 struct KeyLabel {
@@ -202,10 +204,8 @@ int textRowAt(int y) { return y / kTextHeight + 1; }
 int textColumnAt(int x) { return x / kTextWidth + 1; }
 
 void printRow(int row, const std::string& text) {
-    std::string line = text;
-    line.resize(kTextColumns, ' ');
     setTextPos(row, 1);
-    printText(line, false);
+    printText(fitToWidth(text, kTextColumns), false);
 }
 
 void drawCell(const Layout& layout, int cell, int highlight) {
@@ -224,13 +224,17 @@ void describe(const Layout& layout, int cell) {
     const PaletteCell& c = layout.cells[static_cast<std::size_t>(cell)];
     std::string what = tileLabel(c.code);
     if (const BarrierKey* barrier = findBarrier(c.code)) {
-        what += std::string(" \xFA \x94" "ffnet mit ") + tileName(barrier->item) +
-                (barrier->approach == Approach::Sideways ? ", von der Seite" : ", von oben oder unten");
+        const char* item = tileName(barrier->item);
+        what += barrier->approach == Approach::Sideways
+                    ? trFormat(" \xFA \x94" "ffnet mit {0}, von der Seite", {item})
+                    : trFormat(" \xFA \x94" "ffnet mit {0}, von oben oder unten", {item});
     }
     printRow(kInfoRow, what);
-    std::string keys = "Keine Taste: nur hier zu w\x84hlen (oder auf der Karte mit C aufnehmen)";
+    std::string keys = tr("Keine Taste: nur hier zu w\x84hlen (oder auf der Karte mit C aufnehmen)");
     if (c.key != 0) {
-        keys = std::string("Taste ") + c.key + ": " + (c.press == 1 ? "einmal" : std::to_string(c.press) + "-mal") + " dr\x81" "cken";
+        const std::string key(1, c.key);
+        keys = c.press == 1 ? trFormat("Taste {0}: einmal dr\x81" "cken", {key})
+                            : trFormat("Taste {0}: {1}-mal dr\x81" "cken", {key, c.press});
     }
     printRow(kKeysRow, keys);
 }
@@ -238,7 +242,7 @@ void describe(const Layout& layout, int cell) {
 void drawPalette(const Layout& layout, int highlight) {
     clearPage();
     setTextPos(kTitleRow, 1);
-    printText(kTitle, false);
+    printText(tr(kTitle), false);
     for (const RowPlace& place : layout.rows) {
         const char key = place.cellCount > 0 ? layout.cells[static_cast<std::size_t>(place.firstCell)].key : 0;
         setTextPos(textRowAt(place.y + (kCell - kTextHeight) / 2), textColumnAt(place.labelX));
@@ -254,7 +258,7 @@ void drawPalette(const Layout& layout, int highlight) {
         printText(code, false);
     }
     describe(layout, highlight);
-    printRow(kHintRow, kHint);
+    printRow(kHintRow, tr(kHint));
     drawStatusLine(true);
 }
 

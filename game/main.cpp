@@ -3,6 +3,7 @@
 // command line that cannot be played ends it before any window, through
 // endProgram as every end of the game, so that a host without a terminal
 // (the browser's page) learns of it too.
+#include "common/language.h"
 #include "game/command_line.h"
 #include "game/flow/flow.h"
 #include "platform/platform.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     const CommandLineResult commandLine = readGameCommandLine(argc, argv, options);
     if (!commandLine.run) return finishCommandLine(commandLine);
     enterGameFolder("zauberlabyrinth");
+    startLanguage(options.language);
     if (!options.levelName.empty()) {
         const std::string missing = oneLevelMissing(options.levelName);
         if (!missing.empty()) endProgram(finishCommandLine(CommandLineResult{false, 1, "", missing}));

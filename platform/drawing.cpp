@@ -4,6 +4,7 @@
 // Everything is clipped to the page (0..799 x 0..599). drawImage works row by
 // row on the clipped rectangle and never allocates: it runs for hundreds of
 // 40 x 40 cells per scene redraw.
+#include "platform/host_hooks.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
 #include "platform/row_copy.h"
@@ -120,6 +121,10 @@ void drawImage(int x, int y, const Image* image, DrawMode mode) {
         case DrawMode::Opaque: copyRows(block); break;
         case DrawMode::Transparent: keyRows(block); break;
         case DrawMode::Xor: xorRows(block); break;
+    }
+    if (core::pictureDrawn) {
+        core::pictureDrawn(core::workPageIndex(), x + static_cast<int>(left), y + static_cast<int>(top),
+                           x + static_cast<int>(right) - 1, y + static_cast<int>(bottom) - 1);
     }
     core::countCall(core::Lane::Drawing, 1 + columns * static_cast<int>(bottom - top) / 64);
 }

@@ -1,7 +1,8 @@
 // host_hooks.h — what a backend wants done at a few moments of the shared
 // platform code (internal to platform/). Each hook is null for nothing: the
 // desktop needs none of them, its file system and window keep everything;
-// the browser backend sets them (platform/web/web_input.cpp).
+// the browser backend sets them (platform/web/web_input.cpp), the headless
+// backend the one it keeps the printed texts with.
 #pragma once
 
 #include <string>
@@ -22,6 +23,17 @@ inline void (*beforeDataRead)() = nullptr;
 // has it (false). The browser offers a text field there, which brings up a
 // phone's own keyboard.
 inline void (*textEntry)(bool active) = nullptr;
+
+// Called by printText before it prints, with the row and column of the
+// grid where the text begins and the text itself (code page 437). The
+// headless backend keeps them for tests that look at every text a screen
+// shows (headless::printedTexts).
+inline void (*textPrinted)(int row, int column, const std::string& text) = nullptr;
+
+// Called when a picture covers pixels x1..x2, y1..y2 of page `page`: an
+// image drawn (drawImage), a page cleared or copied over, a block copied.
+// The headless backend keeps it beside the texts, which it may have wiped.
+inline void (*pictureDrawn)(int page, int x1, int y1, int x2, int y2) = nullptr;
 
 // The host may end the program without a word from now on (the browser's
 // page hidden or being closed): runs what the program registered with

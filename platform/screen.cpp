@@ -6,6 +6,7 @@
 // pixel_access.h) switches a pointer and copies nothing, because the scene
 // dissolve calls it twice per pixel.
 #include "platform/backend.h"
+#include "platform/host_hooks.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
 #include "platform/row_copy.h"
@@ -89,6 +90,7 @@ void copyPage(int from, int to) {
     if (static_cast<unsigned>(from) < static_cast<unsigned>(s.pages) &&
         static_cast<unsigned>(to) < static_cast<unsigned>(s.pages) && from != to) {
         std::memcpy(s.page[to], s.page[from], sizeof(Colour) * core::kPagePixels);
+        if (core::pictureDrawn) core::pictureDrawn(to, 0, 0, kScreenWidth - 1, kScreenHeight - 1);
     }
     core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);
 }
@@ -109,10 +111,15 @@ void copyBlock(int from, int to, int x, int y, int width, int height) {
         const std::size_t offset = static_cast<std::size_t>(row * kScreenWidth + left);
         core::copyRow(s.page[to] + offset, s.page[from] + offset, columns);
     }
+    if (core::pictureDrawn) {
+        core::pictureDrawn(to, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right) - 1,
+                           static_cast<int>(bottom) - 1);
+    }
     core::countCall(core::Lane::Drawing, 1);
 }
 
 void clearPage() {
     std::fill_n(core::pageSelection.work, core::kPagePixels, core::screen.text.background);
+    if (core::pictureDrawn) core::pictureDrawn(core::workPageIndex(), 0, 0, kScreenWidth - 1, kScreenHeight - 1);
     core::countCall(core::Lane::Drawing, core::kCallsPerClockRead);
 }

@@ -6,6 +6,7 @@
 // row, are not drawn, so printing never writes outside the page; the cursor
 // still moves, but stops one past the last column and one past the last row.
 #include "platform/fonts.h"
+#include "platform/host_hooks.h"
 #include "platform/platform.h"
 #include "platform/refresh.h"
 #include "platform/screen_state.h"
@@ -41,6 +42,7 @@ void setTextColour(Colour foreground) { core::screen.text.foreground = foregroun
 
 void printText(const std::string& text, bool newline) {
     core::TextGrid& grid = core::screen.text;
+    if (core::textPrinted) core::textPrinted(grid.row, grid.column, text);
     for (unsigned char c : text) {
         if (grid.column > kTextColumns) break;  // nothing more of this text can show
         core::drawCell(grid.row, grid.column, c, grid.foreground, grid.background);

@@ -6,8 +6,9 @@
 #   bash tools/bootstrap.sh           everything: testing too (tools/test.sh)
 # Testing adds GoogleTest, Google Benchmark, clang for the fuzz targets,
 # xvfb, xdotool and x11-apps for the tests in a real window, the package's
-# tools for the tests of what ships, chromium and the npm packages of the
-# browser tests.
+# tools for the tests of what ships, gettext for the check of the
+# catalogues (msgfmt --check), chromium and the npm packages of the browser
+# tests.
 # Does nothing when all are there; otherwise one apt-get update and one
 # install, as root or through sudo.
 set -euo pipefail
@@ -28,6 +29,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-apps
+  gettext
   chromium
 )
 

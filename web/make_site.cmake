@@ -1,7 +1,7 @@
 # make_site.cmake — lays out the site from the built programs, the data
-# package and the page sources:
+# package, the pages' catalogue and the page sources:
 #   cmake -DSOURCE=<web/> -DPROGRAMS=<dir> -DPACKAGE=<data.tar.gz> -DICONS=<icons/hicolor>
-#         -DSCREEN=<platform/platform.h> -DSITE=<site/> -P make_site.cmake
+#         -DCATALOGUE=<catalogue.js> -DSCREEN=<platform/platform.h> -DSITE=<site/> -P make_site.cmake
 #
 # The programs (their script and WebAssembly) are compressed with gzip; the
 # page unpacks them in the browser, as it does the data package. Every file
@@ -10,14 +10,19 @@
 # service worker name the current version of the site, a hash of them all.
 
 # ---- The two pages: what each says of itself -----------------------------------
-set(zauberlabyrinth_title "Zauberlabyrinth")
-set(zauberlabyrinth_description "Zauberlabyrinth im Browser: ein Zauberer in acht Labyrinthen, verfolgt von Schweinen, Flammengeistern, Augen und Putzmännern. Spielstände bleiben im Browser; gespielt wird mit Tastatur, Maus, Joystick oder Tasten auf dem Bildschirm.")
-set(zauberlabyrinth_canvas "Das Spiel")
-set(zauberlabyrinth_ended "Das Spiel ist beendet.")
-set(editor_title "Zauberlabyrinth – Editor")
-set(editor_description "Der Editor des Zauberlabyrinths im Browser: Labyrinthe bauen, prüfen und gleich im Spiel ausprobieren; sie bleiben im Browser, für das Spiel bereit.")
-set(editor_canvas "Der Editor")
-set(editor_ended "Der Editor ist beendet.")
+# German, as every text is written; the page shows them in its language
+# (language.js), and tools/catalogue finds them by page_text.
+function(page_text name text)
+  set(${name} "${text}" PARENT_SCOPE)
+endfunction()
+page_text(zauberlabyrinth_title "Zauberlabyrinth")
+page_text(zauberlabyrinth_description "Zauberlabyrinth im Browser: ein Zauberer in acht Labyrinthen, verfolgt von Schweinen, Flammengeistern, Augen und Putzmännern. Spielstände bleiben im Browser; gespielt wird mit Tastatur, Maus, Joystick oder Tasten auf dem Bildschirm.")
+page_text(zauberlabyrinth_canvas "Das Spiel")
+page_text(zauberlabyrinth_ended "Das Spiel ist beendet.")
+page_text(editor_title "Zauberlabyrinth – Editor")
+page_text(editor_description "Der Editor des Zauberlabyrinths im Browser: Labyrinthe bauen, prüfen und gleich im Spiel ausprobieren; sie bleiben im Browser, für das Spiel bereit.")
+page_text(editor_canvas "Der Editor")
+page_text(editor_ended "Der Editor ist beendet.")
 set(programs zauberlabyrinth editor)
 
 # The canvas is as large as the programs' screen, as the platform states it.
@@ -48,9 +53,10 @@ function(put_packed from name)
   endif()
 endfunction()
 
-foreach(page_file page.css page.js store.js transfer.js touch.js manifest.webmanifest)
+foreach(page_file page.css page.js language.js store.js transfer.js touch.js manifest.webmanifest)
   put(${SOURCE}/${page_file} ${page_file})
 endforeach()
+put(${CATALOGUE} catalogue.js)
 foreach(size 32 192 512)
   put(${ICONS}/${size}x${size}/apps/zauberlabyrinth.png icon-${size}.png)
 endforeach()
@@ -74,7 +80,7 @@ function(versioned name var)
   set(all_hashes "${all_hashes}${hash}" PARENT_SCOPE)
 endfunction()
 
-foreach(page_file page.css page.js store.js transfer.js touch.js)
+foreach(page_file page.css page.js catalogue.js language.js store.js transfer.js touch.js)
   string(REPLACE "." "_" var ${page_file})
   versioned(${page_file} ${var})
 endforeach()
@@ -122,7 +128,8 @@ set(shell ./ index.html)
 if(EXISTS ${SITE}/editor.html)
   list(APPEND shell editor.html)
 endif()
-list(APPEND shell ${url_page_css} ${url_store_js} ${url_transfer_js} ${url_touch_js} ${url_page_js}
+list(APPEND shell ${url_page_css} ${url_catalogue_js} ${url_language_js} ${url_store_js} ${url_transfer_js}
+     ${url_touch_js} ${url_page_js}
      manifest.webmanifest icon-32.png icon-192.png icon-512.png)
 list(JOIN shell "\", \"" site_shell)
 set(site_shell "[\"${site_shell}\"]")
@@ -131,7 +138,7 @@ configure_file(${SOURCE}/sw.js.in ${SITE}/sw.js @ONLY)
 # Nothing else stays in the site: a file an older build left there would be
 # served for nothing.
 file(GLOB present RELATIVE ${SITE} ${SITE}/*)
-set(made index.html editor.html sw.js data.tar.gz page.css page.js store.js transfer.js touch.js
+set(made index.html editor.html sw.js data.tar.gz page.css page.js catalogue.js language.js store.js transfer.js touch.js
     manifest.webmanifest icon-32.png icon-192.png icon-512.png)
 foreach(program IN LISTS programs)
   list(APPEND made ${program}.js.gz ${program}.wasm.gz)

@@ -8,12 +8,17 @@
 //
 // The page sets `zlSite` before this script: the program's name, the site's
 // version and, for each file the page downloads itself, its address and
-// size. The program's script is started here once it has arrived.
+// size. The program's script is started here once it has arrived. The
+// page's words are German here and in the language of the page where shown
+// (language.js), in which the program is started too.
 'use strict';
 
 var zl = window.zl || (window.zl = {});
 
 zl.page = (function () {
+  var tr = zl.language.tr;
+  var trMark = zl.language.trMark;
+  var trFormat = zl.language.trFormat;
   // Where the programs find their files: like an installed desktop program,
   // the program "lives" in <prefix>/games and its files in
   // <prefix>/share/games/zauberlabyrinth (sprites, wave, shipped levels and
@@ -35,14 +40,19 @@ zl.page = (function () {
   // The page's own sentences about level sets.
   var setTexts = {
     missing: function (name) {
-      return 'Eine Sammlung „' + name + '“ gibt es nicht: in Data liegt keine Datei ' + name + '.zset. ' +
-        'Unter „Daten“ nimmt „Sammlung laden“ eine auf.';
+      return trFormat('Eine Sammlung „{0}“ gibt es nicht: in Data liegt keine Datei {0}.zset. ' +
+        'Unter „Daten“ nimmt „Sammlung laden“ eine auf.', [name]);
     },
-    refused: function (name, reason) { return 'Die Sammlung „' + name + '“ lässt sich nicht spielen. ' + reason; },
-    shipped: ' – die mitgelieferten Labyrinthe',
-    download: 'Herunterladen',
+    refused: function (name, reason) {
+      return trFormat('Die Sammlung „{0}“ lässt sich nicht spielen.', [name]) + ' ' + reason;
+    },
+    shipped: function () { return ' – ' + tr('die mitgelieferten Labyrinthe'); },
+    download: function () { return tr('Herunterladen'); },
   };
-  var wholeGame = 'Das ganze Spiel spielen';
+  var wholeGame = trMark('Das ganze Spiel spielen');
+
+  zl.language.translatePage();
+  zl.language.setUpSwitch(element('language-switch'));
 
   // ---- Messages -------------------------------------------------------------
 
@@ -119,9 +129,9 @@ zl.page = (function () {
       total += site.files[name].bytes;
       done += Math.min(received[name] || 0, site.files[name].bytes);
     });
-    var german = function (n) { return n.toLocaleString('de-DE'); };
+    var shown = function (n) { return n.toLocaleString(zl.language.code()); };
     element('loading-text').textContent =
-      'Lade ' + document.title + ' … ' + german(done) + ' von ' + german(total) + ' Bytes';
+      trFormat('Lade {0} … {1} von {2} Bytes', [document.title, shown(done), shown(total)]);
     element('loading-bar').value = total ? done / total : 0;
   }
 
@@ -169,15 +179,15 @@ zl.page = (function () {
 
   function failed(error) {
     console.error(error);
-    element('loading-text').textContent = document.title + ' ließ sich nicht laden (' + error.message +
-      '). Ist die Verbindung unterbrochen? Ein neuer Versuch lädt die Seite neu.';
+    element('loading-text').textContent = trFormat('{0} ließ sich nicht laden ({1}). Ist die Verbindung ' +
+      'unterbrochen? Ein neuer Versuch lädt die Seite neu.', [document.title, error.message]);
     var bar = element('loading-bar');
     if (bar) bar.remove();
     if (!element('retry')) {
       var retry = document.createElement('button');
       retry.id = 'retry';
       retry.type = 'button';
-      retry.textContent = 'Neu versuchen';
+      retry.textContent = tr('Neu versuchen');
       retry.addEventListener('click', function () { window.location.reload(); });
       element('loading').appendChild(retry);
     }
@@ -211,7 +221,7 @@ zl.page = (function () {
   function cannotStart(text) {
     element('loading').hidden = true;
     element('ended-text').textContent = text;
-    element('restart').textContent = wholeGame;
+    element('restart').textContent = tr(wholeGame);
     element('restart').onclick = function () { window.location.href = 'index.html'; };
     canvas.hidden = true;
     element('ended').hidden = false;
@@ -221,8 +231,8 @@ zl.page = (function () {
   // file is said on the page.
   function levelMissing(name) {
     if (inData(name + '.dat')) return false;
-    cannotStart('Ein Labyrinth „' + name + '“ gibt es nicht: in Data liegt keine Datei ' +
-      name + '.dat. Im Editor speichert F1 ein Labyrinth unter einem Namen.');
+    cannotStart(trFormat('Ein Labyrinth „{0}“ gibt es nicht: in Data liegt keine Datei ' +
+      '{1}. Im Editor speichert F1 ein Labyrinth unter einem Namen.', [name, name + '.dat']));
     return true;
   }
 
@@ -236,7 +246,7 @@ zl.page = (function () {
 
   // ---- The program ----------------------------------------------------------
 
-  var args = [];
+  var args = ['--language', zl.language.code()];
   if (params.has('framelog')) args.push('--frame-log');
   // The editor's F5 opens the game on the level it saved.
   if (game && params.has('level')) args.push('--level', params.get('level'));
@@ -300,7 +310,10 @@ zl.page = (function () {
       element('ended').hidden = false;
     },
     // The browser backend's calls into the page (platform/web/library.js).
-    zlFileChanged: function (path) { zl.store.fileChanged(path); },
+    zlFileChanged: function (path) {
+      zl.store.fileChanged(path);
+      if (/(^|\/)Sprache\.dat$/.test(path)) followProgramLanguage();
+    },
     zlStoreStartFiles: function () { zl.store.storeStartFiles(); },
     zlStoreBusy: function () { return zl.store.busy(); },
     zlTextEntry: function (active) { zl.touch.textEntry(active); },
@@ -311,6 +324,18 @@ zl.page = (function () {
       });
     },
   };
+
+  // The program switched its language (F3 on the title screen): the page
+  // follows. The file holds one text field, the language's code.
+  function followProgramLanguage() {
+    try {
+      var field = FS.readFile(dataFolder + '/Sprache.dat', { encoding: 'utf8' }).split(/[,\r\n]/)[0];
+      zl.language.follow(field.replace(/"/g, '').trim());
+    } catch (error) {
+      // no such file: nothing to follow
+    }
+  }
+
 
   // ---- Files handed to the program ----------------------------------------------
 
@@ -441,9 +466,9 @@ zl.page = (function () {
 
   function describePersistence() {
     element('persist-state').textContent = persisted === true
-      ? 'Der Browser hat zugesagt, sie dauerhaft zu behalten.'
+      ? tr('Der Browser hat zugesagt, sie dauerhaft zu behalten.')
       : persisted === false
-        ? 'Der Browser darf sie löschen, wenn ihm der Speicher knapp wird: sichere sie ab und zu mit „Daten sichern“.'
+        ? tr('Der Browser darf sie löschen, wenn ihm der Speicher knapp wird: sichere sie ab und zu mit „Daten sichern“.')
         : '';
   }
 
@@ -464,10 +489,10 @@ zl.page = (function () {
       var own = zl.store.readFile(name);
       if (own && zl.store.sameBytes(own.bytes, shipped)) return;
       var item = document.createElement('li');
-      item.textContent = name + (own ? ' – von dir geändert ' : ' – fehlt ');
+      item.textContent = (own ? trFormat('{0} – von dir geändert', [name]) : trFormat('{0} – fehlt', [name])) + ' ';
       var button = document.createElement('button');
       button.type = 'button';
-      button.textContent = 'Mitgeliefertes zurückholen';
+      button.textContent = tr('Mitgeliefertes zurückholen');
       button.addEventListener('click', function () { restoreShipped(name, shipped); });
       item.appendChild(button);
       list.appendChild(item);
@@ -485,11 +510,11 @@ zl.page = (function () {
       var item = document.createElement('li');
       var shippedPath = installed + '/shipped/' + file.name;
       var shipped = FS.analyzePath(shippedPath).exists && zl.store.sameBytes(FS.readFile(shippedPath), file.bytes);
-      item.textContent = file.name + (shipped ? setTexts.shipped : '') + ' ';
+      item.textContent = file.name + (shipped ? setTexts.shipped() : '') + ' ';
       var button = document.createElement('button');
       button.type = 'button';
-      button.textContent = setTexts.download;
-      button.setAttribute('aria-label', setTexts.download + ': ' + file.name);
+      button.textContent = setTexts.download();
+      button.setAttribute('aria-label', setTexts.download() + ': ' + file.name);
       button.addEventListener('click', function () { zl.transfer.exportSet(file.name); });
       item.appendChild(button);
       list.appendChild(item);
@@ -508,13 +533,13 @@ zl.page = (function () {
   function restoreShipped(name, shipped) {
     var own = zl.store.readFile(name);
     var kept = own ? keptName(name) : null;
-    var text = 'Das mitgelieferte ' + name + ' kommt zurück.' +
-      (kept ? ' Deine Fassung bleibt als „' + kept + '“ erhalten.' : '');
-    ask(text, 'Zurückholen').then(function (yes) {
+    var text = trFormat('Das mitgelieferte {0} kommt zurück.', [name]) +
+      (kept ? ' ' + trFormat('Deine Fassung bleibt als „{0}“ erhalten.', [kept]) : '');
+    ask(text, tr('Zurückholen')).then(function (yes) {
       if (!yes) return;
       if (kept) zl.store.writeFile(kept, own.bytes);
       zl.store.writeFile(name, shipped);
-      notice(name + ' ist wieder das mitgelieferte.');
+      notice(trFormat('{0} ist wieder das mitgelieferte.', [name]));
       listShipped();
     });
   }
@@ -527,7 +552,7 @@ zl.page = (function () {
   });
   panel.addEventListener('close', focusPicture);
   element('save-all').addEventListener('click', function () {
-    zl.transfer.saveAll().then(function (count) { notice(count + ' Dateien gesichert.'); });
+    zl.transfer.saveAll().then(function (count) { notice(trFormat('{0} Dateien gesichert.', [count])); });
   });
   [['load-all', 'pick'], ['load-set', 'pick-set']].forEach(function (control) {
     var pick = element(control[1]);
@@ -551,7 +576,10 @@ zl.page = (function () {
   // The player's first save asks the browser to keep the data for good
   // rather than clear it when its storage runs short.
   var persistenceAsked = false;
-  zl.store.onPlayerSave = function () {
+  zl.store.onPlayerSave = function (name) {
+    // The language the page starts the program in is no save of the
+    // player's.
+    if (name === 'Sprache.dat') return;
     if (persistenceAsked || !navigator.storage || !navigator.storage.persist) return;
     persistenceAsked = true;
     navigator.storage.persisted().then(function (already) {
@@ -559,17 +587,17 @@ zl.page = (function () {
     }).then(function (granted) {
       persisted = granted;
       if (!granted) {
-        notice('Der Browser will deine Spielstände nicht fest zusagen: wird ihm der Speicher knapp, darf er sie ' +
-          'löschen. Unter „Daten“ legt „Daten sichern“ eine Kopie bei dir ab.');
+        notice(tr('Der Browser will deine Spielstände nicht fest zusagen: wird ihm der Speicher knapp, darf er sie ' +
+          'löschen. Unter „Daten“ legt „Daten sichern“ eine Kopie bei dir ab.'));
       }
     }, function () {});
   };
   zl.store.onFailure = function (name) {
-    notice('„' + name + '“ ließ sich im Browser nicht speichern (ist sein Speicher voll?). ' +
-      'Sichere deine Daten unter „Daten“.');
+    notice(trFormat('„{0}“ ließ sich im Browser nicht speichern (ist sein Speicher voll?). ' +
+      'Sichere deine Daten unter „Daten“.', [name]));
   };
   zl.store.onUnavailable = function () {
-    notice('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.');
+    notice(tr('Dieser Browser hebt für diese Seite nichts auf: Spielstände und Labyrinthe gehen beim Schließen verloren.'));
   };
   zl.store.listen(function () {
     if (!panel.open) return;

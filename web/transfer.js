@@ -24,6 +24,8 @@
 var zl = window.zl || (window.zl = {});
 
 zl.transfer = (function () {
+  var tr = zl.language.tr;
+  var trFormat = zl.language.trFormat;
   var folderInArchive = 'Data/';
   var block = 512;
   // A picked file larger than this is no file of ours.
@@ -201,17 +203,20 @@ zl.transfer = (function () {
   var setType = 'application/x-zauberlabyrinth-set';
   var setTexts = {
     added: function (file, name) {
-      return file === name ? 'Die Sammlung „' + file + '“ liegt jetzt in Data. '
-        : '„' + file + '“ liegt jetzt als Sammlung „' + name + '“ in Data. ';
+      return file === name ? trFormat('Die Sammlung „{0}“ liegt jetzt in Data.', [file])
+        : trFormat('„{0}“ liegt jetzt als Sammlung „{1}“ in Data.', [file, name]);
     },
-    present: function (file, name) { return '„' + file + '“ liegt schon als Sammlung „' + name + '“ in Data. '; },
-    shipped: function (file) { return '„' + file + '“ enthält die mitgelieferten Labyrinthe; die hat das Spiel schon.'; },
-    refused: function (file, reason) { return '„' + file + '“ ist keine spielbare Sammlung. ' + reason; },
+    present: function (file, name) { return trFormat('„{0}“ liegt schon als Sammlung „{1}“ in Data.', [file, name]); },
+    shipped: function (file) {
+      return trFormat('„{0}“ enthält die mitgelieferten Labyrinthe; die hat das Spiel schon.', [file]);
+    },
+    refused: function (file, reason) { return trFormat('„{0}“ ist keine spielbare Sammlung.', [file]) + ' ' + reason; },
     noProgram: function (file) {
-      return '„' + file + '“ nimmt nur das laufende Programm auf: lade die Seite neu und lege die Datei noch einmal ab.';
+      return trFormat('„{0}“ nimmt nur das laufende Programm auf: lade die Seite neu und lege die Datei noch einmal ab.',
+        [file]);
     },
-    inGame: 'Auf dem Titelbild zeigt F2 die Sammlungen.',
-    inEditor: 'Im Editor öffnen sie F8 und dann F2.',
+    inGame: function () { return tr('Auf dem Titelbild zeigt F2 die Sammlungen.'); },
+    inEditor: function () { return tr('Im Editor öffnen sie F8 und dann F2.'); },
   };
 
   function isSetFile(name) { return setExtension.test(name); }
@@ -233,7 +238,7 @@ zl.transfer = (function () {
       }
       var stored = result.answer + '.zset';
       var said = result.before.indexOf(stored) >= 0 ? setTexts.present : setTexts.added;
-      zl.page.notice(said(fileName, stored) + (zl.page.game ? setTexts.inGame : setTexts.inEditor));
+      zl.page.notice(said(fileName, stored) + ' ' + (zl.page.game ? setTexts.inGame() : setTexts.inEditor()));
       return true;
     });
   }
@@ -247,23 +252,23 @@ zl.transfer = (function () {
 
   function listed(names) {
     var shown = names.slice(0, 8).join(', ');
-    return names.length > 8 ? shown + ' und ' + (names.length - 8) + ' weitere' : shown;
+    return names.length > 8 ? trFormat('{0} und {1} weitere', [shown, names.length - 8]) : shown;
   }
 
   // One file into Data, after asking when it replaces one of the player's.
   function importFile(name, bytes) {
     if (!zl.store.validName(name) || name.indexOf('/') >= 0) {
-      zl.page.notice('„' + name + '“ ist kein erlaubter Dateiname.');
+      zl.page.notice(trFormat('„{0}“ ist kein erlaubter Dateiname.', [name]));
       return Promise.resolve(false);
     }
     var existing = zl.store.readFile(name);
     var asked = existing
-      ? zl.page.ask('„' + name + '“ gibt es schon. Die Datei aus deinem Computer ersetzt sie.', 'Ersetzen')
+      ? zl.page.ask(trFormat('„{0}“ gibt es schon. Die Datei aus deinem Computer ersetzt sie.', [name]), tr('Ersetzen'))
       : Promise.resolve(true);
     return asked.then(function (yes) {
       if (!yes) return false;
       zl.store.writeFile(name, bytes);
-      zl.page.notice('„' + name + '“ liegt jetzt in Data.');
+      zl.page.notice(trFormat('„{0}“ liegt jetzt in Data.', [name]));
       return true;
     });
   }
@@ -281,7 +286,7 @@ zl.transfer = (function () {
       files.push({ name: name, bytes: entry.bytes, replaces: own !== null });
     });
     if (!files.length) {
-      zl.page.notice('Was in „' + fileName + '“ steht, hast du schon so.');
+      zl.page.notice(trFormat('Was in „{0}“ steht, hast du schon so.', [fileName]));
       return Promise.resolve(false);
     }
     // The copies of shipped files (Data/.shipped) come along unmentioned.
@@ -291,11 +296,11 @@ zl.transfer = (function () {
     };
     var replaced = named(true);
     var added = named(false);
-    var text = '„Daten laden“ übernimmt Dateien aus „' + fileName + '“.';
-    if (replaced.length) text += ' Ersetzt werden: ' + listed(replaced) + '.';
-    if (added.length) text += ' Neu dazu kommen: ' + listed(added) + '.';
-    text += ' Deine anderen Dateien bleiben. Danach startet die Seite neu.';
-    return zl.page.ask(text, 'Laden').then(function (yes) {
+    var text = trFormat('„Daten laden“ übernimmt Dateien aus „{0}“.', [fileName]);
+    if (replaced.length) text += ' ' + trFormat('Ersetzt werden: {0}.', [listed(replaced)]);
+    if (added.length) text += ' ' + trFormat('Neu dazu kommen: {0}.', [listed(added)]);
+    text += ' ' + tr('Deine anderen Dateien bleiben. Danach startet die Seite neu.');
+    return zl.page.ask(text, tr('Laden')).then(function (yes) {
       if (!yes) return false;
       files.forEach(function (file) { zl.store.writeFile(file.name, file.bytes); });
       return new Promise(function (resolve) {
@@ -310,7 +315,7 @@ zl.transfer = (function () {
   function takePicked(file) {
     if (!file) return Promise.resolve(false);
     if (file.size > largestFile) {
-      zl.page.notice('„' + file.name + '“ ist zu groß für eine Datei des Spiels.');
+      zl.page.notice(trFormat('„{0}“ ist zu groß für eine Datei des Spiels.', [file.name]));
       return Promise.resolve(false);
     }
     return file.arrayBuffer().then(function (buffer) {
@@ -320,13 +325,13 @@ zl.transfer = (function () {
         var entries = untar(plain);
         if (entries) return importBackup(entries, file.name);
         if (isGzip(bytes)) {
-          zl.page.notice('„' + file.name + '“ ist keine Sicherung des Spiels.');
+          zl.page.notice(trFormat('„{0}“ ist keine Sicherung des Spiels.', [file.name]));
           return false;
         }
         return importFile(file.name, bytes);
       });
     }).catch(function () {
-      zl.page.notice('„' + file.name + '“ lässt sich nicht lesen: die Datei ist beschädigt.');
+      zl.page.notice(trFormat('„{0}“ lässt sich nicht lesen: die Datei ist beschädigt.', [file.name]));
       return false;
     });
   }

@@ -28,13 +28,14 @@ struct RunOptions {
     std::string levelName{};  // --level (code page 437): play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
     std::string setFile{};    // --set FILE, or FILE alone: a level set to play, a path of the host; "" for none
     std::string setName{};    // that set once brought into Data (takeSetFile), "" for the shipped labyrinths
+    std::string language{};   // --language CODE: the language of the texts, kept for later runs; "" as kept before
 };
 
 // The set given on the command line (RunOptions::setFile) brought into the
 // player's Data before any window opens, its name put into setName. A file
 // that is no playable set ends the program: the result then says why, in
-// German, for standard error, with exit status 1. Called once the game's
-// folder is entered.
+// the language chosen, for standard error, with exit status 1. Called once
+// the game's folder is entered.
 CommandLineResult takeSetFile(RunOptions& options);
 // Settings (with the options over them), screen, mouse pointer, images,
 // the window's title and icon, the set to play: once per run.

@@ -19,6 +19,7 @@
 #include "game/flow/flow.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_list.h"
 #include "common/run_end.h"
 #include "common/tile_codes.h"
@@ -35,8 +36,10 @@ std::string oneLevelMissing(const std::string& name) {
     if (closeFile(1)) return "";
     std::error_code ec;
     const std::string folder = std::filesystem::current_path(ec).string();
-    return "zauberlabyrinth: das Labyrinth Data/" + textForHost(name) + ".dat gibt es nicht im Spielordner " +
-           (ec ? std::string(".") : folder) + "\n";
+    return "zauberlabyrinth: " +
+           formatText(trTerminal("das Labyrinth Data/{0}.dat gibt es nicht im Spielordner {1}"),
+                      {textForHost(name), ec ? std::string(".") : folder}) +
+           "\n";
 }
 
 namespace {

@@ -12,6 +12,8 @@
 
 #include "game/front/front.h"
 #include "game/front/saved_game.h"
+
+#include "common/language.h"
 #include "game/world/game_screen.h"
 #include "game/world/paced_dissolve.h"
 #include "game/world/scene.h"
@@ -107,13 +109,13 @@ void moveFrame(int by) {
 
 const MenuLine kMenu[kMenuLines + 1] = {
     {},
-    {"Spielstand abspeichern", nullptr, nullptr, nullptr, {290, 164, 480, 178}, chooseSave},
-    {"Spielstand laden", nullptr, nullptr, nullptr, {290, 180, 430, 194}, chooseLoad},
-    {"Zur\x81" "ck zum Spiel", nullptr, nullptr, nullptr, {290, 196, 440, 210}, chooseBack},
-    {"Spiel beenden", nullptr, nullptr, nullptr, {290, 212, 410, 226}, chooseQuit},
-    {nullptr, &RunState::soundOn, "Ton AN ", "Ton AUS", {290, 228, 360, 242}, switchSetting},
-    {nullptr, &RunState::joystickOn, "Joystick EIN", "Joystick AUS", {290, 244, 400, 258}, switchSetting},
-    {nullptr, &RunState::fullScreen, "Vollbild EIN", "Vollbild AUS", {290, 260, 400, 274}, switchFullScreen},
+    {trMark("Spielstand abspeichern"), nullptr, nullptr, nullptr, {290, 164, 480, 178}, chooseSave},
+    {trMark("Spielstand laden"), nullptr, nullptr, nullptr, {290, 180, 430, 194}, chooseLoad},
+    {trMark("Zur\x81" "ck zum Spiel"), nullptr, nullptr, nullptr, {290, 196, 440, 210}, chooseBack},
+    {trMark("Spiel beenden"), nullptr, nullptr, nullptr, {290, 212, 410, 226}, chooseQuit},
+    {nullptr, &RunState::soundOn, trMark("Ton AN "), trMark("Ton AUS"), {290, 228, 360, 242}, switchSetting},
+    {nullptr, &RunState::joystickOn, trMark("Joystick EIN"), trMark("Joystick AUS"), {290, 244, 400, 258}, switchSetting},
+    {nullptr, &RunState::fullScreen, trMark("Vollbild EIN"), trMark("Vollbild AUS"), {290, 260, 400, 274}, switchFullScreen},
 };
 
 bool gameMenu() {

@@ -10,6 +10,7 @@
 #include "game/front/best_players.h"
 #include "game/front/front.h"
 
+#include "common/language.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
@@ -28,9 +29,9 @@ constexpr int kNameRow = 67, kNameColumn = 35;
 // written before the program ends.
 void enterBestPlayer(int place) {
     setTextPos(kInviteRow, kInviteColumn);
-    printText("Du kannst Dich in die Bestenliste Eintragen!", true);
+    printText(tr("Du kannst Dich in die Bestenliste Eintragen!"), true);
     setTextPos(kNameRow, kNameColumn);
-    inputLine("Deinen Namen Bitte ?", false, true);
+    inputLine(tr("Deinen Namen Bitte ?"), false, true);
     insertBestPlayer(place, bestPlayerName(readStringField()), world.score);
     writeBestPlayers();
     quitOnCloseRequest();
@@ -48,7 +49,7 @@ void gameOver() {
     renderScene();
     showHeldItem();
     setTextPos(kMessageRow, kMessageColumn);
-    printText(world.deathKind == kDrowned ? "DU BIST LEIDER ERTRUNKEN ." : "DU BIST LEIDER GESTORBEN .", true);
+    printText(world.deathKind == kDrowned ? tr("DU BIST LEIDER ERTRUNKEN .") : tr("DU BIST LEIDER GESTORBEN ."), true);
     flushKeys();
     sleepMs(kPauseMs);  // a key press ends it early
     quitOnCloseRequest();

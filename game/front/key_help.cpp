@@ -11,6 +11,7 @@
 
 #include "game/front/front.h"
 
+#include "common/language.h"
 #include "common/map_geometry.h"
 #include "game/world/command_table.h"
 #include "game/world/scene.h"
@@ -36,10 +37,10 @@ constexpr int kWhatColumn = 42;
 constexpr int kFirstLineRow = 22;
 constexpr int kLineStep = 2;     // a blank row between two lines
 constexpr int kSectionGap = 4;   // rows from the play keys' last line to the title's heading
-constexpr const char* kTitleHeading = "Im Titelbild:";
+constexpr const char* kTitleHeading = trMark("Im Titelbild:");
 // The heading and the closing line, centred over the black area.
 constexpr int kHeadingRow = 18, kHeadingColumn = 45;
-constexpr const char* kHeading = "T A S T E N";
+constexpr const char* kHeading = trMark("T A S T E N");
 constexpr int kClosingRow = 54, kClosingColumn = 35;
 
 // Where the title screen names the help: status line columns 86..100,
@@ -71,8 +72,8 @@ void printAt(int row, int column, const std::string& text) {
 int printKeyLines(int row, bool (*shows)(const GameKey&)) {
     for (const GameKey& key : gameKeys()) {
         if (!key.label || !shows(key)) continue;
-        printAt(row, kKeyColumn, key.label);
-        std::string_view help = key.help;
+        printAt(row, kKeyColumn, tr(key.label));
+        std::string_view help = tr(key.help);
         for (std::size_t end = help.find('\n');; end = help.find('\n')) {
             printAt(row, kWhatColumn, std::string(help.substr(0, end)));
             row += kLineStep;
@@ -85,12 +86,12 @@ int printKeyLines(int row, bool (*shows)(const GameKey&)) {
 
 std::string labelOf(GameCommand command) {
     const GameKey* key = namedGameKey(kInPlay, command);
-    return key ? key->label : "";
+    return key ? tr(key->label) : "";
 }
 
 // "F1 oder Esc schließt die Hilfe.", by the keys of the table.
 std::string closingLine() {
-    return labelOf(GameCommand::KeyHelp) + " oder " + labelOf(GameCommand::Menu) + " schlie\xE1t die Hilfe.";
+    return trFormat("{0} oder {1} schlie\xE1t die Hilfe.", {labelOf(GameCommand::KeyHelp), labelOf(GameCommand::Menu)});
 }
 
 void drawPanel() {
@@ -101,12 +102,12 @@ void drawPanel() {
         }
     }
     setTextColour(kWhite);
-    printAt(kHeadingRow, kHeadingColumn, kHeading);
+    printAt(kHeadingRow, kHeadingColumn, tr(kHeading));
     // The keys of play (those that also act on the title screen among
     // them), then those of the title screen alone.
     const int end = printKeyLines(kFirstLineRow, [](const GameKey& key) { return (key.places & kInPlay) != 0; });
     const int titleRow = end - kLineStep + kSectionGap;
-    printAt(titleRow, kKeyColumn, kTitleHeading);
+    printAt(titleRow, kKeyColumn, tr(kTitleHeading));
     printKeyLines(titleRow + kLineStep, [](const GameKey& key) { return key.places == kOnTitle; });
     printAt(kClosingRow, kClosingColumn, closingLine());
 }
@@ -145,5 +146,5 @@ void printKeyHelpHint() {
     const GameKey* key = namedGameKey(kOnTitle, GameCommand::KeyHelp);
     if (!key) return;
     setTextPos(kStatusRow, kHintColumn);
-    printText(std::string(key->label) + ": " + key->help, false);
+    printText(std::string(tr(key->label)) + ": " + tr(key->help), false);
 }

@@ -11,6 +11,7 @@
 #include "game/front/level_sets.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_list.h"
 #include "common/level_set.h"
 #include "common/level_set_import.h"
@@ -26,9 +27,9 @@ namespace {
 
 constexpr int kFile = 1;
 constexpr const char* kLevelExtension = ".dat";
-// The note of the shipped labyrinths when the player changed some; the
-// numbers of those follow.
-constexpr const char* kChangedShipped = "Von dir ge\x84ndert, daher ohne \xFB: Labyrinth ";
+// The note of the shipped labyrinths when the player changed some: the
+// numbers of those, "1, 3".
+const char* const kChangedShipped = trMark("Von dir ge\x84ndert, daher ohne \xFB: Labyrinth {0}");
 
 void readSetBestPlayers(const std::string& name) {
     // A set played for the first time has no file: every line reads empty.
@@ -42,7 +43,7 @@ void readSetBestPlayers(const std::string& name) {
 // editor since, so the proof holds only for those still as shipped
 // (DataFileEntry::shipped).
 SetListEntry shippedLabyrinths() {
-    SetListEntry entry{"", kShippedSetTitle, kShippedSetAuthor, true, "", ""};
+    SetListEntry entry{"", tr(kShippedSetTitle), tr(kShippedSetAuthor), true, "", ""};
     const std::vector<DataFileEntry> files = listDataFiles(kLevelExtension);
     std::string changed;
     for (int n = 1; n <= kLevelCount; ++n) {
@@ -54,7 +55,7 @@ SetListEntry shippedLabyrinths() {
     }
     if (!changed.empty()) {
         entry.proven = false;
-        entry.note = kChangedShipped + changed;
+        entry.note = trFormat(kChangedShipped, {changed});
     }
     return entry;
 }
@@ -88,7 +89,7 @@ bool chooseLevelSet(const std::string& name, std::string& refusal) {
     LevelSet set;
     if (!name.empty()) {
         if (checkFileName(name) != NameCheck::Valid) {
-            refusal = "Die Sammlung \"" + name.substr(0, kMaxSetText) + "\" fehlt.";
+            refusal = trFormat("Die Sammlung \"{0}\" fehlt.", {name.substr(0, kMaxSetText)});
             return false;
         }
         if (!readLevelSet(levelSetPath(name), set, refusal)) return false;

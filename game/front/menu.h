@@ -19,9 +19,9 @@ enum class MenuExit {
 
 // One line of the menu, on text row 22 + 2 (k - 1), column 38.
 struct MenuLine {
-    const char* text;        // a fixed line; nullptr for a switch
+    const char* text;        // a fixed line, German (drawMenu shows it through tr); nullptr for a switch
     int RunState::*setting;  // a switch line's setting (0 or 1); nullptr otherwise
-    const char* textOn;      // a switch line's text while the setting is 1
+    const char* textOn;      // a switch line's text while the setting is 1, German
     const char* textOff;     // ... while it is 0; any other value shows nothing
     MenuFrame frame;
     MenuExit (*choose)(const MenuLine&);  // what Space, Enter or the left button does here

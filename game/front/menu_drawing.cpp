@@ -6,6 +6,7 @@
 // Writes: nothing of World.
 #include "game/front/menu.h"
 
+#include "common/language.h"
 #include "common/map_geometry.h"
 #include "game/world/sprite_catalogue.h"
 #include "platform/platform.h"
@@ -21,10 +22,10 @@ constexpr int kFirstLineRow = 22, kLineColumn = 38;
 constexpr int kDrawPauseMs = 60;
 
 const char* lineText(const MenuLine& line) {
-    if (line.text != nullptr) return line.text;
+    if (line.text != nullptr) return tr(line.text);
     const int value = world.*line.setting;
-    if (value == 1) return line.textOn;
-    if (value == 0) return line.textOff;
+    if (value == 1) return tr(line.textOn);
+    if (value == 0) return tr(line.textOff);
     return "";
 }
 
@@ -39,7 +40,7 @@ void drawMenu() {
         }
     }
     setTextPos(kHeadingRow, kHeadingColumn);
-    printText("M E N \x9A", true);
+    printText(tr("M E N \x9A"), true);
     for (int k = 1; k <= kMenuLines; ++k) {
         setTextPos(kFirstLineRow + 2 * (k - 1), kLineColumn);
         printText(lineText(kMenu[k]), true);

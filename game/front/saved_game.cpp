@@ -10,6 +10,7 @@
 #include "game/front/saved_game.h"
 
 #include "common/file_names.h"
+#include "common/language.h"
 #include "common/level_file.h"
 #include "common/level_list.h"
 #include "common/level_set.h"
@@ -32,10 +33,10 @@ constexpr int kFile = 1;
 // Where the dialogs ask and show their messages.
 constexpr int kDialogRow = 37;
 constexpr int kDialogColumn = 38;
-constexpr const char* kNamePrompt = "Spielstand Name ";
+constexpr const char* kNamePrompt = trMark("Spielstand Name ");
 constexpr int kMessagePauseMs = 2000;
-constexpr const char* kSaveFailed = "Speichern fehlgeschlagen";
-constexpr const char* kNotFound = "Spielstand nicht gefunden";
+constexpr const char* kSaveFailed = trMark("Speichern fehlgeschlagen");
+constexpr const char* kNotFound = trMark("Spielstand nicht gefunden");
 
 struct SavedGame {
     LevelData labyrinth;  // the level part, as a level file holds it
@@ -76,11 +77,11 @@ void showDialogMessage(const std::string& text) {
 std::string askGameName() {
     flushKeys();
     setTextPos(kDialogRow, kDialogColumn);
-    inputLine(kNamePrompt, true, true);
+    inputLine(tr(kNamePrompt), true, true);
     quitOnCloseRequest();
     const std::string name = typedFileName(readStringField());
     if (checkFileName(name) == NameCheck::Refused) {
-        showDialogMessage(kInvalidNameText);
+        showDialogMessage(tr(kInvalidNameText));
         return "";
     }
     return name;
@@ -130,8 +131,8 @@ bool loadGame(const std::string& path, std::string* refusal) {
         if (refusal) {
             const bool there = checkFileName(game->setName) == NameCheck::Valid &&
                                (openFile(levelSetPath(game->setName), FileMode::Input, kFile), closeFile(kFile));
-            *refusal = (there ? "Sammlung besch\x84" "digt: " : "Sammlung fehlt: ") +
-                       game->setName.substr(0, kMaxSetText);
+            const std::string name = game->setName.substr(0, kMaxSetText);
+            *refusal = there ? trFormat("Sammlung besch\x84" "digt: {0}", {name}) : trFormat("Sammlung fehlt: {0}", {name});
         }
         return false;
     }
@@ -149,7 +150,7 @@ bool loadGame(const std::string& path, std::string* refusal) {
 void saveGameDialog() {
     const std::string name = askGameName();
     if (name.empty()) return;
-    if (!saveGame(savedGamePath(name))) showDialogMessage(kSaveFailed);
+    if (!saveGame(savedGamePath(name))) showDialogMessage(tr(kSaveFailed));
     flushKeys();
 }
 
@@ -158,7 +159,7 @@ bool loadGameDialog() {
     if (name.empty()) return false;
     std::string refusal;
     const bool loaded = loadGame(savedGamePath(name), &refusal);
-    if (!loaded) showDialogMessage(refusal.empty() ? kNotFound : refusal);
+    if (!loaded) showDialogMessage(refusal.empty() ? tr(kNotFound) : refusal);
     flushKeys();
     return loaded;
 }

@@ -15,6 +15,8 @@
 #include "game/front/front.h"
 #include "game/front/level_sets.h"
 
+#include "common/language.h"
+#include "common/text_fit.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
 #include "game/world/sprite_catalogue.h"
@@ -35,7 +37,7 @@ constexpr int kCellSize = 40;
 constexpr int kPollMs = 20;
 
 constexpr int kHeadingRow = 14;
-constexpr const char* kHeading = "S A M M L U N G E N";
+constexpr const char* kHeading = trMark("S A M M L U N G E N");
 constexpr int kFirstEntryRow = 18;
 constexpr int kEntryRows = 14;  // lines shown at once, two text rows apart
 constexpr int kPointerColumn = 12, kMarkColumn = 14, kTitleColumn = 16, kAuthorColumn = 52;
@@ -44,10 +46,10 @@ constexpr int kDetailRow = 48;     // what is wrong with the chosen file, or its
 constexpr int kDetailColumn = 12;
 constexpr std::size_t kDetailWidth = 78;
 constexpr int kKeysRow = 54, kMarkNoteRow = 56;
-constexpr const char* kKeys = "Pfeile: w\x84hlen   Enter: spielen   Esc: zur\x81" "ck";
-constexpr const char* kMarkNote = "\xFB = jedes Labyrinth als schaffbar bewiesen";
+constexpr const char* kKeys = trMark("Pfeile: w\x84hlen   Enter: spielen   Esc: zur\x81" "ck");
+constexpr const char* kMarkNote = trMark("\xFB = jedes Labyrinth als schaffbar bewiesen");
 constexpr const char* kProvenMark = "\xFB";
-constexpr const char* kDamaged = "besch\x84" "digt";
+constexpr const char* kDamaged = trMark("besch\x84" "digt");
 
 constexpr Colour kTextColour = kWhite;
 constexpr Colour kChosenColour = 0xFFFFFF00u;
@@ -56,7 +58,7 @@ constexpr Colour kFaultColour = 0xFFFF6060u;
 // Where the title screen names the list: status line columns 71..84, which
 // only a demonstration's hint would use, left of the key help's.
 constexpr int kHintColumn = 71;
-constexpr const char* kHint = "F2: Sammlungen";
+constexpr const char* kHint = trMark("F2: Sammlungen");
 
 // The block under the panel, put back when the list closes without a
 // change.
@@ -74,13 +76,6 @@ public:
 private:
     Image* image_ = createImage(1, 1);
 };
-
-// text cut or padded to width characters, so a line wipes the last one.
-std::string fitted(const std::string& text, std::size_t width) {
-    std::string line = text.substr(0, width);
-    line.resize(width, ' ');
-    return line;
-}
 
 void printAt(int row, int column, const std::string& text, Colour colour) {
     setTextColour(colour);
@@ -102,9 +97,10 @@ void drawFrame() {
     std::fill(inside->pixels.begin(), inside->pixels.end(), kBlack);
     drawImage(kPanelLeft * kCellSize, kPanelTop * kCellSize, inside, DrawMode::Opaque);
     destroyImage(inside);
-    printAt(kHeadingRow, (kTextColumns - static_cast<int>(std::string(kHeading).size())) / 2 + 1, kHeading, kTextColour);
-    printAt(kKeysRow, kDetailColumn, kKeys, kTextColour);
-    printAt(kMarkNoteRow, kDetailColumn, kMarkNote, kTextColour);
+    const std::string heading = tr(kHeading);
+    printAt(kHeadingRow, (kTextColumns - static_cast<int>(heading.size())) / 2 + 1, heading, kTextColour);
+    printAt(kKeysRow, kDetailColumn, tr(kKeys), kTextColour);
+    printAt(kMarkNoteRow, kDetailColumn, tr(kMarkNote), kTextColour);
 }
 
 // A fault or a note over two rows, broken at a blank.
@@ -117,8 +113,8 @@ void drawDetail(const std::string& text, Colour colour) {
         first = text.substr(0, cut);
         second = text.substr(cut + (text[cut] == ' ' ? 1 : 0));
     }
-    printAt(kDetailRow, kDetailColumn, fitted(first, kDetailWidth), colour);
-    printAt(kDetailRow + 2, kDetailColumn, fitted(second, kDetailWidth), colour);
+    printAt(kDetailRow, kDetailColumn, fitToWidth(first, kDetailWidth), colour);
+    printAt(kDetailRow + 2, kDetailColumn, fitToWidth(second, kDetailWidth), colour);
 }
 
 void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first) {
@@ -126,7 +122,7 @@ void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first) {
         const int row = kFirstEntryRow + 2 * line;
         const int index = first + line;
         if (index >= static_cast<int>(sets.size())) {
-            printAt(row, kPointerColumn, fitted("", kDetailWidth), kTextColour);
+            printAt(row, kPointerColumn, fitToWidth("", kDetailWidth), kTextColour);
             continue;
         }
         const SetListEntry& entry = sets[static_cast<std::size_t>(index)];
@@ -134,11 +130,11 @@ void drawEntries(const std::vector<SetListEntry>& sets, int chosen, int first) {
         const Colour colour = isChosen ? kChosenColour : kTextColour;
         printAt(row, kPointerColumn, isChosen ? ">" : " ", colour);
         printAt(row, kMarkColumn, entry.proven ? kProvenMark : " ", colour);
-        printAt(row, kTitleColumn, fitted(entry.title, kTitleWidth), colour);
+        printAt(row, kTitleColumn, fitToWidth(entry.title, kTitleWidth), colour);
         if (entry.refusal.empty()) {
-            printAt(row, kAuthorColumn, fitted(entry.author, kAuthorWidth), colour);
+            printAt(row, kAuthorColumn, fitToWidth(entry.author, kAuthorWidth), colour);
         } else {
-            printAt(row, kAuthorColumn, fitted(kDamaged, kAuthorWidth), kFaultColour);
+            printAt(row, kAuthorColumn, fitToWidth(tr(kDamaged), kAuthorWidth), kFaultColour);
         }
     }
     // The chosen set's fault, else its note.
@@ -162,7 +158,7 @@ int lineOfSetPlayed(const std::vector<SetListEntry>& sets) {
 
 void printSetListHint() {
     setTextPos(kStatusRow, kHintColumn);
-    printText(kHint, false);
+    printText(tr(kHint), false);
 }
 
 bool setListScreen(double& seconds) {

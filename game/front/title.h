@@ -19,8 +19,9 @@ enum class TitleExit {
 };
 
 // One pass: colour step; the credits (below ten seconds) or the best
-// players (above ten), and the F1 hint; the time-out, which starts a
-// demonstration; the mouse, joystick and game pad buttons; a pause of 120 ms
-// and a step of the tile animation; Esc or the pad's Start (menu), F1 (key
-// help), H, L, and the start keys Enter and Space.
+// players (above ten), and the hints of F1, F2 and F3; the time-out, which
+// starts a demonstration; the mouse, joystick and game pad buttons; a pause
+// of 120 ms and a step of the tile animation; Esc or the pad's Start (menu),
+// F1 (key help), F2 (level sets), H, L, F3 (language), and the start keys
+// Enter and Space.
 TitleExit titlePass(TitleState& state);

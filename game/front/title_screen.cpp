@@ -5,9 +5,9 @@
 // closed): below ten seconds the credits, above ten the best players, above
 // twenty the next demonstration starts and the screen returns. Between the
 // draws the pass looks at the start keys, Esc (menu), H (reset the table),
-// L (next labyrinth), F1 (the key help, during which the clock stands) and
-// F2 (the list of level sets, likewise); the status line names F1 and F2
-// meanwhile. While a set of the player's is played, its title and author
+// L (next labyrinth), F1 (the key help, during which the clock stands),
+// F2 (the list of level sets, likewise) and F3 (the next language); the
+// status line names F1, F2 and F3 meanwhile. While a set of the player's is played, its title and author
 // stand where the shipped labyrinths name their maker, and with no
 // demonstration of its own the title stays until a key is pressed. The texts cycle through 1,001
 // colours, one step per pass: the blue part changes every pass, so they
@@ -16,15 +16,18 @@
 //
 // Writes: World::frameCounter (tile animation), joystickOn and the
 // best-player table (H), sceneShown and level (L); what the menu,
-// startDemonstration and the list of sets write.
+// startDemonstration, the list of sets and the language switch write.
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
 #include "game/front/key_help.h"
+#include "game/front/language_switch.h"
 #include "game/front/level_sets.h"
 #include "game/front/title.h"
 
+#include "common/language.h"
 #include "common/level_list.h"
+#include "common/text_fit.h"
 #include "game/world/command_table.h"
 #include "game/world/frame_log.h"
 #include "game/world/level_loader.h"
@@ -55,15 +58,15 @@ constexpr int kTextColumn = 44;
 // The credits: the title picture, the signature and these lines.
 struct TitleText {
     int row;
-    const char* text;  // padded with blanks: printing it erases what lay below
+    const char* text;  // German, padded with blanks: printing it erases what lay below; a translation is fitted to its width
 };
 constexpr TitleText kMaker[] = {
-    {40, " programmiert in Nordlicht "},
-    {42, "          von              "},
+    {40, trMark(" programmiert in Nordlicht ")},
+    {42, trMark("          von              ")},
 };
 constexpr TitleText kPrompt[] = {
-    {52, "  Dr\x81" "cke Leertaste um das "},
-    {54, "    Spiel zu Starten.      "},
+    {52, trMark("  Dr\x81" "cke Leertaste um das ")},
+    {54, trMark("    Spiel zu Starten.      ")},
 };
 // A set of the player's names itself there instead: its title and its
 // author, each centred in the width of the maker's lines.
@@ -75,7 +78,7 @@ constexpr int kSignatureX = 390, kSignatureY = 345;  // zk, 100 x 40
 
 // The best players: a heading, then entry i on row 39 + 2i, each line with
 // blanks before and above it that wipe the credits.
-constexpr TitleText kTableHeading = {39, "    DIE BESTEN SPIELER     "};
+constexpr TitleText kTableHeading = {39, trMark("    DIE BESTEN SPIELER     ")};
 constexpr int kTableScoreColumn = 64;  // the scores of the table
 constexpr const char* kNameBlank = "                            ";   // 28 blanks
 constexpr const char* kGapBlank = "                             ";   // 29 blanks
@@ -103,16 +106,17 @@ void drawCredits() {
     drawImage(kTitleX, kTitleY, image(Img::titel), DrawMode::Opaque);
     if (world.setName.empty()) {
         drawImage(kSignatureX, kSignatureY, image(Img::zk), DrawMode::Opaque);
-        for (const TitleText& line : kMaker) printAt(line.row, kTextColumn, line.text);
+        for (const TitleText& line : kMaker) printAt(line.row, kTextColumn, trFitted(line.text).c_str());
     } else {
         printAt(kSetTitleRow, kTextColumn, centred(world.set.title).c_str());
-        printAt(kSetAuthorRow, kTextColumn, centred(world.set.author.empty() ? "" : "von " + world.set.author).c_str());
+        const std::string author = world.set.author.empty() ? "" : trFormat("von {0}", {world.set.author});
+        printAt(kSetAuthorRow, kTextColumn, centred(author).c_str());
     }
-    for (const TitleText& line : kPrompt) printAt(line.row, kTextColumn, line.text);
+    for (const TitleText& line : kPrompt) printAt(line.row, kTextColumn, trFitted(line.text).c_str());
 }
 
 void drawBestPlayers() {
-    printAt(kTableHeading.row, kTextColumn, kTableHeading.text);
+    printAt(kTableHeading.row, kTextColumn, trFitted(kTableHeading.text).c_str());
     for (int i = 1; i <= kBestPlayers; ++i) {
         const int row = kTableHeading.row + 2 * i;
         printAt(row, kTextColumn, kNameBlank);
@@ -150,6 +154,7 @@ TitleExit titlePass(TitleState& state) {
     if (state.now - state.start > kCreditsSeconds) drawBestPlayers();
     printKeyHelpHint();
     printSetListHint();
+    printLanguageHint();
     logFirstPicture();  // the diagnostic start-up mark, once per run
     state.now = timerSeconds();
     // The time-out is looked at before any key, so a start key held in the
@@ -186,6 +191,7 @@ TitleExit titlePass(TitleState& state) {
         resetBestPlayers();
     }
     if (gameKeyPressed(kOnTitle, GameCommand::NextLabyrinth)) nextLabyrinth();
+    if (gameKeyPressed(kOnTitle, GameCommand::SwitchLanguage)) switchLanguage();
     // A start key held now starts (also the Space still held after a
     // demonstration), and so does one tapped and let go within the pass.
     const bool tapped = gameKeyPressed(kOnTitle, GameCommand::Start);
@@ -197,7 +203,7 @@ bool titleScreen() {
     // Presses made before the title showed are forgotten (a key still held
     // is still seen as held).
     for (const GameCommand command : {GameCommand::ResetTable, GameCommand::NextLabyrinth, GameCommand::ChooseSet,
-                                       GameCommand::Start}) {
+                                       GameCommand::SwitchLanguage, GameCommand::Start}) {
         gameKeyPressed(kOnTitle, command);
     }
     TitleState state;

@@ -4,6 +4,7 @@
 // Writes: World::sceneShown.
 #include "game/world/scene.h"
 
+#include "common/language.h"
 #include "game/world/paced_dissolve.h"
 #include "game/world/tile_images.h"
 #include "game/world/world.h"
@@ -15,26 +16,26 @@ namespace {
 // demonstration, the hints.
 void printStatusLine() {
     setTextPos(kStatusRow, 1);
-    printText("Energie:", false);
+    printText(tr("Energie:"), false);
     setTextPos(kStatusRow, kEnergyColumn);
     printPicture(kEnergyPicture, world.energy);
     setTextPos(kStatusRow, 13);
     printText("%", false);
     setTextPos(kStatusRow, 16);
-    printText("Labyrinth:", false);
+    printText(tr("Labyrinth:"), false);
     setTextPos(kStatusRow, 26);
     printPicture("###", world.level);
     if (world.demoStep > 0) {
         setTextPos(kStatusRow, 32);
-        printText("DEMO", false);
+        printText(tr("DEMO"), false);
     }
     setTextPos(kStatusRow, 42);
-    printText("Punkte:", false);
+    printText(tr("Punkte:"), false);
     setTextPos(kStatusRow, kScoreColumn);
     printPicture(kScorePicture, world.score);
     if (world.demoStep > 0) {
         setTextPos(kStatusRow, 65);
-        printText("LEERTASTE ZUM STARTEN", false);
+        printText(tr("LEERTASTE ZUM STARTEN"), false);
     }
 }
 

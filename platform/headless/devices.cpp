@@ -1,16 +1,17 @@
 // devices.cpp — the headless window (its name and focus too), joystick, game
-// pad, mouse, sound and program end.
+// pad, mouse, sound and program end, and the texts printed.
 //
 // Nothing is shown or heard: the calls are recorded for the tests to inspect.
 // What the core decides runs as on every backend: it reads the sounds' files
 // and hands them over (the bytes are counted as loaded, not played), and it
 // says when a page would be shown (counted in refresh, virtual_clock.cpp).
 //
-// Writes: headless::state (window, pointer, sounds, programs run).
+// Writes: headless::state (window, pointer, sounds, programs run, texts).
 #include "platform/backend.h"
 #include "platform/field_source.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
+#include "platform/host_hooks.h"
 #include "platform/keyboard_state.h"
 #include "platform/pointer_state.h"
 #include "platform/random_state.h"
@@ -79,6 +80,25 @@ void endProgram(int exitCode) { throw headless::ProgramEnded{exitCode}; }
 
 }  // namespace backend
 
+namespace {
+
+void keepText(int row, int column, const std::string& text) {
+    headless::State& s = headless::state;
+    if (!s.keepTexts) return;
+    s.texts.push_back({core::workPageIndex(), row, column, core::screen.text.cellHeight, text});
+}
+
+void keepPicture(int page, int x1, int y1, int x2, int y2) {
+    headless::State& s = headless::state;
+    if (s.keepTexts) s.pictures.push_back({page, x1, y1, x2, y2, s.texts.size()});
+}
+
+// The core hands every printed text and drawn picture to the backend from
+// the start.
+const bool kTextsHooked = (core::textPrinted = keepText, core::pictureDrawn = keepPicture, true);
+
+}  // namespace
+
 namespace headless {
 
 void reset() {
@@ -120,5 +140,13 @@ MouseState lastSetMouse(bool* visible) {
 
 long long refreshCount() { return core::pacing.refreshes; }
 long long presentCount() { return state.presents; }
+
+void keepPrintedTexts(bool keep) { state.keepTexts = keep && kTextsHooked; }
+const std::vector<PrintedText>& printedTexts() { return state.texts; }
+const std::vector<PictureDrawn>& picturesDrawn() { return state.pictures; }
+void clearPrintedTexts() {
+    state.texts.clear();
+    state.pictures.clear();
+}
 
 }  // namespace headless

@@ -92,6 +92,31 @@ std::vector<std::string> programsRun();          // runProgram calls, each "name
 using ProgramRunner = std::function<int(const std::string& name, const std::vector<std::string>& arguments)>;
 void setProgramRunner(ProgramRunner runner);
 MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
+
+// ---- Texts printed ----
+// One printText call (printPicture, printInteger and inputLine print through
+// it), as the grid took it.
+struct PrintedText {
+    int page;          // the work page it went to
+    int row;           // where it began on the text grid (from 1)
+    int column;
+    int cellHeight;    // 8 (openScreen) or 16 (the editor's mode 19)
+    std::string text;  // code page 437, as given, blanks included
+};
+// A picture that covered part of a page while the texts were kept (an image
+// drawn, a page cleared or copied over, a block copied): what may have
+// wiped a text printed before.
+struct PictureDrawn {
+    int page;                // the page it covered
+    int x1, y1, x2, y2;      // the pixels covered, corners included
+    std::size_t afterTexts;  // how many of printedTexts() had been printed before it
+};
+// Keeps every text printed and every picture drawn from now on (true) or no
+// more (false); reset() stops keeping them and forgets them.
+void keepPrintedTexts(bool keep);
+const std::vector<PrintedText>& printedTexts();    // in the order printed
+const std::vector<PictureDrawn>& picturesDrawn();  // in the order drawn
+void clearPrintedTexts();                   // forgets both
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.
 long long refreshCount();

@@ -59,6 +59,9 @@ struct State {
     Image windowIcon;                      // a copy of that icon
     std::function<void()> watcher;         // setWatcher; called after events are delivered
     bool watching = false;                 // the watcher is running (no nested calls)
+    bool keepTexts = false;                // keepPrintedTexts: every printText and picture is kept
+    std::vector<PrintedText> texts;        // the texts printed while kept, in order
+    std::vector<PictureDrawn> pictures;    // the pictures drawn while kept, in order
 };
 
 // Defined in virtual_clock.cpp.

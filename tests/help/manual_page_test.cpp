@@ -1,6 +1,8 @@
 // The manual pages against --help: every option and every key that --help
-// lists stands on the page made from the shipped template, and no text of
-// a table can become a request of the page's formatter.
+// lists stands on the page made from the shipped template, the German and
+// the English one each with the help in its language, and no text of a
+// table can become a request of the page's formatter.
+#include "common/language.h"
 #include "editor/command_line.h"
 #include "game/command_line.h"
 #include "tests/support/read_whole_file.h"
@@ -53,6 +55,7 @@ std::vector<std::string> pageTerms(const std::string& page) {
 
 struct Program {
     const char* page;                         // the template in dist/man
+    const char* language;                     // the language of page and help
     CommandLineResult (*help)();              // --help as a player gets it
     ProgramReference (*reference)();
 };
@@ -70,13 +73,16 @@ CommandLineResult editorHelp() {
 }
 
 const Program kPrograms[] = {
-    {"zauberlabyrinth.6.in", gameHelp, gameReference},
-    {"zauberlabyrinth-editor.6.in", editorHelp, editorReference},
+    {"zauberlabyrinth.6.in", "de", gameHelp, gameReference},
+    {"zauberlabyrinth-editor.6.in", "de", editorHelp, editorReference},
+    {"en/zauberlabyrinth.6.in", "en", gameHelp, gameReference},
+    {"en/zauberlabyrinth-editor.6.in", "en", editorHelp, editorReference},
 };
 
 TEST(ManualPage, ListsEveryOptionAndEveryKeyThatHelpLists) {
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.page);
+        ASSERT_TRUE(chooseLanguage(program.language));
         const std::string text = readWholeFile(std::string(ZL_SOURCE_DIR) + "/dist/man/" + program.page);
         ASSERT_FALSE(text.empty());
         const std::string page = manualPage(text, program.reference(), "2026-12-07");
@@ -88,6 +94,7 @@ TEST(ManualPage, ListsEveryOptionAndEveryKeyThatHelpLists) {
             EXPECT_NE(std::find(tagged.begin(), tagged.end(), term), tagged.end()) << term;
         }
     }
+    chooseLanguage("de");
 }
 
 TEST(ManualPage, NoTextOfATableBecomesARequest) {

@@ -40,7 +40,8 @@ TEST_F(Installed, TheLayoutHasProgramsContentDesktopEntriesAndIcons) {
           "share/games/zauberlabyrinth/shipped/001.dat", "share/games/zauberlabyrinth/shipped/ende.dat",
           "share/games/zauberlabyrinth/defaults/Einstellung.dat", "share/applications/zauberlabyrinth.desktop",
           "share/applications/zauberlabyrinth-editor.desktop", "share/man/man6/zauberlabyrinth.6.gz",
-          "share/man/man6/zauberlabyrinth-editor.6.gz", "share/doc/zauberlabyrinth/copyright"}) {
+          "share/man/man6/zauberlabyrinth-editor.6.gz", "share/man/en/man6/zauberlabyrinth.6.gz",
+          "share/man/en/man6/zauberlabyrinth-editor.6.gz", "share/doc/zauberlabyrinth/copyright"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
     }
     for (const char* program : {"zauberlabyrinth", "zauberlabyrinth-editor"}) {

@@ -4,7 +4,7 @@
 // with a fresh profile (no network: every background connection switched
 // off), runs one case and exits 0 when it passed. The cases of this file
 // play the programs; the others come from the files named below.
-import { serve, launch, open, firstPicture, sleep, canvasPixels, pngPixels, differingPixels, movingPixels, settled, press } from './chromium.mjs';
+import { serve, launch, open, firstPicture, sleep, canvasPixels, pngPixels, differingPixels, movingPixels, settled, press, writesDone } from './chromium.mjs';
 import { check, type, fileText } from './actions.mjs';
 import { twoPages } from './two_pages.mjs';
 import { takeAlong } from './take_along.mjs';
@@ -26,7 +26,7 @@ const titleAnimations = [
   { left: 340, top: 308, right: 560, bottom: 340 },  // "programmiert in Nordlicht von"
   { left: 340, top: 404, right: 560, bottom: 436 },  // "Drücke Leertaste um das Spiel zu Starten."
   { left: 40, top: 360, right: 80, bottom: 400 },    // the coals
-  { left: 680, top: 568, right: 800, bottom: 576 },  // "F1: Tastenhilfe" in the status line
+  { left: 464, top: 568, right: 800, bottom: 576 },  // "F3: English F2: Sammlungen F1: Tastenhilfe" in the status line
 ];
 
 async function title(browser, base) {
@@ -142,13 +142,69 @@ async function editorLevel(browser, base) {
   check(differing > 20000, `labyrinth 1 is the level the editor saved (${differing} pixels differ from the shipped one)`);
 }
 
+// An English-speaking browser gets the page and the game in English; the
+// page's switch, or an address with ?lang=de, gives German, which the game
+// and the page keep for the next visit.
+async function english(browser, base) {
+  let page = await open(browser, base, 'index.html');
+  const languages = await page.evaluate(() => navigator.languages.join(','));
+  check(!/\bde\b/.test(languages), `the browser asks for English (${languages})`);
+  const words = () => page.evaluate(() => ({
+    lang: document.documentElement.lang,
+    data: document.getElementById('open-panel').textContent,
+    panel: document.getElementById('panel-title').textContent,
+    restart: document.getElementById('restart').textContent,
+    up: document.querySelector('#cross .up').getAttribute('aria-label'),
+    title: document.title,
+    switchTo: document.getElementById('language-switch').textContent,
+  }));
+  let shown = await words();
+  check(shown.lang === 'en' && shown.data === 'Data' && shown.panel === 'Your data' && shown.restart === 'Start again' &&
+        shown.up === 'up', `the page speaks English (${JSON.stringify(shown)})`);
+  check(shown.switchTo === 'Deutsch', `the page offers German by its own name (${shown.switchTo})`);
+  await settled(page);
+  await writesDone(page);
+  check(await fileText(page, 'Sprache.dat') === '"en"\r\n', 'the game was started in English');
+  // The status line's first word, "Energy:" where the German picture has "Energie:".
+  const status = await canvasPixels(page);
+  const german = await pngPixels(page, titlePicture);
+  let differing = 0;
+  for (let y = 568; y < 576; ++y) {
+    for (let x = 0; x < 72; ++x) {
+      const k = 3 * (y * 800 + x);
+      if (status[k] !== german[k] || status[k + 1] !== german[k + 1] || status[k + 2] !== german[k + 2]) ++differing;
+    }
+  }
+  check(differing > 20, `the game's status line is English (${differing} pixels differ from the German one)`);
+
+  // The switch: the page and the game start again in German.
+  await Promise.all([page.waitForNavigation(), page.click('#language-switch')]);
+  await firstPicture(page);
+  await settled(page);
+  shown = await words();
+  check(shown.lang === 'de' && shown.data === 'Daten' && shown.switchTo === 'English',
+        `the switch gives German (${JSON.stringify(shown)})`);
+  await writesDone(page);
+  check(await fileText(page, 'Sprache.dat') === '"de"\r\n', 'the game starts again in German');
+  await page.close();
+  // The choice outlasts the visit; the address overrides it.
+  page = await open(browser, base, 'index.html');
+  check((await words()).lang === 'de', 'the next visit keeps German');
+  await page.close();
+  page = await open(browser, base, 'editor.html', '?lang=en');
+  shown = await words();
+  check(shown.lang === 'en' && shown.data === 'Data', `?lang=en gives the editor's page in English (${shown.lang})`);
+}
+
 const cases = {
-  title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline, levelSets,
+  title, play, saveAndLoad, editorLevel, editorClick, twoPages, takeAlong, phone, fillScreen, offline, levelSets, english,
 };
+// The language of the browser each case plays in: German unless named here.
+const browserLanguage = { english: 'en' };
 
 const server = await serve(siteDir);
 const base = `http://127.0.0.1:${server.address().port}`;
-const browser = await launch();
+const browser = await launch(browserLanguage[caseName]);
 let status = 0;
 try {
   await cases[caseName](browser, base, { server, siteDir });

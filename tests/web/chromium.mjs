@@ -229,15 +229,18 @@ export async function writesDone(page) {
 
 // Debian's chromium, headless, with a fresh profile that is removed when
 // the script ends. This machine class has no network: every background
-// connection is switched off, or chromium waits on them.
-export async function launch() {
+// connection is switched off, or chromium waits on them. `language` is the
+// browser's own (--lang) and the one it asks pages in (Accept-Language,
+// navigator.languages): German unless a case says otherwise.
+export async function launch(language = 'de') {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zl-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: process.env.ZL_CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           `--user-data-dir=${profile}`],
+           `--lang=${language}`, `--accept-lang=${language}`, `--user-data-dir=${profile}`],
+    env: { ...process.env, LANGUAGE: language, LANG: language === 'de' ? 'de_DE.UTF-8' : 'en_US.UTF-8' },
   });
   process.on('exit', () => {
     try {

@@ -1,8 +1,10 @@
 // zl_manual — writes the manual page of the game or the editor from its
-// template (dist/man) and the program's own reference, the one --help
-// prints: every option and every key of its command table.
+// template (dist/man, dist/man/<language>) and the program's own reference,
+// the one --help prints: every option and every key of its command table,
+// in the language given (German without one).
 //
-//   zl_manual game|editor <template> <release date> <out>
+//   zl_manual [--language CODE] game|editor <template> <release date> <out>
+#include "common/language.h"
 #include "editor/command_line.h"
 #include "game/command_line.h"
 #include "tools/manual/manual_page.h"
@@ -14,9 +16,17 @@
 #include <string>
 
 int main(int argc, char** argv) {
+    if (argc == 7 && std::string(argv[1]) == "--language") {
+        if (!chooseLanguage(argv[2])) {
+            std::fprintf(stderr, "zl_manual: no language %s in this build (%s)\n", argv[2], languageCodes().c_str());
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     const std::string program = argc == 5 ? argv[1] : "";
     if (program != "game" && program != "editor") {
-        std::fprintf(stderr, "usage: zl_manual game|editor <template> <release date> <out>\n");
+        std::fprintf(stderr, "usage: zl_manual [--language CODE] game|editor <template> <release date> <out>\n");
         return 2;
     }
     std::ifstream in(argv[2], std::ios::binary);
