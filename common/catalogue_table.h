@@ -15,7 +15,7 @@ struct CatalogueEntry {
 
 // One language.
 struct Catalogue {
-    const char* code;                        // "en", the name of its .po file
+    const char* code;                         // "en", the name of its .po file
     std::span<const CatalogueEntry> entries;  // sorted by the bytes of `german`, each German text once
 };
 

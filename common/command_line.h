@@ -45,10 +45,10 @@ struct ProgramInfo {
 
 // What an option's value is to the program.
 enum class OptionValue {
-    Text,  // handed on as typed (UTF-8)
-    Name,  // a name the program uses as its own texts (a file in Data): converted
-           // from the terminal's UTF-8 to code page 437 once, here, and refused
-           // when the code page lacks one of its characters
+    Text,      // handed on as typed (UTF-8)
+    Name,      // a name the program uses as its own texts (a file in Data): converted
+               // from the terminal's UTF-8 to code page 437 once, here, and refused
+               // when the code page lacks one of its characters
     Language,  // a language's code ("en"): refused unless this build has the language
 };
 
@@ -56,9 +56,9 @@ enum class OptionValue {
 // chose; apply sets its field.
 template <class Options>
 struct CommandOption {
-    const char* name;   // "--window"
+    const char* name;  // "--window"
     const char* value;  // the name of its value in the help ("DATEI", German: trMarkTerminal); nullptr when it takes none
-    const char* help;   // one line for --help, German (trMarkTerminal)
+    const char* help;  // one line for --help, German (trMarkTerminal)
     void (*apply)(Options& options, const std::string& value);
     OptionValue kind = OptionValue::Text;  // what apply receives of the value
 };
@@ -100,7 +100,7 @@ std::vector<ReferenceSection> programReference(const ProgramInfo& info, std::spa
 
 // A program's whole reference, as its manual page lists it.
 struct ProgramReference {
-    ProgramInfo info;                       // its name, summary, version, footer
+    ProgramInfo info;                        // its name, summary, version, footer
     std::vector<ReferenceSection> sections;  // the options, then the keys
 };
 
@@ -147,8 +147,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
             if (name == option.name) found = &option;
         }
         if (!found || (!found->value && equals != std::string::npos)) {
-            result = CommandLineResult{false, 2, "",
-                                       formatText(trTerminal("{0}: unbekannte Option '{1}'"), {invoked, argument}) + hint};
+            result = CommandLineResult{
+                false, 2, "", formatText(trTerminal("{0}: unbekannte Option '{1}'"), {invoked, argument}) + hint};
             return result;
         }
         std::string value;
@@ -159,7 +159,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
                 value = argv[++i];
             } else {
                 result = CommandLineResult{
-                    false, 2, "", formatText(trTerminal("{0}: {1} braucht {2}"), {invoked, name, trTerminal(found->value)}) + hint};
+                    false, 2, "",
+                    formatText(trTerminal("{0}: {1} braucht {2}"), {invoked, name, trTerminal(found->value)}) + hint};
                 return result;
             }
         }
@@ -167,9 +168,10 @@ CommandLineResult readCommandLine(int argc, const char* const* argv, const Progr
         if (found->kind == OptionValue::Name && !textFromHost(typed, value)) {
             result = CommandLineResult{
                 false, 2, "",
-                formatText(trTerminal("{0}: {1} \"{2}\": der Name enth\xC3\xA4lt ein Zeichen, das sich nicht darstellen "
-                                      "l\xC3\xA4sst (Buchstaben, Ziffern, Umlaute und \xC3\x9F gehen)"),
-                           {invoked, name, typed}) +
+                formatText(
+                    trTerminal("{0}: {1} \"{2}\": der Name enth\xC3\xA4lt ein Zeichen, das sich nicht darstellen "
+                               "l\xC3\xA4sst (Buchstaben, Ziffern, Umlaute und \xC3\x9F gehen)"),
+                    {invoked, name, typed}) +
                     "\n"};
             return result;
         }

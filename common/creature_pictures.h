@@ -21,15 +21,13 @@ inline constexpr CreaturePictures kPigPictures = {Picture::Schwein, Picture::Sch
                                                   Picture::Schwein};
 inline constexpr CreaturePictures kFlameGhostPictures = {Picture::tot41, Picture::tot40, kNoPicture, kNoPicture,
                                                          Picture::tot40};
-inline constexpr CreaturePictures kEyePictures = {Picture::auge2, Picture::auge1, kNoPicture, kNoPicture,
-                                                  Picture::auge1};
-inline constexpr CreaturePictures kCleanerPictures = {Picture::putzenmannL2, Picture::putzenmannL1,
-                                                      Picture::putzenmannR2, Picture::putzenmannR1,
-                                                      Picture::putzenmannL1};
+inline constexpr CreaturePictures kEyePictures = {Picture::auge2, Picture::auge1, kNoPicture, kNoPicture, Picture::auge1};
+inline constexpr CreaturePictures kCleanerPictures = {
+    Picture::putzenmannL2, Picture::putzenmannL1, Picture::putzenmannR2, Picture::putzenmannR1, Picture::putzenmannL1};
 
 // Each kind's pictures, in the level file's order (FileCreatureKind).
-inline constexpr const CreaturePictures* kCreaturePictures[kCreatureKinds] = {
-    &kPigPictures, &kFlameGhostPictures, &kCleanerPictures, &kEyePictures};
+inline constexpr const CreaturePictures* kCreaturePictures[kCreatureKinds] = {&kPigPictures, &kFlameGhostPictures,
+                                                                              &kCleanerPictures, &kEyePictures};
 
 // The colour each kind is marked in on the map overviews (the editor's F4
 // and the level tool's pictures), 0xRRGGBB, in the level file's order. The

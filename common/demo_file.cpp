@@ -10,9 +10,7 @@ namespace {
 constexpr int kFile = 1;
 }  // namespace
 
-std::string recordingPath(int n) {
-    return dataFilePath(n <= 1 ? "Demo" : "Demo" + std::to_string(n), ".dat");
-}
+std::string recordingPath(int n) { return dataFilePath(n <= 1 ? "Demo" : "Demo" + std::to_string(n), ".dat"); }
 
 bool readRecording(const std::string& path, RecordingMoves& moves) {
     openFile(path, FileMode::Input, kFile);

@@ -67,10 +67,9 @@ int nextLanguage() { return (languageState.current + 1) % languageCount(); }
 const char* trIn(int language, const char* german) {
     if (language < 1 || language >= languageCount() || german == nullptr) return german;
     const std::span<const CatalogueEntry> entries = kCatalogues[static_cast<std::size_t>(language - 1)].entries;
-    const auto found = std::lower_bound(entries.begin(), entries.end(), german,
-                                        [](const CatalogueEntry& entry, const char* text) {
-                                            return std::strcmp(entry.german, text) < 0;
-                                        });
+    const auto found = std::lower_bound(
+        entries.begin(), entries.end(), german,
+        [](const CatalogueEntry& entry, const char* text) { return std::strcmp(entry.german, text) < 0; });
     if (found == entries.end() || std::strcmp(found->german, german) != 0) return german;
     return found->text;
 }

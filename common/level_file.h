@@ -18,8 +18,7 @@ constexpr int kCreatureSlots = 101;    // entries per creature table, index 0..1
 constexpr int kMaxCreatures = 100;     // highest usable entry / largest count
 constexpr int kCreatureKinds = 4;      // pigs, flame ghosts, cleaning men, eyes
 constexpr int kLevelFileLines = 1624;  // lines of a written level file
-constexpr int kLevelFileValues = kLevelColumns * kLevelRows + 4 +
-                                 kCreatureKinds * (kCreatureSlots * 4 + 1);
+constexpr int kLevelFileValues = kLevelColumns * kLevelRows + 4 + kCreatureKinds * (kCreatureSlots * 4 + 1);
 
 // Order of the creature tables in the file.
 enum class FileCreatureKind { Pig = 0, FlameGhost = 1, Cleaner = 2, Eye = 3 };
@@ -40,10 +39,10 @@ using StoredCreatureTable = std::array<StoredCreature, kCreatureSlots>;  // inde
 // placed on the map. The editor's undo history keeps it apart from the map's
 // cells.
 struct LevelExtras {
-    int playerX = 0;   // start column
-    int playerY = 0;   // start row
-    int viewX = 0;     // start view column offset
-    int viewY = 0;     // start view row offset
+    int playerX = 0;  // start column
+    int playerY = 0;  // start row
+    int viewX = 0;    // start view column offset
+    int viewY = 0;    // start view row offset
     // creatures[kind][k], kinds in file order (FileCreatureKind)
     std::array<StoredCreatureTable, kCreatureKinds> creatures{};
     std::array<int, kCreatureKinds> counts{};  // used entries 1..count per kind

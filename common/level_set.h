@@ -36,10 +36,10 @@
 #include <string>
 #include <vector>
 
-constexpr int kLevelSetFormat = 1;          // the format this program writes and reads
-constexpr int kMaxSetDemonstrations = 4;    // demonstrations a set may bring
-constexpr int kMaxSetText = 40;             // characters of a title, an author or a place's name
-constexpr int kMaxRouteCommands = 20'000;   // commands a way may hold
+constexpr int kLevelSetFormat = 1;         // the format this program writes and reads
+constexpr int kMaxSetDemonstrations = 4;   // demonstrations a set may bring
+constexpr int kMaxSetText = 40;            // characters of a title, an author or a place's name
+constexpr int kMaxRouteCommands = 20'000;  // commands a way may hold
 constexpr const char* kLevelSetExtension = ".zset";
 
 // The shipped labyrinths as a set: the title the game lists them by, and the
@@ -60,8 +60,8 @@ struct SetLabyrinth {
 
 // A demonstration the title screen plays for the set.
 struct SetDemonstration {
-    int place = 1;          // the labyrinth 1..8 it is played on
-    RecordingMoves moves{}; // codes 1..1000, as a recording holds them
+    int place = 1;           // the labyrinth 1..8 it is played on
+    RecordingMoves moves{};  // codes 1..1000, as a recording holds them
 
     bool operator==(const SetDemonstration&) const = default;
 };

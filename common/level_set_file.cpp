@@ -86,7 +86,9 @@ public:
         std::string text = readStringField();
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
         if (text.empty()) {
-            fail(trFormat("Die Datei ist abgeschnitten oder besch\x84" "digt: in {0} fehlt ein Wert.", {where}));
+            fail(trFormat("Die Datei ist abgeschnitten oder besch\x84"
+                          "digt: in {0} fehlt ein Wert.",
+                          {where}));
             return 0;
         }
         int value = 0;
@@ -94,7 +96,8 @@ public:
         const char* last = text.data() + text.size();
         const auto [end, error] = std::from_chars(first, last, value);
         if (error != std::errc() || end != last) {
-            fail(trFormat("Die Datei ist besch\x84" "digt: in {0} steht {1}, wo eine Zahl hingeh\x94rt.",
+            fail(trFormat("Die Datei ist besch\x84"
+                          "digt: in {0} steht {1}, wo eine Zahl hingeh\x94rt.",
                           {where, quoted(text)}));
             return 0;
         }
@@ -119,7 +122,9 @@ public:
         if (text.empty()) {
             fail(trFormat("Die Datei ist abgeschnitten: {0} fehlt.", {missing}));
         } else {
-            fail(trFormat("Die Datei ist besch\x84" "digt: wo {0} beginnen sollte, steht {1}.", {missing, quoted(text)}));
+            fail(trFormat("Die Datei ist besch\x84"
+                          "digt: wo {0} beginnen sollte, steht {1}.",
+                          {missing, quoted(text)}));
         }
     }
 
@@ -129,7 +134,9 @@ public:
         if (failed()) return "";
         std::string value = readStringField();
         if (value.size() > static_cast<std::size_t>(kMaxSetText)) {
-            fail(trFormat("{0} ist zu lang: h\x94" "chstens {1} Zeichen.", {what, kMaxSetText}));
+            fail(trFormat("{0} ist zu lang: h\x94"
+                          "chstens {1} Zeichen.",
+                          {what, kMaxSetText}));
         } else if (hasControlCharacter(value)) {
             fail(trFormat("{0} enth\x84lt Steuerzeichen.", {what}));
         }
@@ -153,8 +160,9 @@ void readHeader(SetReader& in, LevelSet& set, int& closingScenes, int& demonstra
     // TRANSLATORS: a part of the file as the sentences with "in {0}" take it.
     const int format = in.number(tr("der ersten Zeile"));
     if (!in.failed() && format > kLevelSetFormat) {
-        in.fail(trFormat("Die Sammlung hat Format {0}; dieses Spiel liest Format {1}. Eine neuere Version des Spiels liest sie.",
-                         {format, kLevelSetFormat}));
+        in.fail(trFormat(
+            "Die Sammlung hat Format {0}; dieses Spiel liest Format {1}. Eine neuere Version des Spiels liest sie.",
+            {format, kLevelSetFormat}));
     } else if (!in.failed() && format < kLevelSetFormat) {
         in.fail(trFormat("Die Sammlung nennt ein unbekanntes Format ({0}).", {format}));
     }
@@ -192,7 +200,9 @@ std::string readPartHead(SetReader& in, const char* word, int n, std::string (*p
     in.word(word, where);
     const int number = in.number(where);
     if (!in.failed() && number != n) {
-        in.fail(trFormat("Die Datei ist besch\x84" "digt: statt {0} steht dort {1}.", {where, partName(number)}));
+        in.fail(trFormat("Die Datei ist besch\x84"
+                         "digt: statt {0} steht dort {1}.",
+                         {where, partName(number)}));
     }
     return where;
 }

@@ -73,7 +73,8 @@ public:
     void canonical(std::string& changes, int& held, bool relaxed) const {
         std::array<bool, tile::CandleStand + 1> opens{};
         for (std::size_t i = 0; i < cells_.size(); ++i) {
-            if (isBarrier(i) && changes[i] == 0) opens[static_cast<std::size_t>(findBarrier(cells_[i].code)->item)] = true;
+            if (isBarrier(i) && changes[i] == 0)
+                opens[static_cast<std::size_t>(findBarrier(cells_[i].code)->item)] = true;
         }
         const auto reduce = [&](int code) {
             if (code == 0) return relaxed ? kAnyItem : 0;
@@ -167,8 +168,11 @@ struct Regions {
 class ReachSearch {
 public:
     ReachSearch(const LevelData& level, const Changeables& changeables, std::size_t stateLimit)
-        : level_(level), changeables_(changeables), stateLimit_(stateLimit),
-          reached_(changeables.cells().size(), false), opened_(changeables.cells().size(), false) {}
+        : level_(level),
+          changeables_(changeables),
+          stateLimit_(stateLimit),
+          reached_(changeables.cells().size(), false),
+          opened_(changeables.cells().size(), false) {}
 
     void run(SolverResult& result) {
         std::string start = changeables_.initial();
@@ -223,8 +227,7 @@ private:
     void add(std::uint32_t changes, int held, int region) {
         if (region < 0) return;
         const std::uint64_t key = static_cast<std::uint64_t>(changes) << 24 |
-                                  static_cast<std::uint64_t>(heldIndex(held)) << 20 |
-                                  static_cast<std::uint64_t>(region);
+                                  static_cast<std::uint64_t>(heldIndex(held)) << 20 | static_cast<std::uint64_t>(region);
         if (seen_.insert(key).second) states_.push_back({changes, held, region});
     }
 
@@ -291,14 +294,18 @@ private:
         const std::vector<SolverCell>& cells = changeables_.cells();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (!changeables_.isBarrier(i)) continue;
-            if (opened_[i]) used[static_cast<std::size_t>(findBarrier(cells[i].code)->item)] = true;
-            else result.barriersNeverOpened.push_back(cells[i]);
+            if (opened_[i])
+                used[static_cast<std::size_t>(findBarrier(cells[i].code)->item)] = true;
+            else
+                result.barriersNeverOpened.push_back(cells[i]);
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const SolverCell& c = cells[i];
             if (!isItemCode(c.code)) continue;
-            if (!reached_[i]) result.itemsNeverReached.push_back(c);
-            else if (c.code >= tile::Key && !used[static_cast<std::size_t>(c.code)]) result.keysNeverUsed.push_back(c);
+            if (!reached_[i])
+                result.itemsNeverReached.push_back(c);
+            else if (c.code >= tile::Key && !used[static_cast<std::size_t>(c.code)])
+                result.keysNeverUsed.push_back(c);
         }
     }
 
@@ -485,7 +492,7 @@ private:
     const Changeables& changeables_;
     std::size_t stateLimit_;
     ChangeTable changes_;
-    std::vector<std::uint32_t> distance_;  // [cellIndex(x, y)]: steps to the door, kFar if none
+    std::vector<std::uint32_t> distance_;                    // [cellIndex(x, y)]: steps to the door, kFar if none
     std::unordered_map<std::uint64_t, std::uint32_t> best_;  // state -> its node
     std::vector<Node> nodes_;
     // open_[f]: nodes (and the g they were queued with) whose g + h is f;

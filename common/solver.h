@@ -45,8 +45,8 @@ struct SolverCell {
 };
 
 struct SolverResult {
-    bool finished = false;       // the door can be reached
-    bool complete = false;       // every reachable state was explored (the limit was not hit)
+    bool finished = false;  // the door can be reached
+    bool complete = false;  // every reachable state was explored (the limit was not hit)
     // A shortest way from the start to the door, in commands; empty when the
     // door cannot be reached or the search for it gave up.
     std::vector<Command> route;
@@ -61,4 +61,3 @@ struct SolverResult {
 // Searches the level from its start. The level is taken as it stands; a
 // start outside the reachable cells finds nothing.
 SolverResult solveLevel(const LevelData& level, const SolverOptions& options = {});
-

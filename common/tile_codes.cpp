@@ -97,8 +97,10 @@ const TileInfo* findTile(int code) {
     std::size_t lo = 0, hi = kTileTableSize;
     while (lo < hi) {
         std::size_t mid = (lo + hi) / 2;
-        if (kTileTable[mid].code < code) lo = mid + 1;
-        else hi = mid;
+        if (kTileTable[mid].code < code)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     if (lo < kTileTableSize && kTileTable[lo].code == code) return &kTileTable[lo];
     return nullptr;

@@ -15,37 +15,37 @@
 namespace tile {
 
 enum TileCode : int {
-    SecretPillar = -2,      // enterable; looks like Pillar (140)
-    SecretOldWall = -1,     // enterable; looks like OldWall (120)
-    Floor = 0,              // empty floor; opened barriers and emptied item cells
+    SecretPillar = -2,   // enterable; looks like Pillar (140)
+    SecretOldWall = -1,  // enterable; looks like OldWall (120)
+    Floor = 0,           // empty floor; opened barriers and emptied item cells
     Floor2 = 1,
     Floor3 = 2,
     Floor4 = 3,
-    SecretRedWall = 4,      // enterable; looks like RedWall (100)
-    SecretOldMasonry = 5,   // enterable; looks like OldMasonry (130)
-    DeadEye = 6,            // left where an eye was killed
-    DeadCleaner = 7,        // left where a cleaning man was killed
-    Smoke = 8,              // left where a flame ghost was killed (animated)
-    DeadPig = 9,            // left where a pig was killed
-    Flame = 10,             // costs energy (animated)
-    Flame2 = 11,            // as Flame
-    Embers = 12,            // restores energy (animated)
-    Waterfall = 13,         // no effect (animated)
-    Water = 14,             // the wizard drowns (animated)
-    Door = 29,              // exit to the next level
-    Axe = 30,               // item; kills pigs
-    Jug = 31,               // item; kills flame ghosts
-    Sword = 32,             // item; kills cleaning men
-    ShootingStar = 33,      // item; fires the splinter burst
-    Cross = 34,             // item; kills eyes
-    Key = 40,               // item; opens 50 sideways, 60 vertically
-    Key2 = 41,              // opens 51 / 61
-    BrokenKey = 42,         // opens 52 / 62
-    MossKey = 43,           // opens 53 / 63
-    Crown = 44,             // opens 54 sideways
-    Harp = 45,              // opens 55 sideways
-    CandleStand = 46,       // opens 56 sideways
-    Barrier = 50,           // solid; opened sideways by the item 10 less
+    SecretRedWall = 4,     // enterable; looks like RedWall (100)
+    SecretOldMasonry = 5,  // enterable; looks like OldMasonry (130)
+    DeadEye = 6,           // left where an eye was killed
+    DeadCleaner = 7,       // left where a cleaning man was killed
+    Smoke = 8,             // left where a flame ghost was killed (animated)
+    DeadPig = 9,           // left where a pig was killed
+    Flame = 10,            // costs energy (animated)
+    Flame2 = 11,           // as Flame
+    Embers = 12,           // restores energy (animated)
+    Waterfall = 13,        // no effect (animated)
+    Water = 14,            // the wizard drowns (animated)
+    Door = 29,             // exit to the next level
+    Axe = 30,              // item; kills pigs
+    Jug = 31,              // item; kills flame ghosts
+    Sword = 32,            // item; kills cleaning men
+    ShootingStar = 33,     // item; fires the splinter burst
+    Cross = 34,            // item; kills eyes
+    Key = 40,              // item; opens 50 sideways, 60 vertically
+    Key2 = 41,             // opens 51 / 61
+    BrokenKey = 42,        // opens 52 / 62
+    MossKey = 43,          // opens 53 / 63
+    Crown = 44,            // opens 54 sideways
+    Harp = 45,             // opens 55 sideways
+    CandleStand = 46,      // opens 56 sideways
+    Barrier = 50,          // solid; opened sideways by the item 10 less
     Barrier2 = 51,
     Barrier3 = 52,
     Barrier4 = 53,
@@ -118,12 +118,12 @@ inline bool isItemCode(int code) {
 // One row of the tile table: the code, its name, and the pictures the game
 // and the editor draw for it.
 struct TileInfo {
-    int code;              // the TileCode
-    const char* name;      // its name, as in the enum above
-    Picture image;         // what the game draws; phase A when animated
-    Picture image2;        // the game's phase-B picture, or kNoPicture when not animated
-    Picture editorImage;   // what the editor draws, or kNoPicture for the codes only play makes
-    bool marked;           // the editor puts its marker on it: the secret codes -2, -1, 4, 5
+    int code;             // the TileCode
+    const char* name;     // its name, as in the enum above
+    Picture image;        // what the game draws; phase A when animated
+    Picture image2;       // the game's phase-B picture, or kNoPicture when not animated
+    Picture editorImage;  // what the editor draws, or kNoPicture for the codes only play makes
+    bool marked;          // the editor puts its marker on it: the secret codes -2, -1, 4, 5
 };
 
 // All 81 codes, in ascending order of code.

@@ -29,7 +29,8 @@ std::vector<ReferenceSection> editorKeyReference() {
 const ProgramInfo kProgram = {
     "zauberlabyrinth-editor",
     trMarkTerminal("Der Level-Editor des Zauberlabyrinths: Labyrinthe bauen, speichern (F1), laden (F2), "
-                   "pr\xC3\xBC" "fen (F6) und spielen (F5)."),
+                   "pr\xC3\xBC"
+                   "fen (F6) und spielen (F5)."),
     ZL_VERSION,
     trMarkTerminal("Der Editor arbeitet im selben Spielordner wie das Spiel: Labyrinthe liegen in\n"
                    "Data/<Name>.dat; als 001 .. 008 gespeichert, spielt das Spiel sie als Labyrinth 1 .. 8.\n"),

@@ -32,6 +32,7 @@ void followPointerCommand() {
     if (followPointer()) dropStartHint();
 }
 
+// clang-format off
 constexpr EditorCommand kEditorCommands[] = {
     {Repeat, Up, trMark("Pfeiltasten"), trMark("Cursor bewegen"), {}, cursorUp},
     {Repeat, Down, nullptr, nullptr, {}, cursorDown},
@@ -79,6 +80,7 @@ constexpr EditorCommand kEditorCommands[] = {
     {Pointer, 0, trMark("Maus rechts"), trMark("Feld aufnehmen"), {}, nullptr},
     {Pointer, 0, trMark("Umschalt+Klick"), trMark("Figur weg"), {}, nullptr},
 };
+// clang-format on
 // The loop keeps one bit per row for the keys held at its last pass.
 static_assert(std::size(kEditorCommands) <= 64, "one bit per row in EditorState::keysHeld");
 static_assert(std::count_if(std::begin(kEditorCommands), std::end(kEditorCommands),

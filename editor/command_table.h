@@ -12,7 +12,7 @@
 
 // How a row's key makes its command run.
 enum class KeyTrigger : unsigned char {
-    Repeat,        // a tap acts once, a held key again on every pass from 0.3 s on (keyPressed); a letter key not while Ctrl is held
+    Repeat,  // a tap acts once, a held key again on every pass from 0.3 s on (keyPressed); a letter key not while Ctrl is held
     Once,          // once per press, however long the key is held
     OnceAndSpend,  // once per press; the command waits for the user, and the keys still held when it returns are spent
     Control,       // Ctrl with the key labelled `key` on the user's keyboard, Shift up; once per press
@@ -30,10 +30,10 @@ struct PanelPlace {
 struct EditorCommand {
     KeyTrigger trigger;  // how its key is read
     int key;             // PC set-1 scancode; the letter 'a'..'z' for Control and ControlShift; 0 for Pointer
-    const char* label;   // the key as the help names it, code page 437 ("F1", "p", "Strg+Z"; shown through tr); nullptr: named by the row above
-    const char* help;    // what it does, German, code page 437 (shown through tr); nullptr when label is
-    PanelPlace panel;    // its line on the info panel (F3); row 0: on the key page (F7)
-    void (*run)();       // the command; nullptr where the row above's command reads the key too (the mouse)
+    const char* label;  // the key as the help names it, code page 437 ("F1", "p", "Strg+Z"; shown through tr); nullptr: named by the row above
+    const char* help;  // what it does, German, code page 437 (shown through tr); nullptr when label is
+    PanelPlace panel;  // its line on the info panel (F3); row 0: on the key page (F7)
+    void (*run)();     // the command; nullptr where the row above's command reads the key too (the mouse)
 };
 
 // The rows in the order the loop tests them: the 32 keys of the editor's own

@@ -75,7 +75,7 @@ void printInfoPanel();
 void printKeyPage();
 
 // ---- dialog_rows.cpp: where the dialogs print ----
-constexpr int kTextRows = 37;     // rows of the editor's text grid
+constexpr int kTextRows = 37;  // rows of the editor's text grid
 // Makes room for a dialog of `rows` lines at the next dialog row: when they
 // would reach past the grid's last row, blanks rows 1..rows and starts there.
 // Leaves the text cursor at the dialog's first row, column 1.

@@ -33,8 +33,8 @@
 #include "editor/commands.h"
 #include "editor/drawing.h"
 #include "editor/editor_state.h"
-#include "editor/status_line.h"
 #include "editor/level_set.h"
+#include "editor/status_line.h"
 
 #include "common/file_names.h"
 #include "common/language.h"

@@ -11,8 +11,8 @@
 // keys still held spent, so a key still down starts nothing more.
 //
 // Writes: editor.keysHeld.
-#include "editor/commands.h"
 #include "editor/command_table.h"
+#include "editor/commands.h"
 #include "editor/editor_state.h"
 
 #include "platform/platform.h"
@@ -40,8 +40,7 @@ bool rowKeysDown(const EditorCommand& command) {
 
 bool isLetterPosition(int scancode) {
     // The letter rows of a PC keyboard: Q..P, A..L, Y..M (German labels).
-    return (scancode >= 16 && scancode <= 25) || (scancode >= 30 && scancode <= 38) ||
-           (scancode >= 44 && scancode <= 50);
+    return (scancode >= 16 && scancode <= 25) || (scancode >= 30 && scancode <= 38) || (scancode >= 44 && scancode <= 50);
 }
 
 bool controlHeld() { return isKeyDown(scancode::Ctrl); }

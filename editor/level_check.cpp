@@ -40,10 +40,12 @@ namespace {
 
 constexpr int kPollMs = 20;
 constexpr int kMostWarnings = 5;  // creatures by the route named one by one; the rest are counted
-const char* const kEnterHint = trMark("Eingabe: zum Problem springen, andere Taste: zur\x81" "ck");
-const char* const kAnyKeyHint = trMark("Eine Taste: zur\x81" "ck");
-const char* const kWithoutCreatures =
-    trMark("Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.");
+const char* const kEnterHint = trMark("Eingabe: zum Problem springen, andere Taste: zur\x81"
+                                      "ck");
+const char* const kAnyKeyHint = trMark("Eine Taste: zur\x81"
+                                       "ck");
+const char* const kWithoutCreatures = trMark("Ohne Wesen gepr\x81"
+                                             "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.");
 
 bool mapHolds(int code) {
     for (int x = 1; x <= kLevelColumns; ++x) {
@@ -122,7 +124,8 @@ void warnOfCreatures(const std::vector<Command>& route, std::vector<LevelFinding
     const int named = std::min(static_cast<int>(creatures.size()), kMostWarnings);
     for (int i = 0; i < named; ++i) {
         const RouteCreature& c = creatures[static_cast<std::size_t>(i)];
-        findings.push_back({trFormat("Warnung: {0} bei {1} am Weg.", {creatureName(c.kind), cellName(c.x, c.y)}), c.x, c.y});
+        findings.push_back(
+            {trFormat("Warnung: {0} bei {1} am Weg.", {creatureName(c.kind), cellName(c.x, c.y)}), c.x, c.y});
     }
     const int more = static_cast<int>(creatures.size()) - named;
     // One sentence for one, as a language may say it otherwise.
@@ -164,9 +167,11 @@ std::vector<LevelFinding> checkLevel() {
     } else if (result.finished) {
         findings.push_back({tr("Schaffbar: die T\x81r ist vom Start aus erreichbar.")});
     } else if (!result.complete) {
-        findings.push_back({tr("Nicht entschieden: das Level ist zu gro\xE1 f\x81r die Pr\x81" "fung.")});
+        findings.push_back({tr("Nicht entschieden: das Level ist zu gro\xE1 f\x81r die Pr\x81"
+                               "fung.")});
     } else {
-        findings.push_back({tr("Die T\x81r ist vom Start aus nicht erreichbar."), editor.level.playerX, editor.level.playerY});
+        findings.push_back(
+            {tr("Die T\x81r ist vom Start aus nicht erreichbar."), editor.level.playerX, editor.level.playerY});
     }
     findings.push_back({tr(kWithoutCreatures)});
     if (!result.route.empty()) warnOfCreatures(result.route, findings);
@@ -187,7 +192,9 @@ void jumpTo(int x, int y) {
 void checkLevelCommand() {
     // The search may take a moment on a large level.
     beginDialog(1);
-    printText(tr("Pr\x81" "fe ..."), false);
+    printText(tr("Pr\x81"
+                 "fe ..."),
+              false);
     const std::vector<LevelFinding> findings = checkLevel();
     const LevelFinding* target = nullptr;
     for (const LevelFinding& finding : findings) {
@@ -195,7 +202,8 @@ void checkLevelCommand() {
     }
     drawMapView();
     beginDialog(static_cast<int>(findings.size()) + 2);
-    printDialogLine(tr("Pr\x81" "fung (F6):"));
+    printDialogLine(tr("Pr\x81"
+                       "fung (F6):"));
     for (const LevelFinding& finding : findings) printDialogLine(finding.text);
     printDialogLine(tr(target != nullptr ? kEnterHint : kAnyKeyHint));
     // The key that opened the panel is let go of before one answers it.

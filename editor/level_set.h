@@ -49,11 +49,11 @@ bool openSet(const std::string& name, std::string& refusal);
 
 // What the check before a save found for one place.
 enum class PlaceProof {
-    Proven,      // the door is reachable; the way is kept
-    Empty,       // nothing in the place
-    NoStart,     // no start set
-    Unreachable, // the door cannot be reached from the start (or there is none)
-    Undecided,   // too large for the search
+    Proven,       // the door is reachable; the way is kept
+    Empty,        // nothing in the place
+    NoStart,      // no start set
+    Unreachable,  // the door cannot be reached from the start (or there is none)
+    Undecided,    // too large for the search
 };
 // The check of every place by the level check's solver, each way kept in
 // the set; called before each step with the place about to be searched, so

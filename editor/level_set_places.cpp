@@ -69,7 +69,9 @@ const char* proofWord(PlaceProof proof) {
         case PlaceProof::Empty: return tr("leer");
         case PlaceProof::NoStart: return tr("kein Start");
         case PlaceProof::Unreachable: return tr("T\x81r nicht erreichbar");
-        case PlaceProof::Undecided: return tr("zu gro\xE1 f\x81r die Pr\x81" "fung");
+        case PlaceProof::Undecided:
+            return tr("zu gro\xE1 f\x81r die Pr\x81"
+                      "fung");
         case PlaceProof::Proven: break;
     }
     return "";
@@ -202,7 +204,8 @@ std::vector<std::string> proofLines(const std::vector<PlaceProof>& proofs) {
         open += std::to_string(i + 1) + " " + proofWord(proofs[i]);
     }
     if (open.empty()) return {tr("Bewiesen: jedes der acht Labyrinthe ist schaffbar.")};
-    return {trFormat("Nicht bewiesen: {0}.", {open}), tr("Gespeichert und spielbar ist sie trotzdem, im Spiel nur ohne \xFB.")};
+    return {trFormat("Nicht bewiesen: {0}.", {open}),
+            tr("Gespeichert und spielbar ist sie trotzdem, im Spiel nur ohne \xFB.")};
 }
 
 bool saveSet(const std::string& name, std::vector<PlaceProof>& proofs, void (*searching)(int n)) {

@@ -44,7 +44,8 @@ constexpr int kDialogRow = 23;
 constexpr int kProgressRow = 22;
 
 const char* const kHeading = trMark("Sammlung (F8)");
-const char* const kBackKey = trMark("Esc oder F8: zur\x81" "ck zur Karte");
+const char* const kBackKey = trMark("Esc oder F8: zur\x81"
+                                    "ck zur Karte");
 // TRANSLATORS: two keys a line, the second standing in one column with the
 // second of the lines above and below.
 const char* const kKeys[] = {
@@ -122,7 +123,10 @@ std::string askText(const std::string& prompt) {
 
 void showSearching(int n) {
     setTextPos(kProgressRow, kPointerColumn);
-    printText(trFormat("Pr\x81" "fe Labyrinth {0} von {1} ...", {n, kLevelCount}), false);
+    printText(trFormat("Pr\x81"
+                       "fe Labyrinth {0} von {1} ...",
+                       {n, kLevelCount}),
+              false);
 }
 
 void saveDialog() {

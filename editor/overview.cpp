@@ -25,14 +25,15 @@
 
 namespace {
 
-constexpr int kDot = 3;  // pixels per cell side
+constexpr int kDot = 3;                                           // pixels per cell side
 constexpr int kLeft = (kScreenWidth - kDot * kLevelColumns) / 2;  // 70
 constexpr int kTop = 48;
 constexpr int kPollMs = 20;
 constexpr Colour kFrameColour = 0xFFFFFF00u;
 constexpr Colour kStartColour = kWhite;
-const char* const kTitle =
-    trMark("\x9A" "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81" "ck");
+const char* const kTitle = trMark("\x9A"
+                                  "bersicht - Pfeile oder Klick: Ausschnitt w\x84hlen, F4, Eingabe oder Esc: zur\x81"
+                                  "ck");
 
 // The mean colour of each picture, by code.
 std::map<int, Colour> mainColours() {
@@ -49,8 +50,8 @@ std::map<int, Colour> mainColours() {
             blue += p & 0xFF;
         }
         const unsigned long long n = image->pixels.size();
-        colours[tile.code] =
-            0xFF000000u | static_cast<Colour>(red / n) << 16 | static_cast<Colour>(green / n) << 8 | static_cast<Colour>(blue / n);
+        colours[tile.code] = 0xFF000000u | static_cast<Colour>(red / n) << 16 | static_cast<Colour>(green / n) << 8 |
+                             static_cast<Colour>(blue / n);
     }
     return colours;
 }

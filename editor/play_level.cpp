@@ -34,7 +34,8 @@
 namespace {
 
 constexpr const char* kGameProgram = "zauberlabyrinth";
-const char* const kChecking = trMark("Pr\x81" "fe ...");
+const char* const kChecking = trMark("Pr\x81"
+                                     "fe ...");
 const char* const kPlaying = trMark("Das Spiel l\x84uft (F5) ...");
 const char* const kNotStarted = trMark("Das Spiel lie\xE1 sich nicht starten");
 const char* const kSaveFailed = trMark("Speichern fehlgeschlagen");

@@ -23,10 +23,12 @@ const char* const kHintLines[] = {
     trMark("Willkommen im Level-Editor!"),
     "",
     trMark("Tab           alle Felder zeigen, eins als Pinsel w\x84hlen"),
-    trMark("0-9, Q, W, E  Pinsel w\x84hlen (nochmals: n\x84" "chstes Feld der Gruppe)"),
+    trMark("0-9, Q, W, E  Pinsel w\x84hlen (nochmals: n\x84"
+           "chstes Feld der Gruppe)"),
     trMark("Leertaste     den Pinsel setzen"),
     trMark("F5            das Level im Spiel ausprobieren"),
-    trMark("F6            pr\x81" "fen, ob die T\x81r erreichbar ist"),
+    trMark("F6            pr\x81"
+           "fen, ob die T\x81r erreichbar ist"),
     trMark("F2 / F1       ein Labyrinth laden / speichern"),
     trMark("F3, Pfeil     die Hilfe zeigen"),
     trMark("F7, Pfeil     alle Tasten zeigen"),

@@ -35,7 +35,7 @@ const char* const kUnnamed = trMark("Unbenannt");
 const char* const kTitleTail = " \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor";
 constexpr int kColumnPages = kMaxViewX / kViewStepX + 1;  // 11
 constexpr int kRowPages = kMaxViewY / kViewStepY + 1;     // 11
-constexpr std::size_t kLongestName = 24;  // longer file names are cut on the line
+constexpr std::size_t kLongestName = 24;                  // longer file names are cut on the line
 
 std::string padded(const std::string& text) { return fitToWidth(text, kTextColumns); }
 
@@ -78,8 +78,9 @@ std::string statusRowText() {
 
 std::string messageRowText() {
     // The message keeps its place at the right; the cell gives way.
-    const std::string message =
-        editor.message.size() > static_cast<std::size_t>(kTextColumns) ? fitToWidth(editor.message, kTextColumns) : editor.message;
+    const std::string message = editor.message.size() > static_cast<std::size_t>(kTextColumns)
+                                    ? fitToWidth(editor.message, kTextColumns)
+                                    : editor.message;
     std::string cell = cellText();
     const std::size_t room = kTextColumns - message.size();
     if (cell.size() + 2 > room) cell.resize(room > 2 ? room - 2 : 0);

@@ -37,12 +37,12 @@
 namespace {
 
 constexpr int kPollMs = 20;
-constexpr int kMarginX = 16;    // left edge of the left column (its key label)
-constexpr int kLabelWidth = 24; // the key label's room before the tiles
-constexpr int kColumnGap = 32;  // between the two columns
-constexpr int kTop = 40;        // the first row's tiles
-constexpr int kRowPitch = 64;   // a row of tiles, its codes under them, and a gap
-constexpr int kTextHeight = 16; // the editor's text cells are 8 x 16
+constexpr int kMarginX = 16;     // left edge of the left column (its key label)
+constexpr int kLabelWidth = 24;  // the key label's room before the tiles
+constexpr int kColumnGap = 32;   // between the two columns
+constexpr int kTop = 40;         // the first row's tiles
+constexpr int kRowPitch = 64;    // a row of tiles, its codes under them, and a gap
+constexpr int kTextHeight = 16;  // the editor's text cells are 8 x 16
 constexpr int kTextWidth = 8;
 constexpr int kCodeWidth = kCell / kTextWidth;  // characters under a tile
 constexpr int kTitleRow = 1;
@@ -50,10 +50,11 @@ constexpr int kInfoRow = 32;
 constexpr int kKeysRow = 33;
 constexpr int kHintRow = 34;
 constexpr Colour kBrushColour = 0xFFFFFF00u;
-const char* const kTitle =
-    trMark("Alle Felder: links die Taste ihrer Gruppe, unter jedem Bild sein Code (Tab: Palette)");
-const char* const kHint =
-    trMark("Pfeile oder Maus: w\x84hlen \xFA Leertaste, Eingabe oder Klick: als Pinsel \xFA Tab oder Esc: zur\x81" "ck");
+const char* const kTitle = trMark(
+    "Alle Felder: links die Taste ihrer Gruppe, unter jedem Bild sein Code (Tab: Palette)");
+const char* const kHint = trMark(
+    "Pfeile oder Maus: w\x84hlen \xFA Leertaste, Eingabe oder Klick: als Pinsel \xFA Tab oder Esc: zur\x81"
+    "ck");
 
 // The label each brush key has in the palette.
 struct KeyLabel {
@@ -86,8 +87,8 @@ bool inSomeGroup(int code) {
 
 // The palette's rows: one per brush group, then the tiles of no group.
 struct PaletteRow {
-    char key;                 // its brush key, 0 for the tiles no key selects
-    std::vector<int> codes;   // left to right
+    char key;                // its brush key, 0 for the tiles no key selects
+    std::vector<int> codes;  // left to right
 };
 
 std::vector<PaletteRow> paletteRows() {
@@ -102,7 +103,8 @@ std::vector<PaletteRow> paletteRows() {
     }
     PaletteRow others{0, {}};
     for (std::size_t i = 0; i < kTileTableSize; ++i) {
-        if (editorPlaces(kTileTable[i].code) && !inSomeGroup(kTileTable[i].code)) others.codes.push_back(kTileTable[i].code);
+        if (editorPlaces(kTileTable[i].code) && !inSomeGroup(kTileTable[i].code))
+            others.codes.push_back(kTileTable[i].code);
     }
     if (!others.codes.empty()) rows.push_back(others);
     return rows;
@@ -129,7 +131,8 @@ Layout makeLayout() {
     const std::vector<PaletteRow> rows = paletteRows();
     const int leftRows = (static_cast<int>(rows.size()) + 1) / 2;
     std::size_t widestLeft = 0;
-    for (int r = 0; r < leftRows; ++r) widestLeft = std::max(widestLeft, rows[static_cast<std::size_t>(r)].codes.size());
+    for (int r = 0; r < leftRows; ++r)
+        widestLeft = std::max(widestLeft, rows[static_cast<std::size_t>(r)].codes.size());
     const int rightX = kMarginX + kLabelWidth + static_cast<int>(widestLeft) * kCell + kColumnGap;
     Layout layout;
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -138,10 +141,11 @@ Layout makeLayout() {
         const int slot = side == 0 ? r : r - leftRows;
         const int labelX = side == 0 ? kMarginX : rightX;
         const int y = kTop + kRowPitch * slot;
-        layout.rows.push_back({side, slot, static_cast<int>(layout.cells.size()), static_cast<int>(row.codes.size()), labelX, y});
+        layout.rows.push_back(
+            {side, slot, static_cast<int>(layout.cells.size()), static_cast<int>(row.codes.size()), labelX, y});
         for (int k = 0; k < static_cast<int>(row.codes.size()); ++k) {
-            layout.cells.push_back({row.codes[static_cast<std::size_t>(k)], labelX + kLabelWidth + kCell * k, y, row.key,
-                                    row.key != 0 ? k + 1 : 0});
+            layout.cells.push_back({row.codes[static_cast<std::size_t>(k)], labelX + kLabelWidth + kCell * k, y,
+                                    row.key, row.key != 0 ? k + 1 : 0});
             layout.rowOfCell.push_back(r);
         }
     }
@@ -225,16 +229,23 @@ void describe(const Layout& layout, int cell) {
     std::string what = tileLabel(c.code);
     if (const BarrierKey* barrier = findBarrier(c.code)) {
         const char* item = tileName(barrier->item);
-        what += barrier->approach == Approach::Sideways
-                    ? trFormat(" \xFA \x94" "ffnet mit {0}, von der Seite", {item})
-                    : trFormat(" \xFA \x94" "ffnet mit {0}, von oben oder unten", {item});
+        what += barrier->approach == Approach::Sideways ? trFormat(" \xFA \x94"
+                                                                   "ffnet mit {0}, von der Seite",
+                                                                   {item})
+                                                        : trFormat(" \xFA \x94"
+                                                                   "ffnet mit {0}, von oben oder unten",
+                                                                   {item});
     }
     printRow(kInfoRow, what);
     std::string keys = tr("Keine Taste: nur hier zu w\x84hlen (oder auf der Karte mit C aufnehmen)");
     if (c.key != 0) {
         const std::string key(1, c.key);
-        keys = c.press == 1 ? trFormat("Taste {0}: einmal dr\x81" "cken", {key})
-                            : trFormat("Taste {0}: {1}-mal dr\x81" "cken", {key, c.press});
+        keys = c.press == 1 ? trFormat("Taste {0}: einmal dr\x81"
+                                       "cken",
+                                       {key})
+                            : trFormat("Taste {0}: {1}-mal dr\x81"
+                                       "cken",
+                                       {key, c.press});
     }
     printRow(kKeysRow, keys);
 }
@@ -264,7 +275,8 @@ void drawPalette(const Layout& layout, int highlight) {
 
 int cellOfBrush(const Layout& layout) {
     const std::vector<PaletteCell>& cells = layout.cells;
-    const auto found = std::find_if(cells.begin(), cells.end(), [](const PaletteCell& c) { return c.code == editor.brush; });
+    const auto found = std::find_if(cells.begin(), cells.end(),
+                                    [](const PaletteCell& c) { return c.code == editor.brush; });
     return found == cells.end() ? 0 : static_cast<int>(found - cells.begin());
 }
 

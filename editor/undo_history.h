@@ -38,7 +38,7 @@ struct UndoHistory {
     int savedAt = 0;              // `done` when the level was last saved or loaded; -1 when no longer reachable
     UndoStep open;                // the step being recorded, not yet in steps
     bool openHasExtras = false;   // open.before holds the extras from before the step
-    int changes = 0;              // steps added, taken back or put back since the history began: another value, another level
+    int changes = 0;  // steps added, taken back or put back since the history began: another value, another level
 };
 
 // ---- undo_history.cpp ----

@@ -16,8 +16,7 @@ namespace {
 // The keys of play (also those that act on the title screen too), then
 // those of the title screen alone, as the key help (F1) groups them.
 std::vector<ReferenceSection> gameKeyReference() {
-    std::vector<ReferenceSection> sections = {{trTerminal("Tasten im Spiel"), {}},
-                                              {trTerminal("Tasten im Titelbild"), {}}};
+    std::vector<ReferenceSection> sections = {{trTerminal("Tasten im Spiel"), {}}, {trTerminal("Tasten im Titelbild"), {}}};
     for (const GameKey& key : gameKeys()) {
         if (!key.label) continue;
         ReferenceSection& section = (key.places & kInPlay) != 0 ? sections[0] : sections[1];
@@ -32,15 +31,20 @@ const CommandOption<RunOptions> kOptions[] = {
     {"--fullscreen", nullptr, trMarkTerminal("diesmal im Vollbild spielen (die Einstellung im Menü bleibt)"),
      [](RunOptions& options, const std::string&) { options.fullScreen = 1; }},
     {"--level", "NAME",
-     trMarkTerminal("spielt nur das Labyrinth Data/NAME.dat, ohne Titel, bis zur T\xC3\xBCr oder zum Tod (F5 im Editor)"),
+     trMarkTerminal(
+         "spielt nur das Labyrinth Data/NAME.dat, ohne Titel, bis zur T\xC3\xBCr oder zum Tod (F5 im Editor)"),
      [](RunOptions& options, const std::string& value) { options.levelName = value; }, OptionValue::Name},
-    {"--frame-log", nullptr, trMarkTerminal("schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)"),
+    {"--frame-log", nullptr,
+     trMarkTerminal("schreibt den Zeitpunkt jedes Bildschritts auf die Standardausgabe (zum Messen)"),
      [](RunOptions& options, const std::string&) { options.frameLog = true; }},
-    {"--record", "NAME", trMarkTerminal("nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)"),
+    {"--record", "NAME",
+     trMarkTerminal("nimmt jedes Spiel als Vorführung in Data/NAME.dat auf (Demo bis Demo4 zeigt das Titelbild)"),
      [](RunOptions& options, const std::string& value) { options.recordName = value; }, OptionValue::Name},
-    {"--set", trMarkTerminal("DATEI"), trMarkTerminal("spielt die Sammlung DATEI.zset (auch ohne --set); sie wird nach Data übernommen"),
+    {"--set", trMarkTerminal("DATEI"),
+     trMarkTerminal("spielt die Sammlung DATEI.zset (auch ohne --set); sie wird nach Data übernommen"),
      [](RunOptions& options, const std::string& value) { options.setFile = value; }},
-    {kLanguageOption, trMarkTerminal("SPRACHE"), trMarkTerminal("Sprache der Texte, etwa de (Deutsch) oder en (Englisch); gilt auch für später"),
+    {kLanguageOption, trMarkTerminal("SPRACHE"),
+     trMarkTerminal("Sprache der Texte, etwa de (Deutsch) oder en (Englisch); gilt auch für später"),
      [](RunOptions& options, const std::string& value) { options.language = value; }, OptionValue::Language},
 };
 

@@ -161,8 +161,7 @@ bool readBitmap(const unsigned char* data, std::size_t size, Bitmap& bitmap) {
     bitmap.pixelsAt = pixelOffset != 0 ? pixelOffset : headersEnd;
     if (bitmap.runLength) return bitmap.pixelsAt < size;
     bitmap.rowBytes = (bitmap.width * bits + 31) / 32 * 4;
-    return static_cast<std::int64_t>(bitmap.pixelsAt) + bitmap.rowBytes * bitmap.height <=
-           static_cast<std::int64_t>(size);
+    return static_cast<std::int64_t>(bitmap.pixelsAt) + bitmap.rowBytes * bitmap.height <= static_cast<std::int64_t>(size);
 }
 
 // Expands the run-length encoded rows of a palette bitmap into one index a
@@ -230,26 +229,27 @@ bool indicesInPalette(const unsigned char* data, const Bitmap& bitmap) {
 // Writes the first `columns` pixels of one file row to out, opaque.
 void decodeRow(const unsigned char* in, const Bitmap& bitmap, std::int64_t columns, Colour* out) {
     switch (bitmap.layout) {
-    case Layout::Palette:
-        for (std::int64_t x = 0; x < columns; ++x) out[x] = bitmap.palette[paletteIndex(in, x, bitmap.bitsPerPixel)];
-        break;
-    case Layout::Bgr24:
-    case Layout::Bgr32: {
-        const int step = bitmap.layout == Layout::Bgr24 ? 3 : 4;
-        for (std::int64_t x = 0; x < columns; ++x, in += step) {
-            out[x] = 0xFF000000u | static_cast<Colour>(in[2]) << 16 | static_cast<Colour>(in[1]) << 8 | in[0];
+        case Layout::Palette:
+            for (std::int64_t x = 0; x < columns; ++x)
+                out[x] = bitmap.palette[paletteIndex(in, x, bitmap.bitsPerPixel)];
+            break;
+        case Layout::Bgr24:
+        case Layout::Bgr32: {
+            const int step = bitmap.layout == Layout::Bgr24 ? 3 : 4;
+            for (std::int64_t x = 0; x < columns; ++x, in += step) {
+                out[x] = 0xFF000000u | static_cast<Colour>(in[2]) << 16 | static_cast<Colour>(in[1]) << 8 | in[0];
+            }
+            break;
         }
-        break;
-    }
-    case Layout::Masked: {
-        const int step = bitmap.bitsPerPixel / 8;
-        for (std::int64_t x = 0; x < columns; ++x, in += step) {
-            const std::uint32_t pixel = readLe(in, 0, step);
-            out[x] = 0xFF000000u | channelValue(bitmap.red, pixel) << 16 | channelValue(bitmap.green, pixel) << 8 |
-                     channelValue(bitmap.blue, pixel);
+        case Layout::Masked: {
+            const int step = bitmap.bitsPerPixel / 8;
+            for (std::int64_t x = 0; x < columns; ++x, in += step) {
+                const std::uint32_t pixel = readLe(in, 0, step);
+                out[x] = 0xFF000000u | channelValue(bitmap.red, pixel) << 16 | channelValue(bitmap.green, pixel) << 8 |
+                         channelValue(bitmap.blue, pixel);
+            }
+            break;
         }
-        break;
-    }
     }
 }
 

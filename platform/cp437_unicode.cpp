@@ -7,6 +7,7 @@
 
 namespace core {
 
+// clang-format off
 const char16_t kCp437UpperHalf[128] = {
     // 0x80: C cedilla, u umlaut, e acute, ...
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
@@ -33,6 +34,7 @@ const char16_t kCp437UpperHalf[128] = {
     0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
+// clang-format on
 
 std::string cp437ToUtf8(const std::string& cp437) {
     std::string out;

@@ -29,8 +29,7 @@ bool equalsShippedCopy(const fs::path& file) {
     std::string copied;
     return core::readRegularFile(copy.string(), kMaxCompareBytes, core::Oversize::Refuse, copied) ==
                core::ReadResult::Read &&
-           core::readRegularFile(file.string(), kMaxCompareBytes, core::Oversize::Refuse, bytes) ==
-               core::ReadResult::Read &&
+           core::readRegularFile(file.string(), kMaxCompareBytes, core::Oversize::Refuse, bytes) == core::ReadResult::Read &&
            bytes == copied;
 }
 

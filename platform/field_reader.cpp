@@ -25,8 +25,8 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 

@@ -212,8 +212,8 @@ void enterGameFolderFrom(const fs::path& programFolder, const std::string& folde
     if (user.empty()) return;
     fs::create_directories(user / "Data", ec);
     if (!fs::is_directory(user / "Data", ec)) return;
-    const fs::path installed =
-        programFolder.empty() ? fs::path{} : programFolder.parent_path() / "share" / "games" / folderName;
+    const fs::path installed = programFolder.empty() ? fs::path{}
+                                                     : programFolder.parent_path() / "share" / "games" / folderName;
     if (!installed.empty() && fs::is_directory(installed, ec)) {
         linkFolder(installed / "sprites", user / "sprites");
         linkFolder(installed / "wave", user / "wave");

@@ -43,12 +43,12 @@ constexpr unsigned char kDelete = 83;
 
 struct LineEditor {
     std::string text;
-    std::size_t caret = 0;   // insertion point, 0..text.size()
-    std::size_t view = 0;    // index of the first character shown
-    int row = 1;             // where the echo starts
+    std::size_t caret = 0;  // insertion point, 0..text.size()
+    std::size_t view = 0;   // index of the first character shown
+    int row = 1;            // where the echo starts
     int column = 1;
-    int width = 0;           // cells from `column` to the right edge of the grid
-    int drawnCells = 0;      // cells written so far, blanked again when the line shrinks
+    int width = 0;       // cells from `column` to the right edge of the grid
+    int drawnCells = 0;  // cells written so far, blanked again when the line shrinks
 
     void draw(bool showCaret) {
         if (width <= 0) return;

@@ -13,17 +13,12 @@ void mappedKeyEvent(const KeyMeaning& key, bool down, bool repeat, bool keypadTy
     keyEvent(key.pc, down, repeat);
     if (!down) return;
     switch (key.buffer) {
-    case BufferEntry::Character:
-        typedChar(key.typed);
-        break;
-    case BufferEntry::Extended:
-        extendedKey(key.pc);
-        break;
-    case BufferEntry::KeypadNav:
-        if (!keypadTypes) extendedKey(key.pc);
-        break;
-    case BufferEntry::None:
-        break;
+        case BufferEntry::Character: typedChar(key.typed); break;
+        case BufferEntry::Extended: extendedKey(key.pc); break;
+        case BufferEntry::KeypadNav:
+            if (!keypadTypes) extendedKey(key.pc);
+            break;
+        case BufferEntry::None: break;
     }
 }
 

@@ -17,9 +17,9 @@ enum class BufferEntry : unsigned char {
 };
 
 struct KeyMeaning {
-    unsigned char pc;      // PC set-1 scancode, without the E0 prefix of extended keys
-    BufferEntry buffer;    // what a key-down adds to the key buffer
-    unsigned char typed;   // the character for BufferEntry::Character, else 0
+    unsigned char pc;     // PC set-1 scancode, without the E0 prefix of extended keys
+    BufferEntry buffer;   // what a key-down adds to the key buffer
+    unsigned char typed;  // the character for BufferEntry::Character, else 0
 };
 
 // A key with a set-1 code went down (or up, or repeated): into the key state

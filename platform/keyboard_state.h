@@ -7,15 +7,15 @@
 
 namespace core {
 
-constexpr int kScancodes = 128;   // set-1 scancodes 1..127; slot 0 unused
-constexpr int kKeyRingSlots = 16; // the ring holds at most 15 keystrokes
+constexpr int kScancodes = 128;    // set-1 scancodes 1..127; slot 0 unused
+constexpr int kKeyRingSlots = 16;  // the ring holds at most 15 keystrokes
 
 struct Keyboard {
     bool held[kScancodes] = {};
-    bool latched[kScancodes] = {};   // went down since keyPressed last asked (or spendHeldKeys)
-    bool spent[kScancodes] = {};     // held through spendHeldKeys: reads as up until released
+    bool latched[kScancodes] = {};      // went down since keyPressed last asked (or spendHeldKeys)
+    bool spent[kScancodes] = {};        // held through spendHeldKeys: reads as up until released
     double pressedAt[kScancodes] = {};  // clock when keyPressed took the latch: the repeat counts from there
-    int spentPadControls = 0;        // game pad buttons and directions held through spendHeldKeys (padControls), until released
+    int spentPadControls = 0;  // game pad buttons and directions held through spendHeldKeys (padControls), until released
     // A keystroke: a code page 437 character, or 0x100 | code for an extended key.
     std::uint16_t ring[kKeyRingSlots] = {};
     int head = 0;                 // next keystroke to take

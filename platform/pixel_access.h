@@ -24,8 +24,8 @@ static_assert((kMaxPages & (kMaxPages - 1)) == 0, "setPages masks a page number 
 
 // Which page drawing goes to and which one the window shows.
 struct PageSelection {
-    Colour* work = nullptr;        // work page pixels; a detached scratch page without a screen
-    int pages = 0;                 // pages of the open screen; 0 before openScreen
+    Colour* work = nullptr;  // work page pixels; a detached scratch page without a screen
+    int pages = 0;           // pages of the open screen; 0 before openScreen
     int visiblePage = 0;
     Colour* page[kMaxPages] = {};  // pixels of each page
 };
@@ -43,10 +43,10 @@ enum class Lane { GetPixel, SetPixel, Drawing, Count };
 struct RefreshPacing {
     int budget[static_cast<int>(Lane::Count)] = {kCallsPerClockRead, kCallsPerClockRead,
                                                  kCallsPerClockRead};  // calls left before a clock read
-    double lastRefresh = -1.0;  // backend::now() at the last refresh; < 0: never
-    long long refreshes = 0;    // how many refreshes so far (for tests)
-    bool drawn = true;          // some drawing call ran since the backend last took the mark
-    int shownPage = -1;         // the visible page when the backend last took the mark
+    double lastRefresh = -1.0;                                         // backend::now() at the last refresh; < 0: never
+    long long refreshes = 0;                                           // how many refreshes so far (for tests)
+    bool drawn = true;   // some drawing call ran since the backend last took the mark
+    int shownPage = -1;  // the visible page when the backend last took the mark
 };
 
 // Defined in refresh.cpp.

@@ -36,9 +36,9 @@ constexpr int kTextColumns = 100;
 // A rectangle of 32-bit pixels, row-major, top-left first. Owned by whoever
 // called createImage until destroyImage.
 struct Image {
-    int width = 0;                   // pixels per row
-    int height = 0;                  // rows
-    std::vector<Colour> pixels;      // width * height colours
+    int width = 0;               // pixels per row
+    int height = 0;              // rows
+    std::vector<Colour> pixels;  // width * height colours
 };
 
 enum class DrawMode {
@@ -54,8 +54,8 @@ enum class FileMode {
 };
 
 struct JoystickState {
-    int buttons = -1;   // bit mask, bit 0 the first button; -1 when no joystick
-    double x = -1000;   // axis in -1..1; -1000 when no joystick
+    int buttons = -1;  // bit mask, bit 0 the first button; -1 when no joystick
+    double x = -1000;  // axis in -1..1; -1000 when no joystick
     double y = -1000;
 };
 

@@ -59,8 +59,7 @@ static void takeBudgets() {
 void refreshIfDue(double now) {
     takeBudgets();
     // A clock that went backwards (headless reset) counts as due.
-    if (pacing.lastRefresh >= 0.0 && now >= pacing.lastRefresh && now - pacing.lastRefresh <= kRefreshInterval)
-        return;
+    if (pacing.lastRefresh >= 0.0 && now >= pacing.lastRefresh && now - pacing.lastRefresh <= kRefreshInterval) return;
     pacing.lastRefresh = now;
     ++pacing.refreshes;
     backend::refresh();

@@ -17,18 +17,18 @@ namespace core {
 constexpr int kPagePixels = kScreenWidth * kScreenHeight;
 
 struct TextGrid {
-    int cellHeight = 8;           // 8 (openScreen) or 16 (mode 19)
-    int rows = 75;                // 600 / cellHeight, whole cells only
-    int row = 1;                  // cursor, from 1; may stand one past the last row
-    int column = 1;               // from 1; may stand one past the last column
+    int cellHeight = 8;  // 8 (openScreen) or 16 (mode 19)
+    int rows = 75;       // 600 / cellHeight, whole cells only
+    int row = 1;         // cursor, from 1; may stand one past the last row
+    int column = 1;      // from 1; may stand one past the last column
     Colour foreground = kWhite;
     Colour background = 0xFF000000u;
 };
 
 // Everything about the screen but the page selection (pixel_access.h).
 struct Screen {
-    bool opened = false;          // openScreen / openScreenMode has run
-    std::vector<Colour> store;    // pages * kPagePixels colours
+    bool opened = false;        // openScreen / openScreenMode has run
+    std::vector<Colour> store;  // pages * kPagePixels colours
     TextGrid text;
 };
 

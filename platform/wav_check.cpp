@@ -43,7 +43,7 @@ bool makeWavSizesHonest(std::string& bytes) {
         }
         if (bytes.compare(at, 4, "fmt ") == 0) format = true;
         if (bytes.compare(at, 4, "data") == 0) data = format;  // data before its format is no sound
-        at += kChunkHeader + size + (size & 1);  // chunks are padded to even sizes
+        at += kChunkHeader + size + (size & 1);                // chunks are padded to even sizes
     }
     return format && data;
 }

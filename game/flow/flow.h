@@ -22,13 +22,13 @@ constexpr double kFramePeriod = 0.02;  // seconds between frame steps, at least
 
 // What the command line chooses for one run (game/command_line.cpp).
 struct RunOptions {
-    int fullScreen = -1;    // 0 window, 1 full screen for this run only; -1 as the settings say
-    bool frameLog = false;  // print the diagnostic frame log (setFrameLog)
+    int fullScreen = -1;       // 0 window, 1 full screen for this run only; -1 as the settings say
+    bool frameLog = false;     // print the diagnostic frame log (setFrameLog)
     std::string recordName{};  // --record NAME (code page 437): live games are recorded into "Data\NAME.dat"; "" for none
     std::string levelName{};  // --level (code page 437): play only "Data/<name>.dat", as the editor's F5 asks; "" for the whole game
-    std::string setFile{};    // --set FILE, or FILE alone: a level set to play, a path of the host; "" for none
-    std::string setName{};    // that set once brought into Data (takeSetFile), "" for the shipped labyrinths
-    std::string language{};   // --language CODE: the language of the texts, kept for later runs; "" as kept before
+    std::string setFile{};   // --set FILE, or FILE alone: a level set to play, a path of the host; "" for none
+    std::string setName{};   // that set once brought into Data (takeSetFile), "" for the shipped labyrinths
+    std::string language{};  // --language CODE: the language of the texts, kept for later runs; "" as kept before
 };
 
 // The set given on the command line (RunOptions::setFile) brought into the

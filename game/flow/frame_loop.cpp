@@ -19,8 +19,8 @@
 // The window's close button ends the program from here (quitGame).
 #include "game/flow/flow.h"
 
-#include "common/move_check.h"
 #include "common/level_list.h"
+#include "common/move_check.h"
 #include "common/tile_codes.h"
 #include "game/front/front.h"
 #include "game/front/recording.h"
@@ -38,10 +38,10 @@
 
 namespace {
 
-constexpr int kDeathMarkPauseMs = 1500;  // the death mark shows this long
-constexpr int kDeathClearPauseMs = 1000; // the screen without the wizard
+constexpr int kDeathMarkPauseMs = 1500;   // the death mark shows this long
+constexpr int kDeathClearPauseMs = 1000;  // the screen without the wizard
 constexpr int kDrowningPauseMs = 2000;
-constexpr int kLastDemoStep = 999;       // a demonstration plays moves 1..999
+constexpr int kLastDemoStep = 999;  // a demonstration plays moves 1..999
 
 // Is any creature of the table on this screen and at rest?
 bool anyRestingOnScreen(const CreatureTable& table, int count, bool horizontalOnly) {

@@ -32,8 +32,8 @@ CommandLineResult takeSetFile(RunOptions& options) {
     if (options.setFile.empty()) return result;
     std::string refusal;
     if (importLevelSet(options.setFile, options.setName, refusal) == SetImport::Refused) {
-        result = CommandLineResult{false, 1, "", std::string(kProgramName) + ": " + options.setFile + ": " +
-                                                     textForTerminal(refusal) + "\n"};
+        result = CommandLineResult{
+            false, 1, "", std::string(kProgramName) + ": " + options.setFile + ": " + textForTerminal(refusal) + "\n"};
     }
     return result;
 }

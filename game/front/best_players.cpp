@@ -13,8 +13,8 @@
 namespace {
 constexpr int kFile = 1;
 constexpr const char* kResetName = "Talvin";
-constexpr int kResetTop = 10000;   // score of entry 1 after a reset
-constexpr int kResetStep = 1000;   // each entry below holds this much less
+constexpr int kResetTop = 10000;  // score of entry 1 after a reset
+constexpr int kResetStep = 1000;  // each entry below holds this much less
 }  // namespace
 
 int bestPlayerPlace(int score) {

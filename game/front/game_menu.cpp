@@ -24,9 +24,9 @@
 namespace {
 
 constexpr int kPassPauseMs = 3;
-constexpr int kMovePauseMs = 50;     // after a move of the frame or a switch
-constexpr int kBandTop = 289;        // the neutral band of the pointer: above
-constexpr int kBandBottom = 320;     // it the frame goes up, below it down
+constexpr int kMovePauseMs = 50;  // after a move of the frame or a switch
+constexpr int kBandTop = 289;     // the neutral band of the pointer: above
+constexpr int kBandBottom = 320;  // it the frame goes up, below it down
 
 void recentrePointer() { setMouse(kPointerCentreX, kPointerCentreY, false); }
 
@@ -107,6 +107,7 @@ void moveFrame(int by) {
 
 }  // namespace
 
+// clang-format off
 const MenuLine kMenu[kMenuLines + 1] = {
     {},
     {trMark("Spielstand abspeichern"), nullptr, nullptr, nullptr, {290, 164, 480, 178}, chooseSave},
@@ -117,6 +118,7 @@ const MenuLine kMenu[kMenuLines + 1] = {
     {nullptr, &RunState::joystickOn, trMark("Joystick EIN"), trMark("Joystick AUS"), {290, 244, 400, 258}, switchSetting},
     {nullptr, &RunState::fullScreen, trMark("Vollbild EIN"), trMark("Vollbild AUS"), {290, 260, 400, 274}, switchFullScreen},
 };
+// clang-format on
 
 bool gameMenu() {
     setTextColour(kWhite);

@@ -35,8 +35,8 @@ constexpr int kPassPauseMs = 20;
 constexpr int kKeyColumn = 22;
 constexpr int kWhatColumn = 42;
 constexpr int kFirstLineRow = 22;
-constexpr int kLineStep = 2;     // a blank row between two lines
-constexpr int kSectionGap = 4;   // rows from the play keys' last line to the title's heading
+constexpr int kLineStep = 2;    // a blank row between two lines
+constexpr int kSectionGap = 4;  // rows from the play keys' last line to the title's heading
 constexpr const char* kTitleHeading = trMark("Im Titelbild:");
 // The heading and the closing line, centred over the black area.
 constexpr int kHeadingRow = 18, kHeadingColumn = 45;

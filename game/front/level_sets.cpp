@@ -47,9 +47,8 @@ SetListEntry shippedLabyrinths() {
     const std::vector<DataFileEntry> files = listDataFiles(kLevelExtension);
     std::string changed;
     for (int n = 1; n <= kLevelCount; ++n) {
-        const auto file = std::find_if(files.begin(), files.end(), [n](const DataFileEntry& f) {
-            return f.name == kLevelNames[n - 1];
-        });
+        const auto file = std::find_if(files.begin(), files.end(),
+                                       [n](const DataFileEntry& f) { return f.name == kLevelNames[n - 1]; });
         if (file != files.end() && file->shipped) continue;
         changed += (changed.empty() ? "" : ", ") + std::to_string(n);
     }

@@ -11,12 +11,12 @@
 
 // One line of the list of sets.
 struct SetListEntry {
-    std::string name;      // "" for the shipped labyrinths, else the file's name in Data without ".zset"
-    std::string title;     // the set's title (code page 437); the file's name when it has none
-    std::string author;    // its author
-    bool proven = false;   // every labyrinth carries a way to its door
-    std::string refusal;   // why the file cannot be played (code page 437); "" when it can
-    std::string note;      // what the list says of it besides (code page 437): the shipped labyrinths the player changed
+    std::string name;     // "" for the shipped labyrinths, else the file's name in Data without ".zset"
+    std::string title;    // the set's title (code page 437); the file's name when it has none
+    std::string author;   // its author
+    bool proven = false;  // every labyrinth carries a way to its door
+    std::string refusal;  // why the file cannot be played (code page 437); "" when it can
+    std::string note;     // what the list says of it besides (code page 437): the shipped labyrinths the player changed
 };
 
 // The shipped labyrinths, then every set file in Data but the shipped one's,

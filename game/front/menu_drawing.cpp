@@ -15,8 +15,8 @@ namespace {
 
 // The box in view cells: old masonry around 9 x 7 black cells, x 160..599,
 // y 80..439.
-constexpr int kBoxLeft = 5, kBoxRight = 15;   // cell columns
-constexpr int kBoxTop = 3, kBoxBottom = 11;   // cell rows
+constexpr int kBoxLeft = 5, kBoxRight = 15;  // cell columns
+constexpr int kBoxTop = 3, kBoxBottom = 11;  // cell rows
 constexpr int kHeadingRow = 18, kHeadingColumn = 44;
 constexpr int kFirstLineRow = 22, kLineColumn = 38;
 constexpr int kDrawPauseMs = 60;
@@ -35,8 +35,7 @@ void drawMenu() {
     for (int i = kBoxLeft; i <= kBoxRight; ++i) {
         for (int j = kBoxTop; j <= kBoxBottom; ++j) {
             const bool wall = i == kBoxLeft || i == kBoxRight || j == kBoxTop || j == kBoxBottom;
-            drawImage((i - 1) * kCell, (j - 1) * kCell, image(wall ? Img::altmauer : Img::Schwarz),
-                      DrawMode::Opaque);
+            drawImage((i - 1) * kCell, (j - 1) * kCell, image(wall ? Img::altmauer : Img::Schwarz), DrawMode::Opaque);
         }
     }
     setTextPos(kHeadingRow, kHeadingColumn);

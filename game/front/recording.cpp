@@ -57,8 +57,7 @@ void startRecording() {
 }
 
 CommandWitness witnessWizard() {
-    return {{world.playerX, world.playerY, world.viewX, world.viewY, world.heldItem},
-            cellAt(world.playerX, world.playerY)};
+    return {{world.playerX, world.playerY, world.viewX, world.viewY, world.heldItem}, cellAt(world.playerX, world.playerY)};
 }
 
 void recordCommand(Command command, const CommandWitness& before) {

@@ -48,8 +48,7 @@ struct SavedGame {
 };
 
 // The last line of the file, in order.
-constexpr int SavedGame::*kLastLine[] = {&SavedGame::score, &SavedGame::heldItem, &SavedGame::energy,
-                                         &SavedGame::level};
+constexpr int SavedGame::*kLastLine[] = {&SavedGame::score, &SavedGame::heldItem, &SavedGame::energy, &SavedGame::level};
 constexpr int kLastLineValues = static_cast<int>(std::size(kLastLine));
 
 // The game fields of a damaged file brought into the ranges play uses. An
@@ -132,7 +131,10 @@ bool loadGame(const std::string& path, std::string* refusal) {
             const bool there = checkFileName(game->setName) == NameCheck::Valid &&
                                (openFile(levelSetPath(game->setName), FileMode::Input, kFile), closeFile(kFile));
             const std::string name = game->setName.substr(0, kMaxSetText);
-            *refusal = there ? trFormat("Sammlung besch\x84" "digt: {0}", {name}) : trFormat("Sammlung fehlt: {0}", {name});
+            *refusal = there ? trFormat("Sammlung besch\x84"
+                                        "digt: {0}",
+                                        {name})
+                             : trFormat("Sammlung fehlt: {0}", {name});
         }
         return false;
     }

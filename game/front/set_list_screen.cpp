@@ -42,14 +42,16 @@ constexpr int kFirstEntryRow = 18;
 constexpr int kEntryRows = 14;  // lines shown at once, two text rows apart
 constexpr int kPointerColumn = 12, kMarkColumn = 14, kTitleColumn = 16, kAuthorColumn = 52;
 constexpr std::size_t kTitleWidth = 34, kAuthorWidth = 37;
-constexpr int kDetailRow = 48;     // what is wrong with the chosen file, or its note, two rows
+constexpr int kDetailRow = 48;  // what is wrong with the chosen file, or its note, two rows
 constexpr int kDetailColumn = 12;
 constexpr std::size_t kDetailWidth = 78;
 constexpr int kKeysRow = 54, kMarkNoteRow = 56;
-constexpr const char* kKeys = trMark("Pfeile: w\x84hlen   Enter: spielen   Esc: zur\x81" "ck");
+constexpr const char* kKeys = trMark("Pfeile: w\x84hlen   Enter: spielen   Esc: zur\x81"
+                                     "ck");
 constexpr const char* kMarkNote = trMark("\xFB = jedes Labyrinth als schaffbar bewiesen");
 constexpr const char* kProvenMark = "\xFB";
-constexpr const char* kDamaged = trMark("besch\x84" "digt");
+constexpr const char* kDamaged = trMark("besch\x84"
+                                        "digt");
 
 constexpr Colour kTextColour = kWhite;
 constexpr Colour kChosenColour = 0xFFFFFF00u;
@@ -71,7 +73,9 @@ public:
     ~KeptBlock() { destroyImage(image_); }
     KeptBlock(const KeptBlock&) = delete;
     KeptBlock& operator=(const KeptBlock&) = delete;
-    void putBack() const { drawImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, image_, DrawMode::Opaque); }
+    void putBack() const {
+        drawImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, image_, DrawMode::Opaque);
+    }
 
 private:
     Image* image_ = createImage(1, 1);

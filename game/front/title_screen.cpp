@@ -45,7 +45,7 @@ namespace {
 constexpr double kCreditsSeconds = 10.0;        // credits before, best players after
 constexpr double kDemonstrationSeconds = 20.0;  // then a demonstration starts
 constexpr int kPassPauseMs = 120;
-constexpr int kFirstButtonOnly = 1;             // joystick: the first button alone
+constexpr int kFirstButtonOnly = 1;  // joystick: the first button alone
 
 // The text colour, as a signed value: lowered by 10 each pass from
 // kColourTop; once below kColourBottom it starts again at the top.
@@ -65,7 +65,8 @@ constexpr TitleText kMaker[] = {
     {42, trMark("          von              ")},
 };
 constexpr TitleText kPrompt[] = {
-    {52, trMark("  Dr\x81" "cke Leertaste um das ")},
+    {52, trMark("  Dr\x81"
+                "cke Leertaste um das ")},
     {54, trMark("    Spiel zu Starten.      ")},
 };
 // A set of the player's names itself there instead: its title and its
@@ -79,9 +80,9 @@ constexpr int kSignatureX = 390, kSignatureY = 345;  // zk, 100 x 40
 // The best players: a heading, then entry i on row 39 + 2i, each line with
 // blanks before and above it that wipe the credits.
 constexpr TitleText kTableHeading = {39, trMark("    DIE BESTEN SPIELER     ")};
-constexpr int kTableScoreColumn = 64;  // the scores of the table
-constexpr const char* kNameBlank = "                            ";   // 28 blanks
-constexpr const char* kGapBlank = "                             ";   // 29 blanks
+constexpr int kTableScoreColumn = 64;                               // the scores of the table
+constexpr const char* kNameBlank = "                            ";  // 28 blanks
+constexpr const char* kGapBlank = "                             ";  // 29 blanks
 
 std::int32_t nextColour(std::int32_t colour) {
     colour -= kColourStep;
@@ -142,7 +143,9 @@ bool startButtonPressed() {
 }
 
 // Esc, or the game pad's Start while the joystick is on.
-bool menuKeyHeld() { return gameKeyHeld(kOnTitle, GameCommand::Menu) || (world.joystickOn == 1 && readGamePad().start); }
+bool menuKeyHeld() {
+    return gameKeyHeld(kOnTitle, GameCommand::Menu) || (world.joystickOn == 1 && readGamePad().start);
+}
 
 }  // namespace
 
@@ -203,7 +206,7 @@ bool titleScreen() {
     // Presses made before the title showed are forgotten (a key still held
     // is still seen as held).
     for (const GameCommand command : {GameCommand::ResetTable, GameCommand::NextLabyrinth, GameCommand::ChooseSet,
-                                       GameCommand::SwitchLanguage, GameCommand::Start}) {
+                                      GameCommand::SwitchLanguage, GameCommand::Start}) {
         gameKeyPressed(kOnTitle, command);
     }
     TitleState state;

@@ -8,8 +8,8 @@
 #include "game/rules/contacts.h"
 #include "game/rules/creature_glide.h"
 #include "game/rules/kill_table.h"
-#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/tile_images.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
@@ -28,9 +28,9 @@ struct SplinterCourse {
     int dy;  // row change per frame
 };
 constexpr SplinterCourse kSplinterCourses[kSplinters + 1] = {
-    {0, 0},                                     // entry 0 unused
-    {0, -1}, {+1, -1}, {+1, 0}, {+1, +1},       // up, up right, right, down right
-    {0, +1}, {-1, +1}, {-1, 0}, {-1, -1},       // down, down left, left, up left
+    {0, 0},                                // entry 0 unused
+    {0, -1}, {+1, -1}, {+1, 0}, {+1, +1},  // up, up right, right, down right
+    {0, +1}, {-1, +1}, {-1, 0}, {-1, -1},  // down, down left, left, up left
 };
 
 bool axisAllows(int cell, int delta, int cells) {

@@ -3,11 +3,11 @@
 // per frame (20 frames per cell). They never move vertically.
 //
 // Writes: World::cleaners (x, offsetX).
+#include "common/tile_codes.h"
 #include "game/rules/creature_chase.h"
 #include "game/rules/creature_glide.h"
 #include "game/rules/creatures.h"
 #include "game/world/scene.h"
-#include "common/tile_codes.h"
 
 namespace {
 
@@ -16,9 +16,7 @@ constexpr GlideRule kCleanerGlide{2, true, drawCleaners};
 // A cleaning man may walk onto (x, y) when it can be entered and the cell
 // beneath carries him: a code above 50, so a plain barrier (50) does not.
 // Cells outside the map read as solid wall and carry.
-bool canWalkOnto(int x, int y) {
-    return isEnterable(cellAt(x, y)) && cellAt(x, y + 1) > tile::Barrier;
-}
+bool canWalkOnto(int x, int y) { return isEnterable(cellAt(x, y)) && cellAt(x, y + 1) > tile::Barrier; }
 
 }  // namespace
 

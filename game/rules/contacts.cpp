@@ -8,8 +8,8 @@
 #include "common/run_end.h"
 #include "common/tile_codes.h"
 #include "game/rules/creature_glide.h"
-#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 

@@ -11,8 +11,8 @@
 #include "game/rules/creature_glide.h"
 #include "game/rules/kill_table.h"
 #include "game/rules/map_edit.h"
-#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 

@@ -10,8 +10,8 @@
 #include "common/move_check.h"
 #include "common/tile_codes.h"
 #include "game/rules/map_edit.h"
-#include "game/world/sound_catalogue.h"
 #include "game/world/scene.h"
+#include "game/world/sound_catalogue.h"
 #include "game/world/world.h"
 
 namespace {

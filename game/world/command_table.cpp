@@ -33,8 +33,12 @@ constexpr GameKey kGameKeys[] = {
     {kOnTitle, Enter, Cmd::Start, trMark("Leertaste, Enter"), trMark("Spiel starten")},
     {kOnTitle, Space, Cmd::Start, nullptr, nullptr},
     {kOnTitle, 0, Cmd::Pointer, trMark("linke Maustaste"), trMark("Spiel starten")},
-    {kOnTitle, L, Cmd::NextLabyrinth, "L", trMark("n\x84" "chstes Labyrinth")},
-    {kOnTitle, H, Cmd::ResetTable, "H", trMark("Bestenliste zur\x81" "cksetzen")},
+    {kOnTitle, L, Cmd::NextLabyrinth, "L",
+     trMark("n\x84"
+            "chstes Labyrinth")},
+    {kOnTitle, H, Cmd::ResetTable, "H",
+     trMark("Bestenliste zur\x81"
+            "cksetzen")},
     {kOnTitle, F2, Cmd::ChooseSet, "F2", trMark("Sammlung w\x84hlen")},
     {kOnTitle, F3, Cmd::SwitchLanguage, "F3", trMark("Sprache wechseln")},
 };

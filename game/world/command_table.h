@@ -20,21 +20,21 @@ enum KeyPlace : unsigned char {
 
 // What a row does: the operation its key runs where it acts.
 enum class GameCommand : unsigned char {
-    Up = 1,         // moveUp (live input)
-    Right = 2,      // moveRight
-    Down = 3,       // moveDown
-    Left = 4,       // moveLeft
-    Action = 5,     // actionCommand
-    Menu,           // the in-game menu (play: asked for through World::menuRequested)
-    FullEnergy,     // energy back to full, the cheat (live input)
-    KeyHelp,        // the key help panel (showKeyHelp)
-    Start,          // start a game from the title screen
-    NextLabyrinth,  // the title shows the next labyrinth, the game starts in it
-    ResetTable,     // the title resets the best players and switches the joystick off
-    ChooseSet,      // the title's list of level sets
-    SwitchLanguage, // the title switches to the next language
-    Pointer,        // the mouse: live input's pointer step, the title's start button
-    Sticks,         // joystick and game pad: live input's stick step, the title's start button
+    Up = 1,          // moveUp (live input)
+    Right = 2,       // moveRight
+    Down = 3,        // moveDown
+    Left = 4,        // moveLeft
+    Action = 5,      // actionCommand
+    Menu,            // the in-game menu (play: asked for through World::menuRequested)
+    FullEnergy,      // energy back to full, the cheat (live input)
+    KeyHelp,         // the key help panel (showKeyHelp)
+    Start,           // start a game from the title screen
+    NextLabyrinth,   // the title shows the next labyrinth, the game starts in it
+    ResetTable,      // the title resets the best players and switches the joystick off
+    ChooseSet,       // the title's list of level sets
+    SwitchLanguage,  // the title switches to the next language
+    Pointer,         // the mouse: live input's pointer step, the title's start button
+    Sticks,          // joystick and game pad: live input's stick step, the title's start button
 };
 
 // The wizard's command of a row, as live input issues it and a recording
@@ -51,8 +51,8 @@ struct GameKey {
     int places;           // KeyPlace bits: where the key acts; its help shows it there
     int scancode;         // PC set-1 scancode; 0 for the mouse and the sticks
     GameCommand command;  // what it does
-    const char* label;    // the key as the help names it, code page 437 (shown through tr); nullptr: the row above names it with its own
-    const char* help;     // what it does, German, code page 437 (shown through tr), at most two lines split by "\n"; nullptr with label
+    const char* label;  // the key as the help names it, code page 437 (shown through tr); nullptr: the row above names it with its own
+    const char* help;  // what it does, German, code page 437 (shown through tr), at most two lines split by "\n"; nullptr with label
 };
 
 // The rows in the order live input tests them: of the keys held together

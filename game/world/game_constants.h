@@ -4,7 +4,7 @@
 // grid's width the platform's (kTextColumns, platform/platform.h).
 #pragma once
 
-constexpr int kFullEnergy = 99;       // energy of a new game and of the E key; a saved game's upper bound
+constexpr int kFullEnergy = 99;  // energy of a new game and of the E key; a saved game's upper bound
 
 // The pointer is kept hidden at the screen's centre; live input and the menu
 // measure its pushes from there.
@@ -12,8 +12,8 @@ constexpr int kPointerCentreX = 400;  // pixels
 constexpr int kPointerCentreY = 300;  // pixels
 
 // The status line on the background page.
-constexpr int kStatusRow = 72;        // its text row
-constexpr int kEnergyColumn = 10;     // the energy value's column ("##") on it
-constexpr int kScoreColumn = 50;      // the score's column ("#######") on it
+constexpr int kStatusRow = 72;     // its text row
+constexpr int kEnergyColumn = 10;  // the energy value's column ("##") on it
+constexpr int kScoreColumn = 50;   // the score's column ("#######") on it
 constexpr const char* kEnergyPicture = "##";
 constexpr const char* kScorePicture = "#######";

@@ -37,7 +37,6 @@ void showHeldItem() {
 
 void paintOpenedCell() {
     setPages(kBackgroundPage, kVisiblePage);
-    drawImage((world.openedCellX - 1) * kCell, (world.openedCellY - 1) * kCell, image(Img::Schwarz),
-              DrawMode::Opaque);
+    drawImage((world.openedCellX - 1) * kCell, (world.openedCellY - 1) * kCell, image(Img::Schwarz), DrawMode::Opaque);
     setPages(kVisiblePage, kVisiblePage);
 }

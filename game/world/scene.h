@@ -13,8 +13,8 @@
 
 constexpr int kVisiblePage = 0;
 constexpr int kBackgroundPage = 1;
-constexpr int kGamePages = 2;        // the game opens pages 0 and 1
-constexpr int kHeldItemX = 760;       // top-left of the held-item slot
+constexpr int kGamePages = 2;    // the game opens pages 0 and 1
+constexpr int kHeldItemX = 760;  // top-left of the held-item slot
 constexpr int kHeldItemY = 560;
 constexpr int kDissolvePixels = 1000000;
 

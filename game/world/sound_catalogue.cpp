@@ -8,8 +8,8 @@ namespace {
 
 // Paths in the order of Snd.
 constexpr const char* kSoundPaths[kSoundCount] = {
-    "wave\\plop.wav",  "wave\\titelm.wav", "wave\\tok.wav",     "wave\\wszt.wav",  "wave\\abzie.wav",
-    "wave\\dazu.wav",  "wave\\Sterb.wav",  "wave\\schnitt.wav", "wave\\zisch.wav",
+    "wave\\plop.wav", "wave\\titelm.wav", "wave\\tok.wav",     "wave\\wszt.wav",  "wave\\abzie.wav",
+    "wave\\dazu.wav", "wave\\Sterb.wav",  "wave\\schnitt.wav", "wave\\zisch.wav",
 };
 
 }  // namespace

@@ -115,8 +115,10 @@ void drawCleaners() {
     forEachOnScreen(&World::cleaners, &World::cleanerCount, [](const Creature& c) {
         const CreaturePictures& look = kCleanerPictures;
         Picture picture;
-        if (c.x > world.playerX) picture = phaseA() ? look.phaseA : look.phaseB;
-        else picture = phaseA() ? look.rightA : look.rightB;
+        if (c.x > world.playerX)
+            picture = phaseA() ? look.phaseA : look.phaseB;
+        else
+            picture = phaseA() ? look.rightA : look.rightB;
         const Pixel p = spritePixel(c.x, c.y, c.offsetX, 0);
         drawImage(p.x, p.y, image(gameImage(picture)), DrawMode::Xor);
     });
@@ -124,7 +126,6 @@ void drawCleaners() {
 
 void drawSplinters() {
     for (int k = 1; k <= kSplinters; ++k) {
-        drawImage((world.splinterX[k] - 1) * kCell, (world.splinterY[k] - 1) * kCell, image(Img::Splitter),
-                  DrawMode::Xor);
+        drawImage((world.splinterX[k] - 1) * kCell, (world.splinterY[k] - 1) * kCell, image(Img::Splitter), DrawMode::Xor);
     }
 }

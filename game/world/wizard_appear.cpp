@@ -8,8 +8,8 @@
 namespace {
 
 struct ArrivalFrame {
-    Img img;     // the growing image, anchored at the cell's top-left corner
-    int pauseMs; // shown for this long
+    Img img;      // the growing image, anchored at the cell's top-left corner
+    int pauseMs;  // shown for this long
 };
 
 constexpr ArrivalFrame kArrival[] = {

@@ -13,9 +13,7 @@ int cellAt(int x, int y) {
 
 bool isEnterable(int code) { return isEnterableCode(code); }
 
-Pixel cellPixel(int x, int y) {
-    return {(x - world.viewX - 1) * kCell, (y - world.viewY - 1) * kCell};
-}
+Pixel cellPixel(int x, int y) { return {(x - world.viewX - 1) * kCell, (y - world.viewY - 1) * kCell}; }
 
 Pixel spritePixel(int x, int y, int ox, int oy) {
     return {(x - world.viewX) * kCell + ox - kCell, (y - world.viewY) * kCell + oy - kCell};

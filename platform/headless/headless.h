@@ -29,9 +29,9 @@ struct ProgramEnded {
 void reset();
 
 // ---- Virtual clock ----
-double clock();                       // current virtual time in seconds
-void advance(double seconds);         // moves the clock on, delivering due events
-void setTimerStep(double seconds);    // advance per timerSeconds call (default 1e-5)
+double clock();                     // current virtual time in seconds
+void advance(double seconds);       // moves the clock on, delivering due events
+void setTimerStep(double seconds);  // advance per timerSeconds call (default 1e-5)
 
 // ---- Scripted input, delivered at virtual time `at` (seconds) ----
 // A letter key also bears its label (a..z) in the keyboard layout, which
@@ -43,7 +43,7 @@ void typeText(const std::string& cp437, double at);  // characters for the key b
 // Text as a host's keyboard types it, in UTF-8: through the core's
 // conversion to code page 437, which keeps printable characters only.
 void typeHostText(const std::string& utf8, double at);
-void extendedKey(int code, double at);               // e.g. 107, the close request
+void extendedKey(int code, double at);  // e.g. 107, the close request
 void closeRequest(double at);
 // Mouse: position in screen pixels and the buttons held (kMouseLeft, ...);
 // (-1,-1,-1) = unavailable. A button that goes down is latched by the core as
@@ -73,18 +73,18 @@ void setWatcher(std::function<void()> watcher);
 int workPage();
 int visiblePage();
 int pageCount();
-const Colour* pagePixels(int page);              // 800 x 600, row-major; nullptr if no such page
+const Colour* pagePixels(int page);  // 800 x 600, row-major; nullptr if no such page
 Colour pixel(int page, int x, int y);
-int textCellHeight();                            // 8 or 16; 0 before a screen is opened
-bool fullScreen();                               // as the screen was last opened
-std::string windowTitle();                       // as last named (nameWindow); "" before
-const Image* windowIcon();                       // a copy of the last icon named; nullptr for none
-std::vector<std::string> soundsPlayed();         // paths given to playSound, in order
+int textCellHeight();                     // 8 or 16; 0 before a screen is opened
+bool fullScreen();                        // as the screen was last opened
+std::string windowTitle();                // as last named (nameWindow); "" before
+const Image* windowIcon();                // a copy of the last icon named; nullptr for none
+std::vector<std::string> soundsPlayed();  // paths given to playSound, in order
 // The paths whose file was read as a playable WAV (each once: the backend
 // keeps a sound it was handed), in order.
 std::vector<std::string> soundsLoaded();
 void clearSounds();
-std::vector<std::string> programsRun();          // runProgram calls, each "name arg1 arg2 ..."; none is started
+std::vector<std::string> programsRun();  // runProgram calls, each "name arg1 arg2 ..."; none is started
 // What runProgram does besides recording the call: the runner is called with
 // the name and the arguments and its result is the exit code runProgram
 // returns (a test may run the other program itself, say in a child process).
@@ -97,8 +97,8 @@ MouseState lastSetMouse(bool* visible = nullptr);  // last setMouse call
 // One printText call (printPicture, printInteger and inputLine print through
 // it), as the grid took it.
 struct PrintedText {
-    int page;          // the work page it went to
-    int row;           // where it began on the text grid (from 1)
+    int page;  // the work page it went to
+    int row;   // where it began on the text grid (from 1)
     int column;
     int cellHeight;    // 8 (openScreen) or 16 (the editor's mode 19)
     std::string text;  // code page 437, as given, blanks included
@@ -116,7 +116,7 @@ struct PictureDrawn {
 void keepPrintedTexts(bool keep);
 const std::vector<PrintedText>& printedTexts();    // in the order printed
 const std::vector<PictureDrawn>& picturesDrawn();  // in the order drawn
-void clearPrintedTexts();                   // forgets both
+void clearPrintedTexts();                          // forgets both
 // How often the shared code has let the backend handle events since reset();
 // at most once per sixtieth of a second of virtual time.
 long long refreshCount();

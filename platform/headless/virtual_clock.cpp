@@ -23,7 +23,7 @@ namespace headless {
 State state;
 
 Nanoseconds toNanoseconds(double seconds) {
-    constexpr double kLimit = 4e18;  // about 127 years
+    constexpr double kLimit = 4e18;                                      // about 127 years
     if (!(seconds > -kLimit)) return static_cast<Nanoseconds>(-kLimit);  // NaN too
     if (seconds * 1e9 > kLimit) return static_cast<Nanoseconds>(kLimit);
     return std::llround(seconds * 1e9);
@@ -59,24 +59,12 @@ void deliver(const ScriptEvent& event) {
         case ScriptEvent::Kind::Text:
             for (unsigned char c : event.text) core::typedChar(c);
             break;
-        case ScriptEvent::Kind::HostText:
-            core::typedText(event.text);
-            break;
-        case ScriptEvent::Kind::Extended:
-            core::extendedKey(static_cast<unsigned char>(event.code));
-            break;
-        case ScriptEvent::Kind::Mouse:
-            deliverMouse(event);
-            break;
-        case ScriptEvent::Kind::Joystick:
-            state.joystick = event.joystick;
-            break;
-        case ScriptEvent::Kind::DetachJoystick:
-            state.joystick = JoystickState{};
-            break;
-        case ScriptEvent::Kind::GamePad:
-            state.gamePad = event.gamePad;
-            break;
+        case ScriptEvent::Kind::HostText: core::typedText(event.text); break;
+        case ScriptEvent::Kind::Extended: core::extendedKey(static_cast<unsigned char>(event.code)); break;
+        case ScriptEvent::Kind::Mouse: deliverMouse(event); break;
+        case ScriptEvent::Kind::Joystick: state.joystick = event.joystick; break;
+        case ScriptEvent::Kind::DetachJoystick: state.joystick = JoystickState{}; break;
+        case ScriptEvent::Kind::GamePad: state.gamePad = event.gamePad; break;
         case ScriptEvent::Kind::Focus:
             state.windowActive = event.code != 0;
             // As in a window: keys released elsewhere send no key-up.
@@ -87,9 +75,8 @@ void deliver(const ScriptEvent& event) {
 
 void schedule(ScriptEvent event) {
     // After every event of the same time: same-time events keep their order.
-    auto at = std::upper_bound(state.script.begin() + static_cast<std::ptrdiff_t>(state.nextEvent),
-                               state.script.end(), event.at,
-                               [](Nanoseconds t, const ScriptEvent& e) { return t < e.at; });
+    auto at = std::upper_bound(state.script.begin() + static_cast<std::ptrdiff_t>(state.nextEvent), state.script.end(),
+                               event.at, [](Nanoseconds t, const ScriptEvent& e) { return t < e.at; });
     state.script.insert(at, std::move(event));
 }
 
@@ -223,7 +210,9 @@ void refresh() {
     if (core::presentDue(headless::clock())) ++headless::state.presents;
 }
 
-void sleepFor(int ms) { headless::runClockTo(headless::state.clock + std::max(0, ms) * headless::Nanoseconds{1000000}); }
+void sleepFor(int ms) {
+    headless::runClockTo(headless::state.clock + std::max(0, ms) * headless::Nanoseconds{1000000});
+}
 
 void sleepUntil(double seconds) {
     const headless::Nanoseconds target = headless::toNanoseconds(seconds);

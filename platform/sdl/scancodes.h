@@ -10,8 +10,8 @@
 namespace sdl {
 
 struct KeyMapping {
-    SDL_Scancode sdl;        // physical key (the position on the keyboard)
-    core::KeyMeaning key;    // its set-1 code and what it adds to the key buffer
+    SDL_Scancode sdl;      // physical key (the position on the keyboard)
+    core::KeyMeaning key;  // its set-1 code and what it adds to the key buffer
 };
 
 // Every key of a PC keyboard that has a set-1 code.

@@ -38,9 +38,7 @@ void sleepInSlicesUntil(Clock::time_point deadline) {
 
 namespace backend {
 
-double now() {
-    return std::chrono::duration<double>(Clock::now() - kOrigin).count();
-}
+double now() { return std::chrono::duration<double>(Clock::now() - kOrigin).count(); }
 
 void sleepFor(int ms) {
     if (ms <= 0) return;

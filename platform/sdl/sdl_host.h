@@ -23,22 +23,22 @@ struct LazySubsystem {
 };
 
 struct Host {
-    LazySubsystem video;            // video and events; failed: the program runs on without a window
+    LazySubsystem video;  // video and events; failed: the program runs on without a window
     SDL_Window* window = nullptr;
     // Full screen: the renderer scales the streamed texture to the display.
     // In a window both stay null and the page is copied 1:1 into the
     // window's own surface (see createWindow in sdl_window.cpp).
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr; // 800 x 600 ARGB8888, streamed from the visible page
-    bool direct = false;            // the window shows its own surface, no renderer
+    SDL_Texture* texture = nullptr;  // 800 x 600 ARGB8888, streamed from the visible page
+    bool direct = false;             // the window shows its own surface, no renderer
     SDL_Surface* scaled = nullptr;  // 800 x 600 in the window surface's format, enlarged from there when the window is larger
-    core::PicturePlace place;       // where the picture stands in the window (window pixels), as last shown
-    int fullScreen = -1;            // mode of the open window; -1 before the first
-    bool active = true;             // false from a focus loss or minimising until the window is back
-    std::string title;              // window title (UTF-8) as named; "" for the default
-    int iconWidth = 0;              // size of the named icon; 0 for none
+    core::PicturePlace place;  // where the picture stands in the window (window pixels), as last shown
+    int fullScreen = -1;       // mode of the open window; -1 before the first
+    bool active = true;        // false from a focus loss or minimising until the window is back
+    std::string title;         // window title (UTF-8) as named; "" for the default
+    int iconWidth = 0;         // size of the named icon; 0 for none
     int iconHeight = 0;
-    std::vector<Uint32> iconPixels; // ARGB8888, the key colour made transparent
+    std::vector<Uint32> iconPixels;  // ARGB8888, the key colour made transparent
 };
 
 inline Host host;

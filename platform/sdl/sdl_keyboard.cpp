@@ -21,7 +21,8 @@ namespace sdl {
 void handleKey(const SDL_KeyboardEvent& key) {
     // The letter keys also by their label in the user's layout (the key code).
     const SDL_Keycode sym = key.keysym.sym;
-    if (sym >= SDLK_a && sym <= SDLK_z) core::letterEvent(static_cast<char>('a' + (sym - SDLK_a)), key.state == SDL_PRESSED);
+    if (sym >= SDLK_a && sym <= SDLK_z)
+        core::letterEvent(static_cast<char>('a' + (sym - SDLK_a)), key.state == SDL_PRESSED);
     const KeyMapping* mapping = findKeyMapping(key.keysym.scancode);
     if (!mapping) return;
     core::mappedKeyEvent(mapping->key, key.state == SDL_PRESSED, key.repeat != 0, (key.keysym.mod & KMOD_NUM) != 0);

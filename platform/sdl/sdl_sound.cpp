@@ -59,10 +59,9 @@ bool loadMixer() {
     void* library = dlopen(kMixerLibrary, RTLD_NOW | RTLD_LOCAL);
     if (!library) return false;
     return find(library, "Mix_OpenAudio", mix.openAudio) &&
-           find(library, "Mix_AllocateChannels", mix.allocateChannels) &&
-           find(library, "Mix_LoadWAV_RW", mix.loadWav) && find(library, "Mix_PlayChannel", mix.playChannel) &&
-           find(library, "Mix_HaltChannel", mix.haltChannel) && find(library, "Mix_FreeChunk", mix.freeChunk) &&
-           find(library, "Mix_CloseAudio", mix.closeAudio);
+           find(library, "Mix_AllocateChannels", mix.allocateChannels) && find(library, "Mix_LoadWAV_RW", mix.loadWav) &&
+           find(library, "Mix_PlayChannel", mix.playChannel) && find(library, "Mix_HaltChannel", mix.haltChannel) &&
+           find(library, "Mix_FreeChunk", mix.freeChunk) && find(library, "Mix_CloseAudio", mix.closeAudio);
 }
 
 // The mixer converts every sound to the format it was opened with when the
@@ -73,12 +72,12 @@ bool loadMixer() {
 constexpr int kRate = 22050;
 constexpr int kChannels = 1;
 constexpr int kBufferFrames = 512;  // about 23 ms, as 1024 frames at 44.1 kHz
-constexpr int kSoundChannel = 0;  // the one mixer channel every sound plays on
+constexpr int kSoundChannel = 0;    // the one mixer channel every sound plays on
 
 // Sound state, private to this file; touched from the program's thread only.
 struct Sound {
-    bool open = false;    // the device is open
-    bool failed = false;  // opening failed once; silent from then on
+    bool open = false;                                   // the device is open
+    bool failed = false;                                 // opening failed once; silent from then on
     std::unordered_map<std::string, Mix_Chunk*> chunks;  // decoded sounds by name
 };
 Sound sound;

@@ -62,9 +62,9 @@ const char* windowTitle() { return host.title.empty() ? kDefaultTitle : host.tit
 // Gives the open window the named icon, if there is one.
 void applyIcon() {
     if (!host.window || host.iconPixels.empty()) return;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        host.iconPixels.data(), host.iconWidth, host.iconHeight, 32,
-        host.iconWidth * static_cast<int>(sizeof(Uint32)), SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(host.iconPixels.data(), host.iconWidth, host.iconHeight,
+                                                              32, host.iconWidth * static_cast<int>(sizeof(Uint32)),
+                                                              SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
     SDL_SetWindowIcon(host.window, surface);
     SDL_FreeSurface(surface);
@@ -133,8 +133,8 @@ void withTitleCharacterType(const char* title, SetTitle setTitle) {
 void createWindow(int fullScreen) {
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
     withTitleCharacterType(windowTitle(), [flags] {
-        host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                       kScreenWidth, kScreenHeight, flags);
+        host.window = SDL_CreateWindow(windowTitle(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth,
+                                       kScreenHeight, flags);
     });
     if (!host.window) return;
     applyIcon();
@@ -150,8 +150,8 @@ void createWindow(int fullScreen) {
     if (host.renderer) {
         // The picture is scaled to its place in the window at each present
         // (picture_place.h); the rest is black.
-        host.texture = SDL_CreateTexture(host.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                         SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+        host.texture = SDL_CreateTexture(host.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                         kScreenWidth, kScreenHeight);
     }
     if (!host.texture) {
         destroyWindow();
@@ -236,28 +236,25 @@ void present() {
 
 void handleWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
-    case SDL_WINDOWEVENT_CLOSE:
-        // The close control does not close the window: it arrives as the
-        // extended key 107 and counts as a key press.
-        core::extendedKey(kCloseRequestKey);
-        break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-    case SDL_WINDOWEVENT_MINIMIZED:
-        // Key-up events of keys released elsewhere never reach us.
-        core::releaseAllKeys();
-        host.active = false;
-        break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        host.active = true;
-        break;
-    case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-    case SDL_WINDOWEVENT_RESTORED:
-        core::repaintSoon();
-        if (event.event == SDL_WINDOWEVENT_RESTORED) host.active = true;
-        break;
-    default:
-        break;
+        case SDL_WINDOWEVENT_CLOSE:
+            // The close control does not close the window: it arrives as the
+            // extended key 107 and counts as a key press.
+            core::extendedKey(kCloseRequestKey);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            // Key-up events of keys released elsewhere never reach us.
+            core::releaseAllKeys();
+            host.active = false;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: host.active = true; break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+            core::repaintSoon();
+            if (event.event == SDL_WINDOWEVENT_RESTORED) host.active = true;
+            break;
+        default: break;
     }
 }
 
@@ -301,30 +298,21 @@ bool startOnce(LazySubsystem& subsystem, Uint32 flags) {
 
 void handleEvent(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT:
-        core::extendedKey(kCloseRequestKey);
-        break;
-    case SDL_WINDOWEVENT:
-        handleWindowEvent(event.window);
-        break;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        // Keys reach only a window with the focus, whatever was missed.
-        if (event.type == SDL_KEYDOWN) host.active = true;
-        handleKey(event.key);
-        break;
-    case SDL_TEXTINPUT:
-        handleText(event.text.text);
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        handleButton(event.button);
-        break;
-    case SDL_MOUSEWHEEL:
-        core::mouseWheelEvent(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
-        break;
-    default:
-        break;
+        case SDL_QUIT: core::extendedKey(kCloseRequestKey); break;
+        case SDL_WINDOWEVENT: handleWindowEvent(event.window); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            // Keys reach only a window with the focus, whatever was missed.
+            if (event.type == SDL_KEYDOWN) host.active = true;
+            handleKey(event.key);
+            break;
+        case SDL_TEXTINPUT: handleText(event.text.text); break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: handleButton(event.button); break;
+        case SDL_MOUSEWHEEL:
+            core::mouseWheelEvent(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
+            break;
+        default: break;
     }
 }
 

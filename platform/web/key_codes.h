@@ -8,8 +8,8 @@
 namespace web {
 
 struct KeyMapping {
-    const char* code;        // KeyboardEvent.code: the key's place on the keyboard
-    core::KeyMeaning key;    // its set-1 code and what it adds to the key buffer
+    const char* code;      // KeyboardEvent.code: the key's place on the keyboard
+    core::KeyMeaning key;  // its set-1 code and what it adds to the key buffer
 };
 
 // The mapping of one key; nullptr for keys without a set-1 code.

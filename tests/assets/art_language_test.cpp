@@ -53,12 +53,12 @@ TEST(ArtLanguage, EachCommandTakesTheWordsItsUsageShows) {
         const char* command;
         bool accepted;
     } kCases[] = {
-        {"layer\n  merge", true},           {"mirror 1", false},
+        {"layer\n  merge", true},          {"mirror 1", false},
         {"text 1 1 r \"a\"", true},        {"text 1 1 r \"a\" 2", true},
         {"text 1 1 r \"a\" 2 3", false},   {"speckle r 0.5 1", true},
-        {"speckle r 0.5 1 0 0 4 4", true},  {"speckle r 0.5 1 0 0", false},
-        {"lines r 0 0 3 3 1 1", true},      {"lines r 0 0 3 3 1", false},
-        {"replace r g g", false},           {"replace r g g r", true},
+        {"speckle r 0.5 1 0 0 4 4", true}, {"speckle r 0.5 1 0 0", false},
+        {"lines r 0 0 3 3 1 1", true},     {"lines r 0 0 3 3 1", false},
+        {"replace r g g", false},          {"replace r g g r", true},
     };
     for (const auto& c : kCases) {
         const std::string error = renderError(std::string("picture a 4 4 key\n  ") + c.command + "\nend\n", "a");
@@ -68,17 +68,15 @@ TEST(ArtLanguage, EachCommandTakesTheWordsItsUsageShows) {
 
 TEST(ArtLanguage, OnlyKeyPicturesMayHoldTheTransparentColour) {
     EXPECT_NE(renderError("picture a 4 4 tile\n  fill ~\nend\n", "a").find("transparent colour"), std::string::npos);
-    EXPECT_NE(renderError("picture a 4 4 xor\n  pixels ~ 1 1\nend\n", "a").find("transparent colour"),
-              std::string::npos);
+    EXPECT_NE(renderError("picture a 4 4 xor\n  pixels ~ 1 1\nend\n", "a").find("transparent colour"), std::string::npos);
     EXPECT_EQ(renderError("picture a 4 4 key\n  pixels r 1 1\nend\n", "a"), "");
 }
 
 TEST(ArtLanguage, PicturesThatReferToThemselvesOrToNothingAreRefused) {
-    EXPECT_NE(renderError("picture a 4 4 tile\n  copy b\nend\npicture b 4 4 tile\n  paste a 0 0\nend\n", "a")
-                  .find("refers to itself"),
-              std::string::npos);
-    EXPECT_NE(renderError("picture a 4 4 tile\n  copy nothing\nend\n", "a").find("no picture named"),
-              std::string::npos);
+    EXPECT_NE(
+        renderError("picture a 4 4 tile\n  copy b\nend\npicture b 4 4 tile\n  paste a 0 0\nend\n", "a").find("refers to itself"),
+        std::string::npos);
+    EXPECT_NE(renderError("picture a 4 4 tile\n  copy nothing\nend\n", "a").find("no picture named"), std::string::npos);
     EXPECT_NE(renderError("picture a 4 4 tile\n  copy b\nend\npicture b 5 4 tile\nend\n", "a").find("same size"),
               std::string::npos);
 }
@@ -166,7 +164,8 @@ TEST(ArtLanguage, DamagedSourcesAreRefusedOrRenderedNeverCrash) {
     std::string folder = std::string(ZL_SOURCE_DIR) + "/assets/art";
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& e : fs::directory_iterator(folder))
-        if (e.path().extension() == ".art") files.emplace_back(e.path().filename().string(), zlart::readTextFile(e.path().string()));
+        if (e.path().extension() == ".art")
+            files.emplace_back(e.path().filename().string(), zlart::readTextFile(e.path().string()));
     std::sort(files.begin(), files.end());
     ASSERT_FALSE(files.empty());
     const std::string junk = "0123456789-.~\"# \nxyzpicture end grid endgrid layer merge";
@@ -199,9 +198,9 @@ TEST(ArtLanguage, DamagedSourcesAreRefusedOrRenderedNeverCrash) {
 }
 
 TEST(SoundLanguage, DamagedSourcesAreRefusedOrRenderedNeverCrash) {
-    const std::string base =
-        "length 0.3\npeak 0.8\ntone at=0 dur=0.2 wave=saw f=600:1400 curve=exp vol=0.8 vib=14:1.5 lp=3500\n"
-        "melody at=0 bpm=300 wave=square duty=0.25 notes=\"C5:0.5 E5:0.5 r:0.25 G5\"\n";
+    const std::string
+        base = "length 0.3\npeak 0.8\ntone at=0 dur=0.2 wave=saw f=600:1400 curve=exp vol=0.8 vib=14:1.5 lp=3500\n"
+               "melody at=0 bpm=300 wave=square duty=0.25 notes=\"C5:0.5 E5:0.5 r:0.25 G5\"\n";
     const std::string junk = "0123456789-.:=\" \nabcrz#";
     std::uint32_t seed = 777;
     auto next = [&seed]() { return seed = seed * 1664525u + 1013904223u; };

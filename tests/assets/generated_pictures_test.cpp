@@ -67,13 +67,13 @@ TEST_F(GeneratedPictures, EveryFileIsA32BitBottomUpBmpOfItsCatalogueSize) {
         ASSERT_GE(b.size(), 54u);
         EXPECT_EQ(b.substr(0, 2), "BM");
         EXPECT_EQ(le(b, 2, 4), b.size());
-        EXPECT_EQ(le(b, 10, 4), 54u);                       // pixels right after the headers
-        EXPECT_EQ(le(b, 14, 4), 40u);                       // BITMAPINFOHEADER
+        EXPECT_EQ(le(b, 10, 4), 54u);  // pixels right after the headers
+        EXPECT_EQ(le(b, 14, 4), 40u);  // BITMAPINFOHEADER
         EXPECT_EQ(le(b, 18, 4), std::uint32_t(p.width));
-        EXPECT_EQ(le(b, 22, 4), std::uint32_t(p.height));   // positive: bottom-up
+        EXPECT_EQ(le(b, 22, 4), std::uint32_t(p.height));  // positive: bottom-up
         EXPECT_EQ(le(b, 26, 2), 1u);
         EXPECT_EQ(le(b, 28, 2), 32u);
-        EXPECT_EQ(le(b, 30, 4), 0u);                        // BI_RGB
+        EXPECT_EQ(le(b, 30, 4), 0u);  // BI_RGB
         EXPECT_EQ(b.size(), 54u + std::size_t(p.width) * p.height * 4);
     }
 }
@@ -108,8 +108,8 @@ TEST_F(GeneratedPictures, MagentaOnlyInTheWizardAndTheWizardIsKeyedAroundHisFigu
         // top-left corners are keyed, and so is a good part of the picture,
         // but the figure itself fills a good part too.
         EXPECT_EQ(px[std::size_t(p.width - 1)], kKeyColour & 0x00FFFFFFu);
-        EXPECT_EQ(px[0] == (kKeyColour & 0x00FFFFFFu) || px[std::size_t(p.width) * (p.height - 1)] ==
-                                                             (kKeyColour & 0x00FFFFFFu),
+        EXPECT_EQ(px[0] == (kKeyColour & 0x00FFFFFFu) ||
+                      px[std::size_t(p.width) * (p.height - 1)] == (kKeyColour & 0x00FFFFFFu),
                   true);
         EXPECT_GT(keyed, long(px.size()) / 4);
         EXPECT_LT(keyed, long(px.size()) * 3 / 4);
@@ -182,10 +182,10 @@ TEST_F(GeneratedPictures, BarriersTheEditorShowsAreAllDistinct) {
 
 TEST_F(GeneratedPictures, EdgePiecesAndMirroredPiecesDifferFromTheirPartners) {
     // Edge pieces must not be copies of the plain wall, else walls cannot join.
-    const char* groups[][2] = {{"mauer01", "mauer01zo"}, {"mauer01", "mauer01zu"}, {"mauer01zl", "mauer01zr"},
-                               {"altwand", "altwandzl"}, {"altmauer", "altmauerzl"}, {"altmauerrl", "altmauerrr"},
-                               {"dachL", "dachR"}, {"gruenlinks", "gruenrechts"}, {"metalEL", "metalER"},
-                               {"WolkeL", "WolkeR"}, {"kette", "kette2"}, {"seule", "seulezo"}};
+    const char* groups[][2] = {{"mauer01", "mauer01zo"}, {"mauer01", "mauer01zu"},      {"mauer01zl", "mauer01zr"},
+                               {"altwand", "altwandzl"}, {"altmauer", "altmauerzl"},    {"altmauerrl", "altmauerrr"},
+                               {"dachL", "dachR"},       {"gruenlinks", "gruenrechts"}, {"metalEL", "metalER"},
+                               {"WolkeL", "WolkeR"},     {"kette", "kette2"},           {"seule", "seulezo"}};
     for (const auto& g : groups) EXPECT_NE(pixels(find(g[0])), pixels(find(g[1]))) << g[0] << " vs " << g[1];
 }
 

@@ -39,17 +39,17 @@ TEST_F(GeneratedSounds, EveryFileIs16BitMonoPcmAt22050AndAsLongAsDescribed) {
         EXPECT_EQ(b.substr(8, 4), "WAVE");
         EXPECT_EQ(b.substr(12, 4), "fmt ");
         EXPECT_EQ(le(b, 16, 4), 16u);
-        EXPECT_EQ(le(b, 20, 2), 1u);       // PCM
-        EXPECT_EQ(le(b, 22, 2), 1u);       // mono
+        EXPECT_EQ(le(b, 20, 2), 1u);  // PCM
+        EXPECT_EQ(le(b, 22, 2), 1u);  // mono
         EXPECT_EQ(le(b, 24, 4), 22050u);
-        EXPECT_EQ(le(b, 28, 4), 44100u);   // bytes per second
-        EXPECT_EQ(le(b, 32, 2), 2u);       // bytes per sample frame
+        EXPECT_EQ(le(b, 28, 4), 44100u);  // bytes per second
+        EXPECT_EQ(le(b, 32, 2), 2u);      // bytes per sample frame
         EXPECT_EQ(le(b, 34, 2), 16u);
         EXPECT_EQ(b.substr(36, 4), "data");
         ASSERT_EQ(le(b, 40, 4), b.size() - 44);
 
-        zlart::SoundDef def = zlart::parseSound(zlart::readTextFile(soundFolder() + "/" + name + ".snd"),
-                                                name + ".snd", name);
+        zlart::SoundDef def = zlart::parseSound(zlart::readTextFile(soundFolder() + "/" + name + ".snd"), name + ".snd",
+                                                name);
         std::size_t samples = (b.size() - 44) / 2;
         EXPECT_EQ(samples, std::size_t(def.sampleCount()));
         double seconds = double(samples) / 22050;

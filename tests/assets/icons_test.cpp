@@ -1,8 +1,8 @@
 // The desktop icons: the wizard with real transparency, kept sharp where a
 // whole-pixel enlargement fits, averaged by opacity where it does not (so
 // the magenta key never tints an edge), and the editor's framed cell.
-#include "tools/art/art_script.h"
 #include "tools/art/icons.h"
+#include "tools/art/art_script.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The image-file writers: a BMP and a PNG hold the canvas's pixels, top row
 // first in the picture, and a failed write leaves the old file in place.
+#include "tools/image/image_files.h"
 #include "tests/reliability/failing_writes.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_files.h"
-#include "tools/image/image_files.h"
 
 #include <gtest/gtest.h>
 

@@ -38,8 +38,10 @@ protected:
         const int x = sideways ? 6 : 5;
         const int y = sideways ? 5 : 6;
         world.map[x][y] = barrier;
-        if (sideways) moveRight();
-        else moveDown();
+        if (sideways)
+            moveRight();
+        else
+            moveDown();
         return world.map[x][y] == tile::Floor;
     }
 

@@ -53,11 +53,10 @@ TEST(CommandLine, HelpAndVersionEndTheProgramWithCodeZero) {
     EXPECT_EQ(help.output.rfind("Aufruf: zl [OPTION]...\nEin Spiel.\n", 0), 0u) << help.output;
     // The options, --help and --version, then the keys; a text of two lines
     // goes on under its first.
-    for (const char* line : {"\nOptionen:\n  --window            im Fenster\n",
-                             "  --log DATEI         schreibt ein Protokoll\n", "  --version",
-                             "\nTasten:\n  F1                  Hilfe\n",
-                             "  Strg+Umschalt+Z     wiederholen\n                      zweite Zeile\n",
-                             "\nMehr im README.\n"}) {
+    for (const char* line :
+         {"\nOptionen:\n  --window            im Fenster\n", "  --log DATEI         schreibt ein Protokoll\n",
+          "  --version", "\nTasten:\n  F1                  Hilfe\n",
+          "  Strg+Umschalt+Z     wiederholen\n                      zweite Zeile\n", "\nMehr im README.\n"}) {
         EXPECT_NE(help.output.find(line), std::string::npos) << line;
     }
     const CommandLineResult version = read({"--version"}, options);
@@ -84,12 +83,13 @@ TEST(CommandLine, ANameReachesTheProgramInCodePage437OrIsRefused) {
         const char* argument;
         const char* name;  // code page 437; nullptr: refused
     } kNames[] = {
-        {"M\xC3\xBCll", "M\x81ll"},                       // Müll
-        {"\xC3\x84rger-\xC3\x9F", "\x8E" "rger-\xE1"},     // Ärger-ß
+        {"M\xC3\xBCll", "M\x81ll"},  // Müll
+        {"\xC3\x84rger-\xC3\x9F", "\x8E"
+                                  "rger-\xE1"},  // Ärger-ß
         {"Demo2", "Demo2"},
-        {"M\xE2\x82\xACll", nullptr},                    // the euro sign: not in the code page
-        {"M\xFCll", nullptr},                             // Latin-1 bytes, not UTF-8
-        {"\xC3", nullptr},                                // cut short
+        {"M\xE2\x82\xACll", nullptr},  // the euro sign: not in the code page
+        {"M\xFCll", nullptr},          // Latin-1 bytes, not UTF-8
+        {"\xC3", nullptr},             // cut short
     };
     for (const auto& n : kNames) {
         for (const std::string& form : {std::string("--name=") + n.argument, std::string("--name")}) {

@@ -20,6 +20,7 @@ struct MoveCase {
 
 constexpr Walker kMiddle{10, 7, 0, 0, 0};
 
+// clang-format off
 const MoveCase kMoveCases[] = {
     {"last reachable column", Command::Right, {210, 7, 190, 0, 0}, tile::Floor, MoveResult::OutOfReach, false, false, false},
     {"first row", Command::Up, {10, 1, 0, 0, 0}, tile::Floor, MoveResult::OutOfReach, false, false, false},
@@ -34,6 +35,7 @@ const MoveCase kMoveCases[] = {
     {"water", Command::Left, kMiddle, tile::Water, MoveResult::Stepped, false, true, false},
     {"door", Command::Up, kMiddle, tile::Door, MoveResult::Stepped, false, false, true},
 };
+// clang-format on
 
 TEST(MoveCheck, EachCaseGivesItsAnswer) {
     for (const MoveCase& c : kMoveCases) {

@@ -182,6 +182,7 @@ TEST_F(DataFiles, WritingOutsideDataIsRefused) {
     const std::string absolute = (dir.path() / "abs.dat").string();
     std::string backslashed = (dir.path() / "abs2.dat").string();
     std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+    // clang-format off
     const std::vector<std::string> refused = {
         "..\\" + escape,       "Data\\..\\..\\" + escape, "Data\\..\\top.dat", absolute,
         backslashed,           "top.dat",                 "data\\x.dat",       "Data",
@@ -189,6 +190,7 @@ TEST_F(DataFiles, WritingOutsideDataIsRefused) {
         ".\\Data\\x.dat",      "",                        std::string("Data\\x\0/../../y", 16),
         "Datax\\x.dat",         "Data2\\x.dat",            "Data\\..\\Datax\\x.dat",
     };
+    // clang-format on
     // Folders beside Data whose names begin like it are not Data.
     fs::create_directory("Datax");
     fs::create_directory("Data2");
@@ -264,7 +266,7 @@ TEST_F(DataFiles, TheCommitHookHearsOfCommittedWritesAndDeletionsOnly) {
     core::afterFileCommitted = [](const std::string& path) { committed.push_back(path); };
     writeOne("Data\\a.dat", FileMode::Output);
     writeOne("Data\\gr\x81n.sav", FileMode::Append);
-    writeOne("elsewhere.dat", FileMode::Output);  // refused: outside Data
+    writeOne("elsewhere.dat", FileMode::Output);      // refused: outside Data
     openFile("Data\\open.dat", FileMode::Output, 2);  // still open: nothing committed yet
     deleteFile("Data\\a.dat");
     deleteFile("Data\\missing.dat");

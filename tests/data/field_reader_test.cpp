@@ -95,7 +95,7 @@ TEST_F(FieldReader, EmptyFieldsAndOneTerminatorPerField) {
     source(",,\r\n\r\n5,\"\",6");
     EXPECT_EQ(readIntField(), 0);
     EXPECT_EQ(readIntField(), 0);
-    EXPECT_EQ(readIntField(), 0);  // the first line end ends the empty third field
+    EXPECT_EQ(readIntField(), 0);      // the first line end ends the empty third field
     EXPECT_EQ(readStringField(), "");  // the second line end is an empty line
     EXPECT_EQ(readIntField(), 5);
     EXPECT_EQ(readStringField(), "");
@@ -129,11 +129,10 @@ TEST_F(FieldReader, DecimalsAndExponentsRoundToNearestEven) {
         const char* text;
         int value;
     } kCases[] = {
-        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"0.5", 0},
-        {"1.5", 2}, {"2.4999", 2}, {"2.5001", 3}, {"1e3", 1000}, {"1E3", 1000},
-        {"1d3", 1000}, {"1D+2", 100}, {"25e-1", 2}, {"1.5e1", 15}, {".5", 0},
-        {".6", 1}, {"-.6", -1}, {"+7.0", 7}, {"5.", 5}, {"4e", 4},
-        {"3.7xyz", 4}, {".", 0}, {"e5", 0}, {"12de", 12},
+        {"2.5", 2},    {"3.5", 4},    {"-2.5", -2},  {"-3.5", -4},  {"0.5", 0},    {"1.5", 2},
+        {"2.4999", 2}, {"2.5001", 3}, {"1e3", 1000}, {"1E3", 1000}, {"1d3", 1000}, {"1D+2", 100},
+        {"25e-1", 2},  {"1.5e1", 15}, {".5", 0},     {".6", 1},     {"-.6", -1},   {"+7.0", 7},
+        {"5.", 5},     {"4e", 4},     {"3.7xyz", 4}, {".", 0},      {"e5", 0},     {"12de", 12},
     };
     for (const auto& c : kCases) EXPECT_EQ(intOf(c.text), c.value) << c.text;
 }
@@ -213,7 +212,9 @@ TEST_F(FieldReader, EachFileKeepsItsPositionAcrossSourceSwitches) {
 }
 
 TEST_F(FieldReader, BinaryBytesAreOrdinaryCharacters) {
-    source(std::string("\0\xFF\x81 x,\0" "5,\xFF", 10));
+    source(std::string("\0\xFF\x81 x,\0"
+                       "5,\xFF",
+                       10));
     EXPECT_EQ(readStringField(), std::string("\0\xFF\x81 x", 5));
     EXPECT_EQ(readIntField(), 0);  // NUL is no digit: the field is "\0" "5"
     EXPECT_EQ(readStringField(), "\xFF");
@@ -231,8 +232,10 @@ TEST_F(FieldReader, GarbageIsReadToItsEndWithoutHarm) {
         // Every read takes at least one character, so the data runs out
         // within as many reads as it has bytes.
         for (std::size_t reads = 0; reads <= bytes.size() && !core::currentFieldSource()->atEnd(); ++reads) {
-            if (round % 2 == 0) (void)readIntField();
-            else (void)readStringField();
+            if (round % 2 == 0)
+                (void)readIntField();
+            else
+                (void)readStringField();
         }
         EXPECT_TRUE(core::currentFieldSource()->atEnd()) << "round " << round;
         EXPECT_EQ(readIntField(), 0);

@@ -42,11 +42,10 @@ std::string replaced(const std::string& text, const std::string& from, const std
 
 TEST_F(LevelSetFile, TheHeaderReadsAsTextAndEachPlaceBeginsWithItsNameAndWay) {
     const std::string text = written(sets::corridorSet());
-    EXPECT_EQ(text.substr(0, text.find("\"Labyrinth\",1")),
-              "\"Zauberlabyrinth-Sammlung\",1\r\n"
-              "\"Titel\",\"Kleine Welt\"\r\n"
-              "\"Autor\",\"Anna\"\r\n"
-              "\"Labyrinthe\",8,\"Ende\",1,\"Demos\",2\r\n");
+    EXPECT_EQ(text.substr(0, text.find("\"Labyrinth\",1")), "\"Zauberlabyrinth-Sammlung\",1\r\n"
+                                                            "\"Titel\",\"Kleine Welt\"\r\n"
+                                                            "\"Autor\",\"Anna\"\r\n"
+                                                            "\"Labyrinthe\",8,\"Ende\",1,\"Demos\",2\r\n");
     EXPECT_NE(text.find("\"Labyrinth\",3,\"Gang 3\"\r\n\"Weg\",4,2,2,2,2\r\n100,100,"), std::string::npos);
     EXPECT_NE(text.find("\r\n\"Ende\"\r\n100,"), std::string::npos);
     EXPECT_NE(text.find("\"Demo\",2,2\r\n2,2,0,0,"), std::string::npos);
@@ -55,7 +54,7 @@ TEST_F(LevelSetFile, TheHeaderReadsAsTextAndEachPlaceBeginsWithItsNameAndWay) {
 
 TEST_F(LevelSetFile, ASetReadBackIsTheSameAndWritesTheSameBytes) {
     LevelSet set = sets::corridorSet("Gr\x81ne, weite Welt", "Jo 'Ace'");
-    set.labyrinths[4].route.clear();  // one unproven place
+    set.labyrinths[4].route.clear();     // one unproven place
     set.labyrinths[6] = SetLabyrinth{};  // one empty place
     set.labyrinths[1].level.map[220][150] = -77;
     set.labyrinths[1].level.counts[2] = 5;
@@ -110,23 +109,25 @@ const Damage kDamages[] = {
     {"a newer format", [](const std::string& g) { return replaced(g, "Sammlung\",1", "Sammlung\",2"); },
      "Die Sammlung hat Format 2; dieses Spiel liest Format 1."},
     {"a title too long", [](const std::string& g) { return replaced(g, "Kleine Welt", std::string(41, 'x')); },
-     "Der Titel ist zu lang: h\x94" "chstens 40 Zeichen."},
+     "Der Titel ist zu lang: h\x94"
+     "chstens 40 Zeichen."},
     {"a control character", [](const std::string& g) { return replaced(g, "\"Anna\"", "\"An\x1Bna\""); },
      "Der Autorname enth\x84lt Steuerzeichen."},
     {"seven labyrinths", [](const std::string& g) { return replaced(g, "\"Labyrinthe\",8", "\"Labyrinthe\",7"); },
      "Eine Sammlung hat 8 Labyrinthe, diese nennt 7."},
     {"nine demonstrations", [](const std::string& g) { return replaced(g, "\"Demos\",2", "\"Demos\",9"); },
      "Eine Sammlung bringt 0 bis 4 Demos mit, diese nennt 9."},
-    {"cut short in labyrinth 3",
-     [](const std::string& g) { return g.substr(0, g.find("\"Labyrinth\",3") + 5000); },
-     "Die Datei ist abgeschnitten oder besch\x84" "digt: in Labyrinth 3 fehlt ein Wert."},
+    {"cut short in labyrinth 3", [](const std::string& g) { return g.substr(0, g.find("\"Labyrinth\",3") + 5000); },
+     "Die Datei ist abgeschnitten oder besch\x84"
+     "digt: in Labyrinth 3 fehlt ein Wert."},
     {"cut short before a labyrinth", [](const std::string& g) { return g.substr(0, g.find("\"Labyrinth\",6")); },
      "Die Datei ist abgeschnitten: Labyrinth 6 fehlt."},
     {"cut short at the end", [](const std::string& g) { return replaced(g, "\"Schluss\"\r\n", ""); },
      "Die Datei ist abgeschnitten: das Schlusswort \"Schluss\" fehlt."},
     {"a letter among the numbers",
      [](const std::string& g) { return replaced(g, "\r\n100,", "\r\n1x0,", "\"Labyrinth\",2"); },
-     "Die Datei ist besch\x84" "digt: in Labyrinth 2 steht \"1x0\", wo eine Zahl hingeh\x94rt."},
+     "Die Datei ist besch\x84"
+     "digt: in Labyrinth 2 steht \"1x0\", wo eine Zahl hingeh\x94rt."},
     {"a number beyond 32 bits",
      [](const std::string& g) { return replaced(g, "\r\n100,", "\r\n99999999999,", "\"Labyrinth\",4"); },
      "in Labyrinth 4 steht \"99999999999\""},

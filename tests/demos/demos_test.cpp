@@ -13,12 +13,12 @@
 #include "game/world/scene.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"
+#include "tests/support/read_whole_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 #include "tools/levels/demo_maker.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
-#include "tests/support/read_whole_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,8 +57,8 @@ int killsHere() {
 }
 
 DemoEnd demoEnd() {
-    return {world.level, world.playerX, world.playerY, world.score, world.energy, killsHere(), world.deathKind,
-            world.demoStep};
+    return {world.level,  world.playerX, world.playerY,   world.score,
+            world.energy, killsHere(),   world.deathKind, world.demoStep};
 }
 
 std::string summaryLine(int n, const DemoEnd& e, int screens) {
@@ -81,7 +81,8 @@ protected:
         const fs::path levels = fs::path(ZL_SOURCE_DIR) / "assets/levels";
         Legend legend;
         std::vector<LevelProblem> problems;
-        ASSERT_TRUE(parseLegend(readWholeFile(levels / "legend.txt"), "legend.txt", legend, problems)) << formatProblems(problems);
+        ASSERT_TRUE(parseLegend(readWholeFile(levels / "legend.txt"), "legend.txt", legend, problems))
+            << formatProblems(problems);
         std::vector<LevelSource> sources(kLevelCount);
         std::vector<const LevelData*> data;
         for (int k = 0; k < kLevelCount; ++k) {
@@ -161,8 +162,6 @@ TEST_P(DemoPlay, PlaysToItsEndAliveAcrossThreeScreensAsRecorded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Recordings, DemoPlay, ::testing::Range(1, kRecordings + 1),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "Demo" + std::to_string(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<int>& info) { return "Demo" + std::to_string(info.param); });
 
 }  // namespace

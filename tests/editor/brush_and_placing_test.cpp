@@ -12,7 +12,7 @@ using Brush = EditorTest;
 
 TEST_F(Brush, EachKeySelectsItsFirstCodeThenStepsAndWraps) {
     const std::vector<std::pair<int, std::pair<int, int>>> groups = {
-        {scancode::Digit0, {-2, 5}},   {scancode::Digit1, {100, 105}}, {scancode::Digit2, {150, 157}},
+        {scancode::Digit0, {-2, 5}},    {scancode::Digit1, {100, 105}}, {scancode::Digit2, {150, 157}},
         {scancode::Digit3, {130, 136}}, {scancode::Digit4, {120, 124}}, {scancode::Digit5, {140, 149}},
         {scancode::Digit6, {160, 162}}, {scancode::Digit7, {50, 56}},   {scancode::Digit8, {60, 63}},
         {scancode::Digit9, {40, 46}},   {scancode::Q, {10, 14}},        {scancode::W, {30, 34}},

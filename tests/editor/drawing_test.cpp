@@ -112,13 +112,18 @@ TEST_F(Drawing, ThePanelIsPixelForPixelItsOwnLinesAndNothingMore) {
         printText(counts[i].first, false);
         printInteger(counts[i].second, true);
     }
-    struct Line { int row, column; const char* text; };
+    struct Line {
+        int row, column;
+        const char* text;
+    };
+    // clang-format off
     for (const Line& l : std::initializer_list<Line>{
              {1, 20, "F1 - Speichern"}, {2, 20, "F2 - Laden"}, {3, 20, "1  - Mauer Rot"}, {4, 20, "2  - Gruen"},
              {5, 20, "3  - Alt Mauer"}, {6, 20, "4  - Alt Wand"}, {7, 20, "5  - Seule"}, {8, 20, "6  - Wolke"},
              {1, 40, "7  - Sperre Senkrecht"}, {2, 40, "8  - Sperre Wagerecht"}, {3, 40, "9  - Schluessel"},
              {4, 40, "0  - Nichts"}, {5, 40, "q  - Flamme"}, {6, 40, "p  - Schwein"},
              {7, 40, "i  - FammTot (tot40)"}, {8, 40, "z  - PutzenMann"}, {9, 40, "a  - Auge"}}) {
+        // clang-format on
         setTextPos(l.row, l.column);
         printText(l.text, true);
     }
@@ -135,10 +140,12 @@ TEST_F(Drawing, TheKeyPageShowsEveryOtherKeyFromTheNextRedrawAsThePanelDoes) {
     EXPECT_EQ(editor.keyPageVisible, 1);
     EXPECT_FALSE(showsText(1, 64, "Pfeiltasten - Cursor bewegen")) << "F7 draws nothing itself";
     holdKeys({scancode::Down});
+    // clang-format off
     for (const auto& [row, text] : std::initializer_list<std::pair<int, const char*>>{
              {1, "Pfeiltasten - Cursor bewegen"}, {2, "Leertaste - Pinsel setzen"}, {9, "F3 - Hilfe an/aus"},
              {12, "Esc - Ende"}, {13, "Strg+Z - R\x81" "ckg\x84ngig"}, {20, "F7 - Tastenseite an/aus"},
              {22, "Tab - alle Felder"}, {25, "Umschalt+Klick - Figur weg"}}) {
+        // clang-format on
         EXPECT_TRUE(showsText(row, 64, text)) << text;
     }
     EXPECT_EQ(editor.textRow, kFirstTextRow) << "the page leaves the dialogs where they were";
@@ -172,8 +179,7 @@ TEST_F(Drawing, EveryHelpLineFitsTheTextGrid) {
 TEST_F(Drawing, EveryEditorImageHasItsFileInTheRunFolder) {
     for (Picture p : kEditorPictures) {
         const char* name = pictureInfo(p).name;
-        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(ZL_RUN_DIR) / "sprites" /
-                                                     (std::string(name) + ".bmp")))
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(ZL_RUN_DIR) / "sprites" / (std::string(name) + ".bmp")))
             << name;
     }
 }

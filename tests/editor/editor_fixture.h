@@ -97,7 +97,8 @@ public:
         printText(text, false);
         expected_ = region();
         for (int dy = 0; dy < 16; ++dy) {
-            for (int dx = 0; dx < width_; ++dx) setPixel(x_ + dx, y_ + dy, before[static_cast<std::size_t>(dy * width_ + dx)]);
+            for (int dx = 0; dx < width_; ++dx)
+                setPixel(x_ + dx, y_ + dy, before[static_cast<std::size_t>(dy * width_ + dx)]);
         }
         watches().push_back(this);
         headless::setWatcher([] {

@@ -64,8 +64,8 @@ TEST_F(Loop, WithUnsavedWorkOnlyJEnds) {
     const double t = headless::clock();
     headless::keyDown(scancode::Esc, t);
     headless::keyUp(scancode::Esc, t + 0.15);
-    headless::closeRequest(t + 0.2);      // a second request does not end it
-    headless::typeText("jJ", t + 0.25);   // typed characters do not answer
+    headless::closeRequest(t + 0.2);     // a second request does not end it
+    headless::typeText("jJ", t + 0.25);  // typed characters do not answer
     headless::keyDown(scancode::N, t + 0.4);
     headless::keyUp(scancode::N, t + 0.45);
     commandPass();

@@ -219,14 +219,34 @@ TEST_F(FileCommands, TheStatusLineAndTheTitleFollowTheFileAndItsUnsavedChanges) 
     };
     const Step kSteps[] = {
         {"start-up", [] {}, "Unbenannt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 0 Boden", ""},
-        {"load", [] { willTypeInPass("alt"); holdKeys({scancode::F2}); }, "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 0 Boden",
-         "Geladen: alt"},
-        {"paint", [] { holdKeys({scancode::Digit1}); holdKeys({scancode::Space}); },
+        {"load",
+         [] {
+             willTypeInPass("alt");
+             holdKeys({scancode::F2});
+         },
+         "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 0 Boden", "Geladen: alt"},
+        {"paint",
+         [] {
+             holdKeys({scancode::Digit1});
+             holdKeys({scancode::Space});
+         },
          "alt* \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", ""},
-        {"undo", [] { holdKeys({scancode::Ctrl, scancode::Z}); }, "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", ""},
-        {"redo and save", [] { holdKeys({scancode::Ctrl, scancode::Y}); willTypeInPass("neu"); holdKeys({scancode::F1}); },
+        {"undo",
+         [] {
+             holdKeys({scancode::Ctrl, scancode::Z});
+         },
+         "alt \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", ""},
+        {"redo and save",
+         [] {
+             holdKeys({scancode::Ctrl, scancode::Y});
+             willTypeInPass("neu");
+             holdKeys({scancode::F1});
+         },
          "neu \xFA Seite 1/11 \xFA 1/11 \xFA Pinsel: 100 Rote Mauer", "Gespeichert: neu"},
-        {"next page", [] { for (int row = 1; row <= 14; ++row) holdKeys({scancode::Down}); },
+        {"next page",
+         [] {
+             for (int row = 1; row <= 14; ++row) holdKeys({scancode::Down});
+         },
          "neu \xFA Seite 1/11 \xFA 2/11 \xFA Pinsel: 100 Rote Mauer", "Gespeichert: neu"},
     };
     for (const Step& step : kSteps) {

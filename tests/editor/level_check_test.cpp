@@ -22,11 +22,30 @@ struct CheckCase {
 };
 const CheckCase kCases[] = {
     {"solvable", smallLevel, "Schaffbar: die T\x81r ist in 3 Schritten vom Start aus erreichbar."},
-    {"no start", [] { smallLevel(); editor.level.playerX = editor.level.playerY = 0; }, "Kein Start gesetzt (S auf einem Feld)."},
-    {"no door", [] { smallLevel(); editor.level.map[8][5] = 0; }, "Keine T\x81r im Level (E, dann Leertaste)."},
-    {"key missing", [] { smallLevel(); editor.level.map[7][5] = tile::Barrier; },
+    {"no start",
+     [] {
+         smallLevel();
+         editor.level.playerX = editor.level.playerY = 0;
+     },
+     "Kein Start gesetzt (S auf einem Feld)."},
+    {"no door",
+     [] {
+         smallLevel();
+         editor.level.map[8][5] = 0;
+     },
+     "Keine T\x81r im Level (E, dann Leertaste)."},
+    {"key missing",
+     [] {
+         smallLevel();
+         editor.level.map[7][5] = tile::Barrier;
+     },
      "Sperre bei 7,5: ihr Schl\x81ssel liegt nirgends."},
-    {"key there", [] { smallLevel(); editor.level.map[7][5] = tile::Barrier; editor.level.map[5][6] = tile::Key; },
+    {"key there",
+     [] {
+         smallLevel();
+         editor.level.map[7][5] = tile::Barrier;
+         editor.level.map[5][6] = tile::Key;
+     },
      "Schaffbar: die T\x81r ist in 5 Schritten vom Start aus erreichbar."},
     {"walled off",
      [] {
@@ -53,13 +72,13 @@ TEST_F(LevelCheck, VerdictsOnSmallLevels) {
 // not. The check says it left the creatures out.
 TEST_F(LevelCheck, NamesTheCreaturesByTheRouteAndSaysItLeftThemOut) {
     smallLevel();
-    editor.level.eyes()[1] = {9, 6, 0, 0};         // diagonal to the door
-    editor.level.pigs()[1] = {20, 20, 0, 0};       // far away
-    editor.level.pigs()[2] = {7, 5, 0, 0};         // on the route
-    editor.level.pigs()[3] = {7, 3, 0, 0};         // two rows above it
-    editor.level.pigs()[4] = {7, 4, 0, 0};         // removed: above the count
+    editor.level.eyes()[1] = {9, 6, 0, 0};    // diagonal to the door
+    editor.level.pigs()[1] = {20, 20, 0, 0};  // far away
+    editor.level.pigs()[2] = {7, 5, 0, 0};    // on the route
+    editor.level.pigs()[3] = {7, 3, 0, 0};    // two rows above it
+    editor.level.pigs()[4] = {7, 4, 0, 0};    // removed: above the count
     editor.level.pigCount() = 3;
-    editor.level.cleaners()[1] = {4, 4, 0, 0};     // next to the start
+    editor.level.cleaners()[1] = {4, 4, 0, 0};  // next to the start
     editor.level.cleanerCount() = 1;
     editor.level.eyeCount() = 1;
     const std::vector<LevelFinding> findings = checkLevel();
@@ -67,7 +86,8 @@ TEST_F(LevelCheck, NamesTheCreaturesByTheRouteAndSaysItLeftThemOut) {
     for (const LevelFinding& finding : findings) texts.push_back(finding.text);
     const std::vector<std::string> expected = {
         "Schaffbar: die T\x81r ist in 3 Schritten vom Start aus erreichbar.",
-        "Ohne Wesen gepr\x81" "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.",
+        "Ohne Wesen gepr\x81"
+        "ft: Schweine, Flammengeister, Augen und Putzm\x84nner kosten Energie.",
         "Warnung: Putzmann bei 4,4 am Weg.",
         "Warnung: Schwein bei 7,5 am Weg.",
         "Warnung: Auge bei 9,6 am Weg.",

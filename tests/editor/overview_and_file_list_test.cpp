@@ -61,7 +61,8 @@ TEST_F(Overview, AClickFramesItsPageAndTheOverviewStaysUntilEnter) {
     headless::setWatcher([&] {
         if (headless::clock() < t + 0.4) return;
         framed = framed || headless::pixel(0, kLeft + kDot * 95, kTop + kDot * 39) == kFrame;
-        stayed = stayed || (headless::clock() > t + 0.9 && headless::pixel(0, kLeft + kDot * 95, kTop + kDot * 39) == kFrame);
+        stayed = stayed ||
+                 (headless::clock() > t + 0.9 && headless::pixel(0, kLeft + kDot * 95, kTop + kDot * 39) == kFrame);
     });
     tapKey(scancode::Enter, t + 1.0);
     commandPass();
@@ -125,7 +126,8 @@ void writeLevelsNewestFirst(const ScratchDir& dir, std::initializer_list<const c
     int age = 0;
     for (const char* name : names) {
         dir.writeFile(std::string("Data/") + name + ".dat", "0");
-        std::filesystem::last_write_time(dir.path() / "Data" / (std::string(name) + ".dat"), now - std::chrono::hours(++age));
+        std::filesystem::last_write_time(dir.path() / "Data" / (std::string(name) + ".dat"),
+                                         now - std::chrono::hours(++age));
     }
 }
 
@@ -138,7 +140,8 @@ TEST(LevelFileList, NewestFirstWithTheUnchangedShippedOnesStarredWithoutSettings
     dir.writeFile("Data/.shipped/002.dat", "1");
     dir.writeFile("Data/.001.dat.part", "0");
     dir.writeFile("Data/settings.txt", "0");
-    for (const char* other : {"Einstellung", "Demo", "Demo4"}) dir.writeFile(std::string("Data/") + other + ".dat", "0");
+    for (const char* other : {"Einstellung", "Demo", "Demo4"})
+        dir.writeFile(std::string("Data/") + other + ".dat", "0");
     const std::vector<std::string> lines = levelFileListLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "meins  001*  alt  002");

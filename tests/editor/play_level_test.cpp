@@ -45,8 +45,8 @@ TEST_F(PlayLevel, F5SavesAScratchFileStartsTheGameOnItAndLeavesTheLevelAsItWas) 
 // game: it writes the report a run leaves (or none) and ends with a status.
 TEST_F(PlayLevel, TheStatusLineSaysHowTheRunEnded) {
     struct EndCase {
-        int status;   // the game's exit status
-        int steps;    // in its report; -1 for no report
+        int status;  // the game's exit status
+        int steps;   // in its report; -1 for no report
         const char* said;
     };
     const EndCase kEnds[] = {
@@ -90,7 +90,8 @@ TEST_F(PlayLevel, WithoutAStartOrADoorNothingStartsAndAnUnreachableDoorAsksFirst
     for (int x = 7; x <= 9; ++x) editor.level.map[x][4] = editor.level.map[x][6] = tile::RedWall;
     editor.level.map[7][5] = editor.level.map[9][5] = tile::RedWall;
     for (int answer : {scancode::N, scancode::J}) {
-        const TextWatch question(editor.textRow, 1, "Die T\x81r ist vom Start aus nicht erreichbar. Trotzdem spielen (J/N)?");
+        const TextWatch question(editor.textRow, 1,
+                                 "Die T\x81r ist vom Start aus nicht erreichbar. Trotzdem spielen (J/N)?");
         const double t = headless::clock();
         headless::keyDown(scancode::F5, t);
         headless::keyUp(scancode::F5, t + 0.1);

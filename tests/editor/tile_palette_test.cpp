@@ -1,9 +1,9 @@
 // The tile palette (Tab): every tile the editor places shown once with its
 // picture, a click on it making it the brush, the arrow keys and Space
 // doing the same, and Esc going back without a change.
+#include "editor/tile_palette.h"
 #include "common/tile_codes.h"
 #include "editor/commands.h"
-#include "editor/tile_palette.h"
 #include "tests/editor/editor_fixture.h"
 
 #include <map>
@@ -88,12 +88,12 @@ TEST_F(Palette, ArrowsAndSpaceChooseEscKeepsTheBrushAndTheBrushKeysStepOn) {
     };
     const KeyCase kCases[] = {
         {0, {scancode::Right, scancode::Space}, 1},
-        {0, {scancode::Right, scancode::Down, scancode::Enter}, 103},     // the same place one row down
-        {105, {scancode::Right, scancode::Space}, 60},                     // past the row's end: the row beside
-        {61, {scancode::Left, scancode::Up, scancode::Space}, 50},        // back, then the row above
-        {149, {scancode::Down, scancode::Space}, 162},                     // a shorter row: its last tile
-        {33, {scancode::Down, scancode::Esc}, 33},                         // Esc: no change
-        {33, {scancode::Down, scancode::Tab}, 33},                         // Tab likewise
+        {0, {scancode::Right, scancode::Down, scancode::Enter}, 103},  // the same place one row down
+        {105, {scancode::Right, scancode::Space}, 60},                 // past the row's end: the row beside
+        {61, {scancode::Left, scancode::Up, scancode::Space}, 50},     // back, then the row above
+        {149, {scancode::Down, scancode::Space}, 162},                 // a shorter row: its last tile
+        {33, {scancode::Down, scancode::Esc}, 33},                     // Esc: no change
+        {33, {scancode::Down, scancode::Tab}, 33},                     // Tab likewise
     };
     for (const KeyCase& c : kCases) {
         SCOPED_TRACE(c.brush);

@@ -10,9 +10,7 @@ namespace {
 
 using Undo = EditorTest;
 
-std::unique_ptr<LevelData> levelNow() {
-    return std::make_unique<LevelData>(editor.level);
-}
+std::unique_ptr<LevelData> levelNow() { return std::make_unique<LevelData>(editor.level); }
 
 bool sameLevel(const LevelData& a, const LevelData& b) {
     return a.map == b.map && a.playerX == b.playerX && a.playerY == b.playerY && a.viewX == b.viewX &&
@@ -34,14 +32,19 @@ void controlKey(int position, char label, bool shift = false) {
 
 struct ChangeCase {
     const char* name;
-    void (*setUp)();   // the saved level before the change
+    void (*setUp)();  // the saved level before the change
     void (*change)();
 };
 const ChangeCase kChanges[] = {
     {"place", [] { editor.brush = tile::Door; }, placeBrush},
     {"start", [] {}, setStart},
     {"add", [] {}, addCleaner},
-    {"remove", [] { addEye(); clearHistory(); }, removeEye},
+    {"remove",
+     [] {
+         addEye();
+         clearHistory();
+     },
+     removeEye},
 };
 
 TEST_F(Undo, EveryKindOfChangeIsTakenBackAndPutBack) {

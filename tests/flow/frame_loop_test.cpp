@@ -1,11 +1,11 @@
 // Frame loop: pacing, the frame counter, the level exit, how a game ends and
 // the diagnostic frame log.
 #include "common/level_file.h"
-#include "platform/platform.h"
 #include "common/tile_codes.h"
-#include "game/world/level_loader.h"
 #include "game/flow/flow.h"
+#include "game/world/level_loader.h"
 #include "game/world/scene.h"
+#include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/virtual_time.h"
 #include "tests/world/game_fixture.h"

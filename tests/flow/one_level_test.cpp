@@ -39,8 +39,8 @@ TEST_F(OneLevel, TheOptionPlaysTheFileAndItsDoorEndsTheProgram) {
 
 TEST_F(OneLevel, ANameWithAnUmlautFindsItsFileAndAMissingOneIsToldInGerman) {
     // "Mühle" as the command line hands it on: code page 437.
-    EXPECT_EQ(oneLevelMissing("M\x81hle").rfind("zauberlabyrinth: das Labyrinth Data/M\xC3\xBChle.dat gibt es nicht", 0),
-              0u);
+    EXPECT_EQ(
+        oneLevelMissing("M\x81hle").rfind("zauberlabyrinth: das Labyrinth Data/M\xC3\xBChle.dat gibt es nicht", 0), 0u);
     auto level = std::make_unique<LevelData>();
     ASSERT_TRUE(writeLevelFile("Data\\M\x81hle.dat", *level));
     ASSERT_TRUE(std::filesystem::exists(dir.path() / "Data" / "M\xC3\xBChle.dat")) << "named in UTF-8 on disk";

@@ -65,7 +65,8 @@ TEST_F(Players, ARecordedLiveGamePlaysBackAsADemonstrationOverTheSameCells) {
         return c.first > live[static_cast<std::size_t>(i++)].first;
     });
     EXPECT_EQ(std::count(moves.begin(), moves.end(), 2), rightSteps + 1) << "one more for the turn at column 20";
-    EXPECT_EQ(std::count(moves.begin(), moves.end(), 5), 0) << "the action on bare floor with nothing in hand did nothing";
+    EXPECT_EQ(std::count(moves.begin(), moves.end(), 5), 0)
+        << "the action on bare floor with nothing in hand did nothing";
     EXPECT_EQ(moves[kRecordingMoves], 0);
 
     world.recordName.clear();

@@ -1,8 +1,8 @@
 // The recorder's rule for the live action, case by case against what code 5
 // does in playback, and its cap of 999 codes.
+#include "game/front/recording.h"
 #include "common/demo_file.h"
 #include "common/tile_codes.h"
-#include "game/front/recording.h"
 #include "game/rules/player.h"
 #include "game/world/scene.h"
 #include "game/world/world.h"
@@ -30,11 +30,11 @@ TEST_F(Recording, AnActionIsKeptOnlyWhereCode5DoesWhatTheLiveActionDid) {
     constexpr int kAsLive = -1;
     const struct {
         const char* what;
-        int cell;          // the code of the wizard's cell
-        int held;          // the item in hand
-        bool pig;          // a pig stands on his cell
-        int burst;         // splinterTimer: a burst still runs
-        bool kept;         // the recording keeps a 5
+        int cell;                    // the code of the wizard's cell
+        int held;                    // the item in hand
+        bool pig;                    // a pig stands on his cell
+        int burst;                   // splinterTimer: a burst still runs
+        bool kept;                   // the recording keeps a 5
         int playbackHand = kAsLive;  // what playback's 5 leaves in hand (kept cases); kAsLive: as the live action did
         int playbackCell = kAsLive;  // and on his cell
     } kCases[] = {

@@ -52,7 +52,7 @@ TEST_F(StartUp, SwitchingInTheMenuStoresThePlayersChoiceOverTheCommandLine) {
     dir.writeFile("Data/Einstellung.dat", "1,0,0\r\n");
     startUp(RunOptions{.fullScreen = 1});
     // Twice: from full screen to a window and back, then "Spiel beenden".
-    tap(scancode::Up, in(0.3));  // 7: full screen
+    tap(scancode::Up, in(0.3));     // 7: full screen
     tap(scancode::Space, in(0.6));  // the scene is new: a second's dissolve
     tap(scancode::Space, in(1.9));
     for (int k = 0; k < 3; ++k) tap(scancode::Up, in(2.2 + 0.3 * k));  // 4
@@ -101,10 +101,15 @@ TEST_F(StartUp, ASetThePageHandsTheGameComesIntoItsListOrIsRefusedWithTheReason)
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].title, "Vom Freund");
 
-    dir.writeFile("handed/halb.zset",
-                  "\"Zauberlabyrinth-Sammlung\",1\r\n\"Titel\",\"Halb\"\r\n\"Autor\",\"Cem\"\r\n\"Labyrinthe\",acht\r\n");
+    dir.writeFile(
+        "handed/halb.zset",
+        "\"Zauberlabyrinth-Sammlung\",1\r\n\"Titel\",\"Halb\"\r\n\"Autor\",\"Cem\"\r\n\"Labyrinthe\",acht\r\n");
     EXPECT_EQ(core::hostHandsFile((dir.path() / "handed/halb.zset").string(), answer), core::HandedFile::Refused);
-    EXPECT_EQ(answer.rfind("Die Datei ist besch\xC3\xA4" "digt: ", 0), 0u) << answer;
+    EXPECT_EQ(answer.rfind("Die Datei ist besch\xC3\xA4"
+                           "digt: ",
+                           0),
+              0u)
+        << answer;
     EXPECT_FALSE(fs::exists(dir.path() / "Data/halb.zset"));
 
     whenHostHandsFile(nullptr);

@@ -32,8 +32,7 @@ protected:
         return textShownIn(headless::pagePixels(0), row, column, text, colour);
     }
     // The same in a picture of the visible page taken earlier (800 x 600).
-    static bool textShownIn(const Colour* picture, int row, int column, const std::string& text,
-                            Colour colour = kWhite) {
+    static bool textShownIn(const Colour* picture, int row, int column, const std::string& text, Colour colour = kWhite) {
         setPages(1, 0);
         setTextColour(colour);
         setTextPos(row, column);

@@ -2,12 +2,12 @@
 // best players beside the settings file's, the list of sets, a saved game
 // that names its set, a set brought in from outside Data, and the title
 // screen of a set.
+#include "game/front/level_sets.h"
 #include "common/level_list.h"
 #include "common/level_set_import.h"
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
-#include "game/front/level_sets.h"
 #include "game/front/saved_game.h"
 #include "game/front/title.h"
 #include "game/world/level_loader.h"
@@ -40,7 +40,8 @@ protected:
     }
     std::vector<std::string> filesInData() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path() / "Data")) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir.path() / "Data"))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -185,12 +186,15 @@ TEST_F(Sets, AGameWhoseSetIsGoneOrDamagedIsNotLoadedAndSaysSo) {
 
     dir.writeFile("Data/welt.zset", "\"Zauberlabyrinth-Sammlung\",1\r\n");
     EXPECT_FALSE(loadGame("Data\\spiel.sav", &refusal));
-    EXPECT_EQ(refusal, "Sammlung besch\x84" "digt: welt");
+    EXPECT_EQ(refusal, "Sammlung besch\x84"
+                       "digt: welt");
 
     // The menu's dialog shows it where the name was typed.
     headless::typeText("spiel\r", in(0.1));
     EXPECT_FALSE(loadGameDialog());
-    EXPECT_TRUE(textShown(37, 38, "Sammlung besch\x84" "digt: welt"));
+    EXPECT_TRUE(textShown(37, 38,
+                          "Sammlung besch\x84"
+                          "digt: welt"));
 }
 
 class SetFromOutside : public Sets {
@@ -225,7 +229,10 @@ TEST_F(SetFromOutside, ASetFromAnywhereIsCopiedInUnderAFreeNameAndReplacesNoFile
     dir.writeFile("Data/neu.bestenliste", "\"Alt\",99999\r\n");
     EXPECT_EQ(imported(outside("neu.zset", friends)), "neu-2");
     // Names of any encoding become plain ones.
-    EXPECT_EQ(imported(outside("H\xC3\xB6hlen und Gr\xC3\xBC" "fte.zset", friends)), "H_hlen_und_Gr_fte");
+    EXPECT_EQ(imported(outside("H\xC3\xB6hlen und Gr\xC3\xBC"
+                               "fte.zset",
+                               friends)),
+              "H_hlen_und_Gr_fte");
     EXPECT_EQ(imported(outside(".versteckt.zset", friends)), "versteckt");
 
     // The shipped labyrinths' own file means them.
@@ -245,7 +252,8 @@ TEST_F(SetFromOutside, AFileThatIsNoSetIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(refusal, "Keine Sammlung: die Datei beginnt nicht mit \"Zauberlabyrinth-Sammlung\".");
     EXPECT_EQ(importLevelSet((dir.path() / "Downloads/fehlt.zset").string(), name, refusal), SetImport::Refused);
     EXPECT_EQ(refusal, "Die Datei fehlt oder kann nicht gelesen werden.");
-    EXPECT_EQ(importLevelSet((dir.path() / "Downloads").string(), name, refusal), SetImport::Refused) << "a folder is no file";
+    EXPECT_EQ(importLevelSet((dir.path() / "Downloads").string(), name, refusal), SetImport::Refused)
+        << "a folder is no file";
     EXPECT_EQ(filesInData(), before);
     EXPECT_EQ(name, "?");
 }
@@ -272,7 +280,10 @@ TEST_F(SetTitle, TheSetsTitleAndAuthorStandWhereTheMakerIsNamedAndTheStatusLineN
     EXPECT_TRUE(textShown(42, 44, "         von Anna          ", colour));
     EXPECT_EQ(headless::pixel(0, 330, 235), drawn(Img::titel));
     EXPECT_NE(headless::pixel(0, 390, 345), drawn(Img::zk)) << "the shipped labyrinths' signature is theirs";
-    EXPECT_TRUE(textShown(52, 44, "  Dr\x81" "cke Leertaste um das ", colour));
+    EXPECT_TRUE(textShown(52, 44,
+                          "  Dr\x81"
+                          "cke Leertaste um das ",
+                          colour));
     EXPECT_TRUE(textShown(kStatusRow, 71, "F2: Sammlungen", colour));
     EXPECT_TRUE(textShown(kStatusRow, 86, "F1: Tastenhilfe", colour));
 }
@@ -321,7 +332,8 @@ TEST_F(SetTitle, TheListSaysWhichShippedLabyrinthsThePlayerChanged) {
     std::vector<Colour> shown;  // the visible page while the shipped line is chosen
     const double look = in(0.4);
     headless::setWatcher([&shown, look] {
-        if (shown.empty() && headless::clock() > look) shown.assign(headless::pagePixels(0), headless::pagePixels(0) + 800 * 600);
+        if (shown.empty() && headless::clock() > look)
+            shown.assign(headless::pagePixels(0), headless::pagePixels(0) + 800 * 600);
     });
     double seconds = 0;
     EXPECT_FALSE(setListScreen(seconds));

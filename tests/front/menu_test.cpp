@@ -1,6 +1,6 @@
 // In-game menu: moving the frame, the switches, the way out of the program.
-#include "game/front/front.h"
 #include "game/front/menu.h"
+#include "game/front/front.h"
 #include "game/world/scene.h"
 #include "tests/front/front_fixture.h"
 
@@ -19,10 +19,10 @@ protected:
 };
 
 TEST_F(Menu, UpOnTheFirstLineFramesTheLastAndDownOnTheLastTheFirst) {
-    tap(scancode::Up, in(0.3));     // 1 -> 7
-    tap(scancode::Down, in(0.6));   // 7 -> 1
-    tap(scancode::Down, in(0.9));   // 2
-    tap(scancode::Down, in(1.2));   // 3, "Zurück zum Spiel"
+    tap(scancode::Up, in(0.3));    // 1 -> 7
+    tap(scancode::Down, in(0.6));  // 7 -> 1
+    tap(scancode::Down, in(0.9));  // 2
+    tap(scancode::Down, in(1.2));  // 3, "Zurück zum Spiel"
     tap(scancode::Space, in(1.5));
     EXPECT_FALSE(gameMenu());
     EXPECT_EQ(world.menuCursor, 3);

@@ -1,7 +1,7 @@
 // Saved games: the file layout, the round trip, loads and saves that fail,
 // and the name dialog.
-#include "common/tile_codes.h"
 #include "game/front/saved_game.h"
+#include "common/tile_codes.h"
 #include "tests/front/front_fixture.h"
 
 #include <algorithm>
@@ -139,8 +139,10 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndKeepsTheOldFile) {
     }
     headless::typeText("jetzt\r", in(0.1));
     saveGameDialog();
-    if (root) ::setrlimit(RLIMIT_FSIZE, &limit);
-    else fs::permissions(data, fs::perms::owner_all);
+    if (root)
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    else
+        fs::permissions(data, fs::perms::owner_all);
     std::signal(SIGXFSZ, oldSignal);
 
     EXPECT_TRUE(textShown(37, 38, "Speichern fehlgeschlagen"));

@@ -1,12 +1,12 @@
 // Title screen: what it shows when, the time-out, the start keys, H and L,
 // the menu from it, and the demonstration cycle.
+#include "game/front/title.h"
 #include "common/demo_file.h"
 #include "common/level_file.h"
 #include "game/front/best_players.h"
 #include "game/front/demonstration.h"
 #include "game/front/front.h"
 #include "game/front/saved_game.h"
-#include "game/front/title.h"
 #include "game/world/scene.h"
 #include "tests/front/front_fixture.h"
 
@@ -31,7 +31,10 @@ TEST_F(Title, CreditsFirstTheBestPlayersAfterTenSecondsADemonstrationAfterTwenty
     ASSERT_EQ(titlePass(state), TitleExit::Stay);
     EXPECT_EQ(headless::pixel(0, 330, 235), drawn(Img::titel));
     EXPECT_EQ(headless::pixel(0, 390, 345), drawn(Img::zk));
-    EXPECT_TRUE(textShown(52, 44, "  Dr\x81" "cke Leertaste um das ", static_cast<Colour>(state.colour)));
+    EXPECT_TRUE(textShown(52, 44,
+                          "  Dr\x81"
+                          "cke Leertaste um das ",
+                          static_cast<Colour>(state.colour)));
 
     world.bestNames[1] = "Anna";
     world.bestScores[1] = 777;

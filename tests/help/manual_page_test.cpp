@@ -2,11 +2,11 @@
 // lists stands on the page made from the shipped template, the German and
 // the English one each with the help in its language, and no text of a
 // table can become a request of the page's formatter.
+#include "tools/manual/manual_page.h"
 #include "common/language.h"
 #include "editor/command_line.h"
 #include "game/command_line.h"
 #include "tests/support/read_whole_file.h"
-#include "tools/manual/manual_page.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +54,9 @@ std::vector<std::string> pageTerms(const std::string& page) {
 }
 
 struct Program {
-    const char* page;                         // the template in dist/man
-    const char* language;                     // the language of page and help
-    CommandLineResult (*help)();              // --help as a player gets it
+    const char* page;             // the template in dist/man
+    const char* language;         // the language of page and help
+    CommandLineResult (*help)();  // --help as a player gets it
     ProgramReference (*reference)();
 };
 
@@ -98,12 +98,10 @@ TEST(ManualPage, ListsEveryOptionAndEveryKeyThatHelpLists) {
 }
 
 TEST(ManualPage, NoTextOfATableBecomesARequest) {
-    const ProgramReference reference{
-        {"zl", "", "1.0", "", nullptr},
-        {{"Optionen", {{"--level NAME", "a\n.SH EINGESCHLEUST\n'zitiert"}}},
-         {"Tasten", {{".F1", "back\\slash \"quoted\""}}}}};
-    const std::string page =
-        manualPage("@SYNOPSIS@\n.SH OPTIONEN\n@OPTIONS@\n.SH TASTEN\n@KEYS@\n", reference, "heute");
+    const ProgramReference reference{{"zl", "", "1.0", "", nullptr},
+                                     {{"Optionen", {{"--level NAME", "a\n.SH EINGESCHLEUST\n'zitiert"}}},
+                                      {"Tasten", {{".F1", "back\\slash \"quoted\""}}}}};
+    const std::string page = manualPage("@SYNOPSIS@\n.SH OPTIONEN\n@OPTIONS@\n.SH TASTEN\n@KEYS@\n", reference, "heute");
     std::istringstream lines(page);
     for (std::string line; std::getline(lines, line);) {
         for (const char* request : {".SH EINGESCHLEUST", "'zitiert", ".F1"}) {

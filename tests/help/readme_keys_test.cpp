@@ -18,24 +18,23 @@ namespace {
 // The English names the README gives the keys, by set-1 scancode; letters
 // are named by their German label, the US one in brackets where it differs.
 const std::map<int, std::string> kKeyNames = {
-    {scancode::Up, "arrow keys"}, {scancode::Down, "arrow keys"}, {scancode::Left, "arrow keys"},
-    {scancode::Right, "arrow keys"}, {scancode::Space, "Space"}, {scancode::Enter, "Enter"},
-    {scancode::Esc, "Esc"}, {scancode::Tab, "Tab"}, {scancode::Z, "Z [Y]"}, {scancode::Y, "Y [Z]"},
+    {scancode::Up, "arrow keys"},    {scancode::Down, "arrow keys"}, {scancode::Left, "arrow keys"},
+    {scancode::Right, "arrow keys"}, {scancode::Space, "Space"},     {scancode::Enter, "Enter"},
+    {scancode::Esc, "Esc"},          {scancode::Tab, "Tab"},         {scancode::Z, "Z [Y]"},
+    {scancode::Y, "Y [Z]"},
 };
 // The rows that name no key, by their German label.
 const std::map<std::string, std::vector<std::string>> kDeviceNames = {
-    {"Maus", {"mouse pushed away from the centre"}},
-    {"Joystick, Gamepad", {"joystick", "game pad"}},
-    {"linke Maustaste", {"left mouse button"}},
-    {"Maus links", {"left mouse button"}},
-    {"Maus rechts", {"right mouse button"}},
-    {"Umschalt+Klick", {"Shift + left click"}},
+    {"Maus", {"mouse pushed away from the centre"}}, {"Joystick, Gamepad", {"joystick", "game pad"}},
+    {"linke Maustaste", {"left mouse button"}},      {"Maus links", {"left mouse button"}},
+    {"Maus rechts", {"right mouse button"}},         {"Umschalt+Klick", {"Shift + left click"}},
 };
 
 // The name of a set-1 key: the list above, F1..F10, digits and letters.
 std::string keyName(int scancode) {
     if (const auto named = kKeyNames.find(scancode); named != kKeyNames.end()) return named->second;
-    if (scancode >= scancode::F1 && scancode < scancode::F1 + 10) return "F" + std::to_string(scancode - scancode::F1 + 1);
+    if (scancode >= scancode::F1 && scancode < scancode::F1 + 10)
+        return "F" + std::to_string(scancode - scancode::F1 + 1);
     if (scancode >= scancode::Digit1 && scancode <= scancode::Digit0) return std::to_string((scancode - 1) % 10);
     // The letter rows of the keyboard, German labels.
     static const std::string kRows = "QWERTZUIOP    ASDFGHJKL     YXCVBNM";

@@ -19,18 +19,19 @@ std::vector<std::string> germanOf(const std::vector<MarkedText>& texts) {
 }
 
 TEST(MarkedTexts, CppLiteralsAfterAMarkerJoinedAndMadeUtf8) {
-    const std::string source =
-        "// tr(\"not in a comment\")\n"
-        "const char* a = \"tr(\\\"nor in a string\\\")\";\n"
-        "str(\"no marker\");\n"
-        "// TRANSLATORS: the menu's line\n"
-        "printText(tr(\"Zur\\x81\" \"ck zum Spiel\"), true);\n"
-        "x = trFormat(\"T\\x81r nach {0}\\n\"\n"
-        "             \"Schritten\", {n}); y = trMark(\"S\\x84ule\");\n"
-        "z = trTerminal(\"Men\xC3\xBC\"); w = trMarkTerminal(\"DATEI\"); v = tr(name);\n";
+    const std::string source = "// tr(\"not in a comment\")\n"
+                               "const char* a = \"tr(\\\"nor in a string\\\")\";\n"
+                               "str(\"no marker\");\n"
+                               "// TRANSLATORS: the menu's line\n"
+                               "printText(tr(\"Zur\\x81\" \"ck zum Spiel\"), true);\n"
+                               "x = trFormat(\"T\\x81r nach {0}\\n\"\n"
+                               "             \"Schritten\", {n}); y = trMark(\"S\\x84ule\");\n"
+                               "z = trTerminal(\"Men\xC3\xBC\"); w = trMarkTerminal(\"DATEI\"); v = tr(name);\n";
     const std::vector<MarkedText> found = markedTexts("game/x.cpp", source);
-    EXPECT_EQ(germanOf(found), (std::vector<std::string>{"Zur\xC3\xBC" "ck zum Spiel", "T\xC3\xBCr nach {0}\nSchritten",
-                                                         "S\xC3\xA4ule", "Men\xC3\xBC", "DATEI"}));
+    EXPECT_EQ(germanOf(found),
+              (std::vector<std::string>{"Zur\xC3\xBC"
+                                        "ck zum Spiel",
+                                        "T\xC3\xBCr nach {0}\nSchritten", "S\xC3\xA4ule", "Men\xC3\xBC", "DATEI"}));
     ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(found[0].reference, "game/x.cpp:5");
     EXPECT_EQ(found[0].note, "the menu's line");
@@ -39,18 +40,16 @@ TEST(MarkedTexts, CppLiteralsAfterAMarkerJoinedAndMadeUtf8) {
 }
 
 TEST(MarkedTexts, ScriptsPagesAndTheSitesOwnTexts) {
-    const std::string script =
-        "var r = /\"tr('no')\"/g; notice(trFormat('„{0}“ liegt ' +\n  'jetzt in Data.', [n]));\n"
-        "button.textContent = tr(\"Neu versuchen\"); var s = `tr('template')`;\n";
+    const std::string script = "var r = /\"tr('no')\"/g; notice(trFormat('„{0}“ liegt ' +\n  'jetzt in Data.', [n]));\n"
+                               "button.textContent = tr(\"Neu versuchen\"); var s = `tr('template')`;\n";
     EXPECT_EQ(germanOf(markedTexts("web/page.js", script)),
               (std::vector<std::string>{"„{0}“ liegt jetzt in Data.", "Neu versuchen"}));
-    const std::string page =
-        "<title>@page_title@</title>\n<p id=\"x\">Lade @page_title@ …</p>\n"
-        "<button aria-label=\"Men\xC3\xBC\" type=\"button\">\n   Daten\n   sichern </button>\n"
-        "<button>▲</button><script>var a = 'Script';</script><label><input> Tasten auf dem Bildschirm</label>\n";
+    const std::string
+        page = "<title>@page_title@</title>\n<p id=\"x\">Lade @page_title@ …</p>\n"
+               "<button aria-label=\"Men\xC3\xBC\" type=\"button\">\n   Daten\n   sichern </button>\n"
+               "<button>▲</button><script>var a = 'Script';</script><label><input> Tasten auf dem Bildschirm</label>\n";
     const std::vector<MarkedText> pageTexts = markedTexts("web/page.html.in", page);
-    EXPECT_EQ(germanOf(pageTexts),
-              (std::vector<std::string>{"Men\xC3\xBC", "Daten sichern", "Tasten auf dem Bildschirm"}));
+    EXPECT_EQ(germanOf(pageTexts), (std::vector<std::string>{"Men\xC3\xBC", "Daten sichern", "Tasten auf dem Bildschirm"}));
     EXPECT_EQ(pageTexts[0].place, TextPlace::Page);
     EXPECT_EQ(germanOf(markedTexts("web/make_site.cmake",
                                    "function(page_text name text)\nendfunction()\npage_text(a_title \"Das Spiel\")\n")),
@@ -59,12 +58,11 @@ TEST(MarkedTexts, ScriptsPagesAndTheSitesOwnTexts) {
 }
 
 TEST(PoFile, EntriesAreReadWithTheirFlagsAndTheHeaderAndObsoleteOnesLeftOut) {
-    const std::string text =
-        "# a comment\nmsgid \"\"\nmsgstr \"\"\n\"Language: en\\n\"\n\n"
-        "#: game/x.cpp:3\nmsgid \"Men\xC3\xBC\"\nmsgstr \"Menu\"\n\n"
-        "#, fuzzy\nmsgid \"Ton AN \"\nmsgstr \"Sound on\"\n\n"
-        "msgid \"\"\n\"zwei\\n\"\n\"Zeilen \\\"hier\\\"\"\nmsgstr \"two\\nlines \\\"here\\\"\"\n\n"
-        "#~ msgid \"alt\"\n#~ msgstr \"old\"\n";
+    const std::string text = "# a comment\nmsgid \"\"\nmsgstr \"\"\n\"Language: en\\n\"\n\n"
+                             "#: game/x.cpp:3\nmsgid \"Men\xC3\xBC\"\nmsgstr \"Menu\"\n\n"
+                             "#, fuzzy\nmsgid \"Ton AN \"\nmsgstr \"Sound on\"\n\n"
+                             "msgid \"\"\n\"zwei\\n\"\n\"Zeilen \\\"hier\\\"\"\nmsgstr \"two\\nlines \\\"here\\\"\"\n\n"
+                             "#~ msgid \"alt\"\n#~ msgstr \"old\"\n";
     PoFile po;
     std::string error;
     ASSERT_TRUE(parsePoFile(text, "po/en.po", po, error)) << error;
@@ -122,7 +120,9 @@ TEST(CatalogueTables, ATranslationThatCannotStandInItsPlaceIsRefused) {
         {programText("nach {0} Schritten"), {"nach {0} Schritten", "after {1} steps"}, "other placeholders"},
         {programText("eins\nzwei"), {"eins\nzwei", "one two"}, "another number of lines"},
         {programText("Tab"), {"Tab", "T\tab"}, "a control character"},
-        {programText("Laden ..."), {"Laden ...", "Loading \xE2\x80\xA6"}, "\"\xE2\x80\xA6\", which the programs' fonts cannot show"},
+        {programText("Laden ..."),
+         {"Laden ...", "Loading \xE2\x80\xA6"},
+         "\"\xE2\x80\xA6\", which the programs' fonts cannot show"},
         {programText("Preis"), {"Preis", "Price \xE2\x82\xAC"}, "which the programs' fonts cannot show"},
         // The page is written in UTF-8: any character goes there.
         {pageText("Laden ..."), {"Laden ...", "Loading \xE2\x80\xA6"}, ""},
@@ -140,8 +140,8 @@ TEST(CatalogueTables, ATranslationThatCannotStandInItsPlaceIsRefused) {
 }
 
 TEST(CatalogueTables, AMarkedTextWithoutEntryStopsTheBuildAndAnOldEntryIsReported) {
-    const CatalogueFindings findings = buildTables(
-        {catalogue({{"Laden", "Load"}, {"Alt", "Old"}})}, {programText("Laden"), programText("Neu")});
+    const CatalogueFindings findings = buildTables({catalogue({{"Laden", "Load"}, {"Alt", "Old"}})},
+                                                   {programText("Laden"), programText("Neu")});
     ASSERT_EQ(findings.errors.size(), 1u);
     EXPECT_EQ(findings.errors[0], "game/x.cpp:1: \"Neu\" has no entry in po/en.po");
     ASSERT_EQ(findings.stale.size(), 1u);
@@ -149,15 +149,21 @@ TEST(CatalogueTables, AMarkedTextWithoutEntryStopsTheBuildAndAnOldEntryIsReporte
 }
 
 TEST(CatalogueTables, TheProgramsTableIsCodePage437SortedAndReadsBackAsWritten) {
-    const CatalogueFindings findings = buildTables(
-        {catalogue({{"Zur\xC3\xBC" "ck", "Back"}, {"Abbrechen", "Cancel"}, {"Daten", "Data"}})},
-        {programText("Zur\xC3\xBC" "ck"), programText("Abbrechen"), pageText("Daten")});
+    const CatalogueFindings findings = buildTables({catalogue({{"Zur\xC3\xBC"
+                                                                "ck",
+                                                                "Back"},
+                                                               {"Abbrechen", "Cancel"},
+                                                               {"Daten", "Data"}})},
+                                                   {programText("Zur\xC3\xBC"
+                                                                "ck"),
+                                                    programText("Abbrechen"), pageText("Daten")});
     ASSERT_TRUE(findings.errors.empty());
     ASSERT_EQ(findings.tables.size(), 1u);
     const LanguageTable& table = findings.tables[0];
     ASSERT_EQ(table.program.size(), 2u);
     EXPECT_EQ(table.program[0].german, "Abbrechen");
-    EXPECT_EQ(table.program[1].german, "Zur\x81" "ck");
+    EXPECT_EQ(table.program[1].german, "Zur\x81"
+                                       "ck");
     ASSERT_EQ(table.page.size(), 1u);
     // A hex escape followed by a hex digit ends its literal ("\x81" "ck").
     const std::string source = programTableSource(findings.tables, {"po/en.po"});
@@ -168,9 +174,9 @@ TEST(CatalogueTables, TheProgramsTableIsCodePage437SortedAndReadsBackAsWritten) 
 }
 
 TEST(CatalogueTables, TheTemplateListsEachTextOnceWithEveryPlaceAndNote) {
-    const std::vector<TemplateEntry> entries = templateEntries(
-        {{"Laden", TextPlace::Program, "a.cpp:1", "a note"}, {"Neu", TextPlace::Program, "a.cpp:2", ""},
-         {"Laden", TextPlace::Page, "page.js:3", ""}});
+    const std::vector<TemplateEntry> entries = templateEntries({{"Laden", TextPlace::Program, "a.cpp:1", "a note"},
+                                                                {"Neu", TextPlace::Program, "a.cpp:2", ""},
+                                                                {"Laden", TextPlace::Page, "page.js:3", ""}});
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].references, (std::vector<std::string>{"a.cpp:1", "page.js:3"}));
     const std::string pot = templateText(entries);

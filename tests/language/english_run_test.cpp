@@ -43,11 +43,13 @@ bool printed(const std::string& text) {
 }
 
 // The German of what the run must show in English, none of it printed.
+// clang-format off
 const char* const kGermanNeverShown[] = {
     "Dr\x81" "cke Leertaste", "Energie:", "Punkte:", "Spielstand", "Zur\x81" "ck zum Spiel", "DU BIST LEIDER",
     "Bestenliste", "Deinen Namen", "Spiel beenden", "Tastenhilfe", "Sammlungen", "Gespeichert", "Pr\x81" "fung",
     "Schaffbar", "Unbenannt", "Seite", "Pinsel", "Datei Name", "Willkommen",
 };
+// clang-format on
 
 // Pictures of the run for a player to look at (ZL_LANGUAGE_PICTURES).
 class Pictures {
@@ -207,9 +209,9 @@ TEST_F(EnglishRun, TheGamePlayedSavedLoadedAndEndedWithANewBestPlayer) {
     headless::setWatcher({});
     EXPECT_EQ(step, Step::Done);
 
-    for (const char* english : {"  Press the space bar to  ", "F3: Deutsch", "Save game", "Saved game name", "Load game",
-                                "Energy:", "Score:", "SORRY, YOU HAVE DROWNED .", "You can enter the table of best players!",
-                                "Your name please ?", "Quit game"}) {
+    for (const char* english : {"  Press the space bar to  ", "F3: Deutsch", "Save game", "Saved game name",
+                                "Load game", "Energy:", "Score:", "SORRY, YOU HAVE DROWNED .",
+                                "You can enter the table of best players!", "Your name please ?", "Quit game"}) {
         EXPECT_TRUE(printed(english)) << english;
     }
     for (const char* german : kGermanNeverShown) EXPECT_FALSE(printed(german)) << textForHost(german);

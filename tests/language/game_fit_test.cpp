@@ -25,11 +25,11 @@ using fit::Box;
 // The status line, row 72: each field up to the next one.
 const std::vector<Box> kStatusLine = {
     {72, 72, 1, 9, "the field of \"Energie:\""},  {72, 72, 10, 11, "the energy"},
-    {72, 72, 12, 15, "the percent sign"},          {72, 72, 16, 25, "the field of \"Labyrinth:\""},
-    {72, 72, 26, 28, "the labyrinth's number"},    {72, 72, 32, 41, "the field of \"DEMO\""},
-    {72, 72, 42, 49, "the field of \"Punkte:\""},  {72, 72, 50, 56, "the score"},
+    {72, 72, 12, 15, "the percent sign"},         {72, 72, 16, 25, "the field of \"Labyrinth:\""},
+    {72, 72, 26, 28, "the labyrinth's number"},   {72, 72, 32, 41, "the field of \"DEMO\""},
+    {72, 72, 42, 49, "the field of \"Punkte:\""}, {72, 72, 50, 56, "the score"},
     {72, 72, 65, 85, "the demonstration's hint"}, {72, 72, 59, 69, "the hint of F3"},
-    {72, 72, 71, 84, "the hint of F2"},            {72, 72, 86, 100, "the hint of F1"},
+    {72, 72, 71, 84, "the hint of F2"},           {72, 72, 86, 100, "the hint of F1"},
 };
 
 std::vector<Box> withStatusLine(std::vector<Box> boxes) {
@@ -61,7 +61,8 @@ protected:
 
     fit::Shown check(const std::string& screen, const std::vector<Box>& boxes, const std::function<void()>& more,
                      const std::function<void()>& draw, const std::set<std::string>& data = {}, double pictureAt = -1) {
-        return fit::checkScreen(screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
+        return fit::checkScreen(
+            screen, boxes, [&] { prepare(more); }, draw, data, pictureAt);
     }
 
     // The names of the best players the shipped settings hold.
@@ -91,19 +92,24 @@ const Box kCredits = {39, 62, 44, 72, "the credits' and the best players' lines"
 
 TEST_F(GameScreens, TheTitleScreen) {
     check("Titelbild", withStatusLine({kCredits}), {}, [] { titleAt(1); });
-    check("Titelbild mit Bestenliste", withStatusLine({kCredits}), {}, [] { titleAt(12); }, bestPlayerNames());
+    check(
+        "Titelbild mit Bestenliste", withStatusLine({kCredits}), {}, [] { titleAt(12); }, bestPlayerNames());
     // A set of the player's names itself instead of the maker.
-    check("Titelbild einer Sammlung", withStatusLine({kCredits}), [] {
-        LevelSet set = emptyLevelSet("Wilde Wiesen", "Anna");
-        writeLevelSet(levelSetPath("wiesen"), set);
-        std::string refusal;
-        chooseLevelSet("wiesen", refusal);
-    }, [] { titleAt(1); }, {"       Wilde Wiesen        "});
+    check(
+        "Titelbild einer Sammlung", withStatusLine({kCredits}),
+        [] {
+            LevelSet set = emptyLevelSet("Wilde Wiesen", "Anna");
+            writeLevelSet(levelSetPath("wiesen"), set);
+            std::string refusal;
+            chooseLevelSet("wiesen", refusal);
+        },
+        [] { titleAt(1); }, {"       Wilde Wiesen        "});
 }
 
 TEST_F(GameScreens, TheStatusLineInPlayAndInADemonstration) {
     check("Statuszeile", kStatusLine, {}, [] { renderScene(); });
-    check("Statuszeile einer Vorf\x81hrung", kStatusLine, [] { world.demoStep = 1; }, [] { renderScene(); });
+    check(
+        "Statuszeile einer Vorf\x81hrung", kStatusLine, [] { world.demoStep = 1; }, [] { renderScene(); });
 }
 
 // The menu in its box, each line inside its frame.
@@ -117,45 +123,53 @@ const std::vector<Box> kMenuBoxes = {
 
 TEST_F(GameScreens, TheMenuWithItsSwitchesOnAndOff) {
     for (const int on : {0, 1}) {
-        check(std::string("Men\x81 ") + (on ? "an" : "aus"), withStatusLine(kMenuBoxes), [on] {
-            world.soundOn = on;
-            world.joystickOn = on;
-            world.fullScreen = on;
-        }, [] {
-            renderScene();
-            for (int line = 1; line <= kMenuLines; ++line) {
-                world.menuCursor = line;
-                drawMenu();
-            }
-        });
+        check(
+            std::string("Men\x81 ") + (on ? "an" : "aus"), withStatusLine(kMenuBoxes),
+            [on] {
+                world.soundOn = on;
+                world.joystickOn = on;
+                world.fullScreen = on;
+            },
+            [] {
+                renderScene();
+                for (int line = 1; line <= kMenuLines; ++line) {
+                    world.menuCursor = line;
+                    drawMenu();
+                }
+            });
     }
 }
 
 TEST_F(GameScreens, TheSavedGamesDialogAndWhatItSays) {
-    const fit::Shown german = check("Spielstand-Dialoge", withStatusLine(kMenuBoxes), [] {
-        // Saved games of a set deleted since and of one damaged since.
-        for (const char* set : {"weg", "kaputt"}) {
-            world.setName = set;
-            saveGame(savedGamePath(set));
-        }
-        world.setName = "";
-        openFile("Data\\kaputt.zset", FileMode::Output, 1);
-        writeStringField(1, "Kaputt", true);
-        closeFile(1);
-    }, [] {
-        renderScene();
-        drawMenu();
-        headless::typeText("a/b\r", now() + 0.1);
-        saveGameDialog();  // refused: "Ungültiger Name"
-        headless::typeText("keiner\r", now() + 0.1);
-        loadGameDialog();  // "Spielstand nicht gefunden"
-        headless::typeText("weg\r", now() + 0.1);
-        loadGameDialog();  // "Sammlung fehlt: weg"
-        headless::typeText("kaputt\r", now() + 0.1);
-        loadGameDialog();  // "Sammlung beschädigt: kaputt"
-    }, {}, 4.5);
+    const fit::Shown german = check(
+        "Spielstand-Dialoge", withStatusLine(kMenuBoxes),
+        [] {
+            // Saved games of a set deleted since and of one damaged since.
+            for (const char* set : {"weg", "kaputt"}) {
+                world.setName = set;
+                saveGame(savedGamePath(set));
+            }
+            world.setName = "";
+            openFile("Data\\kaputt.zset", FileMode::Output, 1);
+            writeStringField(1, "Kaputt", true);
+            closeFile(1);
+        },
+        [] {
+            renderScene();
+            drawMenu();
+            headless::typeText("a/b\r", now() + 0.1);
+            saveGameDialog();  // refused: "Ungültiger Name"
+            headless::typeText("keiner\r", now() + 0.1);
+            loadGameDialog();  // "Spielstand nicht gefunden"
+            headless::typeText("weg\r", now() + 0.1);
+            loadGameDialog();  // "Sammlung fehlt: weg"
+            headless::typeText("kaputt\r", now() + 0.1);
+            loadGameDialog();  // "Sammlung beschädigt: kaputt"
+        },
+        {}, 4.5);
     for (const char* text : {"Ung\x81ltiger Name", "Spielstand nicht gefunden", "Sammlung fehlt: weg",
-                             "Sammlung besch\x84" "digt: kaputt"}) {
+                             "Sammlung besch\x84"
+                             "digt: kaputt"}) {
         EXPECT_TRUE(fit::showed(german, text)) << textForHost(text);
     }
 }
@@ -164,22 +178,29 @@ TEST_F(GameScreens, TheEndOfAGameWithANewBestPlayer) {
     const std::vector<Box> boxes = withStatusLine(
         {{65, 65, 25, 68, "the invitation's row"}, {67, 67, 35, 100, "the row of the name"}});
     for (const int deathKind : {1, 2}) {
-        check(deathKind == 1 ? "Spielende (gestorben)" : "Spielende (ertrunken)", boxes, [deathKind] {
-            world.deathKind = deathKind;
-            world.score = 123456;
-        }, [] {
-            headless::typeText("Anna\r", now() + 6.0);
-            gameOver();
-        }, {}, 5.5);
+        check(
+            deathKind == 1 ? "Spielende (gestorben)" : "Spielende (ertrunken)", boxes,
+            [deathKind] {
+                world.deathKind = deathKind;
+                world.score = 123456;
+            },
+            [] {
+                headless::typeText("Anna\r", now() + 6.0);
+                gameOver();
+            },
+            {}, 5.5);
     }
 }
 
 TEST_F(GameScreens, TheKeyHelp) {
-    check("Tastenhilfe", withStatusLine({{16, 60, 21, 80, "the panel of the keys"}}), {}, [] {
-        renderScene();
-        tap(scancode::F1, now() + 0.2);
-        showKeyHelp();
-    }, {}, 0.1);
+    check(
+        "Tastenhilfe", withStatusLine({{16, 60, 21, 80, "the panel of the keys"}}), {},
+        [] {
+            renderScene();
+            tap(scancode::F1, now() + 0.2);
+            showKeyHelp();
+        },
+        {}, 0.1);
 }
 
 TEST_F(GameScreens, TheListOfLevelSetsWithADamagedFile) {
@@ -190,24 +211,28 @@ TEST_F(GameScreens, TheListOfLevelSetsWithADamagedFile) {
         {48, 50, 12, 89, "the two rows of what is wrong with a file"},
         {54, 56, 12, 89, "the keys' and the mark's rows"},
     });
-    check("Sammlungen", boxes, [] {
-        writeLevelSet(levelSetPath("wiesen"), emptyLevelSet("Wilde Wiesen", "Anna"));
-        openFile("Data\\kaputt.zset", FileMode::Output, 1);
-        writeStringField(1, "Zauberlabyrinth-Sammlung", false);
-        writeIntField(1, 1, true);
-        writeStringField(1, "Titel", false);
-        closeFile(1);
-    }, [] {
-        renderScene();
-        // Down to the damaged file, whose fault shows, then back.
-        const double t = now();
-        tap(scancode::Down, t + 0.2);
-        tap(scancode::Down, t + 0.4);
-        tap(scancode::Esc, t + 0.6);
-        double seconds = 0;
-        setListScreen(seconds);
-    }, {"Wilde Wiesen                      ", "Anna                                 ",
-        "kaputt                            "}, 0.5);
+    check(
+        "Sammlungen", boxes,
+        [] {
+            writeLevelSet(levelSetPath("wiesen"), emptyLevelSet("Wilde Wiesen", "Anna"));
+            openFile("Data\\kaputt.zset", FileMode::Output, 1);
+            writeStringField(1, "Zauberlabyrinth-Sammlung", false);
+            writeIntField(1, 1, true);
+            writeStringField(1, "Titel", false);
+            closeFile(1);
+        },
+        [] {
+            renderScene();
+            // Down to the damaged file, whose fault shows, then back.
+            const double t = now();
+            tap(scancode::Down, t + 0.2);
+            tap(scancode::Down, t + 0.4);
+            tap(scancode::Esc, t + 0.6);
+            double seconds = 0;
+            setListScreen(seconds);
+        },
+        {"Wilde Wiesen                      ", "Anna                                 ", "kaputt                            "},
+        0.5);
 }
 
 }  // namespace

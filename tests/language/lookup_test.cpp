@@ -41,7 +41,8 @@ TEST_F(Language, GermanIsTheTextAsWrittenAndEnglishComesFromItsCatalogue) {
 TEST_F(Language, ASentenceTakesItsValuesWhereTheLanguagePutsThem) {
     EXPECT_EQ(formatText("{1} vor {0}, {2} bleibt", {"A", 7}), "7 vor A, {2} bleibt");
     chooseLanguage("en");
-    EXPECT_EQ(trFormat("Probelauf: T\x81r erreicht nach {0} Schritten.", {57}), "Test run: door reached after 57 steps.");
+    EXPECT_EQ(trFormat("Probelauf: T\x81r erreicht nach {0} Schritten.", {57}),
+              "Test run: door reached after 57 steps.");
     EXPECT_EQ(trFormat("{0} oder {1} schlie\xE1t die Hilfe.", {"F1", "Esc"}), "F1 or Esc closes the help.");
 }
 
@@ -97,8 +98,8 @@ CommandLineResult gameCommandLine(std::vector<const char*> arguments) {
 }
 
 TEST_F(Language, TheHelpIsInTheLanguageTheCommandLineNamesWhereverItStands) {
-    for (const std::vector<const char*>& line :
-         {std::vector<const char*>{"--language", "en", "--help"}, std::vector<const char*>{"--help", "--language=en"}}) {
+    for (const std::vector<const char*>& line : {std::vector<const char*>{"--language", "en", "--help"},
+                                                 std::vector<const char*>{"--help", "--language=en"}}) {
         chooseLanguageIndex(kGerman);
         const CommandLineResult result = gameCommandLine(line);
         EXPECT_FALSE(result.run);
@@ -116,9 +117,8 @@ TEST_F(Language, AnUnknownLanguageEndsTheCommandLineSayingSoInEveryLanguage) {
     const CommandLineResult refused = readGameCommandLine(4, gameArguments, game);
     EXPECT_FALSE(refused.run);
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_EQ(refused.error,
-              "zauberlabyrinth: --language english: diese Sprache gibt es nicht; es gibt de, en\n"
-              "zauberlabyrinth: --language english: there is no such language; there are de, en\n");
+    EXPECT_EQ(refused.error, "zauberlabyrinth: --language english: diese Sprache gibt es nicht; es gibt de, en\n"
+                             "zauberlabyrinth: --language english: there is no such language; there are de, en\n");
     EditorOptions editor;
     const char* editorArguments[] = {"zauberlabyrinth-editor", "--language=en"};
     const CommandLineResult taken = readEditorCommandLine(2, editorArguments, editor);

@@ -52,8 +52,8 @@ struct Box {
 struct Shown {
     std::vector<headless::PrintedText> texts;
     std::vector<headless::PictureDrawn> pictures;
-    long long cuts = 0;       // texts fitToWidth cut
-    std::string lastCut;      // the last of them
+    long long cuts = 0;   // texts fitToWidth cut
+    std::string lastCut;  // the last of them
 };
 
 // The run of `draw` in the language with index `language`: `prepare` sets up
@@ -74,7 +74,8 @@ inline Shown showIn(int language, const std::string& screen, const std::function
         const double at = headless::clock() + pictureAt;
         headless::setWatcher([at, &picture] {
             const Colour* page = headless::pagePixels(0);
-            if (picture.empty() && headless::clock() >= at && page) picture.assign(page, page + kScreenWidth * kScreenHeight);
+            if (picture.empty() && headless::clock() >= at && page)
+                picture.assign(page, page + kScreenWidth * kScreenHeight);
         });
     }
     draw();
@@ -168,8 +169,7 @@ inline bool wipedBetween(const Shown& shown, std::size_t j, std::size_t k) {
 inline void expectFits(const std::string& screen, int language, const std::vector<Box>& boxes, const Shown& german,
                        const Shown& translated, const std::set<std::string>& data = {}) {
     const std::string where = textForHost(screen) + " (" + languageCode(language) + "): ";
-    ASSERT_EQ(translated.texts.size(), german.texts.size())
-        << where << "prints another number of texts than in German";
+    ASSERT_EQ(translated.texts.size(), german.texts.size()) << where << "prints another number of texts than in German";
     for (std::size_t k = 0; k < german.texts.size(); ++k) {
         const headless::PrintedText& g = german.texts[k];
         const headless::PrintedText& t = translated.texts[k];

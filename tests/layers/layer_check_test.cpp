@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 // Every kind of include the walls let pass, once.
 const std::map<std::string, std::string> kCleanTree = {
-    {"common/level_file.cpp", "#include \"common/level_file.h\"\n#include \"platform/platform.h\"\n#include <string>\n"},
+    {"common/level_file.cpp",
+     "#include \"common/level_file.h\"\n#include \"platform/platform.h\"\n#include <string>\n"},
     {"game/world/world.cpp", "#include \"game/world/world.h\"\n#include \"common/level_file.h\"\n"},
     {"game/rules/pigs.cpp", "#include \"game/world/world.h\"\n#include \"platform/scancodes.h\"\n"},
     {"game/front/title.cpp", "#include \"game/front/title.h\"\n#include \"game/world/world.h\"\n"},
@@ -27,18 +28,20 @@ const std::map<std::string, std::string> kCleanTree = {
     {"platform/screen.cpp", "#include \"platform/screen_state.h\"\n#include <cstring>\n"},
     {"platform/sdl/sdl_window.cpp",
      "#include \"platform/backend.h\"\n#include \"platform/sdl/sdl_host.h\"\n#include <SDL.h>\n#include <GL/gl.h>\n"},
-    {"platform/sdl/test/sdl_test.cpp", "#include \"platform/sdl/sdl_host.h\"\n#include \"tests/support/scratch_dir.h\"\n"},
+    {"platform/sdl/test/sdl_test.cpp",
+     "#include \"platform/sdl/sdl_host.h\"\n#include \"tests/support/scratch_dir.h\"\n"},
     {"platform/web/web_input.cpp", "#include \"platform/web/web_host.h\"\n#include <emscripten/html5.h>\n"},
     {"platform/web/bench/frame_step.cpp",
      "#include \"game/world/world.h\"\n#include \"platform/web/web_host.h\"\n#include <emscripten.h>\n"},
-    {"platform/headless/devices.cpp", "#include \"platform/headless/headless_state.h\"\n#include \"platform/refresh.h\"\n"},
+    {"platform/headless/devices.cpp",
+     "#include \"platform/headless/headless_state.h\"\n#include \"platform/refresh.h\"\n"},
     {"tools/levels/main.cpp", "#include \"platform/game_folder.h\"\n#include \"tools/image/image_files.h\"\n"},
     {"tools/image/image_files.cpp", "#include \"platform/file_replace.h\"\n#include <png.h>\n"},
-    {"tools/fuzz/level_loader_fuzz.cpp",
-     "#include \"game/world/world.h\"\n#include \"platform/field_source.h\"\n#include \"tools/invariants/invariants.h\"\n"},
+    {"tools/fuzz/level_loader_fuzz.cpp", "#include \"game/world/world.h\"\n#include "
+                                         "\"platform/field_source.h\"\n#include \"tools/invariants/invariants.h\"\n"},
     {"tools/screenshots/shots.cpp", "#include \"editor/editor_state.h\"\n#include \"platform/headless/headless.h\"\n"},
-    {"tests/platform/input_test.cpp",
-     "#include \"platform/backend.h\"\n#include \"platform/headless/headless.h\"\n#include \"tests/support/scratch_dir.h\"\n"},
+    {"tests/platform/input_test.cpp", "#include \"platform/backend.h\"\n#include "
+                                      "\"platform/headless/headless.h\"\n#include \"tests/support/scratch_dir.h\"\n"},
     {"bench/scene_bench.cpp", "#include \"game/world/world.h\"\n#include \"platform/field_source.h\"\n"},
     {"bench/level_load_bench.cpp", "#include \"tests/support/scratch_dir.h\"\n"},
 };
@@ -108,8 +111,7 @@ TEST(LayerCheck, EachKindOfBreachFailsTheCheckAndNamesItsLine) {
         writeTree(dir.path(), breach.file, breach.line);
         const Outcome outcome = runCheck(dir.path());
         EXPECT_NE(outcome.status, 0);
-        EXPECT_NE(outcome.output.find(std::string(breach.file) + ": " + breach.line), std::string::npos)
-            << outcome.output;
+        EXPECT_NE(outcome.output.find(std::string(breach.file) + ": " + breach.line), std::string::npos) << outcome.output;
     }
 }
 

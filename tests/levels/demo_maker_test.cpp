@@ -2,9 +2,9 @@
 // view's edge is recorded twice, waits and actions become their codes, the
 // walk goes on through the door, and a source that would go astray in the
 // game is refused with its line.
+#include "tools/levels/demo_maker.h"
 #include "common/tile_codes.h"
 #include "tests/levels/level_tool_test.h"
-#include "tools/levels/demo_maker.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
 
@@ -59,7 +59,10 @@ TEST_F(DemoMaker, AStepOntoTheViewsEdgeIsRecordedTwice) {
     // 18, 19, 20 (the edge: twice, the second turns the view), 21, 22; back
     // to 21 and 20 (the edge of the new view going left: twice, turning it
     // back); three waits; the action.
-    EXPECT_EQ(codes(), "222222" "444" "000" "5");
+    EXPECT_EQ(codes(), "222222"
+                       "444"
+                       "000"
+                       "5");
     EXPECT_EQ(demo.screens, 2);
     EXPECT_EQ(demo.endX, 20);
     for (int k = demo.codes + 1; k <= kRecordingMoves; ++k) ASSERT_EQ(demo.moves[static_cast<std::size_t>(k)], 0) << k;

@@ -1,8 +1,8 @@
 // The build's install step: the staged level files reach the run folder by
 // the programs' own rule, and a file the player changed there is kept and
 // named. (The rule's other cases are tested with the game folder.)
-#include "tests/support/scratch_dir.h"
 #include "tools/levels/install_shipped.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The level source parser and the checks: faults are reported with the line
 // they stand on, homes follow the screen rule, and the reachability walk
 // opens barriers only the way the wizard can.
+#include "tools/levels/level_source.h"
 #include "common/tile_codes.h"
 #include "tests/levels/level_tool_test.h"
 #include "tools/levels/level_check.h"
-#include "tools/levels/level_source.h"
 
 #include <gtest/gtest.h>
 
@@ -177,8 +177,7 @@ TEST_F(LevelSourceTest, WalkOpensBarriersOnlyTheWayTheWizardCan) {
     } kWalks[] = {
         {"a door behind a wall", "#####\n#@kK#\n####D\n", "cannot be reached"},
         {"a side barrier walked into sideways opens", "#####\n#@kKD\n#####\n", nullptr},
-        {"a side barrier met only from above stays shut", "#####\n#@k.#\n###K#\n###D#\n",
-         "closed: Barrier (50) at (4, 3)"},
+        {"a side barrier met only from above stays shut", "#####\n#@k.#\n###K#\n###D#\n", "closed: Barrier (50) at (4, 3)"},
         {"a cross barrier opens from above", "#####\n#@k.#\n###1#\n###D#\n", nullptr},
         {"a cross barrier does not open from the side", "#####\n#@k1D\n#####\n", "cannot be reached"},
         {"a key behind its own barrier never helps", "#######\n#@.Kk.D\n#######\n", "cannot be reached"},
@@ -241,9 +240,8 @@ TEST_F(LevelSourceTest, DamagedSourcesNeverCrash) {
     // Mutations of a valid source: flipped, inserted and removed bytes,
     // including NUL, CR, high bytes and the marks, must each give a result
     // or a problem list, never a fault (the sanitizer build watches memory).
-    const std::string base =
-        "name Probe\nfill wall\nunder C -\nmap\n"
-        "##########\n#@.k.K..D#\n#.P.F.E.C#\n#--------#\nend\n";
+    const std::string base = "name Probe\nfill wall\nunder C -\nmap\n"
+                             "##########\n#@.k.K..D#\n#.P.F.E.C#\n#--------#\nend\n";
     std::mt19937 rng(1234);
     const std::string alphabet = std::string("@PFCE.#kKD1-~;\n\r \t\xff\x80", 20) + std::string(1, '\0');
     for (int round = 0; round < 400; ++round) {
@@ -253,10 +251,10 @@ TEST_F(LevelSourceTest, DamagedSourcesNeverCrash) {
             std::size_t at = rng() % text.size();
             char c = alphabet[rng() % alphabet.size()];
             switch (rng() % 4) {
-            case 0: text[at] = c; break;
-            case 1: text.insert(at, 1, c); break;
-            case 2: text.erase(at, 1); break;
-            default: text.insert(at, std::string(rng() % 300, c)); break;
+                case 0: text[at] = c; break;
+                case 1: text.insert(at, 1, c); break;
+                case 2: text.erase(at, 1); break;
+                default: text.insert(at, std::string(rng() % 300, c)); break;
             }
         }
         problems.clear();

@@ -2,13 +2,13 @@
 // file unchanged, and a file with what only the editor makes (codes without
 // a character, creatures out of reading order or away from home, a start
 // view of its own, no door) comes back the same through the header lines.
+#include "tools/levels/level_text.h"
 #include "common/level_file.h"
 #include "common/tile_codes.h"
+#include "tests/support/read_whole_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
-#include "tools/levels/level_text.h"
-#include "tests/support/read_whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -94,14 +94,14 @@ TEST_F(LevelToText, WhatTheGridCannotSayGoesIntoHeaderLines) {
     level->creatures[2][1] = {3, 3, 0, 0};
     level->counts[2] = 1;
     level->creatures[3][1] = {25, 4, 0, 0};  // column 25 lies on the second screen
-    level->map[25][4] = tile::Flame;        // under the eye
+    level->map[25][4] = tile::Flame;         // under the eye
     level->counts[3] = 1;
 
     const LevelText text = levelToText(*level, legend, "probe", "probe.dat");
     EXPECT_TRUE(text.notes.empty());
-    for (const char* line : {"cell 5 5 17\n", "cell 6 5 9\n", "cell 7 5 -5\n", "view 0 13\n", "door none\n",
-                             "creature P 10 8 0 0\n", "creature P 4 2 0 0\n", "creature F 12 12 0 0\n",
-                             "creature C 3 3 0 0\n", "creature E 25 4 0 0\n"})
+    for (const char* line :
+         {"cell 5 5 17\n", "cell 6 5 9\n", "cell 7 5 -5\n", "view 0 13\n", "door none\n", "creature P 10 8 0 0\n",
+          "creature P 4 2 0 0\n", "creature F 12 12 0 0\n", "creature C 3 3 0 0\n", "creature E 25 4 0 0\n"})
         EXPECT_NE(text.text.find(line), std::string::npos) << line << "\n" << text.text;
     std::unique_ptr<LevelData> back = parse(text.text, "probe.txt");
     EXPECT_TRUE(sameLevelData(*level, *back)) << text.text;

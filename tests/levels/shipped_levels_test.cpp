@@ -7,12 +7,12 @@
 #include "common/wizard_walk.h"
 #include "game/world/level_loader.h"
 #include "game/world/world.h"
+#include "tests/support/read_whole_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/levels/level_check.h"
 #include "tools/levels/level_source.h"
 #include "tools/levels/route_text.h"
 #include "tools/levels/solution_text.h"
-#include "tests/support/read_whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +54,7 @@ bool inView(int x, int y, int viewX, int viewY) {
     return x > viewX && x <= viewX + kViewColumns && y > viewY && y <= viewY + kViewRows;
 }
 
-CreatureTable World::*const kTables[kCreatureKinds] = {&World::pigs, &World::flameGhosts, &World::cleaners,
-                                                       &World::eyes};
+CreatureTable World::*const kTables[kCreatureKinds] = {&World::pigs, &World::flameGhosts, &World::cleaners, &World::eyes};
 int World::*const kCounts[kCreatureKinds] = {&World::pigCount, &World::flameGhostCount, &World::cleanerCount,
                                              &World::eyeCount};
 
@@ -176,8 +175,7 @@ TEST_P(ShippedLabyrinth, SolverProvesItAndItsRouteIsNoLongerThanTheRecordedOne) 
 
 INSTANTIATE_TEST_SUITE_P(All, ShippedLevel, ::testing::ValuesIn(kShipped),
                          [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
-INSTANTIATE_TEST_SUITE_P(All, ShippedLabyrinth,
-                         ::testing::Values("001", "002", "003", "004", "005", "006", "007", "008"),
+INSTANTIATE_TEST_SUITE_P(All, ShippedLabyrinth, ::testing::Values("001", "002", "003", "004", "005", "006", "007", "008"),
                          [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
 
 TEST(ShippedLevels, EachLabyrinthSpansSeveralScreensAndTheSceneOne) {

@@ -26,9 +26,9 @@ Colour patternColour(int x, int y) {
 struct BmpLayout {
     int width = 4;
     int height = 3;
-    int bitsPerPixel = 24;     // 4, 8, 24 or 32
-    bool topDown = false;      // negative height in the header
-    std::uint8_t alpha = 0;    // alpha byte of 32-bit pixels
+    int bitsPerPixel = 24;   // 4, 8, 24 or 32
+    bool topDown = false;    // negative height in the header
+    std::uint8_t alpha = 0;  // alpha byte of 32-bit pixels
 };
 
 // A BITMAPINFOHEADER bitmap of the test pattern. 4- and 8-bit bitmaps use a
@@ -64,8 +64,7 @@ std::string makeBmp(const BmpLayout& layout) {
         row.resize(rowBytes, '\0');
         rows += row;
     }
-    return bmpFile({layout.width, layout.topDown ? -layout.height : layout.height, layout.bitsPerPixel, 0, palette},
-                   rows);
+    return bmpFile({layout.width, layout.topDown ? -layout.height : layout.height, layout.bitsPerPixel, 0, palette}, rows);
 }
 
 class LoadBmp : public ::testing::Test {
@@ -98,12 +97,9 @@ TEST_F(LoadBmp, ReadsEveryVariantTopRowFirst) {
         const char* name;
         BmpLayout layout;
     } variants[] = {
-        {"24-bit bottom-up", {5, 3, 24, false, 0}},
-        {"24-bit top-down", {5, 3, 24, true, 0}},
-        {"32-bit alpha 0", {4, 3, 32, false, 0}},
-        {"32-bit alpha 0x80", {4, 3, 32, false, 0x80}},
-        {"32-bit top-down", {4, 3, 32, true, 0}},
-        {"8-bit palette", {5, 3, 8, false, 0}},
+        {"24-bit bottom-up", {5, 3, 24, false, 0}}, {"24-bit top-down", {5, 3, 24, true, 0}},
+        {"32-bit alpha 0", {4, 3, 32, false, 0}},   {"32-bit alpha 0x80", {4, 3, 32, false, 0x80}},
+        {"32-bit top-down", {4, 3, 32, true, 0}},   {"8-bit palette", {5, 3, 8, false, 0}},
         {"4-bit palette", {5, 3, 4, true, 0}},
     };
     for (const auto& v : variants) {

@@ -74,12 +74,12 @@ struct ClipCase {
 
 TEST_F(Drawing, ImagesAreClippedAtEveryEdgeInEveryMode) {
     const ClipCase cases[] = {
-        {-20, 100, 20, 39, 0, 39},  // left edge: the right half shows
-        {790, 100, 0, 9, 0, 39},    // right edge: the 10 leftmost columns
-        {100, -20, 0, 39, 20, 39},  // top edge: the lower half
-        {100, 590, 0, 39, 0, 9},    // bottom edge: the 10 top rows
-        {-39, -39, 39, 39, 39, 39}, // one pixel in the top-left corner
-        {799, 599, 0, 0, 0, 0},     // one pixel in the bottom-right corner
+        {-20, 100, 20, 39, 0, 39},   // left edge: the right half shows
+        {790, 100, 0, 9, 0, 39},     // right edge: the 10 leftmost columns
+        {100, -20, 0, 39, 20, 39},   // top edge: the lower half
+        {100, 590, 0, 39, 0, 9},     // bottom edge: the 10 top rows
+        {-39, -39, 39, 39, 39, 39},  // one pixel in the top-left corner
+        {799, 599, 0, 0, 0, 0},      // one pixel in the bottom-right corner
     };
     Image* image = patternImage(40, 40);
     for (DrawMode mode : {DrawMode::Opaque, DrawMode::Transparent, DrawMode::Xor}) {
@@ -92,9 +92,7 @@ TEST_F(Drawing, ImagesAreClippedAtEveryEdgeInEveryMode) {
                 for (int column = c.firstColumn; column <= c.lastColumn; ++column)
                     ASSERT_EQ(headless::pixel(0, c.x + column, c.y + row), patternAt(column, row) & expectMask)
                         << "mode " << static_cast<int>(mode) << " at " << c.x << "," << c.y;
-            EXPECT_EQ(changedOutside(0, c.x + c.firstColumn, c.y + c.firstRow, c.x + c.lastColumn,
-                                     c.y + c.lastRow, kBlack),
-                      0)
+            EXPECT_EQ(changedOutside(0, c.x + c.firstColumn, c.y + c.firstRow, c.x + c.lastColumn, c.y + c.lastRow, kBlack), 0)
                 << "mode " << static_cast<int>(mode) << " at " << c.x << "," << c.y;
         }
     }
@@ -103,8 +101,8 @@ TEST_F(Drawing, ImagesAreClippedAtEveryEdgeInEveryMode) {
 
 TEST_F(Drawing, ImagesEntirelyOffThePageDrawNothing) {
     Image* image = patternImage(40, 40);
-    const int positions[][2] = {{-40, 0}, {800, 0}, {0, -40}, {0, 600}, {INT_MIN, INT_MIN},
-                                {INT_MAX, INT_MAX}, {INT_MAX - 10, 0}, {0, INT_MIN + 5}};
+    const int positions[][2] = {{-40, 0},           {800, 0},           {0, -40},          {0, 600},
+                                {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MAX - 10, 0}, {0, INT_MIN + 5}};
     for (const auto& p : positions) drawImage(p[0], p[1], image, DrawMode::Opaque);
     EXPECT_EQ(changedOutside(0, 0, 0, -1, -1, kBlack), 0);
     destroyImage(image);
@@ -145,8 +143,8 @@ TEST_F(Drawing, GrabCopiesOnlyAWholeRectangleOnThePage) {
     // Rectangles reaching off the page, or given with swapped corners, copy
     // nothing and leave the image as it was.
     Image* untouched = createImage(40, 40);
-    const int rects[][4] = {{770, 0, 800, 39}, {-1, 0, 38, 39}, {0, -1, 39, 38}, {0, 570, 39, 600},
-                            {49, 59, 10, 20}, {INT_MIN, 0, INT_MAX, 10}};
+    const int rects[][4] = {{770, 0, 800, 39}, {-1, 0, 38, 39},  {0, -1, 39, 38},
+                            {0, 570, 39, 600}, {49, 59, 10, 20}, {INT_MIN, 0, INT_MAX, 10}};
     for (const auto& r : rects) grabImage(r[0], r[1], r[2], r[3], untouched);
     EXPECT_EQ(untouched->width, 40);
     EXPECT_EQ(untouched->height, 40);
@@ -193,7 +191,7 @@ TEST_F(Drawing, BoxIsAOnepixelOutlineWithBothCornersIncluded) {
 TEST_F(Drawing, BoxIsClippedToThePage) {
     drawBox(-10, -10, 900, 700, kWhite);  // every edge off the page: nothing shows
     EXPECT_EQ(changedOutside(0, 0, 0, -1, -1, kBlack), 0);
-    drawBox(-10, 5, 5, 700, kWhite);      // only the top edge and the right edge show
+    drawBox(-10, 5, 5, 700, kWhite);  // only the top edge and the right edge show
     EXPECT_EQ(headless::pixel(0, 0, 5), kWhite);
     EXPECT_EQ(headless::pixel(0, 5, 5), kWhite);
     EXPECT_EQ(headless::pixel(0, 5, 599), kWhite);
@@ -203,8 +201,8 @@ TEST_F(Drawing, BoxIsClippedToThePage) {
 }
 
 TEST_F(Drawing, AbsurdImageSizesGiveEmptyImagesThatDrawNothing) {
-    const int sizes[][2] = {{0, 10}, {10, 0}, {-5, 10}, {10, -5}, {INT_MIN, INT_MIN},
-                            {INT_MAX, INT_MAX}, {100000, 100000}, {1 << 20, 1}};
+    const int sizes[][2] = {{0, 10},          {10, 0},     {-5, 10}, {10, -5}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX},
+                            {100000, 100000}, {1 << 20, 1}};
     for (const auto& s : sizes) {
         Image* image = createImage(s[0], s[1]);
         ASSERT_NE(image, nullptr);

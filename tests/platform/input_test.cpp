@@ -276,7 +276,7 @@ TEST_F(Input, AClickShorterThanTheReadsIsReadOnceAndAHoldAsLongAsItLasts) {
     struct Case {
         const char* name;
         std::vector<std::pair<double, double>> presses;  // (from, seconds held) of the left button
-        std::vector<int> reads;                       // buttons at 0.08, 0.16, 0.24, 0.32
+        std::vector<int> reads;                          // buttons at 0.08, 0.16, 0.24, 0.32
     };
     const Case cases[] = {
         {"a 30 ms click", {{0.02, 0.03}}, {1, 0, 0, 0}},

@@ -75,7 +75,7 @@ TEST_F(NoAllocation, CopyingABlockBetweenPagesNeverAllocatesAndClipsAtTheEdges) 
     }
     EXPECT_EQ(stop(), 0);
     EXPECT_EQ(pixelMarksOn(0), 3);
-    copyBlock(1, 0, 100, 100, 0, 40);  // an empty block copies nothing
+    copyBlock(1, 0, 100, 100, 0, 40);   // an empty block copies nothing
     copyBlock(1, 7, 100, 100, 40, 40);  // nor does a page that does not exist
 }
 

@@ -137,11 +137,13 @@ struct PictureCase {
 };
 
 TEST_F(Text, PicturesRightAlignTheValueOrPrintItWholeAfterAPercentSign) {
+    // clang-format off
     const PictureCase cases[] = {
         {"#######", 10000, "  10000"}, {"##", 100, "%100"},  {"###", 5, "  5"},   {"###", 42, " 42"},
         {"###", -7, " -7"},            {"###", 1234, "%1234"}, {"###", -100, "%-100"}, {"##", 0, " 0"},
         {"", 3, "%3"},
     };
+    // clang-format on
     for (const PictureCase& c : cases) {
         headless::reset();
         openScreen(800, 600, 32, 2, 0);

@@ -114,7 +114,8 @@ TEST_F(LevelSetStory, MadeInTheEditorSavedAndPlayedThroughInAFriendsFolder) {
         const std::string name = "00" + std::to_string(n) + ".dat";
         fs::copy_file(fs::path(ZL_LEVEL_STAGE_DIR) / name, friendsFolder.path() / "Data" / name);
     }
-    fs::copy_file(fs::path(ZL_SOURCE_DIR) / "assets/defaults/Einstellung.dat", friendsFolder.path() / "Data/Einstellung.dat");
+    fs::copy_file(fs::path(ZL_SOURCE_DIR) / "assets/defaults/Einstellung.dat",
+                  friendsFolder.path() / "Data/Einstellung.dat");
     fs::create_directories(friendsFolder.path() / "Downloads");
     friendsFolder.writeFile("Downloads/freunde.zset", file);
     const std::string settings = friendsFolder.readFile("Data/Einstellung.dat");

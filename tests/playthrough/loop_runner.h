@@ -32,8 +32,7 @@ enum class Stop { Reached, OutOfFrames, LevelLeft, GameEnded, EnergyLow };
 class LoopRunner {
 public:
     // The run ends early once the energy falls below `energyReserve`.
-    LoopRunner(int level, int energyReserve)
-        : level_(level), reserve_(energyReserve), lastFrame_(timerSeconds()) {}
+    LoopRunner(int level, int energyReserve) : level_(level), reserve_(energyReserve), lastFrame_(timerSeconds()) {}
 
     int frames() const { return frames_; }
     int lowestEnergy() const { return lowestEnergy_; }

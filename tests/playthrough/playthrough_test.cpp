@@ -9,11 +9,11 @@
 // the run folder, which a player or the editor may have changed.
 #include "common/level_file.h"
 #include "common/tile_codes.h"
-#include "tools/levels/route_text.h"
 #include "tests/playthrough/route_player.h"
+#include "tests/support/read_whole_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
-#include "tests/support/read_whole_file.h"
+#include "tools/levels/route_text.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -36,8 +36,8 @@ std::string levelName(int level) {
 // The summary line of one finished level, as expected.txt holds it.
 std::string summaryLine(int level, const PlayResult& r) {
     std::ostringstream s;
-    s << "level " << level << ": frames " << r.frames << ", energy " << r.energy << " (lowest "
-      << r.lowestEnergy << "), score " << r.score;
+    s << "level " << level << ": frames " << r.frames << ", energy " << r.energy << " (lowest " << r.lowestEnergy
+      << "), score " << r.score;
     return s.str();
 }
 
@@ -157,8 +157,6 @@ TEST_P(ShippedLevel, TheRecordedRouteReachesTheDoorAndMatchesTheSummary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, ShippedLevel, ::testing::Range(1, kShippedLevels + 1),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "Level" + std::to_string(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<int>& info) { return "Level" + std::to_string(info.param); });
 
 }  // namespace

@@ -141,7 +141,9 @@ private:
         path_.clear();
         stuck_ = 0;
         std::vector<int> from(static_cast<std::size_t>(kMapColumns) * kMapRows, -1);
-        const auto index = [](int x, int y) { return static_cast<std::size_t>(x) * kMapRows + static_cast<std::size_t>(y); };
+        const auto index = [](int x, int y) {
+            return static_cast<std::size_t>(x) * kMapRows + static_cast<std::size_t>(y);
+        };
         std::vector<Cell> reached{{w.x, w.y}};
         from[index(w.x, w.y)] = static_cast<int>(index(w.x, w.y));
         for (std::size_t i = 0; i < reached.size(); ++i) {
@@ -179,12 +181,12 @@ private:
     }
 
     std::mt19937 random_;
-    std::vector<Cell> path_;            // the cells still to walk, the next one last
-    std::vector<std::size_t> detour_;   // moves (kWalkDirections) to make first, the next one last
-    bool turnedBack_ = false;           // the last move turned a view back
-    Walker last_;                       // the wizard at the last move
-    int stuck_ = 0;                     // decisions in a row that found him where the last one did
-    int held_ = 0;                      // the key held, 0 for none
+    std::vector<Cell> path_;           // the cells still to walk, the next one last
+    std::vector<std::size_t> detour_;  // moves (kWalkDirections) to make first, the next one last
+    bool turnedBack_ = false;          // the last move turned a view back
+    Walker last_;                      // the wizard at the last move
+    int stuck_ = 0;                    // decisions in a row that found him where the last one did
+    int held_ = 0;                     // the key held, 0 for none
 };
 
 // What a walk went through, to show that it tried what it should.
@@ -288,9 +290,9 @@ TEST_P(RecordReplay, ThePlayedBackRecordingWalksTheCellsAndViewsOfTheLiveGame) {
         const std::vector<Place> played = playBack(level);
         for (std::size_t k = 1; k < live.size(); ++k) {
             ASSERT_LT(k, played.size());
-            ASSERT_EQ(played[k], live[k]) << "seed " << seed << ", code " << k << " (" << moves[k]
-                                          << "): played back " << describe(played[k]) << ", live "
-                                          << describe(live[k]) << "; before it " << describe(live[k - 1]);
+            ASSERT_EQ(played[k], live[k])
+                << "seed " << seed << ", code " << k << " (" << moves[k] << "): played back " << describe(played[k])
+                << ", live " << describe(live[k]) << "; before it " << describe(live[k - 1]);
         }
     }
     std::printf("labyrinth %d: views turned %d right, %d left, %d up or down; %d steps back from the edge; %d "

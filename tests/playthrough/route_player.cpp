@@ -57,9 +57,8 @@ WizardState currentWizardState() {
 
 std::string describeWizard() {
     std::ostringstream s;
-    s << "wizard at (" << world.playerX << "," << world.playerY << ") view (" << world.viewX << ","
-      << world.viewY << "), energy " << world.energy << ", held " << world.heldItem << ", score "
-      << world.score;
+    s << "wizard at (" << world.playerX << "," << world.playerY << ") view (" << world.viewX << "," << world.viewY
+      << "), energy " << world.energy << ", held " << world.heldItem << ", score " << world.score;
     return s.str();
 }
 
@@ -70,7 +69,8 @@ std::string describeWizard() {
         std::error_code ec;
         std::filesystem::copy_file(from, std::filesystem::path("Data") / from.filename(),
                                    std::filesystem::copy_options::overwrite_existing, ec);
-        if (ec) return ::testing::AssertionFailure() << from << " could not be copied (build the target `levels` first)";
+        if (ec)
+            return ::testing::AssertionFailure() << from << " could not be copied (build the target `levels` first)";
     }
     return ::testing::AssertionSuccess();
 }
@@ -106,8 +106,8 @@ PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
         std::ostringstream s;
         s << "level " << level << ", ";
         if (index < steps.size()) {
-            s << "command #" << index + 1 << " '" << static_cast<char>(steps[index].command)
-              << "' (route line " << steps[index].line << ")";
+            s << "command #" << index + 1 << " '" << static_cast<char>(steps[index].command) << "' (route line "
+              << steps[index].line << ")";
         } else {
             s << "after the last command";
         }
@@ -132,11 +132,9 @@ PlayResult playRoute(int level, const std::vector<RouteStep>& steps) {
                 return finish(false, world.deathKind == 2   ? "the wizard drowned"
                                      : world.deathKind == 1 ? "the wizard died: his energy ran out"
                                                             : "the game ended");
-            case Stop::EnergyLow:
-                return finish(false, "energy below the reserve of " + std::to_string(kEnergyReserve));
+            case Stop::EnergyLow: return finish(false, "energy below the reserve of " + std::to_string(kEnergyReserve));
             case Stop::OutOfFrames:
-            case Stop::Reached:
-                break;
+            case Stop::Reached: break;
         }
         return finish(false, outOfFrames);
     };

@@ -25,9 +25,13 @@ constexpr int kSpareFrames = 3000;
 
 class Unsteady {
 public:
-    Unsteady(int level, const std::vector<RouteStep>& steps, const std::vector<WizardState>& way,
-             std::uint32_t seed, const UnsteadyTiming& timing)
-        : steps_(steps), way_(way), timing_(timing), random_(seed), runner_(level, INT_MIN),
+    Unsteady(int level, const std::vector<RouteStep>& steps, const std::vector<WizardState>& way, std::uint32_t seed,
+             const UnsteadyTiming& timing)
+        : steps_(steps),
+          way_(way),
+          timing_(timing),
+          random_(seed),
+          runner_(level, INT_MIN),
           budget_(kFramesPerCommand * static_cast<int>(steps.size()) + kSpareFrames) {
         result_.energy.assign(way.size(), -1);
     }
@@ -130,9 +134,12 @@ private:
     static bool steer(const WizardState& from, const WizardState& to, RouteCommand& key) {
         const int dx = to.x - from.x, dy = to.y - from.y;
         if (dx == 0 && dy == 0) {
-            if (from.viewX != to.viewX) key = from.viewX < to.viewX ? RouteCommand::Right : RouteCommand::Left;
-            else if (from.viewY != to.viewY) key = from.viewY < to.viewY ? RouteCommand::Down : RouteCommand::Up;
-            else return false;
+            if (from.viewX != to.viewX)
+                key = from.viewX < to.viewX ? RouteCommand::Right : RouteCommand::Left;
+            else if (from.viewY != to.viewY)
+                key = from.viewY < to.viewY ? RouteCommand::Down : RouteCommand::Up;
+            else
+                return false;
             return true;
         }
         const RouteCommand across = dx > 0 ? RouteCommand::Right : RouteCommand::Left;

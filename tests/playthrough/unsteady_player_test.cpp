@@ -2,10 +2,10 @@
 // two cells of the way and he takes it up from there; a step too many into
 // water at the end of a straight drowns some of his runs, a wall there none;
 // he presses Enter again and again until his weapon finds its creature.
+#include "tests/playthrough/unsteady_player.h"
 #include "common/level_file.h"
 #include "common/tile_codes.h"
 #include "tests/playthrough/route_player.h"
-#include "tests/playthrough/unsteady_player.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 #include "tools/levels/route_text.h"

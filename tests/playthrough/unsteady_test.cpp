@@ -11,10 +11,10 @@
 // (ZL_UNSTEADY_COST=1 adds what each route line costs and how runs failed).
 #include "tests/playthrough/route_player.h"
 #include "tests/playthrough/unsteady_player.h"
+#include "tests/support/read_whole_file.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/world/game_fixture.h"
 #include "tools/levels/route_text.h"
-#include "tests/support/read_whole_file.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,8 +61,8 @@ TEST_P(Unsteady, EnoughRunsReachTheDoor) {
         ASSERT_TRUE(fs::exists(from)) << from << " is missing: build the target `levels` first";
         fs::copy_file(from, dir.path() / "Data" / (levelName(n) + ".dat"));
     }
-    const Route route =
-        parseRoute(readWholeFile(fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route")));
+    const Route route = parseRoute(
+        readWholeFile(fs::path(ZL_SOURCE_DIR) / "assets/levels/routes" / (levelName(level) + ".route")));
     ASSERT_EQ(route.error, "");
 
     // The way, as the steady player walks it.
@@ -78,13 +78,15 @@ TEST_P(Unsteady, EnoughRunsReachTheDoor) {
     for (int run = 0; run < runs; ++run) {
         world = World{};
         startLevel(level);
-        const UnsteadyResult r =
-            playUnsteadily(level, route.steps, steady.states, static_cast<std::uint32_t>(level * 100003 + run));
+        const UnsteadyResult r = playUnsteadily(level, route.steps, steady.states,
+                                                static_cast<std::uint32_t>(level * 100003 + run));
         results.push_back(r);
         frames += r.frames;
         corrections += r.corrections;
-        if (r.finished) ++reached;
-        else if (failures.size() < 2000) failures += "  run " + std::to_string(run) + ": " + r.failure + "\n";
+        if (r.finished)
+            ++reached;
+        else if (failures.size() < 2000)
+            failures += "  run " + std::to_string(run) + ": " + r.failure + "\n";
     }
     // With ZL_UNSTEADY_COST set: what each line of the route costs, on
     // average over the runs, and how the runs that failed ended.
@@ -112,8 +114,6 @@ TEST_P(Unsteady, EnoughRunsReachTheDoor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, Unsteady, ::testing::Range(1, kShippedLevels + 1),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "Level" + std::to_string(info.param);
-                         });
+                         [](const ::testing::TestParamInfo<int>& info) { return "Level" + std::to_string(info.param); });
 
 }  // namespace

@@ -59,12 +59,13 @@ protected:
             at = lastCursor;
             ASSERT_TRUE(at) << "the cursor was never seen";
             if (*at == target) return;
-            const std::string key = at->column < target.column ? "Right"
+            const std::string key = at->column < target.column   ? "Right"
                                     : at->column > target.column ? "Left"
                                     : at->row < target.row       ? "Down"
                                                                  : "Up";
             display.tap(key, kEditorPresses[attempt % 2]);
-            lookFor(window, [&](const Picture& p) { return cursorCell(p).has_value() && cursorCell(p) != at; }, 1.0);
+            lookFor(
+                window, [&](const Picture& p) { return cursorCell(p).has_value() && cursorCell(p) != at; }, 1.0);
         }
         FAIL() << "the cursor did not reach " << target.column << ", " << target.row;
     }
@@ -82,10 +83,19 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     named(window, "Unbenannt \xE2\x80\x93 Zauberlabyrinth \xE2\x80\x93 Editor");
 
     // The cursor starts on cell (5, 5); the right arrow moves it.
-    ASSERT_TRUE(waitToSee(window, [](const Picture& p) { return cursorCell(p) == Cell{5, 5}; }, "the cursor on (5, 5)"));
+    ASSERT_TRUE(waitToSee(
+        window,
+        [](const Picture& p) {
+            return cursorCell(p) == Cell{5, 5};
+        },
+        "the cursor on (5, 5)"));
     display.keyDown("Right");
     const std::optional<Picture> moved = waitToSee(
-        window, [](const Picture& p) { const auto at = cursorCell(p); return at && at->column > 5; },
+        window,
+        [](const Picture& p) {
+            const auto at = cursorCell(p);
+            return at && at->column > 5;
+        },
         "the cursor right of (5, 5)");
     display.keyUp("Right");
     ASSERT_TRUE(moved);
@@ -93,7 +103,12 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     // A red wall on (5, 5): the 1 key picks it as the brush (the cursor's
     // cell shows the brush), Space puts it down.
     moveCursorTo(window, {5, 5});
-    pressUntil(window, "1", [&](const Picture& p) { return cellShows(p, {5, 5}, wall) > 0.99; }, "the wall as brush");
+    pressUntil(
+        window, "1",
+        [&](const Picture& p) {
+            return cellShows(p, {5, 5}, wall) > 0.99;
+        },
+        "the wall as brush");
     display.tap("space", kEditorPress);
     // The wizard's start on (6, 5); seen once the cursor has moved on.
     moveCursorTo(window, {6, 5});
@@ -101,13 +116,16 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     moveCursorTo(window, {7, 5});
     ASSERT_TRUE(waitToSee(
         window,
-        [&](const Picture& p) { return cellShows(p, {5, 5}, wall) > 0.99 && cellShows(p, {6, 5}, wizard) > 0.95; },
+        [&](const Picture& p) {
+            return cellShows(p, {5, 5}, wall) > 0.99 && cellShows(p, {6, 5}, wizard) > 0.95;
+        },
         "the wall on (5, 5) and the start on (6, 5)"));
 
     // F1 asks for the name (white text in the first text row); "001" makes it labyrinth 1.
     display.keyDown("F1");
-    const bool asked = waitToSee(window, [](const Picture& p) { return whitePixels(p, 0, 0, 200, 16) > 20; },
-                                 "the name question").has_value();
+    const bool asked = waitToSee(
+                           window, [](const Picture& p) { return whitePixels(p, 0, 0, 200, 16) > 20; }, "the name question")
+                           .has_value();
     display.keyUp("F1");
     ASSERT_TRUE(asked);
     display.type("001");
@@ -128,11 +146,19 @@ TEST_F(EditorWindow, ALevelMadeAndSavedInTheEditorIsPlayedByTheGame) {
     // the wizard onto the start set in the editor.
     const std::string game = windowOf(start(ZL_GAME_PROGRAM, {"--window"}, run));
     ASSERT_FALSE(game.empty());
-    ASSERT_TRUE(waitToSee(game, [&](const Picture& p) { return cellShows(p, {5, 5}, wall) > 0.99; },
-                          "the editor's wall behind the title"));
+    ASSERT_TRUE(waitToSee(
+        game,
+        [&](const Picture& p) {
+            return cellShows(p, {5, 5}, wall) > 0.99;
+        },
+        "the editor's wall behind the title"));
     display.keyDown("space");
-    const std::optional<Picture> playing =
-        waitToSee(game, [](const Picture& p) { return wizardCell(p) == Cell{6, 5}; }, "the wizard on (6, 5)");
+    const std::optional<Picture> playing = waitToSee(
+        game,
+        [](const Picture& p) {
+            return wizardCell(p) == Cell{6, 5};
+        },
+        "the wizard on (6, 5)");
     display.keyUp("space");
     EXPECT_TRUE(playing);
 }

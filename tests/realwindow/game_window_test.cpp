@@ -41,8 +41,8 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
 
     // Space starts a game: the wizard appears on his start.
     display.keyDown("space");
-    const std::optional<Picture> started =
-        waitToSee(window, [](const Picture& p) { return wizardCell(p).has_value(); }, "the wizard after Space");
+    const std::optional<Picture> started = waitToSee(
+        window, [](const Picture& p) { return wizardCell(p).has_value(); }, "the wizard after Space");
     display.keyUp("space");
     ASSERT_TRUE(started);
     const Cell from = *wizardCell(*started);
@@ -65,12 +65,13 @@ TEST_F(RealWindow, TheGameStartsWalksOpensTheMenuAndEndsWithTheSettingsStored) {
     ASSERT_TRUE(waitToSee(
         window, [](const Picture& p) { return shareShown(p, wall, 120, 80, false) >= kTitleShare; }, "the key help"));
     display.tap("F1", 0.1);
-    ASSERT_TRUE(waitToSee(window, [](const Picture& p) { return wizardCell(p).has_value(); }, "the scene again"));
+    ASSERT_TRUE(waitToSee(
+        window, [](const Picture& p) { return wizardCell(p).has_value(); }, "the scene again"));
 
     // Esc opens the menu, its frame on the first line.
     display.keyDown("Escape");
-    const std::optional<Picture> menu =
-        waitToSee(window, [](const Picture& p) { return menuLine(p) == 1; }, "the menu with its frame on line 1");
+    const std::optional<Picture> menu = waitToSee(
+        window, [](const Picture& p) { return menuLine(p) == 1; }, "the menu with its frame on line 1");
     display.keyUp("Escape");
     ASSERT_TRUE(menu);
 

@@ -76,8 +76,8 @@ TEST_F(Installed, APlayersFolderMadeByOneInstallServesTheNextInstallInHome) {
     EXPECT_EQ(fs::read_symlink(userFolder / "wave"), local / "share/games/zauberlabyrinth/wave");
     EXPECT_EQ(dir.readFile(fs::relative(userFolder / "Data/001.dat", dir.path()).string()), "the player's level");
     const Picture title = sprite("titel");
-    EXPECT_TRUE(waitToSee(window, [&](const Picture& p) { return shareShown(p, title, 330, 235, false) > 0.6; },
-                          "the title picture"));
+    EXPECT_TRUE(waitToSee(
+        window, [&](const Picture& p) { return shareShown(p, title, 330, 235, false) > 0.6; }, "the title picture"));
 }
 
 TEST_F(Installed, FromAnyFolderTheProgramsWorkInThePlayersFolder) {
@@ -86,12 +86,14 @@ TEST_F(Installed, FromAnyFolderTheProgramsWorkInThePlayersFolder) {
     ASSERT_FALSE(window.empty());
     // The pictures come through the player's folder: the title picture shows.
     const Picture title = sprite("titel");
-    ASSERT_TRUE(waitToSee(window, [&](const Picture& p) { return shareShown(p, title, 330, 235, false) > 0.6; },
-                          "the title picture"));
+    ASSERT_TRUE(waitToSee(
+        window, [&](const Picture& p) { return shareShown(p, title, 330, 235, false) > 0.6; }, "the title picture"));
     // The shipped settings have the sound on: switched off in the menu
     // (line 5, "Ton AN " becomes "Ton AUS"), then "Spiel beenden".
     display.keyDown("Escape");
-    const bool menu = waitToSee(window, [](const Picture& p) { return menuLine(p) == 1; }, "the menu").has_value();
+    const bool menu = waitToSee(
+                          window, [](const Picture& p) { return menuLine(p) == 1; }, "the menu")
+                          .has_value();
     display.keyUp("Escape");
     ASSERT_TRUE(menu);
     chooseMenuLine(window, 5);
@@ -118,7 +120,8 @@ TEST_F(Installed, FromAnyFolderTheProgramsWorkInThePlayersFolder) {
     // The editor, started from the same folder, works in the same place:
     // its view is drawn from the installed pictures (the floor of an empty
     // level), and the cursor frames cell (5, 5).
-    const std::string editor = windowOf(start((prefix / "bin/zauberlabyrinth-editor").string(), {"--window"}, elsewhere, user));
+    const std::string editor = windowOf(
+        start((prefix / "bin/zauberlabyrinth-editor").string(), {"--window"}, elsewhere, user));
     ASSERT_FALSE(editor.empty());
     const Picture floor = sprite("Schwarz");
     EXPECT_TRUE(waitToSee(

@@ -77,8 +77,7 @@ std::optional<Picture> readBmp(const std::string& path) {
     const int rawHeight = int(little(b, 22, 4));
     const int bits = int(little(b, 28, 2));
     const int height = std::abs(rawHeight);
-    if ((bits != 24 && bits != 32) || little(b, 30, 4) != 0 || width <= 0 || width > 4096 || height <= 0 ||
-        height > 4096) {
+    if ((bits != 24 && bits != 32) || little(b, 30, 4) != 0 || width <= 0 || width > 4096 || height <= 0 || height > 4096) {
         return std::nullopt;
     }
     const std::size_t rowBytes = (std::size_t(width) * (bits / 8) + 3) / 4 * 4;

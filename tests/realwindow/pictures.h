@@ -28,7 +28,7 @@ std::optional<Picture> readBmp(const std::string& path);
 // Writes a picture as a binary PPM, for looking at a failure.
 void writePpm(const Picture& picture, const std::string& path);
 
-constexpr std::uint32_t kKeyRgb = 0xFF00FF;   // transparent in sprite files
+constexpr std::uint32_t kKeyRgb = 0xFF00FF;  // transparent in sprite files
 constexpr std::uint32_t kWhiteRgb = 0xFFFFFF;
 
 // Share of the sprite's pixels (its key-coloured ones left out when

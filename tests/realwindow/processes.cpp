@@ -49,8 +49,8 @@ int statusOf(int raw) {
 
 // The child's folder is set with posix_spawn_file_actions_addchdir_np
 // (glibc 2.29 and later).
-pid_t spawn(const std::vector<std::string>& argv, const Environment& environment, const std::string& folder,
-            int outFd, int errFd) {
+pid_t spawn(const std::vector<std::string>& argv, const Environment& environment, const std::string& folder, int outFd,
+            int errFd) {
     std::vector<std::string> args = argv;
     std::vector<std::string> env = environmentStrings(environment);
     std::vector<char*> argp = pointers(args);
@@ -69,9 +69,7 @@ pid_t spawn(const std::vector<std::string>& argv, const Environment& environment
 
 }  // namespace
 
-double now() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
+double now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 

@@ -21,8 +21,8 @@ std::string findInPath(const std::string& name);
 // Starts a program in `folder` ("" for the test's own) without waiting; the
 // pid, or -1 when it could not be started. Its output goes to `logFile`
 // ("" for the test's own output).
-pid_t startProgram(const std::vector<std::string>& argv, const Environment& environment,
-                   const std::string& folder = "", const std::string& logFile = "");
+pid_t startProgram(const std::vector<std::string>& argv, const Environment& environment, const std::string& folder = "",
+                   const std::string& logFile = "");
 
 // How a started program ended: its exit code, or 128 + the signal.
 // Nothing when it has not ended within `seconds`.

@@ -76,9 +76,8 @@ std::optional<Picture> RealWindow::lookFor(const std::string& window, const std:
     return std::nullopt;
 }
 
-std::optional<Picture> RealWindow::waitToSee(const std::string& window,
-                                             const std::function<bool(const Picture&)>& seen, const std::string& what,
-                                             double seconds) {
+std::optional<Picture> RealWindow::waitToSee(const std::string& window, const std::function<bool(const Picture&)>& seen,
+                                             const std::string& what, double seconds) {
     std::optional<Picture> last;
     if (std::optional<Picture> picture = lookFor(window, seen, seconds, &last)) return picture;
     std::string kept = "no picture could be taken";
@@ -135,7 +134,8 @@ void RealWindow::chooseMenuLine(const std::string& window, int line) {
         // 110 ms: a press of 30 ms moves it once, or not at all on a busy
         // machine, which the next look finds.
         display.tap(current < line ? "Down" : "Up", 0.03);
-        lookFor(window, [&](const Picture& p) { return menuLine(p) != current; }, 2.0);
+        lookFor(
+            window, [&](const Picture& p) { return menuLine(p) != current; }, 2.0);
     }
     FAIL() << "the menu's frame did not reach line " << line;
 }

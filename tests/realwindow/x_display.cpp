@@ -66,7 +66,10 @@ bool XDisplay::start(const std::string& logFile, std::string& problem) {
 }
 
 Environment XDisplay::environment() const {
-    return {{"DISPLAY", display_}, {"SDL_VIDEODRIVER", "x11"}, {"SDL_AUDIODRIVER", "dummy"}, {"LC_ALL", "C.UTF-8"},
+    return {{"DISPLAY", display_},
+            {"SDL_VIDEODRIVER", "x11"},
+            {"SDL_AUDIODRIVER", "dummy"},
+            {"LC_ALL", "C.UTF-8"},
             {"WAYLAND_DISPLAY", ""}};
 }
 
@@ -79,9 +82,9 @@ bool XDisplay::xdotool(const std::vector<std::string>& args) const {
 std::optional<std::string> XDisplay::waitForWindow(pid_t program, double seconds) const {
     const double deadline = now() + seconds;
     while (now() < deadline) {
-        const CommandResult found =
-            runCommand({findInPath("xdotool"), "search", "--onlyvisible", "--pid", std::to_string(program)},
-                       environment(), kToolSeconds);
+        const CommandResult found = runCommand(
+            {findInPath("xdotool"), "search", "--onlyvisible", "--pid", std::to_string(program)}, environment(),
+            kToolSeconds);
         if (found.status == 0 && !found.output.empty()) {
             const std::string window = found.output.substr(0, found.output.find('\n'));
             // Without a window manager the focus must be given; it is refused

@@ -107,8 +107,7 @@ public:
             struct stat info {};
             const std::string path = std::string("Data/") + kSaveNames[i] + ".sav";
             FileStamp stamp{};
-            if (::stat(path.c_str(), &info) == 0)
-                stamp = {info.st_ino, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+            if (::stat(path.c_str(), &info) == 0) stamp = {info.st_ino, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
             if (stamp.inode != 0 && stamp != saveStamps_[i]) ++figures_.saves;
             saveStamps_[i] = stamp;
         }
@@ -212,10 +211,14 @@ private:
         ++figures_.menus;
         const double r = uniform();
         int line = 3;  // back to the game
-        if (r < 0.3) line = kMenuSave;
-        else if (r < 0.6) line = kMenuLoad;
-        else if (r < 0.63) line = kMenuQuit;
-        else if (r < 0.7) line = between(5, 7);  // sound, joystick, full screen
+        if (r < 0.3)
+            line = kMenuSave;
+        else if (r < 0.6)
+            line = kMenuLoad;
+        else if (r < 0.63)
+            line = kMenuQuit;
+        else if (r < 0.7)
+            line = between(5, 7);  // sound, joystick, full screen
         double at = now + 0.2;
         for (int k = 1; k < line; ++k, at += 0.25) press(scancode::Down, at, 0.05);
         press(scancode::Enter, at, 0.08);
@@ -231,8 +234,10 @@ private:
             }
             const double pick = uniform();
             std::string name = "fehlt";
-            if (pick < 0.15) name = "../soakA";
-            else if (pick < 0.85 && !saved.empty()) name = saved[static_cast<std::size_t>(between(0, static_cast<int>(saved.size()) - 1))];
+            if (pick < 0.15)
+                name = "../soakA";
+            else if (pick < 0.85 && !saved.empty())
+                name = saved[static_cast<std::size_t>(between(0, static_cast<int>(saved.size()) - 1))];
             const bool exists = name[0] != '.' && std::filesystem::exists("Data/" + name + ".sav");
             ++(exists ? figures_.loads : figures_.otherLoads);
             at = type(name + "\r", at);

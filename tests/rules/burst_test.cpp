@@ -137,8 +137,8 @@ TEST_F(BurstTest, KillsGoByEntryIndexThenKind) {
     cleaner(1, 5, 5);
     pig(1, 5, 5);
     fire();
-    EXPECT_EQ(sounds(), (std::vector<std::string>{"wave\\Sterb.wav", "wave\\schnitt.wav",
-                                                 "wave\\plop.wav", "wave\\Sterb.wav"}));
+    EXPECT_EQ(sounds(),
+              (std::vector<std::string>{"wave\\Sterb.wav", "wave\\schnitt.wav", "wave\\plop.wav", "wave\\Sterb.wav"}));
     EXPECT_EQ(world.score, 2000);
 }
 

@@ -1,7 +1,7 @@
 // Contacts: flames, embers and creatures on the wizard's cell; the energy
 // and score fields.
-#include "common/tile_codes.h"
 #include "game/rules/contacts.h"
+#include "common/tile_codes.h"
 #include "game/world/scene.h"
 #include "tests/rules/rules_fixture.h"
 #include "tests/support/virtual_time.h"
@@ -53,8 +53,7 @@ struct EmbersCase {
 
 TEST_F(ContactTest, EmbersHealTowardNinetyNine) {
     const EmbersCase cases[] = {
-        {1, 4, true}, {89, 92, true}, {90, 91, true}, {97, 98, true}, {98, 99, true},
-        {99, 99, false}, {-2, 1, true},
+        {1, 4, true}, {89, 92, true}, {90, 91, true}, {97, 98, true}, {98, 99, true}, {99, 99, false}, {-2, 1, true},
     };
     setCell(5, 5, tile::Embers);
     for (const EmbersCase& c : cases) {

@@ -38,7 +38,7 @@ protected:
             c.offsetX = offsets[rng() % 8];
             c.offsetY = horizontalOnly ? 0 : offsets[rng() % 8];
         }
-        table[9] = Creature{};  // a killed one among them
+        table[9] = Creature{};     // a killed one among them
         table[12].homeViewX = 19;  // and one of another screen
     }
 

@@ -1,6 +1,6 @@
 // Creatures: chase rules, glides, screens and the map border.
-#include "common/tile_codes.h"
 #include "game/rules/creatures.h"
+#include "common/tile_codes.h"
 #include "tests/rules/rules_fixture.h"
 
 #include <vector>
@@ -29,6 +29,7 @@ struct ChaseCase {
     int x, y, offsetX, offsetY;
 };
 
+// clang-format off
 const ChaseCase kChaseCases[] = {
     {"PigStepsDiagonallyTowardTheWizard", Kind::Pig, 8, 9, 3, 3, {}, 1, 4, 4, -40, -40},
     {"PigStepsLeftAndUpWithPositiveOffsets", Kind::Pig, 2, 2, 6, 6, {}, 1, 5, 5, 40, 40},
@@ -56,6 +57,7 @@ const ChaseCase kChaseCases[] = {
     {"CleanerOnTheLastRowIsCarriedByTheOutside", Kind::Cleaner, 1, 5, 220, 150, {}, 1, 219, 150, 40, 0},
     {"CleanerOnTheLastRowStopsRightOfTheMap", Kind::Cleaner, 225, 5, 220, 150, {}, 1, 220, 150, 0, 0},
 };
+// clang-format on
 
 class Chase : public RulesTest, public ::testing::WithParamInterface<ChaseCase> {};
 

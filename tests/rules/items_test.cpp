@@ -1,6 +1,6 @@
 // Items: the exchange, the action command, weapon kills and firing the star.
-#include "common/tile_codes.h"
 #include "game/rules/items.h"
+#include "common/tile_codes.h"
 #include "game/rules/player.h"
 #include "tests/rules/rules_fixture.h"
 #include "tests/support/virtual_time.h"
@@ -29,7 +29,8 @@ TEST_F(ItemTest, ExchangeWithEmptyHandEmptiesTheCell) {
 
 TEST_F(ItemTest, ExchangeLeavesFlamesWaterAndDoorAlone) {
     world.heldItem = tile::Axe;
-    for (int code : {int{tile::Flame}, int{tile::Flame2}, int{tile::Embers}, int{tile::Waterfall}, int{tile::Water}, 15, int{tile::Door}}) {
+    for (int code : {int{tile::Flame}, int{tile::Flame2}, int{tile::Embers}, int{tile::Waterfall}, int{tile::Water}, 15,
+                     int{tile::Door}}) {
         setCell(5, 5, code);
         swapHeldItem();
         EXPECT_EQ(cell(5, 5), code);

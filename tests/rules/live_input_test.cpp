@@ -202,8 +202,8 @@ TEST_F(LiveInputTest, TheGamePadWalksActsAndAsksForTheMenuWhileTheJoystickIsOn) 
         {{.attached = true, .up = true, .left = true}, 1, Command::Left, 0},
         {{.attached = true, .south = true}, 1, Command::Action, 0},
         {{.attached = true, .start = true}, 1, Command::None, 1},
-        {{.attached = true}, 1, Command::Down, 0},                // at rest it leaves the keyboard
-        {{.attached = true, .right = true}, 0, Command::Down, 0}, // ignored while switched off
+        {{.attached = true}, 1, Command::Down, 0},                 // at rest it leaves the keyboard
+        {{.attached = true, .right = true}, 0, Command::Down, 0},  // ignored while switched off
     };
     centredPointer();
     hold(scancode::Down);

@@ -81,15 +81,16 @@ struct BarrierCase {
     const char* why;
     int heldItem;
     WizardPlace before;
-    int x, y, barrier;  // the barrier's cell and code
-    void (*move)();     // the move toward it
-    WizardPlace after;  // where the wizard stands when it opened; the same place when it did not
+    int x, y, barrier;     // the barrier's cell and code
+    void (*move)();        // the move toward it
+    WizardPlace after;     // where the wizard stands when it opened; the same place when it did not
     int openedX, openedY;  // the opened cell in the view the wizard stood in
 };
 
 // The barrier opens (the item used up, the barrier's sound, the wizard
 // gliding into its cell or, across the view's edge, the view flipping
 // first), or nothing happens at all.
+// clang-format off
 const BarrierCase kBarrierCases[] = {
     {"a key opens a barrier from the side", tile::Key, {0, 0, 5, 5, 0, 0}, 4, 5, tile::Barrier, moveLeft,
      {0, 0, 4, 5, 40, 0}, 4, 5},
@@ -112,6 +113,7 @@ const BarrierCase kBarrierCases[] = {
     {"none beyond the reachable bounds", tile::Key, {190, 0, 210, 5, 0, 0}, 211, 5, tile::Barrier, moveRight,
      {190, 0, 210, 5, 0, 0}, 0, 0},
 };
+// clang-format on
 
 class BarrierTest : public RulesTest, public ::testing::WithParamInterface<BarrierCase> {};
 

@@ -49,13 +49,9 @@ protected:
         return c;
     }
     static Creature& pig(int k, int x, int y) { return place(world.pigs, world.pigCount, k, x, y); }
-    static Creature& ghost(int k, int x, int y) {
-        return place(world.flameGhosts, world.flameGhostCount, k, x, y);
-    }
+    static Creature& ghost(int k, int x, int y) { return place(world.flameGhosts, world.flameGhostCount, k, x, y); }
     static Creature& eye(int k, int x, int y) { return place(world.eyes, world.eyeCount, k, x, y); }
-    static Creature& cleaner(int k, int x, int y) {
-        return place(world.cleaners, world.cleanerCount, k, x, y);
-    }
+    static Creature& cleaner(int k, int x, int y) { return place(world.cleaners, world.cleanerCount, k, x, y); }
     // Makes the screen at (viewX, viewY) the creature's home instead of the
     // current one.
     static Creature& homeOn(Creature& c, int viewX, int viewY) {
@@ -67,9 +63,7 @@ protected:
     static void setCell(int x, int y, int code) {
         world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = code;
     }
-    static int cell(int x, int y) {
-        return world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-    }
+    static int cell(int x, int y) { return world.map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
     static std::vector<std::string> sounds() { return headless::soundsPlayed(); }
     // Fills one catalogue image with a colour, to recognise it on a page.
     static void paintImage(Img id, Colour colour) {

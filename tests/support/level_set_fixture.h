@@ -28,7 +28,9 @@ inline LevelData corridor(int length, int floor = tile::Floor) {
 }
 
 // The way through corridor(length): `length` steps right.
-inline std::vector<Command> corridorWay(int length) { return std::vector<Command>(static_cast<std::size_t>(length), Command::Right); }
+inline std::vector<Command> corridorWay(int length) {
+    return std::vector<Command>(static_cast<std::size_t>(length), Command::Right);
+}
 
 // A set of eight corridors, labyrinth n of length n + 1, each with its way,
 // named "Gang n", with the closing scene and `demonstrations` recordings

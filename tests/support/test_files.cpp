@@ -7,7 +7,8 @@ void putLe(std::string& out, std::uint32_t value, int bytes) {
 
 std::uint32_t readLe(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
     return value;
 }
 

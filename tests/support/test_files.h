@@ -16,12 +16,12 @@ std::uint32_t readLe(const std::string& b, std::size_t at, int bytes);
 // What a test BMP's 40-byte header says. The rows are given as they lie in
 // the file, each padded to four bytes.
 struct TestBmp {
-    int width = 1;                        // pixels per row
-    int height = 1;                       // rows; negative for top row first
-    int bitsPerPixel = 24;                // 1 .. 32
-    std::uint32_t compression = 0;        // 0 uncompressed, 3 colour masks
-    std::vector<std::uint32_t> palette{}; // colours after the header (their top byte is left out)
-    std::vector<std::uint32_t> masks{};   // red, green, blue after the header
+    int width = 1;                         // pixels per row
+    int height = 1;                        // rows; negative for top row first
+    int bitsPerPixel = 24;                 // 1 .. 32
+    std::uint32_t compression = 0;         // 0 uncompressed, 3 colour masks
+    std::vector<std::uint32_t> palette{};  // colours after the header (their top byte is left out)
+    std::vector<std::uint32_t> masks{};    // red, green, blue after the header
 };
 std::string bmpFile(const TestBmp& header, const std::string& rows);
 

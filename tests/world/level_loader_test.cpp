@@ -1,7 +1,7 @@
 // loadLevel: the level sequence, what it leaves alone, how it reads damaged
 // and hostile files, and that every loaded index stays inside the map.
-#include "common/level_file.h"
 #include "game/world/level_loader.h"
+#include "common/level_file.h"
 #include "game/world/world.h"
 #include "platform/platform.h"
 #include "tests/support/scratch_dir.h"
@@ -14,13 +14,11 @@
 
 namespace {
 
-constexpr std::array<const char*, 9> kFileNames = {"001", "002", "003", "004", "005",
-                                                   "006", "007", "008", "ende"};
+constexpr std::array<const char*, 9> kFileNames = {"001", "002", "003", "004", "005", "006", "007", "008", "ende"};
 
-CreatureTable World::*const kTables[kCreatureKinds] = {&World::pigs, &World::flameGhosts,
-                                                       &World::cleaners, &World::eyes};
-int World::*const kCounts[kCreatureKinds] = {&World::pigCount, &World::flameGhostCount,
-                                             &World::cleanerCount, &World::eyeCount};
+CreatureTable World::*const kTables[kCreatureKinds] = {&World::pigs, &World::flameGhosts, &World::cleaners, &World::eyes};
+int World::*const kCounts[kCreatureKinds] = {&World::pigCount, &World::flameGhostCount, &World::cleanerCount,
+                                             &World::eyeCount};
 
 // A level that a careful editor could have written: every value in range.
 std::unique_ptr<LevelData> validLevel(int marker) {
@@ -82,8 +80,8 @@ protected:
                 const int lowest = k >= 1 && k <= count ? 1 : 0;
                 ASSERT_TRUE(c.x >= lowest && c.x < kMapColumns && c.y >= lowest && c.y < kMapRows)
                     << "kind " << kind << " entry " << k << " at " << c.x << "," << c.y;
-                ASSERT_TRUE(c.homeViewX >= 0 && c.homeViewX + kViewColumns < kMapColumns &&
-                            c.homeViewY >= 0 && c.homeViewY + kViewRows < kMapRows)
+                ASSERT_TRUE(c.homeViewX >= 0 && c.homeViewX + kViewColumns < kMapColumns && c.homeViewY >= 0 &&
+                            c.homeViewY + kViewRows < kMapRows)
                     << "kind " << kind << " entry " << k;
             }
         }
@@ -293,11 +291,11 @@ TEST_F(LevelLoader, ViewIsMovedOntoTheWizardWhenHeIsOutsideIt) {
         int wantViewX, wantViewY;            // after loading
     };
     const Case cases[] = {
-        {100, 50, 0, 0, 95, 39},      // outside: the grid screen that holds him
-        {210, 144, 0, 0, 190, 130},   // the last reachable cell
-        {20, 14, 0, 0, 0, 0},         // last cell of the first view
-        {21, 15, 0, 0, 19, 13},       // first cell beyond it
-        {10, 10, 5, 3, 5, 3},         // inside an off-grid view: kept
+        {100, 50, 0, 0, 95, 39},         // outside: the grid screen that holds him
+        {210, 144, 0, 0, 190, 130},      // the last reachable cell
+        {20, 14, 0, 0, 0, 0},            // last cell of the first view
+        {21, 15, 0, 0, 19, 13},          // first cell beyond it
+        {10, 10, 5, 3, 5, 3},            // inside an off-grid view: kept
         {215, 148, 205, 140, 200, 136},  // clamped in; he is inside: kept
         {1, 1, 200, 136, 0, 0},
     };

@@ -1,7 +1,7 @@
 // Scene renderer: what the full render, the sprite draws and erases and the
 // tile animation leave on the two pages.
-#include "common/tile_codes.h"
 #include "game/world/scene.h"
+#include "common/tile_codes.h"
 #include "tests/support/virtual_time.h"
 #include "tests/world/game_fixture.h"
 
@@ -41,9 +41,9 @@ bool textCellHasInk(int page, int row, int column) {
 TEST_F(Scene, FullRenderDrawsEachViewCellAtItsPlaceAndShowsItOnTheVisiblePage) {
     world.viewX = 19;
     world.viewY = 13;
-    world.map[20][14] = tile::RedWall;        // view cell (1, 1)
-    world.map[39][27] = tile::Water;          // view cell (20, 14): phase A image
-    world.map[25][20] = tile::Door;           // view cell (6, 7)
+    world.map[20][14] = tile::RedWall;  // view cell (1, 1)
+    world.map[39][27] = tile::Water;    // view cell (20, 14): phase A image
+    world.map[25][20] = tile::Door;     // view cell (6, 7)
     world.map[30][15] = 20;             // not in the tile table: nothing drawn
     renderScene();
     EXPECT_EQ(world.sceneShown, 1);
@@ -76,7 +76,8 @@ TEST_F(Scene, TheDissolveIsSeenOverASecondInTheOrderOfTheRandomNumbers) {
     // the first draws of the random sequence.
     ASSERT_FALSE(half.empty());
     constexpr int kViewPixels = 800 * 560;
-    const long shown = std::count_if(half.begin(), half.begin() + kViewPixels, [](Colour c) { return (c & 0xFFFFFF) != 0; });
+    const long shown = std::count_if(half.begin(), half.begin() + kViewPixels,
+                                     [](Colour c) { return (c & 0xFFFFFF) != 0; });
     EXPECT_GT(shown, kViewPixels / 4);
     EXPECT_LT(shown, kViewPixels * 3 / 4);
     core::randomState = seed;

@@ -1,7 +1,7 @@
 // The sprite catalogue and loading the game's images at start-up.
+#include "game/world/sprite_catalogue.h"
 #include "common/tile_codes.h"
 #include "game/world/scene.h"
-#include "game/world/sprite_catalogue.h"
 #include "game/world/tile_images.h"
 #include "game/world/world.h"
 #include "platform/headless/headless.h"

@@ -17,9 +17,7 @@ namespace zlart {
 
 namespace fs = std::filesystem;
 
-Rgb backgroundOf(PictureKind kind) {
-    return kind == PictureKind::Key ? kKeyRgb : kBlackRgb;
-}
+Rgb backgroundOf(PictureKind kind) { return kind == PictureKind::Key ? kKeyRgb : kBlackRgb; }
 
 namespace {
 
@@ -224,18 +222,14 @@ void fillCommand(Step& s) { fillBox(s.layer(), 0, 0, s.layer().width, s.layer().
 
 void boxCommand(Step& s) { fillBox(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5)); }
 
-void frameCommand(Step& s) {
-    frameBox(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5));
-}
+void frameCommand(Step& s) { frameBox(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5)); }
 
 void pixelsCommand(Step& s) {
     const Rgb colour = s.colour(1);
     for (std::size_t k = 2; k + 1 < s.words(); k += 2) s.layer().put(s.integer(k), s.integer(k + 1), colour);
 }
 
-void lineCommand(Step& s) {
-    drawLine(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5));
-}
+void lineCommand(Step& s) { drawLine(s.layer(), s.integer(1), s.integer(2), s.integer(3), s.integer(4), s.colour(5)); }
 
 void linesCommand(Step& s) {
     const Rgb colour = s.colour(1);
@@ -302,7 +296,9 @@ void mergeCommand(Step& s) {
     };
     const bool shadow = o.has("shadow"), outline = o.has("outline") || o.has("outline8");
     const Rgb shadowColour = shadow ? colourOption("shadow") : 0;
-    const Rgb outlineColour = o.has("outline") ? colourOption("outline") : o.has("outline8") ? colourOption("outline8") : 0;
+    const Rgb outlineColour = o.has("outline")    ? colourOption("outline")
+                              : o.has("outline8") ? colourOption("outline8")
+                                                  : 0;
     Layer top = std::move(s.stack.back());
     s.stack.pop_back();
     compositeLayer(s.stack.back(), top, shadow, shadowColour, int(o.number("dx", 1)), int(o.number("dy", 1)), outline,
@@ -472,9 +468,9 @@ constexpr Opcode kOpcodes[] = {
 
 // The word counts a usage line allows.
 struct Arity {
-    std::size_t fewest = 0;    // words outside the bracketed group, the name included
-    std::size_t group = 0;     // words of the bracketed group, 0 when there is none
-    bool repeats = false;      // the group may stand any number of times, else at most once
+    std::size_t fewest = 0;  // words outside the bracketed group, the name included
+    std::size_t group = 0;   // words of the bracketed group, 0 when there is none
+    bool repeats = false;    // the group may stand any number of times, else at most once
 
     explicit Arity(std::string_view usage) {
         bool inGroup = false;
@@ -487,9 +483,12 @@ struct Arity {
                 word.remove_prefix(1);
             }
             if (inGroup && word.back() == ']') word.remove_suffix(1);
-            if (word == "...") repeats = true;
-            else if (inGroup) ++group;
-            else ++fewest;
+            if (word == "...")
+                repeats = true;
+            else if (inGroup)
+                ++group;
+            else
+                ++fewest;
         }
     }
     bool allows(std::size_t words) const {
@@ -539,9 +538,7 @@ Layer ArtRenderer::Impl::run(const PictureDef& def) {
 ArtRenderer::ArtRenderer(const ArtSources& sources) : impl_(std::make_unique<Impl>(sources)) {}
 ArtRenderer::~ArtRenderer() = default;
 
-bool ArtRenderer::hasPicture(const std::string& name) const {
-    return impl_->defs.count(name) != 0;
-}
+bool ArtRenderer::hasPicture(const std::string& name) const { return impl_->defs.count(name) != 0; }
 
 RenderedPicture ArtRenderer::render(const std::string& name) {
     auto d = impl_->defs.find(name);

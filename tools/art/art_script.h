@@ -51,9 +51,9 @@ struct Glyph {
 // Everything read from the art folder.
 struct ArtSources {
     Palette palette;
-    std::vector<PictureDef> pictures;                              // in file order
-    std::map<std::string, std::map<char, Glyph>> fonts;            // font -> char -> glyph
-    std::vector<std::string> files;                                // every file read
+    std::vector<PictureDef> pictures;                    // in file order
+    std::map<std::string, std::map<char, Glyph>> fonts;  // font -> char -> glyph
+    std::vector<std::string> files;                      // every file read
 };
 
 // Reads palette.txt and every *.art file of the folder (sorted by name).

@@ -21,7 +21,8 @@ BuildReport buildAssets(const std::string& artFolder, const std::string& soundFo
     std::error_code ec;
     fs::create_directories(sprites, ec);
     fs::create_directories(wave, ec);
-    if (!fs::is_directory(sprites) || !fs::is_directory(wave)) throw ArtError(outFolder + ": cannot create sprites/ and wave/");
+    if (!fs::is_directory(sprites) || !fs::is_directory(wave))
+        throw ArtError(outFolder + ": cannot create sprites/ and wave/");
 
     ArtRenderer renderer(art);
     for (const RenderedPicture& p : renderer.renderAll()) {

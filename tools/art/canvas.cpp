@@ -190,8 +190,8 @@ void outlineLayer(Layer& l, Rgb c, bool eight) {
     for (auto [x, y] : add) l.put(x, y, c);
 }
 
-void compositeLayer(Layer& below, const Layer& top, bool withShadow, Rgb shadow, int sdx, int sdy,
-                    bool withOutline, Rgb outline, bool outline8) {
+void compositeLayer(Layer& below, const Layer& top, bool withShadow, Rgb shadow, int sdx, int sdy, bool withOutline,
+                    Rgb outline, bool outline8) {
     if (withShadow)
         for (int y = 0; y < top.height; ++y)
             for (int x = 0; x < top.width; ++x)

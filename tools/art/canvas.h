@@ -62,8 +62,8 @@ void turnLayer(Layer& l);
 // Paints c on every undrawn pixel that touches a drawn one (4 or 8 neighbours).
 void outlineLayer(Layer& l, Rgb c, bool eightNeighbours);
 // Draws `top` over `below`: first its shadow, then its outline, then itself.
-void compositeLayer(Layer& below, const Layer& top, bool withShadow, Rgb shadow, int sdx, int sdy,
-                    bool withOutline, Rgb outline, bool outline8);
+void compositeLayer(Layer& below, const Layer& top, bool withShadow, Rgb shadow, int sdx, int sdy, bool withOutline,
+                    Rgb outline, bool outline8);
 
 // Deterministic hash for textures and noise: same inputs, same value, on
 // every machine.

@@ -181,7 +181,8 @@ Canvas composeScene(ArtRenderer& renderer, const std::string& scenePath) {
                 s.dx = toInt(w[5], scenePath, lineNo);
                 s.dy = toInt(w[6], scenePath, lineNo);
             }
-            if (s.mode != "key" && s.mode != "xor" && s.mode != "opaque") failAt(scenePath, lineNo, "mode: key, xor or opaque");
+            if (s.mode != "key" && s.mode != "xor" && s.mode != "opaque")
+                failAt(scenePath, lineNo, "mode: key, xor or opaque");
             sprites.push_back(s);
         } else if (w[0] == "held" && w.size() == 2) {
             held = w[1];
@@ -206,10 +207,12 @@ Canvas composeScene(ArtRenderer& renderer, const std::string& scenePath) {
     for (int r = 0; r < 14; ++r)
         for (int col = 0; col < 20; ++col) {
             auto t = tiles.find(rows[std::size_t(r)][std::size_t(col)]);
-            if (t == tiles.end()) throw ArtError(scenePath + ": no tile for '" + rows[std::size_t(r)][std::size_t(col)] + "'");
+            if (t == tiles.end())
+                throw ArtError(scenePath + ": no tile for '" + rows[std::size_t(r)][std::size_t(col)] + "'");
             draw(renderer.render(t->second).canvas, col * 40, r * 40, "opaque");
         }
-    for (const Sprite& s : sprites) draw(renderer.render(s.name).canvas, (s.col - 1) * 40 + s.dx, (s.row - 1) * 40 + s.dy, s.mode);
+    for (const Sprite& s : sprites)
+        draw(renderer.render(s.name).canvas, (s.col - 1) * 40 + s.dx, (s.row - 1) * 40 + s.dy, s.mode);
     Layer band(800, 600);
     drawTinyText(band, 0, 570, status, 0xFFFFFF, 1);
     if (!held.empty()) blit(band, renderer.render(held).canvas, 760, 560);

@@ -15,9 +15,8 @@ int main(int argc, char** argv) {
     int first = scene ? 2 : 1;
     int rest = argc - first;
     if (rest != 3 && rest != 4) {
-        std::fprintf(stderr,
-                     "usage: zl_contactsheet <art folder> <layout file> <out.png> [scale]\n"
-                     "       zl_contactsheet --scene <art folder> <scene file> <out.png> [scale]\n");
+        std::fprintf(stderr, "usage: zl_contactsheet <art folder> <layout file> <out.png> [scale]\n"
+                             "       zl_contactsheet --scene <art folder> <scene file> <out.png> [scale]\n");
         return 2;
     }
     int scale = rest == 4 ? std::atoi(argv[first + 3]) : 1;
@@ -28,7 +27,8 @@ int main(int argc, char** argv) {
         zlart::Canvas c = scene ? zlart::composeScene(renderer, argv[first + 1])
                                 : zlart::composeContactSheet(art, renderer, argv[first + 1]);
         if (scale > 1) c = zlart::enlarge(c, scale);
-        if (!imagefile::writePng(c, argv[first + 2])) throw zlart::ArtError(std::string(argv[first + 2]) + ": cannot be written");
+        if (!imagefile::writePng(c, argv[first + 2]))
+            throw zlart::ArtError(std::string(argv[first + 2]) + ": cannot be written");
         std::printf("zl_contactsheet: %s, %d x %d\n", argv[first + 2], c.width, c.height);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zl_contactsheet: %s\n", e.what());

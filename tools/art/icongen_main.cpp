@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
             const std::string square = std::to_string(size) + "x" + std::to_string(size);
             const std::filesystem::path folder = std::filesystem::path(argv[2]) / "hicolor" / square / "apps";
             std::filesystem::create_directories(folder);
-            for (int i = 0; i < 2; ++i) zlart::writeIconPng(zlart::scaleIcon(icons[i], size), (folder / names[i]).string());
+            for (int i = 0; i < 2; ++i)
+                zlart::writeIconPng(zlart::scaleIcon(icons[i], size), (folder / names[i]).string());
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zl_icongen: %s\n", e.what());

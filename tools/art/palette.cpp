@@ -4,7 +4,6 @@
 #include "tools/art/art_error.h"
 #include "tools/art/text_source.h"
 
-
 namespace zlart {
 
 bool Palette::has(char c) const {
@@ -24,12 +23,15 @@ Palette parsePalette(const std::string& text, const std::string& fileName) {
             failAt(fileName, lineNo, "expected: <char> <RRGGBB> <name>");
         char c = t[0][0];
         unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 128 || c == '.' || c == '"' || u <= ' ') failAt(fileName, lineNo, "this character cannot name a colour");
+        if (u >= 128 || c == '.' || c == '"' || u <= ' ')
+            failAt(fileName, lineNo, "this character cannot name a colour");
         if (p.entries[u].defined) failAt(fileName, lineNo, std::string("colour '") + c + "' defined twice");
         Rgb rgb = 0;
         for (char h : t[1]) {
-            int v = (h >= '0' && h <= '9') ? h - '0' : (h >= 'a' && h <= 'f') ? h - 'a' + 10
-                                                       : (h >= 'A' && h <= 'F') ? h - 'A' + 10 : -1;
+            int v = (h >= '0' && h <= '9')   ? h - '0'
+                    : (h >= 'a' && h <= 'f') ? h - 'a' + 10
+                    : (h >= 'A' && h <= 'F') ? h - 'A' + 10
+                                             : -1;
             if (v < 0) failAt(fileName, lineNo, "colour must be six hex digits");
             rgb = (rgb << 4) | Rgb(v);
         }
@@ -40,8 +42,6 @@ Palette parsePalette(const std::string& text, const std::string& fileName) {
     return p;
 }
 
-Palette readPalette(const std::string& path) {
-    return parsePalette(readTextFile(path), path);
-}
+Palette readPalette(const std::string& path) { return parsePalette(readTextFile(path), path); }
 
 }  // namespace zlart

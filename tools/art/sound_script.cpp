@@ -53,7 +53,8 @@ void commonVoice(const Options& o, Voice& v) {
     v.hold = o.number("hold", 0);
     v.seed = std::uint32_t(std::clamp(o.number("seed", 1), 0.0, 4294967295.0));
     if (v.duty <= 0 || v.duty >= 1) failAt(o.file, o.line, "duty must lie between 0 and 1");
-    if (v.attack < 0 || v.release < 0 || v.decay < 0) failAt(o.file, o.line, "attack, release and decay must not be negative");
+    if (v.attack < 0 || v.release < 0 || v.decay < 0)
+        failAt(o.file, o.line, "attack, release and decay must not be negative");
     if (v.vol < 0 || v.vol > 4) failAt(o.file, o.line, "vol must be 0..4");
 }
 
@@ -69,9 +70,7 @@ Options voiceOptions(const std::vector<std::string>& words, const std::string& f
 
 }  // namespace
 
-int SoundDef::sampleCount() const {
-    return int(std::lround(length * kSampleRate));
-}
+int SoundDef::sampleCount() const { return int(std::lround(length * kSampleRate)); }
 
 double noteFrequency(const std::string& note, const std::string& file, int line) {
     static const int kSemitone[7] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
@@ -123,8 +122,10 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             std::string curve = o.text("curve", "lin");
             if (curve != "lin" && curve != "exp") failAt(fileName, lineNo, "curve must be lin or exp");
             v.expCurve = curve == "exp";
-            if (v.at < 0 || v.dur <= 0 || v.at > 60 || v.dur > 60) failAt(fileName, lineNo, "at must be 0..60 s and dur above 0 and at most 60 s");
-            if (v.f0 <= 0 || v.f1 <= 0 || v.f0 > 11000 || v.f1 > 11000) failAt(fileName, lineNo, "f must be 0..11000 Hz");
+            if (v.at < 0 || v.dur <= 0 || v.at > 60 || v.dur > 60)
+                failAt(fileName, lineNo, "at must be 0..60 s and dur above 0 and at most 60 s");
+            if (v.f0 <= 0 || v.f1 <= 0 || v.f0 > 11000 || v.f1 > 11000)
+                failAt(fileName, lineNo, "f must be 0..11000 Hz");
             d.voices.push_back(v);
         } else if (op == "melody") {
             Options o = voiceOptions(w, fileName, lineNo, {"at", "bpm", "gate", "octave", "notes"});
@@ -132,7 +133,8 @@ SoundDef parseSound(const std::string& text, const std::string& fileName, const 
             commonVoice(o, base);
             double at = o.number("at", 0), bpm = o.number("bpm", 120), gate = o.number("gate", 0.9);
             int octave = int(std::clamp(o.number("octave", 0), -4.0, 4.0));
-            if (bpm < 20 || bpm > 600 || gate <= 0 || gate > 1) failAt(fileName, lineNo, "bpm 20..600 and gate 0..1 please");
+            if (bpm < 20 || bpm > 600 || gate <= 0 || gate > 1)
+                failAt(fileName, lineNo, "bpm 20..600 and gate 0..1 please");
             if (at < 0 || at > 60) failAt(fileName, lineNo, "at must be 0..60 s");
             std::istringstream notes(o.text("notes", ""));
             std::string tok;
@@ -189,18 +191,18 @@ std::vector<std::int16_t> synthesise(const SoundDef& def) {
             phase -= std::floor(phase);
             double s = 0;
             switch (v.wave) {
-            case Wave::Sine: s = std::sin(2 * kPi * phase); break;
-            case Wave::Square: s = phase < v.duty ? 1.0 : -1.0; break;
-            case Wave::Triangle: s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase; break;
-            case Wave::Saw: s = 2 * phase - 1; break;
-            case Wave::Noise:
-                holdPhase += v.hold > 0 ? v.hold / kSampleRate : 1.0;
-                if (holdPhase >= 1.0) {
-                    holdPhase -= std::floor(holdPhase);
-                    held = hashUnit(v.seed, noiseStep++, 0x5eed) * 2 - 1;
-                }
-                s = held;
-                break;
+                case Wave::Sine: s = std::sin(2 * kPi * phase); break;
+                case Wave::Square: s = phase < v.duty ? 1.0 : -1.0; break;
+                case Wave::Triangle: s = phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase; break;
+                case Wave::Saw: s = 2 * phase - 1; break;
+                case Wave::Noise:
+                    holdPhase += v.hold > 0 ? v.hold / kSampleRate : 1.0;
+                    if (holdPhase >= 1.0) {
+                        holdPhase -= std::floor(holdPhase);
+                        held = hashUnit(v.seed, noiseStep++, 0x5eed) * 2 - 1;
+                    }
+                    s = held;
+                    break;
             }
             if (v.lp0 > 0) {
                 double fc = v.lp0 + (v.lp1 - v.lp0) * u;

@@ -53,9 +53,7 @@ Common readCommon(const Layer& l, const Options& o, const Palette& pal) {
     return c;
 }
 
-int wrap(int v, int n) {
-    return ((v % n) + n) % n;
-}
+int wrap(int v, int n) { return ((v % n) + n) % n; }
 
 // Colours one pixel of a block (brick or stone) at (bx, by) inside a block of
 // bw x bh pixels whose last `joint` columns and rows are mortar.
@@ -77,7 +75,8 @@ void drawBricks(Layer& l, const Options& o, const Palette& pal) {
                  "chance", "seed"});
     Common c = readCommon(l, o, pal);
     double bwIn = o.number("bw", 20), bhIn = o.number("bh", 10), offIn = o.number("offset", std::floor(bwIn / 2));
-    if (bwIn < 2 || bhIn < 2 || bwIn > 4096 || bhIn > 4096) failAt(o.file, o.line, "bricks must be 2..4096 pixels a side");
+    if (bwIn < 2 || bhIn < 2 || bwIn > 4096 || bhIn > 4096)
+        failAt(o.file, o.line, "bricks must be 2..4096 pixels a side");
     if (std::fabs(offIn) > 4096) failAt(o.file, o.line, "offset is out of range");
     int bw = int(bwIn), bh = int(bhIn), offset = int(offIn);
     int rowsPerCycle = std::max(1, l.height / bh), colsPerCycle = std::max(1, l.width / bw);

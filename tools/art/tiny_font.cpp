@@ -126,8 +126,6 @@ void drawTinyText(Layer& l, int x, int y, const std::string& text, Rgb c, int sc
     }
 }
 
-int tinyTextWidth(const std::string& text) {
-    return text.empty() ? 0 : int(text.size()) * kGlyphAdvance - 1;
-}
+int tinyTextWidth(const std::string& text) { return text.empty() ? 0 : int(text.size()) * kGlyphAdvance - 1; }
 
 }  // namespace zlart

@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
 
     const CatalogueFindings findings = buildTables(catalogues, marked);
     for (const std::string& stale : findings.stale) {
-        std::fprintf(stderr, "%s%s\n", stale.c_str(), strict ? "" : " (an old entry: remove it, or msgmerge marks it obsolete)");
+        std::fprintf(stderr, "%s%s\n", stale.c_str(),
+                     strict ? "" : " (an old entry: remove it, or msgmerge marks it obsolete)");
     }
     for (const std::string& error : findings.errors) std::fprintf(stderr, "%s\n", error.c_str());
     if (!findings.errors.empty() || (strict && !findings.stale.empty())) {

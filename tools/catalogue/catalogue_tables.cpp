@@ -73,10 +73,9 @@ std::string refusal(const PoEntry& entry, bool program) {
 
 void sortByGerman(std::vector<TableEntry>& entries) {
     std::sort(entries.begin(), entries.end(), [](const TableEntry& a, const TableEntry& b) {
-        return std::lexicographical_compare(a.german.begin(), a.german.end(), b.german.begin(), b.german.end(),
-                                            [](char x, char y) {
-                                                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-                                            });
+        return std::lexicographical_compare(
+            a.german.begin(), a.german.end(), b.german.begin(), b.german.end(),
+            [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
     });
 }
 
@@ -151,8 +150,8 @@ CatalogueFindings buildTables(const std::vector<PoFile>& catalogues, const std::
         std::map<std::string, const PoEntry*> byGerman;
         for (const PoEntry& entry : po.entries) {
             if (byGerman.count(entry.german) != 0) {
-                findings.errors.push_back(po.path + ":" + std::to_string(entry.line) + ": \"" + shortened(entry.german) +
-                                          "\" stands twice");
+                findings.errors.push_back(po.path + ":" + std::to_string(entry.line) + ": \"" +
+                                          shortened(entry.german) + "\" stands twice");
             }
             byGerman[entry.german] = &entry;
             if (needed.count(entry.german) == 0) {
@@ -171,7 +170,8 @@ CatalogueFindings buildTables(const std::vector<PoFile>& catalogues, const std::
             const bool program = places.count(TextPlace::Program) != 0;
             const std::string why = refusal(entry, program);
             if (!why.empty()) {
-                findings.errors.push_back(po.path + ":" + std::to_string(entry.line) + ": \"" + shortened(german) + "\" " + why);
+                findings.errors.push_back(po.path + ":" + std::to_string(entry.line) + ": \"" + shortened(german) +
+                                          "\" " + why);
                 continue;
             }
             if (program) {
@@ -195,7 +195,9 @@ CatalogueFindings buildTables(const std::vector<PoFile>& catalogues, const std::
 
 std::string programTableSource(const std::vector<LanguageTable>& tables, const std::vector<std::string>& poNames) {
     std::string out = "// catalogues.cpp — the programs' catalogues, written by the build (tools/catalogue)\n"
-                      "// from " + madeFrom(poNames) + "; not to be edited. Code page 437, sorted by the German.\n"
+                      "// from " +
+                      madeFrom(poNames) +
+                      "; not to be edited. Code page 437, sorted by the German.\n"
                       "#include \"common/catalogue_table.h\"\n\n#include <iterator>\n\nnamespace {\n";
     for (const LanguageTable& table : tables) {
         out += "\nconstexpr CatalogueEntry kTexts_" + table.code + "[] = {\n";
@@ -219,7 +221,9 @@ std::string programTableSource(const std::vector<LanguageTable>& tables, const s
 
 std::string pageTableScript(const std::vector<LanguageTable>& tables, const std::vector<std::string>& poNames) {
     std::string out = "// catalogue.js — the pages' catalogues, written by the build (tools/catalogue) from\n"
-                      "// " + madeFrom(poNames) + "; not to be edited. Each language: German text to translation.\n"
+                      "// " +
+                      madeFrom(poNames) +
+                      "; not to be edited. Each language: German text to translation.\n"
                       "var zlCatalogues = {";
     bool firstTable = true;
     for (const LanguageTable& table : tables) {
@@ -227,7 +231,8 @@ std::string pageTableScript(const std::vector<LanguageTable>& tables, const std:
         firstTable = false;
         bool first = true;
         for (const TableEntry& entry : table.page) {
-            out += std::string(first ? "" : ",") + "\n    " + jsonString(entry.german) + ": " + jsonString(entry.translation);
+            out += std::string(first ? "" : ",") + "\n    " + jsonString(entry.german) + ": " +
+                   jsonString(entry.translation);
             first = false;
         }
         out += "\n  }";

@@ -17,7 +17,7 @@ struct TableEntry {
 
 // A language as the tables hold it.
 struct LanguageTable {
-    std::string code;                // "en"
+    std::string code;                 // "en"
     std::vector<TableEntry> program;  // sorted by the bytes of `german`
     std::vector<TableEntry> page;     // sorted likewise
 };

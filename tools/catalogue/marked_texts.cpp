@@ -153,8 +153,7 @@ private:
                 case 'x': {
                     unsigned long value = 0;
                     int digits = 0;
-                    while (std::isxdigit(static_cast<unsigned char>(peek())) &&
-                           (language_ == Language::Cpp || digits < 2)) {
+                    while (std::isxdigit(static_cast<unsigned char>(peek())) && (language_ == Language::Cpp || digits < 2)) {
                         value = value * 16 + static_cast<unsigned long>(std::stoi(std::string(1, peek()), nullptr, 16));
                         ++at_;
                         ++digits;
@@ -170,7 +169,8 @@ private:
                     unsigned long value = 0;
                     const bool braced = peek() == '{';
                     if (braced) ++at_;
-                    for (int k = 0; (braced ? peek() != '}' : k < 4) && std::isxdigit(static_cast<unsigned char>(peek())); ++k) {
+                    for (int k = 0;
+                         (braced ? peek() != '}' : k < 4) && std::isxdigit(static_cast<unsigned char>(peek())); ++k) {
                         value = value * 16 + static_cast<unsigned long>(std::stoi(std::string(1, peek()), nullptr, 16));
                         ++at_;
                     }
@@ -181,7 +181,8 @@ private:
                 default:
                     if (c >= '0' && c <= '7' && language_ == Language::Cpp) {
                         int value = c - '0';
-                        for (int k = 0; k < 2 && peek() >= '0' && peek() <= '7'; ++k) value = value * 8 + (text_[at_++] - '0');
+                        for (int k = 0; k < 2 && peek() >= '0' && peek() <= '7'; ++k)
+                            value = value * 8 + (text_[at_++] - '0');
                         out += static_cast<char>(value);
                     } else {
                         out += c;  // \" \' \\ \? and the like
@@ -373,7 +374,8 @@ std::vector<MarkedText> htmlTexts(const std::string& name, const std::string& ht
             if (found_at == std::string::npos) continue;
             const std::size_t valueStart = found_at + key.size();
             const std::size_t valueEnd = tag.find('"', valueStart);
-            if (valueEnd != std::string::npos) addPageText(found, name, line, tag.substr(valueStart, valueEnd - valueStart));
+            if (valueEnd != std::string::npos)
+                addPageText(found, name, line, tag.substr(valueStart, valueEnd - valueStart));
         }
         pos = close + 1;
         // What a script or a style holds is no text of the page.

@@ -27,7 +27,8 @@ struct Reader {
             const char c = text[i];
             if (c == '"') {
                 for (std::size_t j = i + 1; j < text.size(); ++j) {
-                    if (text[j] != ' ' && text[j] != '\t' && text[j] != '\r') return fail("text after the closing quote");
+                    if (text[j] != ' ' && text[j] != '\t' && text[j] != '\r')
+                        return fail("text after the closing quote");
                 }
                 return true;
             }
@@ -175,17 +176,16 @@ std::string poQuoted(const std::string& text) {
 }
 
 std::string templateText(const std::vector<TemplateEntry>& entries) {
-    std::string out =
-        "# The texts of Zauberlabyrinth, the game and its editor, as written in German\n"
-        "# in the source: the template of a new catalogue po/<language>.po (see the\n"
-        "# README, \"Translating\"). Made by the build (tools/catalogue); not to be edited.\n"
-        "msgid \"\"\n"
-        "msgstr \"\"\n"
-        "\"Project-Id-Version: zauberlabyrinth\\n\"\n"
-        "\"Language: \\n\"\n"
-        "\"MIME-Version: 1.0\\n\"\n"
-        "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
-        "\"Content-Transfer-Encoding: 8bit\\n\"\n";
+    std::string out = "# The texts of Zauberlabyrinth, the game and its editor, as written in German\n"
+                      "# in the source: the template of a new catalogue po/<language>.po (see the\n"
+                      "# README, \"Translating\"). Made by the build (tools/catalogue); not to be edited.\n"
+                      "msgid \"\"\n"
+                      "msgstr \"\"\n"
+                      "\"Project-Id-Version: zauberlabyrinth\\n\"\n"
+                      "\"Language: \\n\"\n"
+                      "\"MIME-Version: 1.0\\n\"\n"
+                      "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+                      "\"Content-Transfer-Encoding: 8bit\\n\"\n";
     for (const TemplateEntry& entry : entries) {
         out += "\n";
         for (const std::string& note : entry.notes) out += "#. " + note + "\n";

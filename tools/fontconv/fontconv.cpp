@@ -27,6 +27,7 @@ struct Cp437Entry {
     std::uint32_t codePoints[3];
 };
 
+// clang-format off
 const Cp437Entry kCp437[256] = {
     {{0x0020}}, {{0x263A}}, {{0x263B}}, {{0x2665}}, {{0x2666}}, {{0x2663}}, {{0x2660}}, {{0x2022}},
     {{0x25D8}}, {{0x25CB}}, {{0x25D9}}, {{0x2642}}, {{0x2640}}, {{0x266A}}, {{0x266B}}, {{0x263C, 0x00A4}},
@@ -61,6 +62,7 @@ const Cp437Entry kCp437[256] = {
     {{0x2261}}, {{0x00B1}}, {{0x2265}}, {{0x2264}}, {{0x2320}}, {{0x2321}}, {{0x00F7}}, {{0x2248}},
     {{0x00B0}}, {{0x2219}}, {{0x00B7}}, {{0x221A}}, {{0x207F}}, {{0x00B2}}, {{0x25A0}}, {{0x00A0, 0x0020}},
 };
+// clang-format on
 
 // Glyphs drawn by hand for code points neither font has, as rows of '#'
 // and '.'. An 8-row drawing serves the 8 x 8 table; the 16-row table doubles
@@ -90,8 +92,8 @@ struct Font {
     int glyphCount = 0;
     int rows = 0;
     int bytesPerRow = 0;
-    std::vector<std::uint8_t> glyphs;          // glyphCount * rows * bytesPerRow
-    std::map<std::uint32_t, int> glyphOf;      // code point -> glyph index
+    std::vector<std::uint8_t> glyphs;      // glyphCount * rows * bytesPerRow
+    std::map<std::uint32_t, int> glyphOf;  // code point -> glyph index
 };
 
 bool readFile(const char* path, std::vector<std::uint8_t>& out) {
@@ -143,15 +145,28 @@ bool parsePsf(const std::vector<std::uint8_t>& b, Font& font) {
         while (at < b.size()) {
             std::uint32_t cp;
             if (psf2) {
-                if (b[at] == 0xFF) { ++at; break; }
-                if (b[at] == 0xFE) { ++at; inSequence = true; continue; }
+                if (b[at] == 0xFF) {
+                    ++at;
+                    break;
+                }
+                if (b[at] == 0xFE) {
+                    ++at;
+                    inSequence = true;
+                    continue;
+                }
                 cp = decodeUtf8(b, at);
             } else {
-                if (at + 1 >= b.size()) { at = b.size(); break; }
+                if (at + 1 >= b.size()) {
+                    at = b.size();
+                    break;
+                }
                 cp = b[at] | (b[at + 1] << 8);
                 at += 2;
                 if (cp == 0xFFFF) break;
-                if (cp == 0xFFFE) { inSequence = true; continue; }
+                if (cp == 0xFFFE) {
+                    inSequence = true;
+                    continue;
+                }
             }
             if (!inSequence) font.glyphOf.emplace(cp, glyph);
         }
@@ -246,8 +261,8 @@ int main(int argc, char** argv) {
     if (argc == 6) {
         if (!loadFont(argv[5], fallback)) return 1;
         if (fallback.rows != rows && fallback.rows * 2 != rows) {
-            std::fprintf(stderr, "fontconv: the fallback font is %d rows high; %d or %d needed\n", fallback.rows,
-                         rows, rows / 2);
+            std::fprintf(stderr, "fontconv: the fallback font is %d rows high; %d or %d needed\n", fallback.rows, rows,
+                         rows / 2);
             return 1;
         }
         fallbackScale = rows / fallback.rows;
@@ -287,7 +302,8 @@ int main(int argc, char** argv) {
         }
         char line[256];
         int n = std::snprintf(line, sizeof line, "    {");
-        for (int r = 0; r < rows; ++r) n += std::snprintf(line + n, sizeof line - n, "%s0x%02X", r ? ", " : "", glyph[r]);
+        for (int r = 0; r < rows; ++r)
+            n += std::snprintf(line + n, sizeof line - n, "%s0x%02X", r ? ", " : "", glyph[r]);
         std::snprintf(line + n, sizeof line - n, "},  // 0x%02X U+%04X", code, shown);
         text += line;
         // A backslash at the end of a comment would continue it onto the next line.

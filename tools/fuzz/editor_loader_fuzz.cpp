@@ -42,9 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     held = editor.level;
     if (startInFile) {
-        fuzz::require(invariants::startAndView(editor.level.playerX, editor.level.playerY, editor.level.viewX, editor.level.viewY));
+        fuzz::require(invariants::startAndView(editor.level.playerX, editor.level.playerY, editor.level.viewX,
+                                               editor.level.viewY));
     } else {
-        fuzz::require(editor.level.playerX == 0 && editor.level.playerY == 0 && editor.level.viewX == 0 && editor.level.viewY == 0,
+        fuzz::require(editor.level.playerX == 0 && editor.level.playerY == 0 && editor.level.viewX == 0 &&
+                          editor.level.viewY == 0,
                       "a start the file did not set");
     }
     for (int kind = 0; kind < kCreatureKinds; ++kind)
@@ -52,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(invariants::emptyEntriesKept(read, held));
     fuzz::require(invariants::startAndView(editor.viewX + editor.cursorX, editor.viewY + editor.cursorY, editor.viewX,
                                            editor.viewY));
-    fuzz::require(editor.cursorX >= 1 && editor.cursorX <= kViewColumns && editor.cursorY >= 1 &&
-                      editor.cursorY <= kViewRows,
+    fuzz::require(editor.cursorX >= 1 && editor.cursorX <= kViewColumns && editor.cursorY >= 1 && editor.cursorY <= kViewRows,
                   "cursor outside the view");
 
     editor.panelVisible = 1;

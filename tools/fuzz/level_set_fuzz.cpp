@@ -16,8 +16,8 @@
 // would only slow the search down.
 #include "common/level_set.h"
 #include "common/wizard_walk.h"
-#include "tools/invariants/invariants.h"
 #include "tools/fuzz/fuzz_support.h"
+#include "tools/invariants/invariants.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::require(set->labyrinths.size() == static_cast<std::size_t>(kLevelCount), "not eight places");
     fuzz::require(set->closingScene.size() <= 1, "more than one closing scene");
-    fuzz::require(set->demonstrations.size() <= static_cast<std::size_t>(kMaxSetDemonstrations), "too many demonstrations");
+    fuzz::require(set->demonstrations.size() <= static_cast<std::size_t>(kMaxSetDemonstrations),
+                  "too many demonstrations");
     for (const SetDemonstration& demo : set->demonstrations) {
         fuzz::require(demo.place >= 1 && demo.place <= kLevelCount, "a demonstration on no labyrinth");
     }
@@ -86,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (SetLabyrinth& place : set->labyrinths) {
         fuzz::require(fits(place.name), "a name that does not fit");
         fuzz::require(place.route.size() <= static_cast<std::size_t>(kMaxRouteCommands), "a way too long");
-        fuzz::require(place.route.empty() || routeReachesDoor(place.level, place.route), "a way kept that misses its door");
+        fuzz::require(place.route.empty() || routeReachesDoor(place.level, place.route),
+                      "a way kept that misses its door");
         makeLevelSafe(place.level);
         fuzz::require(invariants::safeLevel(place.level));
     }

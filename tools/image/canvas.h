@@ -11,9 +11,9 @@ using Rgb = std::uint32_t;  // 0x00RRGGBB; the top byte is alpha where a writer 
 
 // width x height colours, row-major, top row first.
 struct Canvas {
-    int width = 0;              // pixels per row, > 0 for a picture to write
-    int height = 0;             // rows
-    std::vector<Rgb> pixels;    // width * height colours
+    int width = 0;            // pixels per row, > 0 for a picture to write
+    int height = 0;           // rows
+    std::vector<Rgb> pixels;  // width * height colours
 
     Canvas() = default;
     Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}

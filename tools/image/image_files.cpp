@@ -40,14 +40,14 @@ std::vector<unsigned char> encodeBmp(const Canvas& canvas, int bitsPerPixel) {
     putLe(b, 40, 4);                        // size of the info header
     putLe(b, std::uint32_t(canvas.width), 4);
     putLe(b, std::uint32_t(canvas.height), 4);  // positive: bottom row first
-    putLe(b, 1, 2);                         // planes
-    putLe(b, bytesPerPixel * 8, 2);         // bits per pixel
-    putLe(b, 0, 4);                         // uncompressed
+    putLe(b, 1, 2);                             // planes
+    putLe(b, bytesPerPixel * 8, 2);             // bits per pixel
+    putLe(b, 0, 4);                             // uncompressed
     putLe(b, pixelBytes, 4);
-    putLe(b, 2835, 4);                      // 72 dpi
+    putLe(b, 2835, 4);  // 72 dpi
     putLe(b, 2835, 4);
-    putLe(b, 0, 4);                         // colours used
-    putLe(b, 0, 4);                         // important colours
+    putLe(b, 0, 4);  // colours used
+    putLe(b, 0, 4);  // important colours
     for (int y = canvas.height - 1; y >= 0; --y) {
         for (int x = 0; x < canvas.width; ++x) putLe(b, canvas.at(x, y) & 0xFFFFFFu, int(bytesPerPixel));
         b.resize(b.size() + rowBytes - std::uint32_t(canvas.width) * bytesPerPixel, 0);
@@ -71,8 +71,8 @@ std::vector<unsigned char> encodePng(const Canvas& canvas, Alpha alpha) {
     }
     png_set_write_fn(png, &out, appendPngBytes, nullptr);
     png_set_IHDR(png, info, png_uint_32(canvas.width), png_uint_32(canvas.height), 8,
-                 keepAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 keepAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 9);
     png_write_info(png, info);
     for (int y = 0; y < canvas.height; ++y) {

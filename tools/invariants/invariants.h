@@ -28,8 +28,7 @@ std::string creatureTable(const Table& table, int count, const char* kind) {
         if (c.x < lowest || c.x > kLevelColumns || c.y < lowest || c.y > kLevelRows)
             return where(kind, k) + " on cell " + std::to_string(c.x) + "," + std::to_string(c.y);
         if (c.homeViewX < 0 || c.homeViewX > kLastViewX || c.homeViewY < 0 || c.homeViewY > kLastViewY)
-            return where(kind, k) + " at home in view " + std::to_string(c.homeViewX) + "," +
-                   std::to_string(c.homeViewY);
+            return where(kind, k) + " at home in view " + std::to_string(c.homeViewX) + "," + std::to_string(c.homeViewY);
     }
     return "";
 }

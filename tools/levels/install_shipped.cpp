@@ -7,8 +7,7 @@
 
 #include <string>
 
-void installShippedFiles(const std::filesystem::path& staging, const std::filesystem::path& runData,
-                         std::ostream& report) {
+void installShippedFiles(const std::filesystem::path& staging, const std::filesystem::path& runData, std::ostream& report) {
     for (const std::string& name : core::bringShippedFiles(staging, runData)) {
         report << "Data/" << name << " was changed in the run folder and is kept; the shipped copy is "
                << (staging / name).string() << "\n";

@@ -8,5 +8,4 @@
 // Brings every file of `staging` into `runData` by the rule the programs
 // apply to a player's folder: a file the player has changed stays, and is
 // named on `report`.
-void installShippedFiles(const std::filesystem::path& staging, const std::filesystem::path& runData,
-                         std::ostream& report);
+void installShippedFiles(const std::filesystem::path& staging, const std::filesystem::path& runData, std::ostream& report);

@@ -30,11 +30,10 @@ std::string tileName(int code) {
     return tile ? std::string(tile->name) + " (" + std::to_string(code) + ")" : "code " + std::to_string(code);
 }
 
-
 // Adds a problem about one placed thing (start or creature) at (x, y) with
 // view (vx, vy); returns false when it lies outside the reachable cells.
-bool checkPlacement(const LevelSource& source, int line, const std::string& what, int x, int y, int vx,
-                    int vy, std::vector<LevelProblem>& problems) {
+bool checkPlacement(const LevelSource& source, int line, const std::string& what, int x, int y, int vx, int vy,
+                    std::vector<LevelProblem>& problems) {
     auto fail = [&](const std::string& message) { problems.push_back({source.fileName, line, message}); };
     if (!insideReach(x, y)) {
         fail(what + " at " + cellText(x, y) + " lies outside the reachable cells (columns 1..210, rows 1..144)");
@@ -55,9 +54,8 @@ void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problem
     const LevelData& level = *source.level;
     auto fail = [&](int line, const std::string& message) { problems.push_back({source.fileName, line, message}); };
 
-    if (source.startLine != 0 &&
-        checkPlacement(source, source.startLine, "the start", level.playerX, level.playerY, level.viewX,
-                       level.viewY, problems)) {
+    if (source.startLine != 0 && checkPlacement(source, source.startLine, "the start", level.playerX, level.playerY,
+                                                level.viewX, level.viewY, problems)) {
         int code = cellOf(level, level.playerX, level.playerY);
         if (!isEnterableCode(code) || code == tile::Water || code == tile::Door)
             fail(source.startLine, "the start stands on " + tileName(code) + "; it needs floor the wizard can stand on");
@@ -106,8 +104,7 @@ void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problem
         }
         if (barriers > codeCount[item])
             fail(source.gridLine, std::to_string(barriers) + " barriers open with " + tileName(item) + " but only " +
-                                      std::to_string(codeCount[item]) +
-                                      " lie in the level; each opening uses one up");
+                                      std::to_string(codeCount[item]) + " lie in the level; each opening uses one up");
     }
 }
 

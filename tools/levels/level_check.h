@@ -22,8 +22,8 @@ void validateLevel(const LevelSource& source, std::vector<LevelProblem>& problem
 struct Reachability {
     bool doorReached = false;
     int cellsReached = 0;
-    std::array<int, 47> itemsReached{};     // [code]: cells holding that item reached, codes 30..46
-    std::array<int, 64> barriersOpened{};   // [code]: barriers of that code passed, codes 50..63
+    std::array<int, 47> itemsReached{};    // [code]: cells holding that item reached, codes 30..46
+    std::array<int, 64> barriersOpened{};  // [code]: barriers of that code passed, codes 50..63
     // reached[x][y] for x 0..220, y 0..150
     std::vector<std::vector<bool>> reached;
 };

@@ -29,8 +29,7 @@ std::vector<SourceLine> splitLines(const std::string& text) {
         ++number;
         std::size_t comment = line.find(';');
         if (comment != std::string::npos) line.erase(comment);
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
-            line.pop_back();
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.pop_back();
         lines.push_back({number, line});
         begin = end + 1;
     }
@@ -55,14 +54,16 @@ std::vector<std::string> words(const std::string& line) {
 std::string describeChar(char c) {
     unsigned char u = static_cast<unsigned char>(c);
     char buffer[32];
-    if (u > 32 && u < 127) std::snprintf(buffer, sizeof buffer, "'%c'", c);
-    else std::snprintf(buffer, sizeof buffer, "byte 0x%02X", static_cast<unsigned>(u));
+    if (u > 32 && u < 127)
+        std::snprintf(buffer, sizeof buffer, "'%c'", c);
+    else
+        std::snprintf(buffer, sizeof buffer, "byte 0x%02X", static_cast<unsigned>(u));
     return buffer;
 }
 
 bool isReservedChar(char c) {
-    return c == kStartMark || creatureKindOfMark(c) >= 0 || c == ';' ||
-           static_cast<unsigned char>(c) <= 32 || static_cast<unsigned char>(c) >= 127;
+    return c == kStartMark || creatureKindOfMark(c) >= 0 || c == ';' || static_cast<unsigned char>(c) <= 32 ||
+           static_cast<unsigned char>(c) >= 127;
 }
 
 const TileInfo* findTileByName(const std::string& name) {
@@ -75,8 +76,7 @@ bool isPlayOnlyCode(int code) { return code >= tile::DeadEye && code <= tile::De
 
 // The parser's progress through one level source.
 struct LevelParse {
-    LevelParse(const Legend& l, LevelSource& s, std::vector<LevelProblem>& pr)
-        : legend(l), source(s), problems(pr) {}
+    LevelParse(const Legend& l, LevelSource& s, std::vector<LevelProblem>& pr) : legend(l), source(s), problems(pr) {}
 
     const Legend& legend;
     LevelSource& source;
@@ -139,13 +139,19 @@ void parseHeader(LevelParse& p, const SourceLine& line, const std::vector<std::s
         std::size_t from = line.text.find_first_not_of(" \t", at);
         p.source.name = from == std::string::npos ? "" : line.text.substr(from);
     } else if (key == "fill") {
-        if (w.size() == 2 && w[1] == "wall") p.fillWall = true;
-        else if (w.size() == 2 && w[1] == "floor") p.fillWall = false;
-        else p.fail(line.number, "\"fill\" takes \"wall\" or \"floor\"");
+        if (w.size() == 2 && w[1] == "wall")
+            p.fillWall = true;
+        else if (w.size() == 2 && w[1] == "floor")
+            p.fillWall = false;
+        else
+            p.fail(line.number, "\"fill\" takes \"wall\" or \"floor\"");
     } else if (key == "door") {
-        if (w.size() == 2 && w[1] == "none") p.source.doorRequired = false;
-        else if (w.size() == 2 && w[1] == "required") p.source.doorRequired = true;
-        else p.fail(line.number, "\"door\" takes \"none\" or \"required\"");
+        if (w.size() == 2 && w[1] == "none")
+            p.source.doorRequired = false;
+        else if (w.size() == 2 && w[1] == "required")
+            p.source.doorRequired = true;
+        else
+            p.fail(line.number, "\"door\" takes \"none\" or \"required\"");
     } else if (key == "under") {
         // "under <char>" for every mark, "under <mark> <char>" for one kind.
         if (w.size() == 2 && w[1].size() == 1) {
@@ -194,8 +200,7 @@ void placeGrid(LevelParse& p) {
     for (int m = 0; m <= kCreatureKinds; ++m) {
         unsigned char u = static_cast<unsigned char>(p.under[m]);
         if (!p.legend.known[u]) {
-            p.fail(p.underLine[m], "\"under\" names " + describeChar(p.under[m]) +
-                                       ", which the legend does not define");
+            p.fail(p.underLine[m], "\"under\" names " + describeChar(p.under[m]) + ", which the legend does not define");
             continue;
         }
         underCode[m] = p.legend.code[u];
@@ -211,8 +216,7 @@ void placeGrid(LevelParse& p) {
             unsigned char u = static_cast<unsigned char>(ch);
             if (ch == kStartMark) {
                 if (p.source.startLine != 0) {
-                    p.fail(line, "a second start '@' (the first is on line " +
-                                     std::to_string(p.source.startLine) + ")");
+                    p.fail(line, "a second start '@' (the first is on line " + std::to_string(p.source.startLine) + ")");
                     continue;
                 }
                 p.source.startLine = line;
@@ -254,8 +258,8 @@ void placeGrid(LevelParse& p) {
         int& count = level.counts[c.kind];
         if (count >= kMaxCreatures) {
             if (!p.tooMany[c.kind]) {
-                p.fail(c.line, std::string("more than ") + std::to_string(kMaxCreatures) + " " +
-                                   kCreatureKindPlurals[c.kind]);
+                p.fail(c.line,
+                       std::string("more than ") + std::to_string(kMaxCreatures) + " " + kCreatureKindPlurals[c.kind]);
                 p.tooMany[c.kind] = true;
             }
             continue;
@@ -285,8 +289,7 @@ std::string cellText(int x, int y) {
 }
 
 std::string formatProblem(const LevelProblem& problem) {
-    if (problem.line > 0)
-        return problem.file + ":" + std::to_string(problem.line) + ": " + problem.message;
+    if (problem.line > 0) return problem.file + ":" + std::to_string(problem.line) + ": " + problem.message;
     return problem.file + ": " + problem.message;
 }
 
@@ -302,9 +305,7 @@ int creatureKindOfMark(char mark) {
     return -1;
 }
 
-
-bool parseLegend(const std::string& text, const std::string& fileName, Legend& legend,
-                 std::vector<LevelProblem>& problems) {
+bool parseLegend(const std::string& text, const std::string& fileName, Legend& legend, std::vector<LevelProblem>& problems) {
     legend = Legend{};
     bool ok = true;
     auto fail = [&](int line, const std::string& message) {
@@ -344,8 +345,8 @@ bool parseLegend(const std::string& text, const std::string& fileName, Legend& l
     return ok;
 }
 
-bool parseLevelSource(const std::string& text, const std::string& fileName, const Legend& legend,
-                      LevelSource& source, std::vector<LevelProblem>& problems) {
+bool parseLevelSource(const std::string& text, const std::string& fileName, const Legend& legend, LevelSource& source,
+                      std::vector<LevelProblem>& problems) {
     source.fileName = fileName;
     source.name.clear();
     source.doorRequired = true;

@@ -42,10 +42,8 @@ struct Legend {
 constexpr char kStartMark = '@';
 constexpr std::array<char, kCreatureKinds> kCreatureMarks = {'P', 'F', 'C', 'E'};
 // Names of the kinds for messages, in FileCreatureKind order.
-constexpr std::array<const char*, kCreatureKinds> kCreatureKindNames = {
-    "pig", "flame ghost", "cleaning man", "eye"};
-constexpr std::array<const char*, kCreatureKinds> kCreatureKindPlurals = {
-    "pigs", "flame ghosts", "cleaning men", "eyes"};
+constexpr std::array<const char*, kCreatureKinds> kCreatureKindNames = {"pig", "flame ghost", "cleaning man", "eye"};
+constexpr std::array<const char*, kCreatureKinds> kCreatureKindPlurals = {"pigs", "flame ghosts", "cleaning men", "eyes"};
 
 // The index of a creature mark in kCreatureMarks, or -1.
 int creatureKindOfMark(char mark);
@@ -53,25 +51,24 @@ int creatureKindOfMark(char mark);
 // Reads a legend: "<char> <TileCodeName>" per line, ';' starts a comment.
 // Returns false (with problems added) on unknown names, duplicate or
 // reserved characters and codes that arise only during play.
-bool parseLegend(const std::string& text, const std::string& fileName, Legend& legend,
-                 std::vector<LevelProblem>& problems);
+bool parseLegend(const std::string& text, const std::string& fileName, Legend& legend, std::vector<LevelProblem>& problems);
 
 // A parsed level source: the level as the file will hold it, plus where
 // each part came from, for messages.
 struct LevelSource {
-    std::string fileName;                           // as given to the parser
-    std::string name;                               // "name" header, free text
-    bool doorRequired = true;                       // false after "door none"
+    std::string fileName;      // as given to the parser
+    std::string name;          // "name" header, free text
+    bool doorRequired = true;  // false after "door none"
     std::unique_ptr<LevelData> level = std::make_unique<LevelData>();
-    int gridColumns = 0;                            // widest grid row
-    int gridRows = 0;                               // grid rows
-    int gridLine = 0;                               // line of the "map" header
-    int startLine = 0;                              // line of the '@', 0 if none
+    int gridColumns = 0;  // widest grid row
+    int gridRows = 0;     // grid rows
+    int gridLine = 0;     // line of the "map" header
+    int startLine = 0;    // line of the '@', 0 if none
     // creatureLines[kind][k]: source line of creature k (1..count)
     std::array<std::array<int, kCreatureSlots>, kCreatureKinds> creatureLines{};
 };
 
 // Parses a level source with the given legend into source. Returns false
 // (with problems added) when the text cannot be turned into a level.
-bool parseLevelSource(const std::string& text, const std::string& fileName, const Legend& legend,
-                      LevelSource& source, std::vector<LevelProblem>& problems);
+bool parseLevelSource(const std::string& text, const std::string& fileName, const Legend& legend, LevelSource& source,
+                      std::vector<LevelProblem>& problems);

@@ -65,7 +65,8 @@ int mostFrequent(const std::vector<int>& codes, int fallback) {
 
 class Writer {
 public:
-    Writer(const LevelData& level, const Legend& legend) : level_(level), legend_(legend), chars_(charactersOf(legend)) {
+    Writer(const LevelData& level, const Legend& legend)
+        : level_(level), legend_(legend), chars_(charactersOf(legend)) {
         marks_.assign(static_cast<std::size_t>(kLevelColumns + 1) * (kLevelRows + 1), 0);
     }
 
@@ -129,7 +130,9 @@ private:
     };
 
     int count(int kind) const { return std::clamp(level_.counts[static_cast<std::size_t>(kind)], 0, kMaxCreatures); }
-    char& mark(int x, int y) { return marks_[static_cast<std::size_t>(x) * (kLevelRows + 1) + static_cast<std::size_t>(y)]; }
+    char& mark(int x, int y) {
+        return marks_[static_cast<std::size_t>(x) * (kLevelRows + 1) + static_cast<std::size_t>(y)];
+    }
 
     // Wall or floor outside the grid, whichever leaves the smaller grid.
     void chooseFill() {
@@ -148,9 +151,8 @@ private:
         const auto k0 = static_cast<std::size_t>(kind);
         const int n = count(kind);
         if (level_.counts[k0] != n)
-            notes.push_back(std::string("the ") + kCreatureKindNames[k0] + " count " +
-                            std::to_string(level_.counts[k0]) + " lies outside 0..100 and is written as " +
-                            std::to_string(n));
+            notes.push_back(std::string("the ") + kCreatureKindNames[k0] + " count " + std::to_string(level_.counts[k0]) +
+                            " lies outside 0..100 and is written as " + std::to_string(n));
         bool leftovers = false;
         for (int k = 0; k < kCreatureSlots; ++k) {
             if ((k == 0 || k > n) && !isEmptyEntry(level_.creatures[k0][static_cast<std::size_t>(k)])) leftovers = true;
@@ -189,10 +191,10 @@ private:
             }
         }
         // Whole screens read best: 20, 39, 58, ... columns and 14, 27, ... rows.
-        width_ = std::min(kLevelColumns, width_ <= kViewColumns ? kViewColumns
-                                                                 : kViewColumns + (width_ - 2) / kViewStepX * kViewStepX);
-        height_ = std::min(kLevelRows, height_ <= kViewRows ? kViewRows
-                                                             : kViewRows + (height_ - 2) / kViewStepY * kViewStepY);
+        width_ = std::min(kLevelColumns,
+                          width_ <= kViewColumns ? kViewColumns : kViewColumns + (width_ - 2) / kViewStepX * kViewStepX);
+        height_ = std::min(kLevelRows,
+                           height_ <= kViewRows ? kViewRows : kViewRows + (height_ - 2) / kViewStepY * kViewStepY);
     }
 
     // The character for a code, or the fill's (with a "cell" line to put
@@ -256,8 +258,7 @@ private:
 
 }  // namespace
 
-LevelText levelToText(const LevelData& level, const Legend& legend, const std::string& name,
-                      const std::string& origin) {
+LevelText levelToText(const LevelData& level, const Legend& legend, const std::string& name, const std::string& origin) {
     return Writer(level, legend).write(name, origin);
 }
 

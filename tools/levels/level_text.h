@@ -25,8 +25,7 @@ struct LevelText {
 
 // Writes level as a level source with the characters of legend. `name` goes
 // into the "name" header, `origin` into the first comment line.
-LevelText levelToText(const LevelData& level, const Legend& legend, const std::string& name,
-                      const std::string& origin);
+LevelText levelToText(const LevelData& level, const Legend& legend, const std::string& name, const std::string& origin);
 
 // The two levels would be written as the same file.
 bool sameLevelData(const LevelData& a, const LevelData& b);

@@ -138,9 +138,8 @@ bool enterTarget(const std::string& target) {
 std::string summary(const LevelSource& source, const Reachability& r) {
     const LevelData& level = *source.level;
     std::ostringstream s;
-    s << fs::path(source.fileName).filename().string() << ": \"" << source.name << "\", "
-      << (source.gridColumns + 17) / 19 << "x" << (source.gridRows + 11) / 13 << " screens, start ("
-      << level.playerX << ", " << level.playerY << ")";
+    s << fs::path(source.fileName).filename().string() << ": \"" << source.name << "\", " << (source.gridColumns + 17) / 19
+      << "x" << (source.gridRows + 11) / 13 << " screens, start (" << level.playerX << ", " << level.playerY << ")";
     for (int kind = 0; kind < kCreatureKinds; ++kind)
         s << ", " << level.counts[kind] << " " << kCreatureKindPlurals[kind];
     s << ", " << r.cellsReached << " cells reached"
@@ -218,8 +217,8 @@ int writeDemos(const Options& options, const std::vector<LevelSource>& sources) 
             Demonstration demo;
             if (makeDemonstration(parseRoute(text), n, levels, file, demo, problems)) made.emplace_back(n, demo);
             std::cout << fs::path(file).filename().string() << ": " << demo.codes << " codes, " << demo.screens
-                      << " screens in " << demo.labyrinths << " labyrinth(s), " << demo.exchanges
-                      << " exchanges, " << demo.barriersOpened << " barriers opened\n";
+                      << " screens in " << demo.labyrinths << " labyrinth(s), " << demo.exchanges << " exchanges, "
+                      << demo.barriersOpened << " barriers opened\n";
         }
     }
     std::cerr << formatProblems(problems);
@@ -286,8 +285,8 @@ int writeShippedSet(const Options& options, const std::vector<LevelSource>& sour
     auto back = std::make_unique<LevelSet>();
     std::string refusal;
     if (!writeLevelSet(path, *set) || !readLevelSet(path, *back, refusal) || !(*back == *set) || !isProven(*back)) {
-        std::cerr << (fs::path(options.target) / "Data").string() << ": the set could not be written whole "
-                  << refusal << "\n";
+        std::cerr << (fs::path(options.target) / "Data").string() << ": the set could not be written whole " << refusal
+                  << "\n";
         return 1;
     }
     std::cout << kShippedSetName << kLevelSetExtension << ": " << kLevelCount << " labyrinths proven, "
@@ -335,57 +334,57 @@ int main(int argc, char** argv) {
     if (!problems.empty()) return 1;
 
     switch (options.mode) {
-    case Mode::Check:
-        for (const LevelSource& source : sources) std::cout << summary(source, exploreLevel(*source.level)) << "\n";
-        return 0;
-    case Mode::ToText: return 1;  // handled above, before any source is read
-    case Mode::Demos: return writeDemos(options, sources);
-    case Mode::Set: return writeShippedSet(options, sources);
-    case Mode::Solve: {
-        int status = 0;
-        for (const LevelSource& source : sources) {
-            const std::string file = fs::path(source.fileName).filename().string();
-            if (!source.doorRequired) {
-                std::cout << file << ": a scene without a door\n";
-                continue;
+        case Mode::Check:
+            for (const LevelSource& source : sources) std::cout << summary(source, exploreLevel(*source.level)) << "\n";
+            return 0;
+        case Mode::ToText: return 1;  // handled above, before any source is read
+        case Mode::Demos: return writeDemos(options, sources);
+        case Mode::Set: return writeShippedSet(options, sources);
+        case Mode::Solve: {
+            int status = 0;
+            for (const LevelSource& source : sources) {
+                const std::string file = fs::path(source.fileName).filename().string();
+                if (!source.doorRequired) {
+                    std::cout << file << ": a scene without a door\n";
+                    continue;
+                }
+                const SolverResult result = solveLevel(*source.level);
+                std::cout << file << ": " << describeSolution(result);
+                if (!result.finished) status = 1;
             }
-            const SolverResult result = solveLevel(*source.level);
-            std::cout << file << ": " << describeSolution(result);
-            if (!result.finished) status = 1;
+            return status;
         }
-        return status;
-    }
-    case Mode::Overview: {
-        std::error_code ec;
-        fs::create_directories(options.target, ec);
-        int status = 0;
-        for (const LevelSource& source : sources) {
-            fs::path png = fs::path(options.target) / (fs::path(source.fileName).stem().string() + ".png");
-            if (!writeLevelOverview(source, png.string())) {
-                std::cerr << png.string() << ": cannot be written\n";
-                status = 1;
+        case Mode::Overview: {
+            std::error_code ec;
+            fs::create_directories(options.target, ec);
+            int status = 0;
+            for (const LevelSource& source : sources) {
+                fs::path png = fs::path(options.target) / (fs::path(source.fileName).stem().string() + ".png");
+                if (!writeLevelOverview(source, png.string())) {
+                    std::cerr << png.string() << ": cannot be written\n";
+                    status = 1;
+                }
             }
+            return status;
         }
-        return status;
-    }
-    case Mode::Write: {
-        if (!enterTarget(options.target)) return 1;
-        for (const LevelSource& source : sources) {
-            std::string stem = fs::path(source.fileName).stem().string();
-            const std::string path = levelFilePath(stem);
-            writeLevelFile(path, *source.level);
-            // Read the file back: the writer reports nothing, so this is
-            // how a failed or short write shows.
-            auto back = std::make_unique<LevelData>();
-            readLevelFile(path, *back);
-            if (!sameLevelData(*source.level, *back)) {
-                std::cerr << (fs::path(options.target) / "Data" / (stem + ".dat")).string()
-                          << ": reading the written file back gives a different level\n";
-                return 1;
+        case Mode::Write: {
+            if (!enterTarget(options.target)) return 1;
+            for (const LevelSource& source : sources) {
+                std::string stem = fs::path(source.fileName).stem().string();
+                const std::string path = levelFilePath(stem);
+                writeLevelFile(path, *source.level);
+                // Read the file back: the writer reports nothing, so this is
+                // how a failed or short write shows.
+                auto back = std::make_unique<LevelData>();
+                readLevelFile(path, *back);
+                if (!sameLevelData(*source.level, *back)) {
+                    std::cerr << (fs::path(options.target) / "Data" / (stem + ".dat")).string()
+                              << ": reading the written file back gives a different level\n";
+                    return 1;
+                }
             }
+            return 0;
         }
-        return 0;
-    }
     }
     return 1;
 }

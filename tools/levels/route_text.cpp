@@ -17,9 +17,8 @@ struct CommandCode {
     Command command;
 };
 constexpr CommandCode kCommandCodes[] = {
-    {RouteCommand::Up, Command::Up},         {RouteCommand::Right, Command::Right},
-    {RouteCommand::Down, Command::Down},     {RouteCommand::Left, Command::Left},
-    {RouteCommand::Action, Command::Action}, {RouteCommand::Wait, Command::None},
+    {RouteCommand::Up, Command::Up},     {RouteCommand::Right, Command::Right},   {RouteCommand::Down, Command::Down},
+    {RouteCommand::Left, Command::Left}, {RouteCommand::Action, Command::Action}, {RouteCommand::Wait, Command::None},
 };
 
 }  // namespace

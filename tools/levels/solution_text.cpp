@@ -33,8 +33,8 @@ std::string describeSolution(const SolverResult& result) {
     } else if (result.finished) {
         std::vector<RouteCommand> route;
         for (Command c : result.route) route.push_back(routeCommandOf(c));
-        s << "door reached in " << result.route.size() << " commands (" << result.states << " + "
-          << result.routeStates << " states searched):\n"
+        s << "door reached in " << result.route.size() << " commands (" << result.states << " + " << result.routeStates
+          << " states searched):\n"
           << formatRoute(route) << "\n";
     } else if (result.complete) {
         s << "the door cannot be reached (" << result.states << " states searched)\n";

@@ -107,8 +107,7 @@ std::string manualPage(const std::string& text, const ProgramReference& referenc
     replace(page, "@VERSION@", escaped(reference.info.version));
     replace(page, "@DATE@", escaped(date));
     replace(page, "@SYNOPSIS@", synopsis(reference));
-    replace(page, "@OPTIONS@",
-            reference.sections.empty() ? "" : block(paragraphs(reference.sections.front(), true)));
+    replace(page, "@OPTIONS@", reference.sections.empty() ? "" : block(paragraphs(reference.sections.front(), true)));
     replace(page, "@KEYS@", block(keySections(reference)));
     return page;
 }

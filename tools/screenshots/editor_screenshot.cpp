@@ -31,9 +31,8 @@ void press(std::initializer_list<int> keys) {
 
 int main(int argc, char** argv) {
     if (argc != 7) {
-        std::fprintf(stderr,
-                     "usage: zl_editor_screenshot <run folder> <folder holding Data> <level> <viewX> <viewY> "
-                     "<out.png>\n");
+        std::fprintf(stderr, "usage: zl_editor_screenshot <run folder> <folder holding Data> <level> <viewX> <viewY> "
+                             "<out.png>\n");
         return 2;
     }
     const int viewX = std::atoi(argv[4]);
@@ -57,7 +56,8 @@ int main(int argc, char** argv) {
     press({scancode::F3});
     press({scancode::F7});
     for (int i = 0; i < 8; ++i) press({scancode::Right});
-    if (!imagefile::writePng(imagefile::Canvas::copyOf(kScreenWidth, kScreenHeight, headless::pagePixels(0)), out.string())) {
+    if (!imagefile::writePng(imagefile::Canvas::copyOf(kScreenWidth, kScreenHeight, headless::pagePixels(0)),
+                             out.string())) {
         std::fprintf(stderr, "zl_editor_screenshot: cannot write %s\n", out.string().c_str());
         return 1;
     }

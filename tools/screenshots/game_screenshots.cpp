@@ -21,8 +21,8 @@
 #include "platform/platform.h"
 #include "tools/image/image_files.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -79,8 +79,9 @@ struct Look {
     bool operator==(const Look&) const = default;
 };
 Look look() {
-    return {world.playerX, world.playerY, world.viewX, world.viewY, world.heldItem,
-            world.map[world.playerX][world.playerY], world.score};
+    return {world.playerX, world.playerY,  world.viewX,
+            world.viewY,   world.heldItem, world.map[world.playerX][world.playerY],
+            world.score};
 }
 
 // As a quick player plays: waits until the wizard is at rest, holds the key

@@ -37,9 +37,8 @@ TEST(SdlScancodes, GermanLetterPositionsArrowsAndCommandKeys) {
     EXPECT_EQ(sdl::pcScancode(SDL_SCANCODE_AUDIOPLAY), 0);
 
     // The rows of the main block, as set 1 numbers them.
-    const SDL_Scancode digits[] = {SDL_SCANCODE_1, SDL_SCANCODE_2, SDL_SCANCODE_3, SDL_SCANCODE_4,
-                                   SDL_SCANCODE_5, SDL_SCANCODE_6, SDL_SCANCODE_7, SDL_SCANCODE_8,
-                                   SDL_SCANCODE_9, SDL_SCANCODE_0};
+    const SDL_Scancode digits[] = {SDL_SCANCODE_1, SDL_SCANCODE_2, SDL_SCANCODE_3, SDL_SCANCODE_4, SDL_SCANCODE_5,
+                                   SDL_SCANCODE_6, SDL_SCANCODE_7, SDL_SCANCODE_8, SDL_SCANCODE_9, SDL_SCANCODE_0};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(sdl::pcScancode(digits[i]), 2 + i);
     const char* rows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
     const int firstCode[] = {16, 30, 44};
@@ -116,8 +115,7 @@ protected:
     static std::vector<std::uint32_t> shownPixels() {
         std::vector<std::uint32_t> out(kScreenWidth * kScreenHeight);
         if (sdl::host.renderer) {
-            SDL_RenderReadPixels(sdl::host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(),
-                                 kScreenWidth * 4);
+            SDL_RenderReadPixels(sdl::host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), kScreenWidth * 4);
         } else if (SDL_Surface* surface = SDL_GetWindowSurface(sdl::host.window)) {
             SDL_ConvertPixels(kScreenWidth, kScreenHeight, surface->format->format, surface->pixels, surface->pitch,
                               SDL_PIXELFORMAT_ARGB8888, out.data(), kScreenWidth * 4);
@@ -251,7 +249,8 @@ TEST_F(SdlBackend, KeyEventsReachKeyStateAndBuffer) {
     pump();
     EXPECT_TRUE(windowActive());
 
-    pushText("\xC3\xBC\xE2\x82\xAC" "a");  // u umlaut, euro sign, a
+    pushText("\xC3\xBC\xE2\x82\xAC"
+             "a");  // u umlaut, euro sign, a
     pushKey(SDL_SCANCODE_RETURN, true);
     pushKey(SDL_SCANCODE_BACKSPACE, true);
     pushKey(SDL_SCANCODE_F2, true);
@@ -297,8 +296,10 @@ std::string makeWav(int bits, int channels, int rate, double seconds) {
     for (int f = 0; f < frames; ++f) {
         bool high = (f / 50) % 2 == 0;
         for (int c = 0; c < channels; ++c) {
-            if (bits == 8) data.push_back(static_cast<char>(high ? 0xC0 : 0x40));
-            else putLe(data, static_cast<std::uint16_t>(high ? 8000 : -8000), 2);
+            if (bits == 8)
+                data.push_back(static_cast<char>(high ? 0xC0 : 0x40));
+            else
+                putLe(data, static_cast<std::uint16_t>(high ? 8000 : -8000), 2);
         }
     }
     return wavFile({channels, rate, bits}, data);

@@ -22,8 +22,7 @@ int main(int, char**) {
         std::fprintf(stderr, "bare_window: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_Window* window =
-        SDL_CreateWindow("bare window", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, 0);
+    SDL_Window* window = SDL_CreateWindow("bare window", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, 0);
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
     if (!surface) {
