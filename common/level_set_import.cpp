@@ -6,7 +6,8 @@
 // name is free when neither a set nor a table of best players stands under
 // it; a set under it that equals the one brought in is that set again.
 //
-// Writes: Data\<name>.zset (through the level set writer); no record.
+// Writes: Data\<name>.zset (through the level set writer); no record, only
+// its own count of the sets handed in (levelSetsHanded).
 #include "common/level_set_import.h"
 
 #include "common/file_names.h"
@@ -14,6 +15,8 @@
 #include "common/level_set.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 namespace {
@@ -25,6 +28,8 @@ constexpr int kMostCopies = 99;
 constexpr const char* kDefaultName = "Sammlung";
 const char* const kNotStored = trMark("Die Sammlung kann nicht im Ordner Data gespeichert werden.");
 const char* const kUnreadable = trMark("Die Datei fehlt oder kann nicht gelesen werden.");
+// Sets added by takeHandedLevelSet in this run (levelSetsHanded).
+int handedSets = 0;
 
 // A file of that name can be opened in Data.
 bool dataFileExists(const std::string& path) {
@@ -38,7 +43,10 @@ bool dataFileExists(const std::string& path) {
 std::string nameOfHostFile(const std::string& hostPath) {
     std::string base = hostPath.substr(hostPath.find_last_of('/') + 1);
     const std::string extension = kLevelSetExtension;
-    if (base.size() > extension.size() && base.compare(base.size() - extension.size(), extension.size(), extension) == 0)
+    // ".zset" in any case: a file copied from a system that shouts is "WELT.ZSET".
+    const auto sameLetter = [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; };
+    if (base.size() > extension.size() &&
+        std::equal(base.end() - static_cast<std::ptrdiff_t>(extension.size()), base.end(), extension.begin(), sameLetter))
         base.resize(base.size() - extension.size());
     std::string name;
     for (const char c : base) {
@@ -97,10 +105,14 @@ SetImport importLevelSet(const std::string& hostPath, std::string& name, std::st
 bool takeHandedLevelSet(const std::string& hostPath, std::string& answer) {
     std::string name;
     std::string refusal;
-    if (importLevelSet(hostPath, name, refusal) == SetImport::Refused) {
+    const SetImport how = importLevelSet(hostPath, name, refusal);
+    if (how == SetImport::Refused) {
         answer = refusal;
         return false;
     }
+    if (how == SetImport::Added) ++handedSets;
     answer = name;
     return true;
 }
+
+int levelSetsHanded() { return handedSets; }

@@ -32,3 +32,7 @@ SetImport importLevelSet(const std::string& hostPath, std::string& name, std::st
 // (whenHostHandsFile): `answer` gets the name ("" the shipped labyrinths)
 // or, when it returns false, why the file was refused (code page 437).
 bool takeHandedLevelSet(const std::string& hostPath, std::string& answer);
+
+// How many sets takeHandedLevelSet has added to Data in this run: a screen
+// that lists the sets reads them again when it changes.
+int levelSetsHanded();

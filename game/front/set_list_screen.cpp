@@ -7,8 +7,10 @@
 // panel), Enter or Space plays the chosen set, Esc or F2 goes back. A file
 // that cannot be played is listed with what is wrong with it and cannot be
 // chosen; what the list says of a set beside (the shipped labyrinths the
-// player changed) stands in the same place. The keys that closed the list are spent, so the title screen
-// neither starts a game nor opens the menu with them.
+// player changed) stands in the same place. A set handed in while the list
+// is open (dropped on the browser's page) joins it at once. The keys that
+// closed the list are spent, so the title screen neither starts a game nor
+// opens the menu with them.
 //
 // Writes: World::level, sceneShown (a new set's labyrinth 1 behind the
 // title); what chooseLevelSet writes.
@@ -16,6 +18,7 @@
 #include "game/front/level_sets.h"
 
 #include "common/language.h"
+#include "common/level_set_import.h"
 #include "common/text_fit.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
@@ -167,8 +170,9 @@ void printSetListHint() {
 
 bool setListScreen(double& seconds) {
     const double opened = timerSeconds();
-    const std::vector<SetListEntry> sets = listLevelSets();
-    const int last = static_cast<int>(sets.size()) - 1;
+    std::vector<SetListEntry> sets = listLevelSets();
+    int last = static_cast<int>(sets.size()) - 1;
+    int handed = levelSetsHanded();
     int chosen = lineOfSetPlayed(sets);
     int first = std::max(0, chosen - kEntryRows + 1);
     bool changed = false;
@@ -190,6 +194,19 @@ bool setListScreen(double& seconds) {
             sleepMs(kPollMs);
             flushKeys();
             if (keyPressed(scancode::Esc) || keyPressed(scancode::F2)) break;
+            if (handed != levelSetsHanded()) {
+                // A set came in while the list was open (dropped on the
+                // browser's page): listed at once, the same line kept chosen.
+                handed = levelSetsHanded();
+                const std::string chosenName = sets[static_cast<std::size_t>(chosen)].name;
+                sets = listLevelSets();
+                last = static_cast<int>(sets.size()) - 1;
+                const auto kept = std::find_if(sets.begin(), sets.end(),
+                                               [&](const SetListEntry& entry) { return entry.name == chosenName; });
+                chosen = kept == sets.end() ? 0 : static_cast<int>(kept - sets.begin());
+                first = std::clamp(first, chosen - kEntryRows + 1, chosen);
+                drawEntries(sets, chosen, first);
+            }
             int move = 0;
             if (keyPressed(scancode::Up)) move -= 1;
             if (keyPressed(scancode::Down)) move += 1;

@@ -234,6 +234,7 @@ TEST_F(SetFromOutside, ASetFromAnywhereIsCopiedInUnderAFreeNameAndReplacesNoFile
                                friends)),
               "H_hlen_und_Gr_fte");
     EXPECT_EQ(imported(outside(".versteckt.zset", friends)), "versteckt");
+    EXPECT_EQ(imported(outside("GROSS.ZSET", friends)), "GROSS") << "the ending in any case";
 
     // The shipped labyrinths' own file means them.
     ASSERT_TRUE(writeLevelSet("Data\\zauberlabyrinth.zset", world_));
@@ -322,6 +323,32 @@ TEST_F(SetTitle, F2ListsTheSetsAndEnterPlaysTheChosenOneBehindTheTitle) {
     EXPECT_EQ(world.setName, "zweite");
     EXPECT_EQ(world.level, 1);
     EXPECT_EQ(doorColumn(), 4) << "the new set's labyrinth 1 is played";
+}
+
+TEST_F(SetTitle, ASetHandedInWhileTheListIsOpenJoinsItAndCanBeChosen) {
+    // A friend's set dropped on the browser's page while the list is open:
+    // the page hands it to the program in one of its sleeps.
+    ASSERT_TRUE(writeLevelSet("Data\\scratch.zset", sets::corridorSet("Aus der Ferne", "Cem")));
+    fs::create_directories(dir.path() / "handed");
+    const fs::path dropped = dir.path() / "handed/ferne.zset";
+    fs::rename(dir.path() / "Data/scratch.zset", dropped);
+    const double drop = in(0.4);
+    bool handed = false;
+    headless::setWatcher([&] {
+        if (handed || headless::clock() < drop) return;
+        handed = true;
+        std::string answer;
+        EXPECT_TRUE(takeHandedLevelSet(dropped.string(), answer)) << answer;
+    });
+    // Listed by title: the shipped line, "Aus der Ferne", "Kleine Welt" (the
+    // set played, chosen). Up then chooses the new set.
+    tap(scancode::Up, in(0.8), kTitleKey);
+    tap(scancode::Enter, in(1.0), kTitleKey);
+    double seconds = 0;
+    EXPECT_TRUE(setListScreen(seconds));
+    headless::setWatcher({});
+    EXPECT_TRUE(handed);
+    EXPECT_EQ(world.setName, "ferne");
 }
 
 TEST_F(SetTitle, TheListSaysWhichShippedLabyrinthsThePlayerChanged) {
