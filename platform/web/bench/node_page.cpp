@@ -29,7 +29,7 @@ namespace backend {
 void screenOpened(int) {}
 void nameWindow(const std::string&, const Image*) {}
 void refresh() {}
-[[noreturn]] void endProgram() { std::exit(0); }
+[[noreturn]] void endProgram(int exitCode) { std::exit(exitCode); }
 
 double now() { return (emscripten_get_now() - kOriginMs) / 1000.0; }
 // The waits take no time, as on the desktop figure's virtual clock.
