@@ -7,10 +7,12 @@
 // are drawn; those above the count are not.
 //
 // Every image covers its whole cell, so a cell ends up showing the last image
-// drawn there, and cells never overlap. The view is therefore drawn in two
-// sweeps, tiles and start first, then each kind's entries at their own cells
-// in the same order: the same pixels as comparing every cell with every
-// entry, in time linear in cells plus entries.
+// drawn there, and cells never overlap. The creatures are therefore looked at
+// first, each kind's entries in the same order, to find the one on top of
+// each cell; then every cell is drawn once, with that creature or else its
+// tile and the start: the same pixels as drawing tile, start and every entry
+// in turn, in time linear in cells plus entries, and a crowded view costs no
+// more pictures than an empty one.
 //
 // Writes: nothing of the record (the info panel moves editor.textRow).
 #include "editor/drawing.h"
@@ -19,9 +21,16 @@
 #include "common/creature_pictures.h"
 #include "platform/platform.h"
 
+#include <array>
+
 namespace {
 
-void drawCreatures() {
+// The creature picture on top of each cell of the view, [column][row] from
+// 1; nullptr where no creature stands.
+using TopCreatures = std::array<std::array<const Image*, kViewRows + 1>, kViewColumns + 1>;
+
+void findTopCreatures(TopCreatures& top) {
+    for (auto& column : top) column.fill(nullptr);
     for (const FileCreatureKind kind : kCreatureDrawingOrder) {
         const int k = static_cast<int>(kind);
         const StoredCreatureTable& table = editor.level.creatures[k];
@@ -31,7 +40,7 @@ void drawCreatures() {
             const int mc = table[e].x;
             const int mr = table[e].y;
             if (!insideView(mc, mr, editor.viewX, editor.viewY) || !isMapCell(mc, mr)) continue;
-            drawImage(kCell * (mc - editor.viewX - 1), kCell * (mr - editor.viewY - 1), picture, DrawMode::Opaque);
+            top[mc - editor.viewX][mr - editor.viewY] = picture;
         }
     }
 }
@@ -39,6 +48,8 @@ void drawCreatures() {
 }  // namespace
 
 void drawMapView() {
+    TopCreatures top;
+    findTopCreatures(top);
     for (int c = 1; c <= kViewColumns; ++c) {
         for (int r = 1; r <= kViewRows; ++r) {
             const int mc = editor.viewX + c;
@@ -46,13 +57,16 @@ void drawMapView() {
             if (!isMapCell(mc, mr)) continue;
             const int px = kCell * (c - 1);
             const int py = kCell * (r - 1);
+            if (top[c][r] != nullptr) {
+                drawImage(px, py, top[c][r], DrawMode::Opaque);
+                continue;
+            }
             drawCode(editor.level.map[mc][mr], c, r);
             if (mc == editor.level.playerX && mr == editor.level.playerY) {
                 drawImage(px, py, editorImage(EdImg::Zaub1), DrawMode::Opaque);
             }
         }
     }
-    drawCreatures();
     // The panel last: its final line break leaves the text position where
     // the next dialog prints.
     if (editor.keyPageVisible == 1) printKeyPage();
