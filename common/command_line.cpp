@@ -3,18 +3,31 @@
 // Writes: nothing (no record; it only builds text).
 #include "common/command_line.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-// The column where the texts begin; a term that would leave less than two
-// blanks before it pushes its text two blanks beyond it.
+// The column where the texts begin, unless a term of the section needs more
+// (a translated value name); a term longer than the widest column pushes its
+// own text two blanks beyond it.
 constexpr std::size_t kTextColumn = 22;
+constexpr std::size_t kWidestTextColumn = 30;
 constexpr std::size_t kIndent = 2;
 
-void appendLine(std::string& out, const ReferenceLine& line) {
+// The column of a section's texts: every term with two blanks after it.
+std::size_t textColumn(const ReferenceSection& section) {
+    std::size_t column = kTextColumn;
+    for (const ReferenceLine& line : section.lines) {
+        const std::size_t needed = kIndent + line.term.size() + kIndent;
+        if (needed <= kWidestTextColumn) column = std::max(column, needed);
+    }
+    return column;
+}
+
+void appendLine(std::string& out, const ReferenceLine& line, std::size_t column) {
     std::string lead = std::string(kIndent, ' ') + line.term;
-    lead += lead.size() + kIndent <= kTextColumn ? std::string(kTextColumn - lead.size(), ' ') : std::string(kIndent, ' ');
+    lead += lead.size() + kIndent <= column ? std::string(column - lead.size(), ' ') : std::string(kIndent, ' ');
     // A text of several lines: the later ones under the first.
     std::size_t start = 0;
     for (;;) {
@@ -22,7 +35,7 @@ void appendLine(std::string& out, const ReferenceLine& line) {
         out += lead + line.text.substr(start, end - start) + '\n';
         if (end == std::string::npos) break;
         start = end + 1;
-        lead = std::string(kTextColumn, ' ');
+        lead = std::string(column, ' ');
     }
 }
 
@@ -32,7 +45,8 @@ std::string helpText(const std::string& invoked, const ProgramInfo& info, const 
     std::string text = formatText(trTerminal("Aufruf: {0} [OPTION]..."), {invoked}) + "\n" + trTerminal(info.summary) + "\n";
     for (const ReferenceSection& section : sections) {
         text += "\n" + section.title + ":\n";
-        for (const ReferenceLine& line : section.lines) appendLine(text, line);
+        const std::size_t column = textColumn(section);
+        for (const ReferenceLine& line : section.lines) appendLine(text, line, column);
     }
     if (*info.footer) {
         text += '\n';

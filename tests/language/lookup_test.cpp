@@ -106,6 +106,19 @@ TEST_F(Language, TheHelpIsInTheLanguageTheCommandLineNamesWhereverItStands) {
         EXPECT_EQ(result.output.rfind("Usage: zauberlabyrinth [OPTION]...\n", 0), 0u) << result.output;
         EXPECT_NE(result.output.find("  F3                  change the language\n"), std::string::npos);
         EXPECT_NE(result.output.find("--language LANGUAGE"), std::string::npos);
+        // The options' texts stand in one column, though the English value
+        // names are longer than the German ones.
+        const std::size_t options = result.output.find("Options:\n");
+        ASSERT_NE(options, std::string::npos);
+        std::size_t column = 0;
+        for (std::size_t at = options + 9; at < result.output.size() && result.output[at] != '\n';) {
+            const std::size_t end = result.output.find('\n', at);
+            const std::string row = result.output.substr(at, end - at);
+            const std::size_t text = row.find_first_not_of(' ', row.find("  ", 2));
+            if (column == 0) column = text;
+            EXPECT_EQ(text, column) << row;
+            at = end + 1;
+        }
     }
     chooseLanguageIndex(kGerman);
     EXPECT_EQ(gameCommandLine({"--help"}).output.rfind("Aufruf: zauberlabyrinth", 0), 0u);
