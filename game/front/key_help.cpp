@@ -10,6 +10,7 @@
 #include "game/front/key_help.h"
 
 #include "game/front/front.h"
+#include "game/front/panel_walls.h"
 
 #include "common/language.h"
 #include "common/map_geometry.h"
@@ -95,10 +96,10 @@ std::string closingLine() {
 }
 
 void drawPanel() {
-    for (int i = kPanelLeft; i <= kPanelRight; ++i) {
-        for (int j = kPanelTop; j <= kPanelBottom; ++j) {
-            const bool wall = i == kPanelLeft || i == kPanelRight || j == kPanelTop || j == kPanelBottom;
-            drawImage((i - 1) * kCell, (j - 1) * kCell, image(wall ? Img::altmauer : Img::Schwarz), DrawMode::Opaque);
+    drawPanelWalls(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom);
+    for (int i = kPanelLeft + 1; i < kPanelRight; ++i) {
+        for (int j = kPanelTop + 1; j < kPanelBottom; ++j) {
+            drawImage((i - 1) * kCell, (j - 1) * kCell, image(Img::Schwarz), DrawMode::Opaque);
         }
     }
     setTextColour(kWhite);

@@ -16,9 +16,11 @@
 // title); what chooseLevelSet writes.
 #include "game/front/front.h"
 #include "game/front/level_sets.h"
+#include "game/front/panel_walls.h"
 
 #include "common/language.h"
 #include "common/level_set_import.h"
+#include "common/map_geometry.h"
 #include "common/text_fit.h"
 #include "game/world/level_loader.h"
 #include "game/world/scene.h"
@@ -36,7 +38,6 @@ namespace {
 // y 80..479, which hold text columns 11..90 and rows 11..60.
 constexpr int kPanelLeft = 2, kPanelRight = 19;  // cell columns
 constexpr int kPanelTop = 2, kPanelBottom = 13;  // cell rows
-constexpr int kCellSize = 40;
 constexpr int kPollMs = 20;
 
 constexpr int kHeadingRow = 14;
@@ -70,15 +71,13 @@ constexpr const char* kHint = trMark("F2: Sammlungen");
 class KeptBlock {
 public:
     KeptBlock() {
-        grabImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, kPanelRight * kCellSize - 1,
-                  kPanelBottom * kCellSize - 1, image_);
+        grabImage((kPanelLeft - 1) * kCell, (kPanelTop - 1) * kCell, kPanelRight * kCell - 1, kPanelBottom * kCell - 1,
+                  image_);
     }
     ~KeptBlock() { destroyImage(image_); }
     KeptBlock(const KeptBlock&) = delete;
     KeptBlock& operator=(const KeptBlock&) = delete;
-    void putBack() const {
-        drawImage((kPanelLeft - 1) * kCellSize, (kPanelTop - 1) * kCellSize, image_, DrawMode::Opaque);
-    }
+    void putBack() const { drawImage((kPanelLeft - 1) * kCell, (kPanelTop - 1) * kCell, image_, DrawMode::Opaque); }
 
 private:
     Image* image_ = createImage(1, 1);
@@ -94,15 +93,10 @@ void printAt(int row, int column, const std::string& text, Colour colour) {
 // that the lines, wiped and written again as the list scrolls, leave no
 // seams.
 void drawFrame() {
-    for (int i = kPanelLeft; i <= kPanelRight; ++i) {
-        for (int j = kPanelTop; j <= kPanelBottom; ++j) {
-            const bool wall = i == kPanelLeft || i == kPanelRight || j == kPanelTop || j == kPanelBottom;
-            if (wall) drawImage((i - 1) * kCellSize, (j - 1) * kCellSize, image(Img::altmauer), DrawMode::Opaque);
-        }
-    }
-    Image* inside = createImage(kCellSize * (kPanelRight - kPanelLeft - 1), kCellSize * (kPanelBottom - kPanelTop - 1));
+    drawPanelWalls(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom);
+    Image* inside = createImage(kCell * (kPanelRight - kPanelLeft - 1), kCell * (kPanelBottom - kPanelTop - 1));
     std::fill(inside->pixels.begin(), inside->pixels.end(), kBlack);
-    drawImage(kPanelLeft * kCellSize, kPanelTop * kCellSize, inside, DrawMode::Opaque);
+    drawImage(kPanelLeft * kCell, kPanelTop * kCell, inside, DrawMode::Opaque);
     destroyImage(inside);
     const std::string heading = tr(kHeading);
     printAt(kHeadingRow, (kTextColumns - static_cast<int>(heading.size())) / 2 + 1, heading, kTextColour);
